@@ -1,0 +1,46 @@
+#include <thread>
+
+#include "eval/census.h"
+#include "odds_commands.h"
+
+namespace dw::odds {
+
+int parse_game(const std::string& text) {
+    size_t used = 0;
+    int game = 0;
+    try {
+        game = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || game < 1 || game > 25)
+        throw UsageError("'" + text + "' is not a game number from 1 to 25");
+    return game;
+}
+
+int run_deal(const std::vector<std::string>& args, std::ostream& out) {
+    bool json = false;
+    std::vector<int> games;
+    for (const auto& a : args) {
+        if (a == "--json") json = true;
+        else if (a == "all") for (int g = 1; g <= 25; ++g) games.push_back(g);
+        else if (!a.empty() && a[0] == '-') throw UsageError("unknown option '" + a + "'");
+        else games.push_back(parse_game(a));
+    }
+    if (games.empty()) throw UsageError("deal needs a game number or 'all'");
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    for (int g : games) {
+        const DealCensus c = count_deal(static_cast<GameId>(g), threads);
+        if (json) {
+            out << "{\"game\":" << g << ",\"deck\":" << c.deck << ",\"hands\":" << c.hands << ",\"rows\":[";
+            for (size_t r = 0; r < c.rows.size(); ++r) out << (r ? "," : "") << c.rows[r];
+            out << "]}\n";
+        } else {
+            out << "Game " << g << ": " << c.hands << " hands from a deck of " << c.deck << "\n";
+            for (size_t r = 0; r < c.rows.size(); ++r) out << "  row " << r << ": " << c.rows[r] << "\n";
+        }
+    }
+    return 0;
+}
+
+}  // namespace dw::odds

@@ -1,0 +1,161 @@
+#include <set>
+
+#include "cards/deck.h"
+#include "test_support.h"
+
+namespace dw {
+namespace {
+
+using test::RecordingCardLibrary;
+using test::ScriptedRng;
+
+TEST(Cards, PictureNumbersFollowTheLibraryNumbering) {
+    struct Case {
+        const char* card;
+        int image;
+    } cases[] = {{"AC", 1}, {"2C", 2}, {"KC", 13}, {"AD", 14}, {"2D", 15}, {"KD", 26},
+                 {"AH", 27}, {"TH", 36}, {"AS", 40}, {"QS", 51}, {"KS", 52}};
+    for (const auto& c : cases) EXPECT_EQ(parse_card(c.card)->Image, c.image) << c.card;
+}
+
+TEST(Cards, CardNames) {
+    struct Case {
+        CardCode card;
+        const char* name;
+    } cases[] = {{make_card(10, 'S'), "10 of Spades"}, {make_card(12, 'H'), "Queen of Hearts"},
+                 {make_card(2, 'D'), "2 of Diamonds"}, {make_card(14, 'C'), "Ace of Clubs"},
+                 {make_card(11, 'C'), "Jack of Clubs"}, {make_card(13, 'D'), "King of Diamonds"},
+                 {make_joker(110, 'H'), "Joker"},    {make_joker(111, 'C'), "Joker"}};
+    for (const auto& c : cases) EXPECT_EQ(Card_Name(c.card), c.name);
+}
+
+TEST(Cards, HandTextRejectsTypos) {
+    EXPECT_FALSE(parse_hand("TH JH QH KH"));
+    EXPECT_FALSE(parse_hand("TH JH QH KH 1H"));
+    EXPECT_FALSE(parse_hand("TH JH QH KH AX"));
+    EXPECT_FALSE(parse_hand("TH JH QH KH AH 2C"));
+    auto two_jokers = parse_hand("JK JK 2C 3D 4S");
+    ASSERT_TRUE(two_jokers);
+    EXPECT_EQ((*two_jokers)[0].Image, 110);
+    EXPECT_EQ((*two_jokers)[1].Image, 111);
+}
+
+// Whatever the random numbers, positions 1..52 hold the 52 dealable cards once each: the
+// naturals, with the game's jokers in place of the cards moved to 53 and 54.
+TEST(Shuffle, EveryGameDealsAPermutationWithItsJokers) {
+    ClockRng rng(12345);
+    for (GameId game = 1; game <= 25; ++game) {
+        for (int round = 0; round < 20; ++round) {
+            CardState cards;
+            cards.Deck[53] = cards.Deck[54] = CardCode{77, 'X', 77};
+            cards.Next_Card = 9;
+            Shuffle_Deck(cards, game, rng);
+            EXPECT_EQ(cards.Next_Card, 1);
+            std::set<int> naturals, jokers;
+            for (int p = 1; p <= 52; ++p) {
+                const auto& c = cards.Deck[static_cast<size_t>(p)];
+                if (c.Value == 1) jokers.insert(c.Image);
+                else {
+                    EXPECT_EQ(c.Image, image_of(c.Value, c.Suit));
+                    EXPECT_TRUE(naturals.insert(c.Image).second) << "card twice in game " << game;
+                }
+            }
+            const int expected_jokers = game == 10 ? 2 : (game >= 6 && game <= 9 ? 1 : 0);
+            ASSERT_EQ(static_cast<int>(jokers.size()), expected_jokers) << "game " << game;
+            if (expected_jokers >= 1) {
+                EXPECT_TRUE(jokers.count(110));
+            }
+            if (expected_jokers == 2) {
+                EXPECT_TRUE(jokers.count(111));
+            }
+            // The displaced naturals lie below the dealable cards, and no natural is lost.
+            for (int p = 53; p < 53 + expected_jokers; ++p)
+                EXPECT_TRUE(naturals.insert(cards.Deck[static_cast<size_t>(p)].Image).second);
+            EXPECT_EQ(naturals.size(), 52u);
+            if (expected_jokers < 2) {
+                EXPECT_EQ(cards.Deck[54].Value, 77);
+            }
+            if (expected_jokers < 1) {
+                EXPECT_EQ(cards.Deck[53].Value, 77);
+            }
+        }
+    }
+}
+
+// With Rnd always just below 1, every draw takes the last card left, so the deck keeps the
+// build order: hearts 2..A, diamonds, clubs, spades. With Rnd 0 every draw takes the first card
+// left, which fills the deck from the back and so reverses the order.
+TEST(Shuffle, BuildOrderAndFillFromTheBack) {
+    CardState high, low;
+    ScriptedRng almost_one({}, 0.999999), zero({}, 0.0);
+    Shuffle_Deck(high, 1, almost_one);
+    Shuffle_Deck(low, 1, zero);
+    const char suits[] = {'H', 'D', 'C', 'S'};
+    for (int s = 0; s < 4; ++s)
+        for (int rank = 2; rank <= 14; ++rank) {
+            const int pos = s * 13 + rank - 1;
+            const CardCode expected = make_card(static_cast<int16_t>(rank), suits[s]);
+            EXPECT_EQ(high.Deck[static_cast<size_t>(pos)], expected) << pos;
+            EXPECT_EQ(low.Deck[static_cast<size_t>(53 - pos)], expected) << pos;
+        }
+    EXPECT_EQ(almost_one.calls, 51);
+}
+
+// The first random number picks the card the joker replaces; the second joker draws again
+// until it picks another place.
+TEST(Shuffle, JokersDisplaceTheCardsTheyReplace) {
+    // r1 = Int(0.5 * 52 + 1) = 27: the 2 of clubs. Then the second joker draws 27 again
+    // (rejected) and then Int(0.0 * 52 + 1) = 1: the 2 of hearts.
+    ScriptedRng rng({0.5, 0.5, 0.0}, 0.999999);
+    CardState cards;
+    Shuffle_Deck(cards, 10, rng);
+    EXPECT_EQ(cards.Deck[53], make_card(2, 'C'));
+    EXPECT_EQ(cards.Deck[54], make_card(2, 'H'));
+    // With the fill keeping build order, the jokers stand where their cards were built.
+    EXPECT_EQ(cards.Deck[27], (CardCode{1, 'C', 110}));
+    EXPECT_EQ(cards.Deck[1], (CardCode{1, 'H', 111}));
+
+    ScriptedRng one_joker({0.0}, 0.999999);
+    CardState seven;
+    Shuffle_Deck(seven, 7, one_joker);
+    EXPECT_EQ(seven.Deck[53], make_card(2, 'H'));
+    EXPECT_EQ(seven.Deck[1], (CardCode{1, 'H', 110}));
+}
+
+TEST(PrepareHand, NewBackOnlyAfterAHandWasDealt) {
+    RecordingCardLibrary library;
+    ScriptedRng rng({0.5}, 0.0);
+    CardState cards;
+    cards.hand[0].Value = kEmptyHandMarker;
+    Prepare_Hand_Cards(cards, 1, rng, library);
+    EXPECT_TRUE(library.backs.empty());
+    EXPECT_EQ(cards.Next_Card, 1);
+
+    cards.hand[0] = make_card(5, 'H');
+    cards.Next_Card = 11;
+    ScriptedRng rng2({0.99}, 0.0);
+    Prepare_Hand_Cards(cards, 1, rng2, library);
+    ASSERT_EQ(library.backs.size(), 1u);
+    EXPECT_EQ(library.backs[0], 6);  // Int(0.99 * 6 + 1)
+    EXPECT_EQ(cards.Next_Card, 1);
+}
+
+TEST(Rng, ClockGeneratorStaysInTheUnitInterval) {
+    ClockRng rng(7);
+    double lo = 1, hi = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const double v = rng.next();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    EXPECT_LT(lo, 0.001);
+    EXPECT_GT(hi, 0.999);
+    int counts[6] = {};
+    for (int i = 0; i < 60000; ++i) ++counts[rnd_1_to(rng, 6) - 1];
+    for (int c : counts) EXPECT_NEAR(c, 10000, 600);
+}
+
+}  // namespace
+}  // namespace dw
