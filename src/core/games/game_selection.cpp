@@ -1,0 +1,162 @@
+// Switching the main window to a game, drawing its chart, and the pay-chart commands.
+#include "errors.h"
+#include "games/catalogue.h"
+#include "games/payouts_file.h"
+#include "machine/machine.h"
+#include "records/file_io.h"
+
+namespace dw {
+
+void Machine::Check_Menu() {
+    // A game outside the catalogue can only come from corrupted state; stop before touching anything.
+    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Check_Menu");
+    Shuffle_Deck(cards, game, svc_.rng);
+    Repaint_Hand();
+
+    for (const auto& g : kGames) vm.menu(g.menu_item).checked = false;
+    vm.menu(kDoubleDownDeuces).visible = false;
+
+    Game_List_Busy = true;
+    vm.Lst_Games.picture = game - 1;
+    Game_List_Busy = false;
+
+    Juicy_Setup();
+    vm.Lbl_Multi_Payout.caption = "";
+
+    vm.menu(game_info(game).menu_item).checked = true;
+    Show_Chart(chart_kind_for(game, Coins_Bet));
+    if (game == 20) vm.Lbl_Multi_Payout.caption = "Three or Four 8's on the Deal is a Winner!";
+    if (game == 21) vm.Lbl_Multi_Payout.caption = "All Winning Combinations Paid: One Payout Per Pay Line!";
+    if (game == 23) vm.Lbl_Multi_Payout.caption = "Double Your Bet on a Winning Deal!";
+
+    if (game == 25) {
+        vm.Lbl_CoinSlot.caption = "Play Three to Fifteen Coins";
+        vm.Btn_Play_Credit.caption = "&Play 3!";
+        vm.Btn_Play_5.enabled = Credits >= 15;
+        vm.Btn_Play_Credit.enabled = Credits >= 3;
+    } else {
+        vm.Lbl_CoinSlot.caption = side_bet_active() ? "Play One to Six Coins" : "Play One to Five Coins";
+        vm.Btn_Play_Credit.caption = "&Play 1!";
+        vm.Btn_Play_5.enabled = Credits >= (side_bet_active() ? 6 : 5);
+        vm.Btn_Play_Credit.enabled = Credits >= 1;
+    }
+
+    if (game == 24 || game == 25) {
+        for (auto& b : vm.Btn_Hold) b.visible = false;
+        vm.Btn_Double.caption = game == 24 ? "&Double Down!" : "Take &Back 1/3";
+        vm.Btn_Stand.caption = game == 24 ? "&Stand Pat!" : "&Let It Ride!";
+        for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
+            b->enabled = false;
+            b->visible = true;
+        }
+    } else {
+        vm.Btn_Stand.visible = false;
+        vm.Btn_Double.visible = false;
+        for (auto& b : vm.Btn_Hold) b.visible = true;
+    }
+
+    Display_Progressive_Payout();
+}
+
+void Machine::Select_Game(GameId g) {
+    game = g;
+    Check_Menu();
+}
+
+void Machine::Select_Game_Menu(std::string_view item) {
+    for (const auto& g : kGames)
+        if (g.menu_item == item) return Select_Game(g.id);
+}
+
+void Machine::Lst_Games_Click(int index) {
+    if (Game_List_Busy) return;
+    game = static_cast<GameId>(index + 1);
+    Check_Menu();
+}
+
+void Machine::Juicy_Setup() {
+    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Juicy_Setup");
+    vm.menu("Mnu_Juicy_Jackpots").enabled = game_info(game).side_bet;
+    // The side-bet window does not exist yet, so the side bet never becomes active.
+    vm.menu("Mnu_Windows").visible = false;
+}
+
+bool Machine::side_bet_active() const { return vm.menu("Mnu_Windows").visible; }
+
+void Machine::apply_chart(const ChartPanels& chart) {
+    for (size_t i = 0; i < 7; ++i) {
+        vm.Lbl_Pay[i].caption = chart.captions[i];
+        if (i >= 1) {
+            vm.Lbl_Pay[i].font_size = chart.row_size;
+            vm.Lbl_Pay[i].top = chart.top;
+            vm.Lbl_Pay[i].height = chart.height;
+        }
+    }
+    vm.Lbl_Pay[1].bold = true;
+    vm.Lbl_Pay[0].font_size = chart.title_size;
+    Top_Award = chart.top_award;
+    Max_Bet = chart.max_bet;
+}
+
+void Machine::Show_Chart(ChartKind kind) {
+    apply_chart(draw_chart(game, kind, pay_table, progressive_on(), Jackpot));
+}
+
+void Machine::Display_Progressive_Payout() {
+    const AwardLines lines = award_lines(progressive_on(), royals_on(), Jackpot, Top_Award, Max_Bet, svc_.currency);
+    vm.Pnl_Progressive_Display.caption = lines.award;
+    vm.Lbl_Progressive_Bet.caption = lines.bet_line;
+    vm.Lbl_Progressive_Bet.visible = lines.bet_line_visible;
+    Marquee_Text = lines.marquee;
+    if (is_game(game)) Show_Chart(chart_kind_for(game, Coins_Bet));
+    else if (game != kSideBetSlot) throw FatalError("Error!", "Internal Error in Display_Progressive_Payout");
+    Show_Coin_Bucket();
+}
+
+void Machine::Show_Coin_Bucket() { vm.Lbl_Coins.caption = std::to_string(Coin_Bucket); }
+
+void Machine::Mnu_Payouts_Reset_C() {
+    if (confirm("Reset this game's payout chart to its default value:  confirm you want to do this by clicking the "
+                "OK button.",
+                "Reset Current Payout Chart") != MsgAnswer::Ok)
+        return;
+    Set_Default_Payouts(pay_table, game);
+    Save_Payouts();
+    Display_Progressive_Payout();
+}
+
+void Machine::Mnu_Payouts_Reset() {
+    if (confirm("Reset all payout charts to their default values:  confirm you want to do this by clicking the OK "
+                "button.",
+                "Reset Payout Charts") != MsgAnswer::Ok)
+        return;
+    Set_Default_Payouts(pay_table, 0);
+    Save_Payouts();
+    Display_Progressive_Payout();
+}
+
+bool Machine::Load_Payouts() { return Load_Payouts(file("PAYOUTS.VPK")); }
+
+bool Machine::Load_Payouts(const std::filesystem::path& path) {
+    vm.hourglass = true;
+    const auto text = files::read_text(path);
+    const auto table = text ? read_payouts(*text) : std::nullopt;
+    if (table) pay_table = *table;
+    else Set_Default_Payouts(pay_table, 0);
+    vm.hourglass = false;
+    return table.has_value();
+}
+
+bool Machine::Save_Payouts() {
+    vm.hourglass = true;
+    const bool ok = files::write_atomically(file("PAYOUTS.VPK"), write_payouts(pay_table));
+    vm.hourglass = false;
+    if (!ok)
+        file_error("Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a "
+                   "non-writable device like a CD-ROM, or file PAYOUTS.VPK in the game directory may be "
+                   "write-protected.  Exit the program and delete some files, or remove write protection on the "
+                   "statistics file.");
+    return ok;
+}
+
+}  // namespace dw

@@ -1,0 +1,80 @@
+#include "machine/machine.h"
+
+#include "errors.h"
+#include "games/catalogue.h"
+#include "machine/menu_tree.h"
+
+namespace dw {
+
+Machine::Machine(Services services, std::filesystem::path program_directory)
+    : Program_Directory(std::move(program_directory)), svc_(services) {
+    for (const auto& entry : menu_tree())
+        vm.menus[std::string(entry.name)] = MenuItem{std::string(entry.caption), entry.checked_at_start, true, true};
+    Set_Default_Payouts(pay_table, 0);
+    cards.hand[0].Value = kEmptyHandMarker;
+
+    vm.caption = "Dazzlewick 3.0";
+    vm.Btn_Play_Credit.caption = "&Play 1!";
+    vm.Btn_Play_5.caption = "Play &Max!";
+    vm.Btn_Deal.caption = "D&eal!";
+    vm.Btn_Redeal.caption = "&Draw!";
+    vm.Btn_Insert_Coin.caption = "&Visit Cashier!";
+    vm.Btn_Clear_Coins.caption = "Clear";
+    vm.Btn_Double.caption = "&Double Down!";
+    vm.Btn_Stand.caption = "&Stand Pat!";
+    vm.Btn_Show_Fifth.caption = "&Show Fifth Card!";
+    for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand, &vm.Btn_Show_Fifth}) b->visible = false;
+    for (auto* b : {&vm.Btn_Deal, &vm.Btn_Redeal}) b->enabled = false;
+    vm.Lbl_Juicy_Bet.caption = "Juicy Jackpots Bet: 1";
+    vm.Lbl_Juicy_Bet.visible = false;
+    vm.Lbl_Progressive_Bet.visible = false;
+    vm.Lbl_Played.caption = "0";
+    vm.Coin_Slot.picture = 1;
+    for (size_t i = 0; i < 5; ++i) {
+        vm.Btn_Hold[i].caption = "Hold Card";
+        vm.Pnl_Hold[i].caption = "HELD";
+        vm.Pnl_Wild[i].caption = "WILD";
+        vm.Pnl_Plain_Wild[i].caption = "WILD";
+        for (auto* c : {&vm.Pnl_Wild[i], &vm.Pnl_Plain_Wild[i], &vm.Pnl_Card[i]}) c->visible = false;
+        vm.Pnl_Card[i].font_size = 24;
+    }
+    vm.menu("Mnu_Fancy_Cards").checked = true;
+    vm.menu("Mnu_Autohold").checked = true;
+}
+
+void Machine::Form_Load() {
+    set_all_holds(false, false);
+    vm.Pnl_Game_Over.visible = true;
+    vm.caption = "Dazzlewick 3.0";
+    vm.menu("Mnu_About").caption = "&About Dazzlewick...";
+    vm.Pnl_Show_Payoffs.caption = "Welcome to Dazzlewick!";
+    Game_List_Busy = true;
+    vm.Lst_Games.picture = 0;
+    Game_List_Busy = false;
+}
+
+void Machine::set_all_holds(bool visible, bool enabled) {
+    for (size_t i = 0; i < 5; ++i) {
+        vm.Pnl_Hold[i].visible = visible;
+        vm.Btn_Hold[i].enabled = enabled;
+    }
+}
+
+MsgAnswer Machine::confirm(std::string_view text, std::string_view title) {
+    return svc_.dialogs.message_box(text, title, MsgButtons::OkCancel, MsgIcon::Question);
+}
+
+void Machine::file_error(std::string_view text) {
+    vm.hourglass = false;
+    svc_.dialogs.message_box(text, "File Error", MsgButtons::Ok, MsgIcon::Critical);
+}
+
+std::filesystem::path Machine::player_file(std::string_view stem) const {
+    return file(std::string(stem) + std::to_string(Player_Number) + ".VPK");
+}
+
+std::string Machine::sound_path(std::string_view name) const {
+    return (Program_Directory / std::string(name)).string();
+}
+
+}  // namespace dw

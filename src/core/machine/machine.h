@@ -1,0 +1,193 @@
+#pragma once
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "cards/card_library.h"
+#include "cards/deck.h"
+#include "cards/rng.h"
+#include "eval/evaluators.h"
+#include "games/chart.h"
+#include "games/pay_table.h"
+#include "machine/services.h"
+#include "machine/view_model.h"
+#include "records/stats.h"
+
+namespace dw {
+
+class CashierModel;
+
+// Where a hand stands between two events. The machine never waits: a routine that has to
+// wait for an animation ends in one of these and the next tick or click carries on.
+enum class Phase { Idle, Dealing, Dealt, Drawing };
+
+// The whole machine: its state, its rules and the view model of the main window. The shell
+// turns window events and timer ticks into calls of these routines and draws the view model.
+class Machine {
+public:
+    struct Services {
+        Rng& rng;
+        Dialogs& dialogs;
+        CardLibrary& cards;
+        SoundPlayer& sound;
+        CurrencyFormat currency = format_us_currency;
+    };
+    Machine(Services services, std::filesystem::path program_directory);
+
+    // ---- start-up -------------------------------------------------------------------------
+    void Form_Load();              // captions, game list, hold markers
+    void Load_Records();           // configuration, pay charts, statistics, progressive file
+    void Main_Initialisation(intptr_t card_window);  // game 1, 80 credits, card library, first hand
+
+    // ---- game selection and charts -------------------------------------------------------
+    void Check_Menu();
+    void Select_Game(GameId game);                 // a game menu item
+    void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
+    void Lst_Games_Click(int index);
+    void Display_Progressive_Payout();
+    void Show_Chart(ChartKind kind);  // a chart routine of the current game
+    void Juicy_Setup();
+    void Mnu_Payouts_Reset_C();
+    void Mnu_Payouts_Reset();
+    bool Load_Payouts();  // false when the file could not be used and the defaults stand
+    bool Load_Payouts(const std::filesystem::path& path);
+    bool Save_Payouts();
+
+    // ---- money and bets -------------------------------------------------------------------
+    void Bet_One_Credit();
+    void Bet_Max();
+    void Coin_Slot_Click();
+    void Insert_Coin();
+    void Btn_Clear_Coins_Click();
+    void Mnu_Cash_Out();
+    void Mnu_Visit_Cashier();
+    void Show_Coin_Bucket();
+    void Lock_Menus();
+    void Unlock_Menus();
+    bool side_bet_active() const;
+    int max_bet_now() const;
+
+    // ---- the round ------------------------------------------------------------------------
+    void Start_Hand();
+    void Deal();
+    void Toggle_Hold(int position);
+    void Card_Click(int position);
+    void Draw();  // Btn_Redeal
+    void Timer1_Tick();
+    void Timer2_Tick();
+    void Timer3_Tick();
+    void Timer4_Tick();
+    void Prepare_Hand();
+    void Key_Press(char key);
+
+    // ---- payoff ---------------------------------------------------------------------------
+    void Display_Hand_Value(HandCode& code);
+    void Display_Hand_Eights(HandCode& code);
+    void Payoff(HandCode& code);
+
+    // ---- cards on the table ----------------------------------------------------------------
+    void Draw_One_Card(int position);
+    void Show_Backs();
+    void Repaint_Hand();
+
+    // ---- sound ----------------------------------------------------------------------------
+    void Play_Sound(const std::string& path);
+    std::string sound_path(std::string_view file) const;  // Program_Directory + "\file"
+
+    // ---- options, records -----------------------------------------------------------------
+    bool Load_Config();
+    bool Save_Config();
+    void Setup_Goodies();
+    void Mnu_Progressive_Click();
+    void Mnu_Royals_Click();
+    void Mnu_Double_Click();
+    void Mnu_Juicy_Jackpots_Click();
+    void Mnu_Autohold_Click();
+    void Mnu_Sound_Click();
+    void Mnu_Fancy_Cards_Click();
+    void Mnu_Plain_Cards_Click();
+    bool Load_Stats();
+    bool Save_Stats();
+    bool Load_Progressive();
+    bool Save_Progressive();
+    void Mnu_Clear_Session_Stats();
+    void Mnu_Clear_All_Stats();
+    void Mnu_Reset_Winnings();
+    void Mnu_Reset_All_Winnings();
+    void Mnu_New_Game();
+    void Mnu_Reset_Progressive();
+    void Show_Winnings();
+    bool Exit_Requested();  // the exit question; true when the program should end
+
+    // ---- state ----------------------------------------------------------------------------
+    ViewModel vm;
+    GameId game = 1;
+    CardState cards;
+    Pay_Table pay_table;
+    int32_t Credits = 0;
+    int32_t Coin_Bucket = 0;
+    int16_t Coins_Bet = 0;
+    int16_t Side_Bet_Placed = 0;
+    int16_t Round_State = 1;
+    int16_t Top_Award = 4000;
+    int16_t Max_Bet = 5;
+    double Jackpot = 0;
+    int16_t Jackpot_Percent = 2;
+    bool Game_List_Busy = false;
+    std::string Marquee_Text;
+    int16_t Draw_Pos = -1;
+    bool Hide_Last_One = false;
+    bool Hide_Last_Two = false;
+    int16_t Repaint_Busy = 0;
+    bool Fancy_Cards = true;
+    bool Double_Up_Mode = false;
+    std::string Last_Sound;
+    int16_t Last_Jacks_Sound = 0;
+    int16_t Last_Tens_Sound = 0;
+    HotHits Hot_Hits{};
+    std::string pending_sound;
+    Stats stats;
+    int16_t Player_Number = 1;
+    std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
+    std::filesystem::path Program_Directory;
+    Phase phase = Phase::Idle;
+    bool Timer1_Enabled = false, Timer2_Enabled = false, Timer3_Enabled = false, Timer4_Enabled = true;
+    bool coin_slot_busy = false;
+    bool main_window_shown = false;
+    intptr_t Card_Surface = 0;
+
+    bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
+    bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
+    bool double_up_on() const { return vm.menu("Mnu_Double").checked; }
+    bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
+    bool auto_hold_on() const { return vm.menu("Mnu_Autohold").checked; }
+    bool held(int position) const { return vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
+
+private:
+    Services svc_;
+    struct IdleDisplay {
+        int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1;
+    } idle_;
+
+    void after_deal();
+    void after_draw();
+    void set_bet_column(int coins, bool on);
+    void highlight(int panel, bool on);
+    void refresh_bet_buttons_between_hands();
+    void show_credits();
+    void add_credits_capped(int64_t amount);
+    void focus_first_enabled_bet_button();
+    void set_all_holds(bool visible, bool enabled);
+    MsgAnswer confirm(std::string_view text, std::string_view title);
+    void file_error(std::string_view text);
+    void apply_chart(const ChartPanels& chart);
+    void play_announcement_sound(std::string_view key);
+    std::filesystem::path file(std::string_view name) const { return Program_Directory / std::string(name); }
+    std::filesystem::path player_file(std::string_view stem) const;
+    void record_hand_stats(HandCode code, int32_t amount);
+    void add_winnings(int64_t delta);
+
+    friend class CashierModel;
+};
+
+}  // namespace dw

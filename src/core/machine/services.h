@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace dw {
+
+enum class MsgIcon { None, Information, Exclamation, Question, Critical };
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+class CashierModel;
+
+// Every modal question the machine asks. The shell answers with real modal dialogs; tests
+// answer from a script.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual MsgAnswer message_box(std::string_view text, std::string_view title, MsgButtons buttons,
+                                  MsgIcon icon) = 0;
+    virtual void beep() = 0;
+    // Shows the cashier modally; returns when the model says it is done.
+    virtual void show_cashier(CashierModel& cashier) = 0;
+};
+
+// Plays one wave file at once, cutting off whatever plays; silent where it cannot.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const std::string& path) = 0;
+};
+
+}  // namespace dw

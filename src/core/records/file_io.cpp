@@ -1,0 +1,92 @@
+#include "records/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace dw::files {
+
+std::function<bool(const std::filesystem::path&)> before_rename;
+
+std::optional<std::string> read_text(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return buffer.str();
+}
+
+namespace {
+bool write_all(int fd, std::string_view content) {
+    const char* p = content.data();
+    size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+}  // namespace
+
+bool write_atomically(const std::filesystem::path& path, std::string_view content) {
+    std::string temp_name = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp_name.data());
+    if (fd < 0) return false;
+    const std::filesystem::path temporary(temp_name);
+    const bool written = write_all(fd, content) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        std::remove(temp_name.c_str());
+        return false;
+    }
+    ::chmod(temp_name.c_str(), 0644);
+    if (before_rename && !before_rename(temporary)) return false;
+    if (std::rename(temp_name.c_str(), path.c_str()) != 0) {
+        std::remove(temp_name.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string_view> split_lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::optional<int32_t> parse_int(std::string_view line) {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.remove_suffix(1);
+    if (!line.empty() && line.front() == '+') line.remove_prefix(1);
+    if (line.empty()) return std::nullopt;
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+    if (error != std::errc() || end != line.data() + line.size()) return std::nullopt;
+    return value;
+}
+
+std::string number_line(int64_t value) {
+    return (value >= 0 ? " " : "") + std::to_string(value) + "\r\n";
+}
+
+}  // namespace dw::files
