@@ -18,14 +18,15 @@ inline Hand H(const std::string& text) {
     return hand.value_or(Hand{});
 }
 
-// Plays back the given numbers, then `fallback` for ever.
+// Plays back the given numbers, then `fallback` for ever, or, when the fallback is negative,
+// a fixed pseudo-random stream (so shuffles that must draw distinct places still end).
 class ScriptedRng : public Rng {
 public:
     explicit ScriptedRng(std::vector<double> values = {}, double fallback = 0.0)
         : values_(values.begin(), values.end()), fallback_(fallback) {}
     double next() override {
         ++calls;
-        if (values_.empty()) return fallback_;
+        if (values_.empty()) return fallback_ < 0 ? stream_.next() : fallback_;
         const double v = values_.front();
         values_.pop_front();
         return v;
@@ -36,6 +37,7 @@ public:
 private:
     std::deque<double> values_;
     double fallback_;
+    ClockRng stream_{2024};
 };
 
 // Remembers every call made to the card library.

@@ -1,0 +1,250 @@
+#include <cstdio>
+#include <fstream>
+
+#include "games/payouts_file.h"
+#include "machine_rig.h"
+#include "records/file_io.h"
+
+namespace dw {
+namespace {
+
+using test::Rig;
+
+TEST(DefaultCharts, RowCountsTopAndBottomPaysAndHiddenRows) {
+    struct Case {
+        int slot, count, top, bottom;
+        std::vector<int> hidden;
+    } cases[] = {
+        {1, 9, 250, 1, {}},   {2, 9, 250, 1, {}},    {3, 9, 250, 1, {}},   {4, 10, 250, 1, {}},
+        {5, 13, 500, 1, {1}}, {6, 11, 1000, 1, {}},  {7, 11, 500, 1, {}},  {8, 11, 400, 1, {}},
+        {9, 10, 500, 1, {}},  {10, 10, 500, 1, {}},  {11, 11, 250, 1, {}}, {12, 11, 250, 1, {}},
+        {13, 11, 250, 1, {}}, {14, 13, 250, 1, {1}}, {15, 12, 250, 1, {}}, {16, 12, 250, 1, {9}},
+        {17, 13, 250, 1, {8, 9}}, {18, 11, 250, 1, {}}, {19, 10, 250, 1, {}}, {20, 11, 250, 1, {}},
+        {21, 9, 200, 1, {}},  {22, 9, 250, 1, {}},   {23, 9, 400, 1, {}},  {24, 10, 500, 1, {}},
+        {25, 9, 500, 2, {}},  {26, 11, 50000, 6, {}},
+    };
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    for (const auto& c : cases) {
+        EXPECT_EQ(t.row_count(c.slot), c.count) << c.slot;
+        EXPECT_EQ(t.pay(c.slot, c.count), c.top) << c.slot;
+        EXPECT_EQ(t.pay(c.slot, 1), c.bottom) << c.slot;
+        for (int row = c.count + 1; row <= 20; ++row) EXPECT_EQ(t.pay(c.slot, row), 0) << c.slot << "/" << row;
+        for (int row = 1; row <= 20; ++row) {
+            const bool hidden = std::find(c.hidden.begin(), c.hidden.end(), row) != c.hidden.end();
+            EXPECT_EQ(t.at(c.slot, row).Shown, hidden ? 0 : -1) << c.slot << "/" << row;
+        }
+        if (c.slot <= 25) {
+            EXPECT_EQ(t.row_count(c.slot), row_count_of(static_cast<GameId>(c.slot)));
+        }
+    }
+}
+
+TEST(DefaultCharts, DoubleDoubleBonusLabelsFollowTheHandCodes) {
+    const auto& rows = default_chart(14);  // top row first: index = 13 - row
+    EXPECT_EQ(rows[13 - 9].label, "4 Aces w/5-K");
+    EXPECT_EQ(rows[13 - 10].label, "4 of a Kind (2-4) w/A-4");
+    EXPECT_EQ(rows[13 - 9].pay, 160);
+    EXPECT_EQ(rows[13 - 10].pay, 160);
+    // Four Aces with a King is code 9, four 3s with an Ace code 10.
+    EXPECT_EQ(Check_Hand(14, test::H("AC AD AH AS KC")), 9);
+    EXPECT_EQ(Check_Hand(14, test::H("3C 3D 3H 3S AC")), 10);
+    const auto lines = chart_lines(14);
+    EXPECT_EQ(lines[13 - 9], "4 Aces w/5-K");
+    EXPECT_EQ(lines[13 - 10], "4 of a Kind (2-4) w/A-4");
+}
+
+TEST(DefaultCharts, ResettingOneSlotLeavesTheOthers) {
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    t.at(3, 9).Pay = 999;
+    t.at(4, 9).Pay = 777;
+    t.at(26, 1).Pay = 12;
+    Set_Default_Payouts(t, 3);
+    EXPECT_EQ(t.pay(3, 9), 250);
+    EXPECT_EQ(t.pay(4, 9), 777);
+    EXPECT_EQ(t.pay(26, 1), 12);
+    Set_Default_Payouts(t, 0);
+    EXPECT_EQ(t.pay(4, 9), 200);
+    EXPECT_EQ(t.pay(26, 1), 6);
+}
+
+// The file as the old writer made it: each number with its sign position, CR LF.
+std::string leading_blank_file(const Pay_Table& t) {
+    std::string out;
+    char line[32];
+    for (int s = 1; s <= 26; ++s)
+        for (int r = 0; r <= 20; ++r) {
+            std::snprintf(line, sizeof line, "% d\r\n% d\r\n", t.at(s, r).Pay, static_cast<int>(t.at(s, r).Shown));
+            out += line;
+        }
+    return out;
+}
+
+Pay_Table customised() {
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    t.at(1, 9).Pay = 1500;
+    t.at(1, 2).Pay = 0;
+    t.at(12, 3).Shown = 0;
+    t.at(26, 11).Pay = 75000;
+    return t;
+}
+
+TEST(PayoutsFile, RoundTripIsByteExact) {
+    const Pay_Table t = customised();
+    const std::string expected = leading_blank_file(t);
+    EXPECT_EQ(write_payouts(t), expected);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 1092);
+    const auto back = read_payouts(expected);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, t);
+}
+
+TEST(PayoutsFile, ReaderToleratesBlanksAndBareLineFeeds) {
+    const Pay_Table t = customised();
+    std::string loose;
+    const std::string text = write_payouts(t);
+    for (auto line : files::split_lines(text)) loose += "  " + std::string(line) + " \t\n";
+    const auto back = read_payouts(loose);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, t);
+}
+
+TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
+    const std::string good = write_payouts(customised());
+    auto lines_of = [&] {
+        std::vector<std::string> v;
+        for (auto l : files::split_lines(good)) v.emplace_back(l);
+        return v;
+    };
+    auto join = [](const std::vector<std::string>& v) {
+        std::string s;
+        for (const auto& l : v) s += l + "\r\n";
+        return s;
+    };
+    auto with_line = [&](size_t index, std::string value) {
+        auto v = lines_of();
+        v[index] = std::move(value);
+        return join(v);
+    };
+    const std::vector<std::string> all = lines_of();
+    // Line of slot s, row r, Pay: 42 (s - 1) + 2r (zero-based).
+    auto pay_line = [](int s, int r) { return static_cast<size_t>(42 * (s - 1) + 2 * r); };
+    struct Case {
+        const char* what;
+        std::string text;
+        bool loads;
+    } cases[] = {
+        {"row count 8", with_line(0, " 8"), false},
+        {"row count 21", with_line(0, " 21"), false},
+        {"row count 20", with_line(0, " 20"), true},
+        {"pay 1500", with_line(pay_line(5, 3), " 1500"), true},
+        {"pay 1501", with_line(pay_line(5, 3), " 1501"), false},
+        {"negative pay", with_line(pay_line(5, 3), "-5"), false},
+        {"side bet 50000", with_line(pay_line(26, 4), " 50000"), true},
+        {"side bet 2000000", with_line(pay_line(26, 4), " 2000000"), true},
+        {"not a number", with_line(pay_line(7, 1), " 1x"), false},
+        {"empty line", with_line(pay_line(7, 1), ""), false},
+        {"shown beyond 16 bits", with_line(pay_line(7, 1) + 1, " 40000"), false},
+        {"shown any 16-bit", with_line(pay_line(7, 1) + 1, " 5"), true},
+        {"cut after slot 10", join(std::vector<std::string>(all.begin(), all.begin() + 420)), false},
+        {"one line short", join(std::vector<std::string>(all.begin(), all.end() - 1)), false},
+        {"empty file", "", false},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        std::ofstream(rig.dir.path / "PAYOUTS.VPK", std::ios::binary) << c.text;
+        const size_t messages = rig.dialogs.shown.size();
+        EXPECT_EQ(rig.m.Load_Payouts(), c.loads) << c.what;
+        Pay_Table defaults;
+        Set_Default_Payouts(defaults, 0);
+        if (c.loads) {
+            EXPECT_EQ(rig.m.pay_table.pay(1, 9), 1500) << c.what;
+        } else {
+            EXPECT_EQ(rig.m.pay_table, defaults) << c.what;
+        }
+        EXPECT_EQ(rig.dialogs.shown.size(), messages) << c.what << ": reading never speaks";
+        EXPECT_EQ(*files::read_text(rig.dir.path / "PAYOUTS.VPK"), c.text) << c.what << ": reading never writes";
+    }
+    Rig missing;
+    missing.m.pay_table.at(1, 9).Pay = 3;
+    EXPECT_FALSE(missing.m.Load_Payouts());
+    EXPECT_EQ(missing.m.pay_table.pay(1, 9), 250);
+    EXPECT_FALSE(std::filesystem::exists(missing.dir.path / "PAYOUTS.VPK"));
+}
+
+const char* kPayoutsError =
+    "Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a non-writable "
+    "device like a CD-ROM, or file PAYOUTS.VPK in the game directory may be write-protected.  Exit the program and "
+    "delete some files, or remove write protection on the statistics file.";
+
+TEST(PayoutsFile, FailedSaveKeepsMemoryAndTheOldFile) {
+    Rig rig;
+    // A directory that cannot be written even by root: its path runs through a plain file.
+    const auto blocker = rig.dir.path / "not-a-directory";
+    std::ofstream(blocker) << "x";
+    Machine m({rig.rng, rig.dialogs, rig.library, rig.sound, format_us_currency}, blocker / "game");
+    m.pay_table.at(2, 9).Pay = 1234;
+    EXPECT_FALSE(m.Save_Payouts());
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0].text, kPayoutsError);
+    EXPECT_EQ(rig.dialogs.shown[0].title, "File Error");
+    EXPECT_EQ(rig.dialogs.shown[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(m.pay_table.pay(2, 9), 1234);
+    EXPECT_FALSE(m.vm.hourglass);
+}
+
+TEST(PayoutsFile, ACrashBeforeTheRenameLeavesTheOldFileWhole) {
+    Rig rig;
+    ASSERT_TRUE(rig.m.Save_Payouts());
+    const std::string before = *files::read_text(rig.dir.path / "PAYOUTS.VPK");
+    rig.m.pay_table.at(1, 9).Pay = 999;
+    files::before_rename = [](const std::filesystem::path&) { return false; };
+    rig.m.Save_Payouts();
+    files::before_rename = nullptr;
+    EXPECT_EQ(*files::read_text(rig.dir.path / "PAYOUTS.VPK"), before);
+    ASSERT_TRUE(rig.m.Save_Payouts());
+    EXPECT_EQ(read_payouts(*files::read_text(rig.dir.path / "PAYOUTS.VPK"))->pay(1, 9), 999);
+}
+
+TEST(PayoutsMenus, ResetCurrentOrAllOnlyAfterOk) {
+    struct Case {
+        bool all;
+        MsgAnswer answer;
+    } cases[] = {{false, MsgAnswer::Ok}, {false, MsgAnswer::Cancel}, {true, MsgAnswer::Ok}, {true, MsgAnswer::Cancel}};
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.m.Select_Game(4);
+        rig.m.pay_table.at(4, 10).Pay = 11;
+        rig.m.pay_table.at(5, 13).Pay = 12;
+        rig.m.pay_table.at(26, 11).Pay = 13;
+        rig.dialogs.answers = {c.answer};
+        if (c.all) rig.m.Mnu_Payouts_Reset();
+        else rig.m.Mnu_Payouts_Reset_C();
+        ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+        const auto& q = rig.dialogs.shown[0];
+        EXPECT_EQ(q.buttons, MsgButtons::OkCancel);
+        EXPECT_EQ(q.icon, MsgIcon::Question);
+        if (c.all) {
+            EXPECT_EQ(q.title, "Reset Payout Charts");
+            EXPECT_EQ(q.text, "Reset all payout charts to their default values:  confirm you want to do this by "
+                              "clicking the OK button.");
+        } else {
+            EXPECT_EQ(q.title, "Reset Current Payout Chart");
+            EXPECT_EQ(q.text, "Reset this game's payout chart to its default value:  confirm you want to do this by "
+                              "clicking the OK button.");
+        }
+        const bool ok = c.answer == MsgAnswer::Ok;
+        EXPECT_EQ(rig.m.pay_table.pay(4, 10), ok ? 250 : 11);
+        EXPECT_EQ(rig.m.pay_table.pay(5, 13), ok && c.all ? 500 : 12);
+        EXPECT_EQ(rig.m.pay_table.pay(26, 11), ok && c.all ? 50000 : 13);
+        EXPECT_EQ(std::filesystem::exists(rig.dir.path / "PAYOUTS.VPK"), ok);
+        if (ok) {
+            EXPECT_EQ(*read_payouts(*files::read_text(rig.dir.path / "PAYOUTS.VPK")), rig.m.pay_table);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace dw
