@@ -14,6 +14,8 @@ struct QuietDialogs : Dialogs {
     MsgAnswer message_box(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgAnswer::Ok; }
     void beep() override {}
     void show_cashier(CashierModel&) override {}
+    void show_goodies(GoodiesModel&) override {}
+    void show_percent(PercentModel&) override {}
 };
 struct NoCards : CardLibrary {
     int32_t InitializeDeck(intptr_t) override { return 1; }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "machine/cashier.h"
+#include "machine/dialog_models.h"
 #include "machine/machine.h"
 #include "test_support.h"
 
@@ -38,6 +39,18 @@ struct ScriptedDialogs : Dialogs {
     int beeps = 0;
     int cashier_visits = 0;
     std::function<void(CashierModel&)> cashier_script;
+    void show_goodies(GoodiesModel& model) override {
+        ++goodies_shown;
+        if (goodies_script) goodies_script(model);
+        model.Btn_Continue_Click();
+    }
+    void show_percent(PercentModel& model) override {
+        if (percent_script) percent_script(model);
+        else model.Btn_Cancel_Click();
+    }
+    int goodies_shown = 0;
+    std::function<void(GoodiesModel&)> goodies_script;
+    std::function<void(PercentModel&)> percent_script;
 };
 
 struct RecordingSound : SoundPlayer {

@@ -19,7 +19,7 @@ class CashierModel;
 
 // Where a hand stands between two events. The machine never waits: a routine that has to
 // wait for an animation ends in one of these and the next tick or click carries on.
-enum class Phase { Idle, Dealing, Dealt, Drawing };
+enum class Phase { Idle, Dealing, AwaitDouble, Dealt, Drawing };
 
 // The whole machine: its state, its rules and the view model of the main window. The shell
 // turns window events and timer ticks into calls of these routines and draws the view model.
@@ -31,6 +31,7 @@ public:
         CardLibrary& cards;
         SoundPlayer& sound;
         CurrencyFormat currency = format_us_currency;
+        char decimal_separator = '.';
     };
     Machine(Services services, std::filesystem::path program_directory);
 
@@ -57,6 +58,7 @@ public:
     void Bet_One_Credit();
     void Bet_Max();
     void Coin_Slot_Click();
+    void Coin_Slot_Tick();  // one frame of the coin-slot animation, every 50 ms
     void Insert_Coin();
     void Btn_Clear_Coins_Click();
     void Mnu_Cash_Out();
@@ -73,6 +75,7 @@ public:
     void Toggle_Hold(int position);
     void Card_Click(int position);
     void Draw();  // Btn_Redeal
+    void Btn_Show_Fifth_Click();
     void Timer1_Tick();
     void Timer2_Tick();
     void Timer3_Tick();
@@ -84,6 +87,9 @@ public:
     void Display_Hand_Value(HandCode& code);
     void Display_Hand_Eights(HandCode& code);
     void Payoff(HandCode& code);
+    // The double-up round after a win; returns the new amount (the round itself comes later,
+    // so for now the amount stands).
+    int64_t Double_Up(int64_t amount);
 
     // ---- cards on the table ----------------------------------------------------------------
     void Draw_One_Card(int position);
@@ -116,6 +122,8 @@ public:
     void Mnu_Reset_All_Winnings();
     void Mnu_New_Game();
     void Mnu_Reset_Progressive();
+    void Show_Percent_Dialog();
+    void Goody_Help(int box);
     void Show_Winnings();
     bool Exit_Requested();  // the exit question; true when the program should end
 
@@ -153,6 +161,7 @@ public:
     Phase phase = Phase::Idle;
     bool Timer1_Enabled = false, Timer2_Enabled = false, Timer3_Enabled = false, Timer4_Enabled = true;
     bool coin_slot_busy = false;
+    int coin_frames_left = 0;
     bool main_window_shown = false;
     intptr_t Card_Surface = 0;
 
@@ -169,8 +178,15 @@ private:
         int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1;
     } idle_;
 
+    bool game_flow_ready() const;
+    bool accepting_bets();
+    int bet_column(int coins) const;
+    void bet_steps(bool from_slot);
     void after_deal();
     void after_draw();
+    void finish_deal();
+    void double_the_bet(std::string_view game_name);
+    std::string saved_show_fifth_caption_;
     void set_bet_column(int coins, bool on);
     void highlight(int panel, bool on);
     void refresh_bet_buttons_between_hands();
@@ -188,6 +204,7 @@ private:
     void add_winnings(int64_t delta);
 
     friend class CashierModel;
+    friend class PercentModel;
 };
 
 }  // namespace dw

@@ -9,6 +9,8 @@ enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 class CashierModel;
+struct GoodiesModel;
+class PercentModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -20,6 +22,8 @@ public:
     virtual void beep() = 0;
     // Shows the cashier modally; returns when the model says it is done.
     virtual void show_cashier(CashierModel& cashier) = 0;
+    virtual void show_goodies(GoodiesModel& goodies) = 0;
+    virtual void show_percent(PercentModel& percent) = 0;
 };
 
 // Plays one wave file at once, cutting off whatever plays; silent where it cannot.

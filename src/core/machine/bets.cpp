@@ -1,0 +1,197 @@
+// Money and bets: Play 1, Play Max, the coin slot, the cashier and the coin bucket.
+#include "games/catalogue.h"
+#include "machine/cashier.h"
+#include "machine/machine.h"
+
+namespace dw {
+
+namespace {
+constexpr const char* kGameEntries[] = {
+    "Mnu_Jacks",          "Mnu_All_American", "Mnu_Tens",         "Mnu_Deuces",          "Mnu_Deuces_Bonus",
+    "Mnu_Deuces_and_Jokers", "Mnu_Joker",     "Mnu_Jokers_Jacks", "Mnu_Jokers",          "Mnu_Jokers_2",
+    "Mnu_Double_Joker",   "Mnu_Bonus_Header", "Mnu_Bonus",        "Mnu_Dbl",             "Mnu_Triple_Bonus",
+    "Mnu_Dbl_Dbl",        "Mnu_Four_plus_Four", "Mnu_Aces",       "Mnu_Aces_and_Faces",  "Mnu_Hi_5",
+    "Mnu_Same_4",         "Mnu_Crazy_Eights", "Mnu_Multi_Payout", "Mnu_Pick_5",          "Mnu_Draw",
+    "Mnu_Stud",           "Mnu_Double_Down_Deuces", "Mnu_Ride",   "Mnu_Progressive",     "Mnu_Cheat",
+    "Mnu_Program_Payouts", "Mnu_Payouts_Reset_C", "Mnu_Payouts_Reset", "Mnu_Fancy_Cards", "Mnu_Plain_Cards",
+    "Mnu_Player"};
+constexpr const char* kMultiPayoutLine = "All Winning Combinations Paid: One Payout Per Pay Line!";
+}  // namespace
+
+void Machine::Lock_Menus() {
+    for (const char* name : kGameEntries) vm.menu(name).enabled = false;
+    vm.menu("Mnu_Juicy_Jackpots").enabled = false;
+    vm.Lst_Games.enabled = false;
+}
+
+void Machine::Unlock_Menus() {
+    for (const char* name : kGameEntries) vm.menu(name).enabled = true;
+    vm.Lst_Games.enabled = true;
+    Juicy_Setup();
+}
+
+int Machine::max_bet_now() const {
+    if (game == 25) return 15;
+    return side_bet_active() ? 6 : 5;
+}
+
+bool Machine::game_flow_ready() const { return game != 22 && game != 24 && game != 25; }
+
+bool Machine::accepting_bets() {
+    if (Round_State != 1 || phase != Phase::Idle || coin_slot_busy) return false;
+    if (!game_flow_ready()) {
+        // Pick Five, Double Down Stud and Let It Ride deal through flows of their own that this
+        // machine does not have yet; their charts show but they take no bet.
+        svc_.dialogs.beep();
+        vm.Pnl_Show_Payoffs.caption = "This game is not open yet: please choose another game.";
+        return false;
+    }
+    return true;
+}
+
+int Machine::bet_column(int coins) const {
+    if (game == 25) return coins / 3 + 1;
+    if (game == 24) return coins <= 3 ? coins + 1 : coins - 2;
+    return coins + 1;
+}
+
+void Machine::highlight(int panel, bool on) {
+    if (panel < 2 || panel > 6) return;
+    vm.Lbl_Pay[static_cast<size_t>(panel)].back_colour = on ? colour::kRed : colour::kCyan;
+    vm.Lbl_Pay[static_cast<size_t>(panel)].bold = on;
+}
+
+void Machine::show_credits() { vm.Lbl_Credits.caption = std::to_string(Credits); }
+
+void Machine::bet_steps(bool from_slot) {
+    Lock_Menus();
+    if (game == 21) vm.Lbl_Multi_Payout.caption = kMultiPayoutLine;
+    if (game == 25 && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
+    if (game == 24) Show_Chart(Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
+    const int step = game == 25 ? 3 : 1;
+    if (!from_slot) {
+        Credits -= step;
+        if (game == 25 ? Credits < 3 : Credits == 0) vm.Btn_Play_Credit.enabled = false;
+    }
+    if (Coins_Bet != 0) highlight(bet_column(Coins_Bet), false);
+    Coins_Bet = static_cast<int16_t>(Coins_Bet + step);
+    highlight(bet_column(Coins_Bet), true);
+    const bool max_affordable = max_bet_now() - Coins_Bet <= Credits;
+    if (!from_slot) vm.Btn_Play_5.enabled = max_affordable;
+    else if (!max_affordable) vm.Btn_Play_5.enabled = false;
+    show_credits();
+    vm.Lbl_Played.caption = std::to_string(Coins_Bet);
+    vm.Btn_Deal.enabled = true;
+    if (Coins_Bet == (game == 25 ? 15 : 5)) Start_Hand();
+}
+
+void Machine::Bet_One_Credit() {
+    if (!vm.Btn_Play_Credit.enabled || !accepting_bets()) return;
+    if (Credits < (game == 25 ? 3 : 1)) return;
+    bet_steps(false);
+}
+
+void Machine::Bet_Max() {
+    if (!accepting_bets()) return;
+    const int needed = max_bet_now() - Coins_Bet;
+    if (needed > Credits || needed <= 0) {
+        svc_.dialogs.beep();
+        vm.hourglass = false;
+        return;
+    }
+    Lock_Menus();
+    if (game == 25 && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
+    if (game == 24) Show_Chart(ChartKind::StudDoubled);
+    Credits -= needed;
+    if (side_bet_active()) {
+        Side_Bet_Placed = 1;
+        vm.Lbl_Juicy_Bet.visible = true;
+    }
+    if (game == 25 ? Credits < 3 : Credits == 0) vm.Btn_Play_Credit.enabled = false;
+    if (Coins_Bet != 0) highlight(bet_column(Coins_Bet), false);
+    Coins_Bet = static_cast<int16_t>(Coins_Bet + needed - (side_bet_active() ? 1 : 0));
+    highlight(game == 24 ? 3 : 6, true);
+    show_credits();
+    vm.Lbl_Played.caption = std::to_string(Coins_Bet);
+    Start_Hand();
+}
+
+void Machine::Coin_Slot_Click() {
+    if (coin_slot_busy || !accepting_bets()) return;
+    coin_slot_busy = true;
+    Lock_Menus();
+    coin_frames_left = game == 25 ? 12 : 4;
+}
+
+void Machine::Coin_Slot_Tick() {
+    if (!coin_slot_busy) return;
+    static constexpr int kFrames[] = {2, 3, 4, 1};
+    const int coins = game == 25 ? 3 : 1;
+    vm.Coin_Slot.picture = kFrames[(coins * 4 - coin_frames_left) % 4];
+    if (--coin_frames_left > 0) return;
+    Coin_Bucket = add_saturated(Coin_Bucket, -coins);
+    Show_Coin_Bucket();
+    coin_slot_busy = false;
+    bet_steps(true);
+    if (Round_State == 1) vm.Btn_Play_5.enabled = max_bet_now() - Coins_Bet <= Credits;
+}
+
+void Machine::Insert_Coin() {
+    if (vm.hourglass) return;
+    if (Credits >= 99999) {
+        svc_.dialogs.beep();
+        svc_.dialogs.message_box("You can't have more than 99,999 credits!  Who do you think you are, Moneybaggins?",
+                                 "Message", MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    vm.hourglass = true;
+    CashierModel cashier(*this);
+    cashier.Form_Load();
+    svc_.dialogs.show_cashier(cashier);
+    vm.hourglass = false;
+    show_credits();
+    if (Round_State == 1 && phase == Phase::Idle && Credits != 0) {
+        vm.Btn_Play_Credit.enabled = !(game == 25 && Credits < 3);
+        if (max_bet_now() - Coins_Bet > Credits) {
+            vm.Btn_Play_5.enabled = false;
+        } else {
+            vm.Btn_Play_5.enabled = true;
+            vm.focus = "Btn_Play_5";
+        }
+    }
+}
+
+void Machine::Mnu_Visit_Cashier() {
+    if (vm.Btn_Insert_Coin.enabled) Insert_Coin();
+}
+
+void Machine::Btn_Clear_Coins_Click() {
+    if (confirm("Clear the Coin Counter to zero:  confirm you want to do this by clicking the OK button.",
+                "Reset Coin Counter") == MsgAnswer::Ok) {
+        Coin_Bucket = 0;
+        Show_Coin_Bucket();
+    }
+    focus_first_enabled_bet_button();
+}
+
+void Machine::focus_first_enabled_bet_button() {
+    if (vm.Btn_Play_5.enabled) vm.focus = "Btn_Play_5";
+    else if (vm.Btn_Play_Credit.enabled) vm.focus = "Btn_Play_Credit";
+    else vm.focus = "Btn_Insert_Coin";
+}
+
+void Machine::Mnu_Cash_Out() {
+    if (!vm.Btn_Insert_Coin.enabled) return;
+    const int32_t n = Credits;
+    Coin_Bucket = add_saturated(Coin_Bucket, n);
+    Show_Coin_Bucket();
+    Credits = 0;
+    show_credits();
+    vm.Btn_Play_Credit.enabled = false;
+    vm.Btn_Play_5.enabled = false;
+    svc_.dialogs.message_box(player_names[static_cast<size_t>(Player_Number - 1)] + " Paid: " + std::to_string(n) +
+                                 " coins     \r\nCredits: 0   ",
+                             "Cash Out!", MsgButtons::Ok, MsgIcon::Information);
+}
+
+}  // namespace dw

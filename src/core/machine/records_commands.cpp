@@ -1,0 +1,331 @@
+// Configuration, statistics and the progressive jackpot: files, option menus and commands.
+#include <cmath>
+
+#include "errors.h"
+#include "machine/dialog_models.h"
+#include "machine/machine.h"
+#include "records/config_file.h"
+#include "records/file_io.h"
+#include "records/progressive_file.h"
+
+namespace dw {
+
+// ---- configuration ----------------------------------------------------------------------
+
+bool Machine::Load_Config() {
+    Config config;
+    for (size_t i = 0; i < 4; ++i) config.goodies[i] = vm.menu(kGoodyMenus[i]).checked;
+    config.names = player_names;
+    const auto text = files::read_text(file("CONFIG.VPK"));
+    const bool ok = text && read_config(*text, config);
+    if (text) {
+        for (size_t i = 0; i < 4; ++i) vm.menu(kGoodyMenus[i]).checked = config.goodies[i];
+        player_names = config.names;
+    }
+    if (!ok) Setup_Goodies();
+    return ok;
+}
+
+bool Machine::Save_Config() {
+    Config config;
+    for (size_t i = 0; i < 4; ++i) config.goodies[i] = vm.menu(kGoodyMenus[i]).checked;
+    config.names = player_names;
+    vm.hourglass = true;
+    const bool ok = files::write_atomically(file("CONFIG.VPK"), write_config(config));
+    vm.hourglass = false;
+    if (!ok)
+        file_error("Error saving Configuration file.  Your hard drive may be full, or you may be running this game off "
+                   "a non-writable device like a CD-ROM, or file CONFIG.VPK in the game directory may be "
+                   "write-protected.  Exit the program and delete some files, or remove write protection on the "
+                   "configuration file.");
+    return ok;
+}
+
+void Machine::Setup_Goodies() {
+    GoodiesModel goodies;
+    svc_.dialogs.show_goodies(goodies);
+    for (size_t i = 0; i < 4; ++i) vm.menu(kGoodyMenus[i]).checked = goodies.boxes[i];
+    vm.hourglass = false;
+}
+
+void Machine::Goody_Help(int box) {
+    if (box < 0 || box > 3) return;
+    svc_.dialogs.message_box(kGoodyHelp[static_cast<size_t>(box)], "Goodies Info!", MsgButtons::Ok,
+                             MsgIcon::Information);
+}
+
+void Machine::Mnu_Progressive_Click() {
+    auto& item = vm.menu("Mnu_Progressive");
+    if (!item.enabled) return;
+    item.checked = !item.checked;
+    Display_Progressive_Payout();
+    Save_Config();
+}
+
+void Machine::Mnu_Royals_Click() {
+    auto& item = vm.menu("Mnu_Royals");
+    item.checked = !item.checked;
+    Display_Progressive_Payout();
+    Save_Config();
+}
+
+void Machine::Mnu_Double_Click() {
+    auto& item = vm.menu("Mnu_Double");
+    item.checked = !item.checked;
+    Save_Config();
+}
+
+void Machine::Mnu_Juicy_Jackpots_Click() {
+    auto& item = vm.menu("Mnu_Juicy_Jackpots");
+    if (!item.enabled) return;
+    item.checked = !item.checked;
+    Check_Menu();
+    Save_Config();
+}
+
+void Machine::Mnu_Autohold_Click() {
+    auto& item = vm.menu("Mnu_Autohold");
+    item.checked = !item.checked;
+}
+
+void Machine::Mnu_Sound_Click() {
+    auto& item = vm.menu("Mnu_Sound");
+    item.caption = item.caption != "Turn Sound &Off" ? "Turn Sound &Off" : "Turn Sound &On";
+}
+
+void Machine::Mnu_Fancy_Cards_Click() {
+    if (!vm.menu("Mnu_Fancy_Cards").enabled) return;
+    Fancy_Cards = true;
+    vm.menu("Mnu_Fancy_Cards").checked = true;
+    vm.menu("Mnu_Plain_Cards").checked = false;
+    Save_Progressive();
+    Repaint_Hand();
+}
+
+void Machine::Mnu_Plain_Cards_Click() {
+    if (!vm.menu("Mnu_Plain_Cards").enabled) return;
+    Fancy_Cards = false;
+    vm.menu("Mnu_Fancy_Cards").checked = false;
+    vm.menu("Mnu_Plain_Cards").checked = true;
+    Save_Progressive();
+    Repaint_Hand();
+}
+
+// ---- statistics ---------------------------------------------------------------------------
+
+bool Machine::Load_Stats() {
+    const auto text = files::read_text(player_file("STATS"));
+    const auto read = text ? read_stats(*text) : std::nullopt;
+    const auto winnings = stats.Winnings;
+    stats = read ? *read : Stats{};
+    stats.Winnings = winnings;
+    return read.has_value();
+}
+
+bool Machine::Save_Stats() {
+    vm.hourglass = true;
+    const bool ok = files::write_atomically(player_file("STATS"), write_stats(stats));
+    vm.hourglass = false;
+    if (!ok)
+        file_error("Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game "
+                   "directory may be write-protected.  Exit the program and delete some files, or remove write "
+                   "protection on the statistics file.");
+    return ok;
+}
+
+void Machine::Mnu_Clear_Session_Stats() {
+    if (confirm("Clear this session's statistics:   Confirm you want to do this by clicking the OK button.",
+                "Clear Session Statistics") != MsgAnswer::Ok)
+        return;
+    stats.clear_session();
+}
+
+void Machine::Mnu_Clear_All_Stats() {
+    if (confirm("Clear all the statistics:   Confirm you want to do this by clicking the OK button.",
+                "Clear All Statistics") != MsgAnswer::Ok)
+        return;
+    stats.clear_all();
+    Save_Stats();
+}
+
+void Machine::Mnu_Reset_Winnings() {
+    if (confirm("Reset this session's winnings to zero:  confirm you want to do this by clicking the OK button.",
+                "Clear Session Winnings") != MsgAnswer::Ok)
+        return;
+    stats.Winnings[Stats::kSessionWinnings] = 0;
+    Show_Winnings();
+}
+
+void Machine::Mnu_Reset_All_Winnings() {
+    if (confirm("Reset both winnings totals to zero:  confirm you want to do this by clicking the OK button.",
+                "Clear All Winnings") != MsgAnswer::Ok)
+        return;
+    stats.Winnings = {0, 0};
+    Save_Progressive();
+    Show_Winnings();
+}
+
+void Machine::Mnu_New_Game() {
+    if (confirm("New Game erases all Winnings totals, and clears all the statistics, both session and global.   "
+                "Confirm you want to do this by clicking the OK button.",
+                "New Game") != MsgAnswer::Ok)
+        return;
+    stats.Winnings = {0, 0};
+    Save_Progressive();
+    Show_Winnings();
+    stats.clear_all();
+    Save_Stats();
+    Credits = 80;
+    vm.Lbl_Credits.caption = "80";
+    Coin_Bucket = -80;
+    Display_Progressive_Payout();
+    // The meters changed under the bet buttons; between hands they follow the new credits.
+    if (Round_State == 1 && phase == Phase::Idle && Coins_Bet == 0) {
+        vm.Btn_Play_Credit.enabled = game == 25 ? Credits >= 3 : Credits != 0;
+        vm.Btn_Play_5.enabled = Credits >= max_bet_now();
+    }
+}
+
+// ---- progressive jackpot ------------------------------------------------------------------
+
+bool Machine::Load_Progressive() {
+    vm.hourglass = true;
+    const auto text = files::read_text(player_file("PROGRES"));
+    bool complete = false;
+    const ProgressiveRecord r = read_progressive(text ? *text : "", svc_.decimal_separator, &complete);
+    Jackpot_Percent = r.percent;
+    Jackpot = r.jackpot;
+    stats.Winnings[Stats::kAllWinnings] = r.all_winnings;
+    Fancy_Cards = r.fancy_cards != 0;
+    vm.hourglass = false;
+    return complete;
+}
+
+bool Machine::Save_Progressive() {
+    ProgressiveRecord r;
+    r.percent = Jackpot_Percent;
+    r.jackpot = Jackpot;
+    r.all_winnings = stats.Winnings[Stats::kAllWinnings];
+    r.fancy_cards = Fancy_Cards ? -1 : 0;
+    vm.hourglass = true;
+    const bool ok = files::write_atomically(player_file("PROGRES"), write_progressive(r, svc_.decimal_separator));
+    vm.hourglass = false;
+    if (!ok)
+        file_error("Error saving Progressive Jackpot Data File.  Your hard drive may be full, or file PROGRESS.VPK in "
+                   "the game directory may be write-protected.  Exit the program and delete some files, or remove "
+                   "write protection on the data file.");
+    return ok;
+}
+
+void Machine::Mnu_Reset_Progressive() {
+    if (confirm("Clear Progressive Jackpot to zero:  confirm you want to do this by clicking the OK button.",
+                "Clear Progressive Jackpot") != MsgAnswer::Ok)
+        return;
+    Jackpot = 0;
+    Save_Progressive();
+    Display_Progressive_Payout();
+}
+
+void Machine::Show_Percent_Dialog() {
+    vm.hourglass = true;
+    PercentModel percent(*this);
+    percent.Form_Load();
+    svc_.dialogs.show_percent(percent);
+    vm.hourglass = false;
+}
+
+PercentModel::PercentModel(Machine& machine) : m_(machine) {}
+
+void PercentModel::Form_Load() {
+    text = std::to_string(m_.Jackpot_Percent);
+    m_.vm.hourglass = false;
+}
+
+bool PercentModel::Key_Press(char key) {
+    if ((key >= '0' && key <= '9') || key == '\b') return true;
+    m_.svc_.dialogs.beep();
+    return false;
+}
+
+void PercentModel::Text_Changed(const std::string& new_text) {
+    std::string digits;
+    for (char c : new_text)
+        if (c >= '0' && c <= '9' && digits.size() < 5) digits += c;
+    if (digits != new_text) m_.svc_.dialogs.beep();
+    text = digits;
+    if (text.empty()) return;
+    const int value = std::stoi(text);
+    if (value > 20) {
+        text = "20";
+        m_.svc_.dialogs.beep();
+    } else if (value < 1) {
+        text = "1";
+        m_.svc_.dialogs.beep();
+    }
+}
+
+void PercentModel::Lost_Focus() {
+    if (text.empty()) text = "2";
+}
+
+void PercentModel::Btn_Ok_Click() {
+    if (text.empty()) text = "2";
+    m_.Jackpot_Percent = static_cast<int16_t>(std::stoi(text));
+    m_.Save_Progressive();
+    done = true;
+}
+
+void PercentModel::Btn_Cancel_Click() { done = true; }
+
+// ---- start-up and exit --------------------------------------------------------------------
+
+void Machine::Load_Records() {
+    player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
+    Load_Config();
+    Player_Number = 1;
+}
+
+void Machine::Main_Initialisation(intptr_t card_window) {
+    vm.hourglass = true;
+    Load_Payouts();
+    game = 1;
+    Check_Menu();
+    Credits = 80;
+    vm.Lbl_Credits.caption = "80";
+    Coin_Bucket = -80;
+    Load_Stats();
+    Load_Progressive();
+    Display_Progressive_Payout();
+    vm.menu("Mnu_Fancy_Cards").checked = Fancy_Cards;
+    vm.menu("Mnu_Plain_Cards").checked = !Fancy_Cards;
+    Card_Surface = card_window;
+    if (svc_.cards.InitializeDeck(card_window) == 0)
+        throw FatalError("Fatal Error",
+                         "Either another application is using QCards32.DLL or it is not available on your system.  "
+                         "Make sure QCARDS.DLL is in either the application's directory or your WINDOWS\\SYSTEM "
+                         "directory.");
+    svc_.cards.SetCurrentBack(6);
+    svc_.cards.SetCurrentBack(rnd_1_to(svc_.rng, 6));
+    vm.menu("Mnu_Autohold").checked = true;
+    stats.Winnings[Stats::kSessionWinnings] = 0;
+    Show_Winnings();
+    vm.Pnl_Banner.caption = "";
+    main_window_shown = true;
+    Timer3_Enabled = true;
+    Prepare_Hand();
+    Repaint_Hand();
+    vm.hourglass = false;
+}
+
+bool Machine::Exit_Requested() {
+    Play_Sound(sound_path("exit.wav"));
+    if (svc_.dialogs.message_box("Do you REALLY want to exit?", "Exit Program", MsgButtons::YesNo,
+                                 MsgIcon::Question) != MsgAnswer::Yes)
+        return false;
+    vm.hourglass = true;
+    Save_Config();
+    vm.hourglass = false;
+    return true;
+}
+
+}  // namespace dw
