@@ -97,3 +97,107 @@ struct Rig {
 };
 
 }  // namespace dw::test
+
+namespace dw::test {
+
+// The random numbers that make the machine's shuffle put `top` (cards written as text, "JK"
+// for a joker) at deck positions 1, 2, ... for the given game.
+inline std::vector<double> numbers_for_deck(GameId game, const std::vector<std::string>& top) {
+    std::vector<CardCode> fresh;
+    for (char s : {'H', 'D', 'C', 'S'})
+        for (int16_t v = 2; v <= 14; ++v) fresh.push_back(make_card(v, s));
+    std::vector<double> numbers;
+    std::vector<CardCode> wanted;
+    for (const auto& t : top) wanted.push_back(*parse_card(t));
+    auto is_wanted = [&](const CardCode& c) {
+        for (const auto& w : wanted)
+            if ((w.Value == 1 && c.Value == 1) || (w.Value != 1 && c.Image == w.Image && c.Value != 1)) return true;
+        return false;
+    };
+    const int jokers = game == 10 ? 2 : (game >= 6 && game <= 9 ? 1 : 0);
+    int first = 0;
+    for (int j = 0; j < jokers; ++j) {
+        // The joker takes the place of a natural card that is not wanted.
+        int pos = 0;
+        for (int i = 0; i < 52; ++i)
+            if (i != first - 1 && !is_wanted(fresh[static_cast<size_t>(i)])) {
+                pos = i + 1;
+                if (j == 0 || pos != first) break;
+            }
+        numbers.push_back((pos - 0.5) / 52);
+        fresh[static_cast<size_t>(pos - 1)].Value = 1;
+        fresh[static_cast<size_t>(pos - 1)].Image = static_cast<int16_t>(110 + j);
+        first = pos;
+    }
+    std::vector<CardCode> taken;
+    for (int n = 52; n >= 2; --n) {
+        int index = -1;
+        if (n <= static_cast<int>(wanted.size())) {
+            const CardCode& w = wanted[static_cast<size_t>(n - 1)];
+            for (size_t i = 0; i < fresh.size(); ++i)
+                if ((w.Value == 1 && fresh[i].Value == 1) || (w.Value != 1 && fresh[i].Image == w.Image && fresh[i].Value != 1)) {
+                    index = static_cast<int>(i);
+                    break;
+                }
+        } else {
+            for (size_t i = 0; i < fresh.size(); ++i)
+                if (!is_wanted(fresh[i])) {
+                    index = static_cast<int>(i);
+                    break;
+                }
+        }
+        if (index < 0) ADD_FAILURE() << "cannot stack the deck";
+        numbers.push_back((index + 0.5) / n);
+        fresh.erase(fresh.begin() + index);
+    }
+    return numbers;
+}
+
+// Cards written as text, split into words.
+inline std::vector<std::string> words(const std::string& text) {
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        while (pos < text.size() && text[pos] == ' ') ++pos;
+        const size_t end = std::min(text.find(' ', pos), text.size());
+        if (end > pos) out.push_back(text.substr(pos, end - pos));
+        pos = end;
+    }
+    return out;
+}
+
+// Drives whole hands through the machine's routines and ticks.
+struct Player {
+    Rig& rig;
+    Machine& m = rig.m;
+
+    // Shuffles so that the next deal and draw take these cards in this order.
+    void stack(const std::string& cards) {
+        for (double v : numbers_for_deck(m.game, words(cards))) rig.rng.push(v);
+        Shuffle_Deck(m.cards, m.game, rig.rng);
+    }
+    void finish_deal() {
+        for (int i = 0; i < 10 && m.Timer1_Enabled; ++i) m.Timer1_Tick();
+    }
+    void finish_draw() {
+        for (int i = 0; i < 10 && m.Timer2_Enabled; ++i) m.Timer2_Tick();
+    }
+    // Bets `coins` one at a time (5 deals by itself) or with Play Max, and deals.
+    void bet_and_deal(int coins) {
+        if (coins == 5) m.Bet_Max();
+        else {
+            for (int i = 0; i < coins; ++i) m.Bet_One_Credit();
+            m.Start_Hand();
+        }
+        finish_deal();
+    }
+    // Holds the positions named ("13" holds 1 and 3, after the autohold) and draws.
+    void hold_and_draw(const std::string& positions) {
+        if (m.phase == Phase::AwaitDouble) m.Btn_Show_Fifth_Click();
+        for (char p : positions) m.Toggle_Hold(p - '0');
+        m.Draw();
+        finish_draw();
+    }
+};
+
+}  // namespace dw::test

@@ -1,0 +1,333 @@
+#include <set>
+
+#include "machine_rig.h"
+
+namespace dw {
+namespace {
+
+using test::Player;
+using test::Rig;
+
+struct HandCase {
+    const char* what;
+    GameId game;
+    const char* cards;  // five dealt, then the draw
+    int coins;
+    const char* holds;
+    bool progressive, royals;
+    double jackpot;
+    int64_t paid;        // credits gained after the bet was taken
+    const char* result;  // the message line after the payoff
+};
+
+TEST(PlayHand, PayoffsOfWholeHands) {
+    const HandCase cases[] = {
+        {"dealt royal, 5 coins", 1, "TS JS QS KS AS", 5, "12345", false, false, 0, 4000,
+         "** SUPER PAYOFF! ** Royal Flush pays 4000 credits"},
+        {"dealt royal, 4 coins", 1, "TS JS QS KS AS", 4, "12345", false, false, 0, 1000,
+         "** BIG PAYOFF! **  Royal Flush pays 1000 credits"},
+        {"royal with the progressive", 1, "TS JS QS KS AS", 5, "12345", true, false, 123.75, 4123,
+         "** SUPER PAYOFF! ** Royal Flush pays 4123 credits"},
+        {"royal in order, reversible", 1, "TH JH QH KH AH", 5, "12345", false, true, 0, 50000,
+         "* WOW! *  Reversible Royal Flush pays 50000 credits"},
+        {"reversible with the progressive", 1, "AH KH QH JH TH", 5, "12345", true, true, 10, 50010,
+         "* WOW! *  Reversible Royal Flush pays 50010 credits"},
+        {"royal out of order", 1, "JH TH QH KH AH", 5, "12345", false, true, 0, 4000,
+         "** SUPER PAYOFF! ** Royal Flush pays 4000 credits"},
+        {"pair of jacks, one coin", 1, "JH JD 2C 5S 9H 3D 4C 7S", 1, "12", false, false, 0, 1,
+         "One Pair (Jacks or Better) pays 1 credit"},
+        {"nothing", 1, "2H 4D 6C 8S TH 3D 5C 7S 9D JC", 5, "", false, false, 0, 0, "Sorry, try again!"},
+        {"two pair drawn", 1, "3H 3D 6C 6S TH KD", 3, "1234", false, false, 0, 6, "Two Pairs pays 6 credits"},
+        {"hot hands full house", 21, "QH QD QC 5S 5H", 5, "12345", false, false, 0, 65,
+         "Wow!  Multiple Combination pays 65 credits"},
+        {"hot hands straight flush", 21, "9H TH JH QH KH", 5, "12345", false, false, 0, 295,
+         "Wow!  Multiple Combination pays 295 credits"},
+        {"hot hands royal", 21, "TH JH QH KH AH", 5, "12345", true, false, 7.5, 4295 + 7,
+         "** SUPER PAYOFF! ** Royal Flush pays 4302 credits"},
+        {"hot hands single row", 21, "2H 3D 4C 5S 6H", 5, "12345", false, false, 0, 20, "Straight pays 20 credits"},
+        {"deuces wild natural royal", 4, "TH JH QH KH AH", 5, "12345", false, false, 0, 4000,
+         "* SUPER PAYOFF! * Natural Royal Flush pays 4000 credits"},
+        {"deuces jokers: the four deuces and joker", 6, "JK 2C 2D 2H 2S", 5, "", true, false, 0, 10000,
+         "* SUPER PAYOFF! * 4 Deuces and Joker pays 10000 credits"},
+        {"deuces jokers: natural royal wins the jackpot", 6, "TH JH QH KH AH", 5, "12345", true, false, 40.5, 4040,
+         "* SUPER PAYOFF! * Natural Royal Flush pays 4040 credits"},
+        {"jokers wild kings (joker held by itself)", 8, "JK KC 7D 5H 3S 9C 8D 4H", 2, "2", false, false, 0, 2,
+         "One Pair (Kings or Better) pays 2 credits"},
+        {"double double aces with a 3", 14, "AC AD AH AS 3C", 5, "12345", false, false, 0, 2000,
+         "Great!  Four Aces plus 2-4 pays 2000 credits"},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        Player play{rig};
+        rig.m.Select_Game(c.game);
+        rig.m.vm.menu("Mnu_Progressive").checked = c.progressive;
+        rig.m.vm.menu("Mnu_Royals").checked = c.royals;
+        rig.m.Jackpot = c.jackpot;
+        rig.m.Credits = 1000;
+        rig.m.Prepare_Hand();
+        play.stack(c.cards);
+        play.bet_and_deal(c.coins);
+        ASSERT_EQ(rig.m.phase, Phase::Dealt) << c.what;
+        play.hold_and_draw(c.holds);
+        EXPECT_EQ(rig.m.Credits, 1000 - c.coins + c.paid) << c.what;
+        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.result) << c.what;
+        EXPECT_EQ(rig.m.phase, Phase::Idle) << c.what;
+        EXPECT_EQ(rig.m.Round_State, 1);
+        EXPECT_EQ(rig.m.Coins_Bet, 0);
+        if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.Jackpot, 0.0) << c.what;
+    }
+}
+
+TEST(PlayHand, ProgressiveGrowsByThePercentOfEachBet) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    for (int hand = 0; hand < 3; ++hand) {
+        play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+        play.bet_and_deal(5);
+        play.hold_and_draw("");
+    }
+    EXPECT_NEAR(rig.m.Jackpot, 0.3, 1e-12);
+    EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.07!");
+    rig.m.vm.menu("Mnu_Progressive").checked = false;
+    play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+    play.bet_and_deal(5);
+    play.hold_and_draw("");
+    EXPECT_NEAR(rig.m.Jackpot, 0.3, 1e-12);
+}
+
+TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Select_Game(21);
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    play.stack("QH QD QC 5S 5H");
+    play.bet_and_deal(5);
+    EXPECT_EQ(rig.m.vm.Lbl_Multi_Payout.caption,
+              "***  Jacks or Better,  Two Pairs,  Three of a Kind,  Full House   ***");
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  ** Hot!  Multiple Combinations! **");
+    play.hold_and_draw("12345");
+    EXPECT_EQ(rig.m.stats.Hand_Stats[21][6][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.stats.Hand_Stats[21][10][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.stats.Game_Stats[21][Stats::kThisSession][Stats::kWon], 65);
+    EXPECT_EQ(rig.m.vm.Lbl_Multi_Payout.caption, "All Winning Combinations Paid: One Payout Per Pay Line!");
+    EXPECT_EQ(rig.m.Top_Award, 4000);
+}
+
+TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Select_Game(20);
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    play.stack("8C 8D 8H KS 3C 9D 4S");
+    play.bet_and_deal(5);
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "BONUS!  3 Eights on Deal pays 15 credits!");
+    EXPECT_EQ(rig.m.Credits, 100 - 5 + 15);
+    EXPECT_EQ(rig.m.stats.Hand_Stats[20][3][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.sound.names().back(), "threeknd.wav");
+    play.hold_and_draw("123");
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "Three of a Kind pays 15 credits");
+    EXPECT_EQ(rig.m.Credits, 100 - 5 + 15 + 15);
+    EXPECT_EQ(rig.m.stats.Hand_Stats[20][4][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.stats.Game_Stats[20][Stats::kAllSessions][Stats::kWon], 30);
+    EXPECT_EQ(rig.sound.names().back(), "youwin1.wav");
+    EXPECT_EQ(rig.m.stats.Winnings[Stats::kSessionWinnings], 25);
+}
+
+TEST(PlayHand, AutoholdHoldsTheWildCards) {
+    struct Case {
+        GameId game;
+        const char* cards;
+        std::string held;
+        bool autohold;
+    } cases[] = {{4, "2C 5H 2D 9S KC", "13", true}, {6, "2C JK 7D 2S KC", "124", true},
+                 {8, "2C JK 7D 9S KC", "2", true},  {1, "2C 5H 2D 9S KC", "", true},
+                 {4, "2C 5H 2D 9S KC", "", false},  {10, "JK 5H 7D JK KC", "14", true}};
+    for (const auto& c : cases) {
+        Rig rig;
+        Player play{rig};
+        rig.m.Select_Game(c.game);
+        if (!c.autohold) rig.m.Mnu_Autohold_Click();
+        rig.m.Credits = 100;
+        rig.m.Prepare_Hand();
+        play.stack(c.cards);
+        play.bet_and_deal(5);
+        std::string held;
+        for (int p = 1; p <= 5; ++p)
+            if (rig.m.held(p)) held += static_cast<char>('0' + p);
+        EXPECT_EQ(held, c.held) << c.game << " " << c.cards;
+        for (int p = 1; p <= 5; ++p)
+            EXPECT_EQ(rig.m.vm.Btn_Hold[static_cast<size_t>(p - 1)].fore_colour,
+                      rig.m.held(p) ? colour::kRed : colour::kBlack);
+    }
+}
+
+TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    play.stack("JH JD 2C 5S 9H 3D 4C 7S");
+    play.bet_and_deal(5);
+    const Hand dealt = rig.m.cards.hand;
+    const size_t sounds = rig.sound.played.size();
+    for (int p = 1; p <= 5; ++p) rig.m.Toggle_Hold(p);
+    rig.m.Draw();
+    rig.m.Timer2_Tick();
+    EXPECT_FALSE(rig.m.Timer2_Enabled);
+    EXPECT_EQ(rig.m.cards.hand, dealt);
+    const auto names = rig.sound.names();
+    EXPECT_EQ(std::count(names.begin() + static_cast<long>(sounds), names.end(), "deal.wav"), 0);
+    // The pair kept through the draw is announced again with the "you win" sound.
+    EXPECT_EQ(names.back(), "youwin1.wav");
+}
+
+TEST(PlayHand, CreditsStopAtTheBank) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 99990;
+    rig.m.Prepare_Hand();
+    play.stack("TS JS QS KS AS");
+    play.bet_and_deal(5);
+    play.hold_and_draw("12345");
+    EXPECT_EQ(rig.m.Credits, 99999);
+    EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "99999");
+    ASSERT_FALSE(rig.dialogs.shown.empty());
+    EXPECT_EQ(rig.dialogs.shown.back().text, "You broke the bank!  You cannot have more than 99,999 credits!");
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Message");
+    EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Information);
+}
+
+TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Select_Game(23);
+    rig.m.Credits = 7;
+    rig.m.Coin_Bucket = 0;
+    rig.m.Prepare_Hand();
+    play.stack("QH QD 3C 7S 9H 2S 4D 8C");
+    play.bet_and_deal(5);
+    ASSERT_EQ(rig.m.phase, Phase::AwaitDouble);
+    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Double Your Bet!");
+    EXPECT_FALSE(rig.m.vm.Btn_Hold[0].visible);
+    rig.m.Btn_Show_Fifth_Click();
+    EXPECT_EQ(rig.m.Coins_Bet, 10);
+    EXPECT_EQ(rig.m.Credits, 0);
+    EXPECT_EQ(rig.m.Coin_Bucket, -3);
+    EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play 3 additional coins.");
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Draw");
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
+    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_TRUE(rig.m.vm.Btn_Hold[0].visible);
+    play.hold_and_draw("12");
+    EXPECT_EQ(rig.m.Credits, 10);  // a pair of queens at 10 coins
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "5 Credits");
+
+    Rig lose;
+    Player p2{lose};
+    lose.m.Select_Game(23);
+    lose.m.Credits = 100;
+    lose.m.Prepare_Hand();
+    p2.stack("2H 4D 6C 8S TH");
+    p2.bet_and_deal(5);
+    EXPECT_EQ(lose.m.phase, Phase::Dealt);
+    EXPECT_FALSE(lose.m.vm.Btn_Show_Fifth.visible);
+    EXPECT_EQ(lose.m.Coins_Bet, 5);
+}
+
+TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Select_Game(23);
+    rig.m.vm.menu("Mnu_Progressive").checked = false;
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    play.stack("QH QD JH 7S 9H KH AH TH");
+    play.bet_and_deal(5);
+    play.hold_and_draw("13");
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "** SUPER PAYOFF! ** Royal Flush pays 5000 credits");
+    EXPECT_EQ(rig.m.Credits, 100 - 10 + 5000);
+}
+
+TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    rig.m.Bet_One_Credit();
+    rig.m.Start_Hand();
+    rig.m.Start_Hand();
+    rig.m.Bet_Max();
+    rig.m.Bet_One_Credit();
+    rig.m.Coin_Slot_Click();
+    EXPECT_EQ(rig.m.Credits, 99);
+    EXPECT_EQ(rig.m.Coins_Bet, 1);
+    play.finish_deal();
+    rig.m.Start_Hand();
+    rig.m.Bet_Max();
+    EXPECT_EQ(rig.m.cards.Next_Card, 6);
+    rig.m.Draw();
+    rig.m.Draw();
+    play.finish_draw();
+    EXPECT_EQ(rig.m.phase, Phase::Idle);
+    EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
+}
+
+TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    rig.m.Card_Click(2);
+    EXPECT_FALSE(rig.m.held(2));
+    play.stack("2H 4D 6C 8S TH");
+    play.bet_and_deal(5);
+    rig.m.Card_Click(2);
+    EXPECT_TRUE(rig.m.held(2));
+    rig.m.Card_Click(2);
+    EXPECT_FALSE(rig.m.held(2));
+    play.hold_and_draw("");
+    rig.m.Card_Click(2);
+    EXPECT_FALSE(rig.m.held(2));
+}
+
+// Over many random hands of every draw game: credits plus bucket move by exactly what the
+// hands paid less what they cost, and a hand never holds a card twice.
+TEST(PlayHand, MoneyIsNeverCreatedOrLost) {
+    Rig rig;
+    Player play{rig};
+    ClockRng choices(77);
+    rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
+    const GameId games[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23};
+    int64_t net = 0;
+    const int64_t start = static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket;
+    for (int hand = 0; hand < 3000; ++hand) {
+        const GameId g = games[hand % 22];
+        if (rig.m.game != g) rig.m.Select_Game(g);
+        if (rig.m.Credits < 10) rig.m.Insert_Coin();
+        if (rig.m.Credits > 50000) rig.m.Mnu_Cash_Out();
+        const auto before = rig.m.stats.Game_Stats;
+        const int coins = 1 + static_cast<int>(choices.next() * 5);
+        play.bet_and_deal(coins);
+        std::set<int> seen;
+        for (const auto& c : rig.m.cards.hand) EXPECT_TRUE(seen.insert(c.Image).second) << "dealt twice";
+        if (rig.m.phase == Phase::AwaitDouble) rig.m.Btn_Show_Fifth_Click();
+        for (int p = 1; p <= 5; ++p)
+            if (choices.next() < 0.4) rig.m.Toggle_Hold(p);
+        rig.m.Draw();
+        play.finish_draw();
+        seen.clear();
+        for (const auto& c : rig.m.cards.hand) EXPECT_TRUE(seen.insert(c.Image).second) << "drawn twice";
+        ASSERT_EQ(rig.m.phase, Phase::Idle);
+        const auto& after = rig.m.stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
+        const auto& was = before[static_cast<size_t>(g)][Stats::kThisSession];
+        net += (after[Stats::kWon] - was[Stats::kWon]) - (after[Stats::kPlayed] - was[Stats::kPlayed]);
+        ASSERT_EQ(static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket - start, net) << "hand " << hand;
+    }
+}
+
+}  // namespace
+}  // namespace dw
