@@ -1,7 +1,523 @@
 #include "frm_main.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QStyle>
+
+#include "errors.h"
+#include "games/catalogue.h"
+#include "machine/menu_tree.h"
+
 namespace dw::shell {
 
-Frm_Main::Frm_Main(QWidget* parent) : QMainWindow(parent) { setWindowTitle("Dazzlewick 3.0"); }
+namespace {
+
+QColor colour_of(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QString css(int32_t bgr) { return colour_of(bgr).name(); }
+
+constexpr int kWidth = 680;
+constexpr int kCardsX = 107;     // the card surface's place in the window
+constexpr int kCardsY = 52;      // cards are drawn 266 pixels down the surface
+constexpr int kChartTop = 34;
+
+int card_left(int p) { return kCardsX + 21 + 88 * (p - 1); }
+
+}  // namespace
+
+// The coin slot: a brass plate whose coin sinks deeper with each animation frame.
+class CoinSlot : public QWidget {
+public:
+    explicit CoinSlot(QWidget* parent) : QWidget(parent) { setCursor(Qt::PointingHandCursor); }
+    int frame = 1;
+    std::function<void()> on_click;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter g(this);
+        g.setRenderHint(QPainter::Antialiasing);
+        const QRectF plate = QRectF(rect()).adjusted(4, 4, -4, -4);
+        QLinearGradient brass(plate.topLeft(), plate.bottomRight());
+        brass.setColorAt(0, QColor(240, 210, 120));
+        brass.setColorAt(1, QColor(150, 110, 40));
+        g.setPen(QPen(QColor(90, 60, 20), 1.5));
+        g.setBrush(brass);
+        g.drawRoundedRect(plate, 8, 8);
+        const QRectF slot(plate.center().x() - 5, plate.top() + 10, 10, plate.height() - 20);
+        g.setBrush(QColor(20, 20, 20));
+        g.drawRoundedRect(slot, 3, 3);
+        if (frame >= 2) {
+            // The coin goes into the slot: fully outside, half in, nearly gone.
+            const double shown = frame == 2 ? 1.0 : (frame == 3 ? 0.55 : 0.2);
+            const double d = slot.height() * 0.8;
+            QRectF coin(slot.center().x() - 4, slot.top() - d * shown + d * 0.25, 8, d);
+            g.save();
+            g.setClipRect(QRectF(rect()).adjusted(0, 0, 0, -(height() - slot.top() - slot.height() * 0.2)));
+            g.setBrush(QColor(200, 200, 210));
+            g.drawEllipse(coin);
+            g.restore();
+        }
+    }
+    void mousePressEvent(QMouseEvent*) override {
+        if (on_click) on_click();
+    }
+};
+
+// A plain card: the rank as text over the suit's picture.
+class PlainCard : public QWidget {
+public:
+    explicit PlainCard(QWidget* parent) : QWidget(parent) {}
+    QString rank;
+    double size = 24;
+    QColor colour;
+    int suit = kNothing;
+    std::function<void()> on_click;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter g(this);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.setPen(QPen(QColor(90, 90, 90), 1));
+        g.setBrush(QColor(255, 255, 240));
+        g.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        QFont f = font();
+        f.setPointSizeF(size);
+        f.setBold(true);
+        g.setFont(f);
+        g.setPen(colour);
+        g.drawText(QRect(0, 6, width(), height() / 2), Qt::AlignCenter, rank);
+        static const char kLetters[] = {' ', 'H', 'D', 'C', 'S'};
+        if (suit >= kHeart && suit <= kSpade)
+            paint_suit(g, kLetters[suit], QRectF(width() / 2.0 - 13, height() / 2.0 + 6, 26, 26));
+    }
+    void mousePressEvent(QMouseEvent*) override {
+        if (on_click) on_click();
+    }
+};
+
+Frm_Main::Frm_Main(Options options) : options_(std::move(options)) {
+    setObjectName("Frm_Main");
+    if (options_.program_directory.isEmpty()) {
+        const QString exe = QCoreApplication::applicationDirPath();
+        options_.program_directory = QFileInfo(exe).isWritable()
+                                         ? exe
+                                         : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(options_.program_directory);
+    }
+    if (options_.asset_directory.isEmpty()) options_.asset_directory = QCoreApplication::applicationDirPath();
+    Dialogs* dialogs = options_.dialogs;
+    if (!dialogs) {
+        own_dialogs_ = std::make_unique<QtDialogs>(this);
+        dialogs = own_dialogs_.get();
+    }
+    Rng* rng = options_.rng;
+    if (!rng) {
+        own_rng_ = std::make_unique<ClockRng>();
+        rng = own_rng_.get();
+    }
+
+    auto* central = new QWidget(this);
+    central->setObjectName("Pnl_Table");
+    central->setFixedSize(kWidth, 572);
+    central->setStyleSheet("QWidget#Pnl_Table { background: #006030; }");
+    setCentralWidget(central);
+    surface_ = new CardSurface(central);
+    surface_->setObjectName("Pnl_Cards");
+    surface_->setGeometry(kCardsX, kCardsY, 465, 266 + kCardHeight + 4);
+    painter_ = std::make_unique<CardPainter>(*surface_);
+
+    QLocale locale = QLocale::system();
+    Machine::Services services{*rng, *dialogs, *painter_, sound_,
+                               [locale](double amount) { return locale.toCurrencyString(amount).toStdString(); },
+                               locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1()};
+    if (locale.language() == QLocale::C) services.currency = format_us_currency;
+    machine_ = std::make_unique<Machine>(services, options_.program_directory.toStdString());
+    machine_->Asset_Directory = options_.asset_directory.toStdString();
+    if (own_dialogs_) own_dialogs_->set_machine(machine_.get());
+
+    build_menus();
+    build_window();
+    setWindowTitle("Dazzlewick 3.0");
+
+    timer1_.setInterval(180);
+    timer2_.setInterval(180);
+    timer3_.setInterval(100);
+    timer4_.setInterval(500);
+    coin_timer_.setInterval(50);
+    connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer1_Tick(); }); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer2_Tick(); }); });
+    connect(&timer3_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer3_Tick(); }); });
+    connect(&timer4_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer4_Tick(); }); });
+    connect(&coin_timer_, &QTimer::timeout, this, [this] { run([this] { machine_->Coin_Slot_Tick(); }); });
+
+    run([this] { machine_->Form_Load(); });
+    if (options_.start) {
+        run([this] {
+            machine_->Load_Records();
+            machine_->Main_Initialisation(reinterpret_cast<intptr_t>(surface_));
+        });
+    }
+}
+
+Frm_Main::~Frm_Main() {
+    if (cursor_overridden_) QApplication::restoreOverrideCursor();
+}
+
+void Frm_Main::run(const std::function<void()>& routine) {
+    if (dead_) return;
+    try {
+        routine();
+    } catch (const FatalError& e) {
+        dead_ = true;
+        for (QTimer* t : {&timer1_, &timer2_, &timer3_, &timer4_, &coin_timer_}) t->stop();
+        QMessageBox::critical(this, QString::fromStdString(e.title), QString::fromStdString(e.text));
+        closing_ = true;
+        close();
+        QCoreApplication::exit(1);
+        return;
+    }
+    refresh();
+    sync_timers();
+}
+
+void Frm_Main::sync_timers() {
+    auto set = [](QTimer& t, bool on) {
+        if (on && !t.isActive()) t.start();
+        if (!on && t.isActive()) t.stop();
+    };
+    set(timer1_, machine_->Timer1_Enabled);
+    set(timer2_, machine_->Timer2_Enabled);
+    set(timer3_, machine_->Timer3_Enabled);
+    set(timer4_, machine_->Timer4_Enabled);
+    set(coin_timer_, machine_->coin_slot_busy);
+}
+
+void Frm_Main::build_menus() {
+    std::vector<QMenu*> stack;
+    static const QStringList kCheckable = {"Mnu_Progressive", "Mnu_Royals",      "Mnu_Double",     "Mnu_Juicy_Jackpots",
+                                           "Mnu_Fancy_Cards", "Mnu_Plain_Cards", "Mnu_Autohold",
+                                           "Mnu_Window_Juicy_Jackpots"};
+    const auto& tree = menu_tree();
+    for (size_t i = 0; i < tree.size(); ++i) {
+        const MenuEntry& e = tree[i];
+        const QString name = QString::fromUtf8(e.name.data(), static_cast<int>(e.name.size()));
+        const QString caption = QString::fromUtf8(e.caption.data(), static_cast<int>(e.caption.size()));
+        stack.resize(static_cast<size_t>(e.depth));
+        const bool has_children = i + 1 < tree.size() && tree[i + 1].depth > e.depth;
+        QAction* action = nullptr;
+        if (has_children) {
+            QMenu* menu = e.depth == 0 ? menuBar()->addMenu(caption) : stack.back()->addMenu(caption);
+            menu->setObjectName(name);
+            action = menu->menuAction();
+            stack.push_back(menu);
+        } else if (caption == "-") {
+            action = stack.back()->addSeparator();
+        } else {
+            action = e.depth == 0 ? menuBar()->addAction(caption) : stack.back()->addAction(caption);
+            if (!e.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut.data())));
+            bool checkable = kCheckable.contains(name);
+            for (const auto& g : kGames) checkable = checkable || name == QString::fromUtf8(g.menu_item.data());
+            action->setCheckable(checkable);
+            connect(action, &QAction::triggered, this, [this, name] { dispatch(name); });
+        }
+        action->setObjectName(name);
+        actions_[name] = action;
+    }
+}
+
+void Frm_Main::dispatch(const QString& menu) {
+    const std::string name = menu.toStdString();
+    Machine& m = *machine_;
+    for (const auto& g : kGames)
+        if (g.menu_item == name) return run([&m, name] { m.Select_Game_Menu(name); });
+    static const std::map<std::string, void (Machine::*)()> commands = {
+        {"Mnu_New_Game", &Machine::Mnu_New_Game},
+        {"Mnu_Fancy_Cards", &Machine::Mnu_Fancy_Cards_Click},
+        {"Mnu_Plain_Cards", &Machine::Mnu_Plain_Cards_Click},
+        {"Mnu_Autohold", &Machine::Mnu_Autohold_Click},
+        {"Mnu_Sound", &Machine::Mnu_Sound_Click},
+        {"Mnu_Progressive", &Machine::Mnu_Progressive_Click},
+        {"Mnu_Royals", &Machine::Mnu_Royals_Click},
+        {"Mnu_Double", &Machine::Mnu_Double_Click},
+        {"Mnu_Juicy_Jackpots", &Machine::Mnu_Juicy_Jackpots_Click},
+        {"Mnu_Visit_Cashier", &Machine::Mnu_Visit_Cashier},
+        {"Mnu_Cash_Out", &Machine::Mnu_Cash_Out},
+        {"Mnu_Clear_Session_Stats", &Machine::Mnu_Clear_Session_Stats},
+        {"Mnu_Clear_All_Stats", &Machine::Mnu_Clear_All_Stats},
+        {"Mnu_Payouts_Reset_C", &Machine::Mnu_Payouts_Reset_C},
+        {"Mnu_Payouts_Reset", &Machine::Mnu_Payouts_Reset},
+        {"Mnu_Progressive_Set", &Machine::Show_Percent_Dialog},
+        {"Mnu_Reset_Progressive", &Machine::Mnu_Reset_Progressive},
+        {"Mnu_Reset_Winnings", &Machine::Mnu_Reset_Winnings},
+        {"Mnu_Reset_All_Winnings", &Machine::Mnu_Reset_All_Winnings},
+    };
+    if (auto it = commands.find(name); it != commands.end()) return run([&m, fn = it->second] { (m.*fn)(); });
+    if (name == "Mnu_Exit") {
+        close();
+    } else if (name == "Mnu_About") {
+        QMessageBox::about(this, "About Dazzlewick", "Dazzlewick\nVersion 3.00a (June 21, 2000)");
+    }
+    // The remaining commands open windows this machine does not have yet.
+}
+
+QLabel* Frm_Main::label(const QString& name, const Control& control, QRect at, const QString& style, bool colours) {
+    auto* l = new QLabel(centralWidget());
+    l->setObjectName(name);
+    l->setGeometry(at);
+    l->setTextFormat(Qt::PlainText);
+    bindings_.push_back({&control, l, style, colours, {}, false});
+    return l;
+}
+
+QPushButton* Frm_Main::button(const QString& name, const Control& control, QRect at) {
+    auto* b = new QPushButton(centralWidget());
+    b->setObjectName(name);
+    b->setGeometry(at);
+    bindings_.push_back({&control, b, "QPushButton { font-weight: bold; }", true, {}, false});
+    return b;
+}
+
+void Frm_Main::build_window() {
+    ViewModel& vm = machine_->vm;
+    QWidget* c = centralWidget();
+    auto fixed = [c](const QString& text, QRect at, const QString& style) {
+        auto* l = new QLabel(text, c);
+        l->setGeometry(at);
+        l->setStyleSheet(style);
+        return l;
+    };
+
+    games_ = new QComboBox(c);
+    games_->setObjectName("Lst_Games");
+    games_->setGeometry(8, 5, 220, 24);
+    games_->setFocusPolicy(Qt::NoFocus);
+    for (const auto& g : kGames) games_->addItem(QString::fromUtf8(g.list_text.data(), static_cast<int>(g.list_text.size())));
+    connect(games_, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { run([this, index] { machine_->Lst_Games_Click(index); }); });
+    label("Lbl_Multi_Payout", vm.Lbl_Multi_Payout, {236, 5, 436, 24},
+          "color: #ffff60; font-weight: bold; font-size: 8pt;", false)
+        ->setWordWrap(true);
+
+    const QString chart = "border: 1px solid #305060; padding: 1px 3px; color: black;";
+    label("Lbl_Pay_0", vm.Lbl_Pay[0], {8, kChartTop, 664, 20}, chart + "font-weight: bold;")
+        ->setAlignment(Qt::AlignCenter);
+    label("Lbl_Pay_1", vm.Lbl_Pay[1], {8, kChartTop + 20, 224, 167}, chart)
+        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (int i = 2; i <= 6; ++i)
+        label(QString("Lbl_Pay_%1").arg(i), vm.Lbl_Pay[static_cast<size_t>(i)], {232 + (i - 2) * 88, kChartTop + 20, 88, 167},
+              chart)
+            ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    label("Pnl_Progressive_Display", vm.Pnl_Progressive_Display, {8, 224, 420, 32},
+          "background: black; border: 2px ridge #c0a040; font-size: 17pt; font-weight: bold;")
+        ->setAlignment(Qt::AlignCenter);
+    auto* bet = label("Lbl_Progressive_Bet", vm.Lbl_Progressive_Bet, {436, 224, 236, 32},
+                      "color: white; font-weight: bold; font-size: 10pt;");
+    bet->setAlignment(Qt::AlignCenter);
+    bet->setWordWrap(true);
+    label("Pnl_Banner", vm.Pnl_Banner, {8, 260, 664, 24},
+          "background: #101010; color: #ffd040; border: 1px solid #c0a040; font-family: monospace; "
+          "font-size: 13pt; font-weight: bold;", false)
+        ->setAlignment(Qt::AlignCenter);
+    label("Pnl_Show_Payoffs", vm.Pnl_Show_Payoffs, {8, 288, 664, 26},
+          "color: white; font-size: 12pt; font-weight: bold; background: #00502a; border: 1px solid #003018;", false)
+        ->setAlignment(Qt::AlignCenter);
+
+    surface_->on_card_click = [this](int p) { run([this, p] { machine_->Card_Click(p); }); };
+    surface_->lower();
+    for (int p = 1; p <= 5; ++p) {
+        const size_t i = static_cast<size_t>(p - 1);
+        auto* plain = new PlainCard(c);
+        plain->setObjectName(QString("Pnl_Card_%1").arg(p));
+        plain->setGeometry(card_left(p), kCardsY + 266, kCardWidth, kCardHeight);
+        plain->on_click = [this, p] { run([this, p] { machine_->Card_Click(p); }); };
+        plain->hide();
+        plain_[i] = plain;
+        for (auto* wild : {label(QString("Pnl_Wild_%1").arg(p), vm.Pnl_Wild[i],
+                                 {card_left(p) + 8, kCardsY + 266 + kCardHeight - 22, kCardWidth - 16, 18},
+                                 "background: #ffe040; border: 1px solid #806000; font-weight: bold;"),
+                           label(QString("Pnl_Plain_Wild_%1").arg(p), vm.Pnl_Plain_Wild[i],
+                                 {card_left(p) + 8, kCardsY + 266 + 4, kCardWidth - 16, 18},
+                                 "background: #ffe040; border: 1px solid #806000; font-weight: bold;")})
+            wild->setAlignment(Qt::AlignCenter);
+        label(QString("Pnl_Hold_%1").arg(p), vm.Pnl_Hold[i], {card_left(p), 420, kCardWidth, 18},
+              "background: #202020; color: #ffe040; font-weight: bold; border: 1px solid #ffe040;", false)
+            ->setAlignment(Qt::AlignCenter);
+        auto* hold = button(QString("Btn_Hold_%1").arg(p), vm.Btn_Hold[i], {card_left(p) - 4, 440, kCardWidth + 8, 26});
+        connect(hold, &QPushButton::clicked, this, [this, p] { run([this, p] { machine_->Toggle_Hold(p); }); });
+    }
+    auto* dbl = button("Btn_Double", vm.Btn_Double, {card_left(1) - 4, 440, 150, 26});
+    connect(dbl, &QPushButton::clicked, this, [] {});
+    auto* stand = button("Btn_Stand", vm.Btn_Stand, {card_left(4) - 4, 440, 150, 26});
+    connect(stand, &QPushButton::clicked, this, [] {});
+    auto* fifth = button("Btn_Show_Fifth", vm.Btn_Show_Fifth, {card_left(2), 440, 3 * 88 - 17, 26});
+    connect(fifth, &QPushButton::clicked, this, [this] { run([this] { machine_->Btn_Show_Fifth_Click(); }); });
+
+    label("Pnl_Game_Over", vm.Pnl_Game_Over, {8, 330, 96, 60},
+          "background: #101010; color: #ff4040; border: 2px ridge #c0a040; font-weight: bold; font-size: 10pt;", false)
+        ->setAlignment(Qt::AlignCenter);
+    vm.Pnl_Game_Over.caption = " \u00B7 Game Over \u00B7";
+    static_cast<QLabel*>(bindings_.back().widget)->setWordWrap(true);
+
+    coin_slot_ = new CoinSlot(c);
+    coin_slot_->setObjectName("Coin_Slot");
+    coin_slot_->setGeometry(592, 322, 72, 72);
+    coin_slot_->on_click = [this] { run([this] { machine_->Coin_Slot_Click(); }); };
+    label("Lbl_CoinSlot", vm.Lbl_CoinSlot, {580, 396, 96, 36}, "color: white; font-size: 8pt;", false)
+        ->setWordWrap(true);
+    static_cast<QLabel*>(bindings_.back().widget)->setAlignment(Qt::AlignCenter);
+
+    const QString meter_title = "color: #e0ffe0; font-weight: bold; font-size: 9pt;";
+    const QString meter = "background: black; color: #ff3030; font-family: monospace; font-size: 14pt; "
+                          "font-weight: bold; border: 2px inset #404040; padding-right: 4px;";
+    fixed("Credits:", {8, 474, 90, 16}, meter_title);
+    label("Lbl_Credits", vm.Lbl_Credits, {8, 490, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fixed("Coin Bucket:", {116, 474, 100, 16}, meter_title);
+    label("Lbl_Coins", vm.Lbl_Coins, {116, 490, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* clear = button("Btn_Clear_Coins", vm.Btn_Clear_Coins, {220, 493, 52, 24});
+    connect(clear, &QPushButton::clicked, this, [this] { run([this] { machine_->Btn_Clear_Coins_Click(); }); });
+    fixed("Played:", {282, 474, 70, 16}, meter_title);
+    label("Lbl_Played", vm.Lbl_Played, {282, 490, 60, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label("Lbl_Juicy_Bet", vm.Lbl_Juicy_Bet, {350, 496, 140, 18}, "color: #ffe040; font-weight: bold;", false);
+    fixed("WINNINGS", {500, 470, 172, 16}, meter_title + "qproperty-alignment: AlignCenter;");
+    fixed("This Session:", {500, 488, 80, 16}, "color: white; font-size: 8pt;");
+    fixed("All Sessions:", {500, 506, 80, 16}, "color: white; font-size: 8pt;");
+    for (size_t k = 0; k < 2; ++k)
+        label(QString("Lbl_Winnings_%1").arg(k), vm.Lbl_Winnings[k], {580, 486 + static_cast<int>(k) * 18, 92, 17},
+              "background: #f0f0e0; font-weight: bold; padding-right: 3px;")
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    struct B {
+        const char* name;
+        Control* control;
+        QRect at;
+        std::function<void()> act;
+    };
+    Machine* m = machine_.get();
+    const B row[] = {
+        {"Btn_Play_Credit", &vm.Btn_Play_Credit, {8, 530, 116, 34}, [m] { m->Bet_One_Credit(); }},
+        {"Btn_Play_5", &vm.Btn_Play_5, {130, 530, 116, 34}, [m] { m->Bet_Max(); }},
+        {"Btn_Deal", &vm.Btn_Deal, {252, 530, 116, 34}, [m] { m->Start_Hand(); }},
+        {"Btn_Redeal", &vm.Btn_Redeal, {374, 530, 116, 34}, [m] { m->Draw(); }},
+        {"Btn_Insert_Coin", &vm.Btn_Insert_Coin, {500, 530, 172, 34}, [m] { m->Insert_Coin(); }},
+    };
+    for (const auto& b : row) {
+        auto* w = button(b.name, *b.control, b.at);
+        connect(w, &QPushButton::clicked, this, [this, act = b.act] { run(act); });
+    }
+}
+
+void Frm_Main::apply(Binding& b) {
+    const Control& c = *b.control;
+    if (b.drawn && c == b.last) return;
+    QString style = b.base_style;
+    if (b.styled_colours && qobject_cast<QPushButton*>(b.widget)) {
+        // The caption colour shows only while the button works; a disabled one greys as usual.
+        style += QString(" QPushButton:enabled { color: %1; }").arg(css(c.fore_colour));
+    } else if (b.styled_colours) {
+        style += QString("color: %1;").arg(css(c.fore_colour));
+        if (auto* l = qobject_cast<QLabel*>(b.widget); l && b.widget->objectName().startsWith("Lbl_Pay")) {
+            style += QString("background: %1; font-size: %2pt;").arg(css(c.back_colour)).arg(c.font_size);
+            if (c.bold) style += "font-weight: bold;";
+            const int i = b.widget->objectName().back().digitValue();
+            if (i >= 1 && c.height > 0) {
+                const int top = kChartTop + c.top / 15;
+                l->setGeometry(l->x(), top, l->width(), c.height / 15);
+                if (i == 1) {
+                    // The title sits above the columns and takes the height they leave.
+                    for (auto& other : bindings_)
+                        if (other.widget->objectName() == "Lbl_Pay_0") other.widget->setFixedHeight(std::max(14, top - kChartTop));
+                }
+            }
+        }
+    }
+    if (!b.drawn || style != b.widget->styleSheet()) b.widget->setStyleSheet(style);
+    if (auto* l = qobject_cast<QLabel*>(b.widget)) l->setText(shown_text(c.caption));
+    if (auto* p = qobject_cast<QPushButton*>(b.widget)) p->setText(QString::fromUtf8(c.caption.c_str()));
+    b.widget->setEnabled(c.enabled);
+    b.widget->setVisible(c.visible);
+    b.last = c;
+    b.drawn = true;
+}
+
+void Frm_Main::refresh() {
+    ViewModel& vm = machine_->vm;
+    for (auto& b : bindings_) apply(b);
+    for (size_t i = 0; i < 5; ++i) {
+        PlainCard* p = plain_[i];
+        const Control& card = vm.Pnl_Card[i];
+        p->rank = QString::fromStdString(card.caption);
+        p->size = card.font_size;
+        p->colour = colour_of(card.fore_colour);
+        p->suit = vm.Img_Card[i].picture;
+        p->setVisible(card.visible);
+        p->update();
+        // The markers lie over the card they mark.
+        for (auto& b : bindings_)
+            if (b.widget->objectName().endsWith(QString("Wild_%1").arg(i + 1))) b.widget->raise();
+    }
+    if (games_->currentIndex() != vm.Lst_Games.picture) games_->setCurrentIndex(vm.Lst_Games.picture);
+    games_->setEnabled(vm.Lst_Games.enabled);
+    if (coin_slot_->frame != vm.Coin_Slot.picture) {
+        coin_slot_->frame = vm.Coin_Slot.picture;
+        coin_slot_->update();
+    }
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        auto found = vm.menus.find(it.key().toStdString());
+        if (found == vm.menus.end() || it.value()->isSeparator()) continue;
+        const MenuItem& item = found->second;
+        QAction* a = it.value();
+        const QString caption = QString::fromUtf8(item.caption.c_str());
+        if (a->text() != caption) a->setText(caption);
+        if (a->isCheckable() && a->isChecked() != item.checked) a->setChecked(item.checked);
+        if (a->isEnabled() != item.enabled) a->setEnabled(item.enabled);
+        if (a->isVisible() != item.visible) a->setVisible(item.visible);
+    }
+    setWindowTitle(QString::fromStdString(vm.caption));
+    if (vm.hourglass != cursor_overridden_) {
+        if (vm.hourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+        cursor_overridden_ = vm.hourglass;
+    }
+    if (!vm.focus.empty()) {
+        if (auto* w = centralWidget()->findChild<QWidget*>(QString::fromStdString(vm.focus)); w && w->isEnabled())
+            w->setFocus();
+        vm.focus.clear();
+    }
+}
+
+void Frm_Main::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    bool leave = false;
+    run([this, &leave] { leave = machine_->Exit_Requested(); });
+    if (leave) {
+        closing_ = true;
+        for (QTimer* t : {&timer1_, &timer2_, &timer3_, &timer4_, &coin_timer_}) t->stop();
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
+}
+
+void Frm_Main::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const char key = text[0].toLatin1();
+        run([this, key] { machine_->Key_Press(key); });
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 }  // namespace dw::shell

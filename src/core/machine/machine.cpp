@@ -74,7 +74,7 @@ std::filesystem::path Machine::player_file(std::string_view stem) const {
 }
 
 std::string Machine::sound_path(std::string_view name) const {
-    return (Program_Directory / std::string(name)).string();
+    return ((Asset_Directory.empty() ? Program_Directory : Asset_Directory) / std::string(name)).string();
 }
 
 }  // namespace dw

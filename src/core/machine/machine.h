@@ -158,6 +158,7 @@ public:
     int16_t Player_Number = 1;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
     std::filesystem::path Program_Directory;
+    std::filesystem::path Asset_Directory;  // where the wave files lie; the program directory unless set
     Phase phase = Phase::Idle;
     bool Timer1_Enabled = false, Timer2_Enabled = false, Timer3_Enabled = false, Timer4_Enabled = true;
     bool coin_slot_busy = false;

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Starts the game under a virtual X display, optionally types keys into it, and saves a
+# screenshot.  Usage: scripts/screenshot.sh OUT.png [xdotool key names, e.g. "m 1 2 d"]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "$1"); shift || true
+keys=${1:-}
+command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 800x700x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+sleep 1
+DISPLAY=$display build/dazzlewick >/dev/null 2>&1 &
+game=$!
+sleep 3
+for k in $keys; do
+  DISPLAY=$display xdotool key --delay 100 "$k"
+  sleep 1.5
+done
+DISPLAY=$display import -window root "$out"
+echo "saved $out"

@@ -1,0 +1,54 @@
+#pragma once
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+#include "cards/card_library.h"
+
+namespace dw::shell {
+
+constexpr int kCardWidth = 71;
+constexpr int kCardHeight = 96;
+
+// Draws one card picture (faces 1..52, back 105, jokers 110 and 111) of the given back design.
+void paint_card(QPainter& painter, const QRectF& rect, int picture, int back_design);
+
+// Draws a suit symbol ('H', 'D', 'C', 'S') filling the box.
+void paint_suit(QPainter& painter, char suit, const QRectF& box);
+
+// The table the cards lie on: a felt surface with its own backing picture, so what is drawn
+// stays drawn until drawn over, and whatever covers the window is repaired on the next paint.
+class CardSurface : public QWidget {
+    Q_OBJECT
+public:
+    explicit CardSurface(QWidget* parent = nullptr);
+    QPixmap& picture() { return picture_; }
+    void clear();
+    std::function<void(int position)> on_card_click;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+
+private:
+    QPixmap picture_;
+    void click(const QPoint& at);
+};
+
+// The card-picture library of the machine, painted with QPainter onto a CardSurface.
+class CardPainter : public CardLibrary {
+public:
+    explicit CardPainter(CardSurface& surface) : surface_(surface) {}
+    int32_t InitializeDeck(intptr_t window) override;
+    void SetCurrentBack(int32_t design) override;
+    void DrawCard(intptr_t surface, int32_t picture, int32_t x, int32_t y) override;
+    int back() const { return back_; }
+
+private:
+    CardSurface& surface_;
+    int back_ = 6;
+};
+
+}  // namespace dw::shell
