@@ -1,0 +1,375 @@
+#include "machine_rig.h"
+
+namespace dw {
+namespace {
+
+using test::Player;
+using test::Rig;
+
+TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
+    Rig rig;
+    rig.m.Credits = 10;
+    rig.m.Prepare_Hand();
+    for (int i = 1; i <= 4; ++i) {
+        rig.m.Bet_One_Credit();
+        EXPECT_EQ(rig.m.Coins_Bet, i);
+        EXPECT_EQ(rig.m.vm.Lbl_Played.caption, std::to_string(i));
+        EXPECT_EQ(rig.m.vm.Lbl_Pay[static_cast<size_t>(i + 1)].back_colour, colour::kRed);
+        EXPECT_TRUE(rig.m.vm.Lbl_Pay[static_cast<size_t>(i + 1)].bold);
+        if (i > 1) EXPECT_EQ(rig.m.vm.Lbl_Pay[static_cast<size_t>(i)].back_colour, colour::kCyan);
+        EXPECT_TRUE(rig.m.vm.Btn_Deal.enabled);
+        EXPECT_FALSE(rig.m.vm.menu("Mnu_Jacks").enabled);
+        EXPECT_FALSE(rig.m.vm.Lst_Games.enabled);
+        EXPECT_EQ(rig.m.phase, Phase::Idle);
+    }
+    rig.m.Bet_One_Credit();
+    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_EQ(rig.m.Credits, 5);
+    EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "5");
+}
+
+TEST(Bets, ButtonsFollowTheCredits) {
+    struct Case {
+        int32_t credits;
+        int singles;
+        bool play_credit, play_max;
+    } cases[] = {{1, 1, false, false}, {5, 1, true, true}, {4, 1, true, false}, {3, 1, true, false}, {2, 2, false, false}};
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.m.Credits = c.credits;
+        rig.m.Prepare_Hand();
+        for (int i = 0; i < c.singles; ++i) rig.m.Bet_One_Credit();
+        EXPECT_EQ(rig.m.vm.Btn_Play_Credit.enabled, c.play_credit) << c.credits;
+        EXPECT_EQ(rig.m.vm.Btn_Play_5.enabled, c.play_max) << c.credits;
+    }
+}
+
+TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
+    Rig rig;
+    rig.m.Credits = 4;
+    rig.m.Prepare_Hand();
+    const ViewModel before = rig.m.vm;
+    rig.m.Bet_Max();
+    EXPECT_EQ(rig.dialogs.beeps, 1);
+    EXPECT_EQ(rig.m.Credits, 4);
+    EXPECT_EQ(rig.m.Coins_Bet, 0);
+    EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
+}
+
+TEST(Bets, PlayMaxBetsTheRestAndDeals) {
+    Rig rig;
+    rig.m.Credits = 7;
+    rig.m.Prepare_Hand();
+    rig.m.Bet_One_Credit();
+    rig.m.Bet_One_Credit();
+    rig.m.Bet_Max();
+    EXPECT_EQ(rig.m.Coins_Bet, 5);
+    EXPECT_EQ(rig.m.Credits, 2);
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, colour::kRed);
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
+    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_FALSE(rig.m.vm.Btn_Play_Credit.enabled);
+    EXPECT_FALSE(rig.m.vm.Btn_Deal.enabled);
+}
+
+TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
+    Rig rig;
+    rig.m.Credits = 0;
+    rig.m.Coin_Bucket = 0;
+    rig.m.Prepare_Hand();
+    for (int coin = 1; coin <= 5; ++coin) {
+        rig.m.Coin_Slot_Click();
+        ASSERT_TRUE(rig.m.coin_slot_busy);
+        rig.m.Coin_Slot_Click();  // ignored while the coin goes in
+        std::vector<int> frames;
+        while (rig.m.coin_slot_busy) {
+            rig.m.Coin_Slot_Tick();
+            frames.push_back(rig.m.vm.Coin_Slot.picture);
+        }
+        EXPECT_EQ(frames, (std::vector<int>{2, 3, 4, 1}));
+        EXPECT_EQ(rig.m.Coin_Bucket, -coin);
+        EXPECT_EQ(rig.m.vm.Lbl_Coins.caption, std::to_string(-coin));
+    }
+    EXPECT_EQ(rig.m.Credits, 0);
+    EXPECT_EQ(rig.m.Coins_Bet, 5);
+    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+}
+
+TEST(Bets, GamesWithTheirOwnFlowTakeNoBetYet) {
+    for (GameId g : {GameId{22}, GameId{24}, GameId{25}}) {
+        Rig rig;
+        rig.m.Credits = 100;
+        rig.m.Select_Game(g);
+        rig.m.Prepare_Hand();
+        rig.m.Bet_Max();
+        rig.m.Bet_One_Credit();
+        rig.m.Coin_Slot_Click();
+        EXPECT_EQ(rig.m.Credits, 100);
+        EXPECT_EQ(rig.m.Coins_Bet, 0);
+        EXPECT_EQ(rig.m.phase, Phase::Idle);
+        EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
+    }
+}
+
+TEST(Cashier, BoxRulesAndPurchase) {
+    Rig rig;
+    rig.m.Credits = 99990;
+    rig.m.Coin_Bucket = 0;
+    std::string first_text;
+    rig.dialogs.cashier_script = [&](CashierModel& c) {
+        first_text = c.text;
+        c.Activate();
+        EXPECT_TRUE(c.select_all);
+        EXPECT_FALSE(c.Key_Press('a'));
+        EXPECT_FALSE(c.Key_Press('-'));
+        EXPECT_TRUE(c.Key_Press('7'));
+        EXPECT_TRUE(c.Key_Press('\b'));
+        c.Text_Changed("5");
+        EXPECT_EQ(c.text, "5");
+        c.Text_Changed("50");
+        EXPECT_EQ(c.text, "9");
+        c.Text_Changed("");
+        c.Lost_Focus();
+        EXPECT_EQ(c.text, "0");
+        c.Text_Changed("4");
+        c.Btn_Ok_Click();
+    };
+    rig.m.Insert_Coin();
+    EXPECT_EQ(first_text, "9");
+    EXPECT_EQ(rig.dialogs.beeps, 3);  // two refused keys and the cap
+    EXPECT_EQ(rig.m.Credits, 99994);
+    EXPECT_EQ(rig.m.Coin_Bucket, -4);
+    EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "99994");
+    EXPECT_EQ(rig.sound.names().back(), "cashier.wav");
+    EXPECT_FALSE(rig.m.vm.hourglass);
+}
+
+TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
+    Rig rig;
+    rig.m.Credits = 0;
+    rig.m.Coin_Bucket = 0;
+    rig.m.Prepare_Hand();
+    rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
+    rig.m.Insert_Coin();
+    EXPECT_EQ(rig.m.Credits, 40);
+    EXPECT_EQ(rig.m.Coin_Bucket, -40);
+    EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);
+    EXPECT_EQ(rig.m.vm.focus, "Btn_Play_5");
+    rig.dialogs.cashier_script = [](CashierModel& c) {
+        c.Text_Changed("300");
+        c.Btn_Cancel_Click();
+    };
+    rig.m.Insert_Coin();
+    EXPECT_EQ(rig.m.Credits, 40);
+    EXPECT_EQ(rig.m.Coin_Bucket, -40);
+
+    rig.m.Credits = 99999;
+    const int visits = rig.dialogs.cashier_visits;
+    rig.m.Insert_Coin();
+    EXPECT_EQ(rig.dialogs.cashier_visits, visits);
+    EXPECT_EQ(rig.dialogs.shown.back().text,
+              "You can't have more than 99,999 credits!  Who do you think you are, Moneybaggins?");
+    EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Exclamation);
+
+    rig.m.Credits = 50;
+    rig.m.vm.hourglass = true;  // the deal animation is running
+    rig.m.Insert_Coin();
+    EXPECT_EQ(rig.dialogs.cashier_visits, visits);
+}
+
+TEST(Cashier, CashOutAndTheBucketReset) {
+    Rig rig;
+    rig.m.Credits = 0;
+    rig.m.Coin_Bucket = -80;
+    rig.m.Mnu_Cash_Out();
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Player 1 Paid: 0 coins     \r\nCredits: 0   ");
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Cash Out!");
+    rig.m.Credits = 123;
+    rig.m.Mnu_Cash_Out();
+    EXPECT_EQ(rig.m.Coin_Bucket, 43);
+    EXPECT_EQ(rig.m.Credits, 0);
+    EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled);
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Player 1 Paid: 123 coins     \r\nCredits: 0   ");
+
+    rig.dialogs.answers = {MsgAnswer::Cancel};
+    rig.m.Btn_Clear_Coins_Click();
+    EXPECT_EQ(rig.m.Coin_Bucket, 43);
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Reset Coin Counter");
+    EXPECT_EQ(rig.m.vm.focus, "Btn_Insert_Coin");
+    rig.m.Btn_Clear_Coins_Click();
+    EXPECT_EQ(rig.m.Coin_Bucket, 0);
+    EXPECT_EQ(rig.m.vm.Lbl_Coins.caption, "0");
+}
+
+TEST(Keys, EachKeyActsOnlyThroughItsButton) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    rig.m.Key_Press('d');
+    rig.m.Key_Press('e');
+    EXPECT_EQ(rig.m.Coins_Bet, 0);
+    rig.m.Key_Press('1');
+    EXPECT_EQ(rig.m.Coins_Bet, 1);
+    rig.m.Key_Press('p');
+    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    rig.m.Key_Press('x');
+    rig.m.Key_Press('E');
+    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    play.finish_deal();
+    rig.m.vm.focus = "Btn_Insert_Coin";
+    rig.m.Key_Press('1');
+    EXPECT_TRUE(rig.m.held(1));
+    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    EXPECT_EQ(rig.m.vm.focus, "Btn_Insert_Coin");
+    rig.m.Key_Press('3');
+    EXPECT_TRUE(rig.m.held(3));
+    EXPECT_EQ(rig.m.vm.focus, "Btn_Redeal");
+    rig.m.Key_Press('5');
+    EXPECT_TRUE(rig.m.held(5));
+    rig.m.Key_Press('e');
+    rig.m.Key_Press('m');
+    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    rig.m.Key_Press('D');
+    EXPECT_EQ(rig.m.phase, Phase::Drawing);
+    play.finish_draw();
+    rig.m.Key_Press('5');
+    EXPECT_EQ(rig.m.Coins_Bet, 5);
+    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+}
+
+TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
+    Rig rig;
+    rig.m.Display_Progressive_Payout();
+    std::vector<std::string> texts;
+    int visible = 0;
+    for (int tick = 0; tick < 72; ++tick) {
+        rig.m.Timer3_Tick();
+        texts.push_back(rig.m.vm.Pnl_Game_Over.caption);
+        visible += rig.m.vm.Pnl_Game_Over.visible;
+    }
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Game Over \u00B7"), 36);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Play 5 Coins \u00B7"), 36);
+    EXPECT_EQ(visible, 48);  // 0.8 s of every 1.2 s
+    EXPECT_EQ(rig.m.vm.Pnl_Banner.caption.size(), 16u);
+    EXPECT_EQ(rig.m.vm.Pnl_Banner.caption, rig.m.Marquee_Text.substr(71 % rig.m.Marquee_Text.size(), 15) + " ");
+    rig.m.Select_Game(25);
+    for (int tick = 0; tick < 40; ++tick) rig.m.Timer3_Tick();
+    EXPECT_EQ(rig.m.vm.Pnl_Game_Over.caption, " \u00B7 Play 15 Coins \u00B7");
+    rig.m.Round_State = 2;
+    rig.m.Timer3_Tick();
+    EXPECT_FALSE(rig.m.vm.Pnl_Game_Over.visible);
+}
+
+TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
+    Rig rig;
+    std::vector<int32_t> colours;
+    for (int tick = 0; tick < 20; ++tick) {
+        rig.m.Timer3_Tick();
+        if (tick % 4 == 3) colours.push_back(rig.m.vm.Pnl_Progressive_Display.fore_colour);
+    }
+    EXPECT_EQ(colours, (std::vector<int32_t>{0x0000FF, 0xFF00FF, 0xFFFFFF, 0xFFFF00, 0x00FFFF}));
+    rig.m.vm.Btn_Deal.enabled = true;
+    rig.m.vm.Btn_Redeal.enabled = false;
+    rig.m.vm.Btn_Redeal.fore_colour = 128;
+    rig.m.Timer4_Tick();
+    EXPECT_EQ(rig.m.vm.Btn_Deal.fore_colour, 128);
+    EXPECT_EQ(rig.m.vm.Btn_Redeal.fore_colour, 0);
+    rig.m.Timer4_Tick();
+    EXPECT_EQ(rig.m.vm.Btn_Deal.fore_colour, 0);
+}
+
+TEST(SoundRule, QuietHoldsAnnouncementsBack) {
+    Rig rig;
+    const std::string jacks = rig.m.sound_path("jacks1.wav");
+    rig.m.pending_sound = "QUIET!";
+    rig.m.Play_Sound(rig.m.sound_path("Juicy.wav"));
+    EXPECT_TRUE(rig.sound.played.empty());
+    EXPECT_EQ(rig.m.pending_sound, "QUIET!");
+    rig.m.Play_Sound(jacks);
+    EXPECT_TRUE(rig.sound.played.empty());
+    EXPECT_EQ(rig.m.pending_sound, jacks);
+    rig.m.Play_Sound(jacks);
+    EXPECT_EQ(rig.sound.played, std::vector<std::string>{jacks});
+    rig.m.Play_Sound("");
+    EXPECT_EQ(rig.sound.played.size(), 1u);
+    EXPECT_EQ(rig.m.pending_sound, "");
+    rig.m.Mnu_Sound_Click();
+    EXPECT_EQ(rig.m.vm.menu("Mnu_Sound").caption, "Turn Sound &On");
+    rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
+    EXPECT_EQ(rig.sound.played.size(), 1u);
+    EXPECT_EQ(rig.m.pending_sound, rig.m.sound_path("deal.wav"));
+    rig.m.Mnu_Sound_Click();
+    rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
+    EXPECT_EQ(rig.sound.played.size(), 2u);
+}
+
+TEST(SoundRule, JacksVariantsNeverRepeatTwiceRunning) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 1000;
+    rig.m.Prepare_Hand();
+    std::vector<std::string> variants;
+    for (int hand = 0; hand < 12; ++hand) {
+        play.stack("JH JD 2C 5S 9H");
+        play.bet_and_deal(5);
+        variants.push_back(rig.sound.names().back());
+        play.hold_and_draw("12345");
+    }
+    for (size_t i = 1; i < variants.size(); ++i) {
+        EXPECT_NE(variants[i], variants[i - 1]);
+        EXPECT_TRUE(variants[i].starts_with("jacks")) << variants[i];
+    }
+}
+
+TEST(CardDisplay, PlainAndFancyCardsWithWildMarkers) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Select_Game(4);
+    rig.m.Credits = 100;
+    rig.m.Prepare_Hand();
+    // Before the first hand both styles show five backs.
+    rig.library.draws.clear();
+    rig.m.Repaint_Hand();
+    ASSERT_EQ(rig.library.draws.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(rig.library.draws[i].picture, 105);
+        EXPECT_EQ(rig.library.draws[i].x, 21 + 88 * static_cast<int>(i));
+        EXPECT_EQ(rig.library.draws[i].y, 266);
+    }
+    play.stack("2H QS 2C TD 5S");
+    play.bet_and_deal(5);
+    EXPECT_TRUE(rig.m.vm.Pnl_Wild[0].visible);
+    EXPECT_EQ(rig.m.vm.Pnl_Wild[0].fore_colour, colour::kRed);
+    EXPECT_EQ(rig.m.vm.Pnl_Wild[2].fore_colour, colour::kBlack);
+    EXPECT_FALSE(rig.m.vm.Pnl_Wild[1].visible);
+    rig.m.Mnu_Plain_Cards_Click();  // locked during a hand
+    EXPECT_TRUE(rig.m.Fancy_Cards);
+    play.hold_and_draw("245");  // the deuces hold themselves
+    rig.m.Mnu_Plain_Cards_Click();
+    EXPECT_FALSE(rig.m.Fancy_Cards);
+    const auto& vm = rig.m.vm;
+    EXPECT_EQ(vm.Pnl_Card[0].caption, "2");
+    EXPECT_EQ(vm.Pnl_Card[1].caption, "Q");
+    EXPECT_EQ(vm.Pnl_Card[3].caption, "10");
+    EXPECT_EQ(vm.Img_Card[1].picture, kSpade);
+    EXPECT_EQ(vm.Pnl_Card[3].fore_colour, colour::kRed);
+    EXPECT_EQ(vm.Pnl_Card[4].fore_colour, colour::kBlack);
+    EXPECT_TRUE(vm.Pnl_Plain_Wild[0].visible);
+    EXPECT_FALSE(vm.Pnl_Wild[0].visible);
+    for (const auto& card : vm.Pnl_Card) EXPECT_TRUE(card.visible);
+    EXPECT_EQ(vm.Pnl_Card[0].font_size, 24);
+    // A repaint asked for while the deal draws a card is dropped.
+    rig.m.Repaint_Busy = 2;
+    rig.library.draws.clear();
+    rig.m.Repaint_Hand();
+    EXPECT_TRUE(rig.library.draws.empty());
+    rig.m.Repaint_Busy = 0;
+    rig.m.Mnu_Fancy_Cards_Click();
+    EXPECT_EQ(rig.library.draws.size(), 5u);
+    EXPECT_FALSE(vm.Pnl_Card[0].visible);
+}
+
+}  // namespace
+}  // namespace dw
