@@ -1,0 +1,478 @@
+#include <cstdio>
+#include <fstream>
+
+#include "errors.h"
+#include "machine_rig.h"
+#include "records/config_file.h"
+#include "records/file_io.h"
+#include "records/progressive_file.h"
+
+namespace dw {
+namespace {
+
+using test::Player;
+using test::Rig;
+
+void write(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+std::string read(const std::filesystem::path& path) { return files::read_text(path).value_or("<missing>"); }
+
+// ---- configuration ----------------------------------------------------------------------
+
+TEST(ConfigFile, RoundTripIsByteExact) {
+    const std::string file = "T\r\nF\r\nT\r\nF\r\nAnn\r\nBob the Great\r\n\r\nPlayer 4\r\n";
+    Config c;
+    ASSERT_TRUE(read_config(file, c));
+    EXPECT_EQ(c.goodies, (std::array<bool, 4>{true, false, true, false}));
+    EXPECT_EQ(c.names[2], "");
+    EXPECT_EQ(write_config(c), file);
+}
+
+TEST(ConfigFile, OnlyACapitalTIsOn) {
+    struct Case {
+        const char* line;
+        bool on;
+    } cases[] = {{"T", true}, {"t", false}, {"T ", false}, {" T", false}, {"F", false}, {"", false}, {"TRUE", false}};
+    for (const auto& c : cases) {
+        Config config;
+        read_config(std::string(c.line) + "\r\nT\r\nT\r\nT\r\na\r\nb\r\nc\r\nd\r\n", config);
+        EXPECT_EQ(config.goodies[0], c.on) << "'" << c.line << "'";
+    }
+}
+
+TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
+    Rig missing;
+    missing.dialogs.goodies_script = [](GoodiesModel& g) {
+        EXPECT_EQ(g.boxes, (std::array<bool, 4>{true, true, true, true}));
+        g.boxes[1] = false;
+    };
+    EXPECT_FALSE(missing.m.Load_Config());
+    EXPECT_EQ(missing.dialogs.goodies_shown, 1);
+    EXPECT_FALSE(missing.m.vm.menu("Mnu_Royals").checked);
+    EXPECT_TRUE(missing.m.vm.menu("Mnu_Double").checked);
+    EXPECT_FALSE(std::filesystem::exists(missing.dir.path / "CONFIG.VPK"));
+
+    Rig shorter;
+    write(shorter.dir.path / "CONFIG.VPK", "F\r\nF\r\nF\r\nF\r\nAnn\r\n");
+    shorter.dialogs.goodies_script = [](GoodiesModel&) {};
+    EXPECT_FALSE(shorter.m.Load_Config());
+    EXPECT_EQ(shorter.dialogs.goodies_shown, 1);
+    EXPECT_EQ(shorter.m.player_names[0], "Ann");
+    EXPECT_EQ(shorter.m.player_names[1], "Player 2");
+    // The boxes start ticked, so Continue without changes turns every goody on.
+    EXPECT_TRUE(shorter.m.vm.menu("Mnu_Progressive").checked);
+
+    Rig whole;
+    write(whole.dir.path / "CONFIG.VPK", "F\nT\nt\nT\nA\nB\nC\nD\n");
+    EXPECT_TRUE(whole.m.Load_Config());
+    EXPECT_EQ(whole.dialogs.goodies_shown, 0);
+    EXPECT_FALSE(whole.m.vm.menu("Mnu_Progressive").checked);
+    EXPECT_TRUE(whole.m.vm.menu("Mnu_Royals").checked);
+    EXPECT_FALSE(whole.m.vm.menu("Mnu_Double").checked);
+    EXPECT_EQ(whole.m.player_names[3], "D");
+}
+
+TEST(Config, GoodyMenusToggleRedrawAndSave) {
+    Rig rig;
+    rig.m.Mnu_Progressive_Click();
+    EXPECT_EQ(read(rig.dir.path / "CONFIG.VPK"), "F\r\nT\r\nT\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
+    EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win 4000 Credits!");
+    rig.m.Mnu_Royals_Click();
+    EXPECT_FALSE(rig.m.Marquee_Text.ends_with("50,000 Coins!!"));
+    rig.m.Mnu_Double_Click();
+    rig.m.Mnu_Juicy_Jackpots_Click();
+    EXPECT_EQ(read(rig.dir.path / "CONFIG.VPK"), "F\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
+    rig.m.Mnu_Autohold_Click();
+    EXPECT_FALSE(rig.m.auto_hold_on());
+    rig.m.Mnu_Autohold_Click();
+    EXPECT_TRUE(rig.m.auto_hold_on());
+    EXPECT_TRUE(rig.m.Exit_Requested());
+    EXPECT_EQ(rig.sound.names().back(), "exit.wav");
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Do you REALLY want to exit?");
+    EXPECT_EQ(rig.dialogs.shown.back().buttons, MsgButtons::YesNo);
+    rig.dialogs.answers = {MsgAnswer::No};
+    std::filesystem::remove(rig.dir.path / "CONFIG.VPK");
+    EXPECT_FALSE(rig.m.Exit_Requested());
+    EXPECT_FALSE(std::filesystem::exists(rig.dir.path / "CONFIG.VPK"));
+}
+
+TEST(Config, GoodyHelpTexts) {
+    Rig rig;
+    rig.m.Goody_Help(1);
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Goodies Info!");
+    EXPECT_EQ(rig.dialogs.shown.back().text,
+              "Hit a Reversible Royal and win the SUPER PAYOUT:  50,000 Coins!\r\n\r\nA Reversible Royal is a Natural "
+              "Royal Flush dealt in order:  10-J-Q-K-A or A-K-Q-J-10.  C'mon... you can do it!");
+    EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Information);
+}
+
+// ---- statistics ---------------------------------------------------------------------------
+
+std::string leading_blank_lines(const std::vector<int64_t>& values) {
+    std::string out;
+    char line[32];
+    for (auto v : values) {
+        std::snprintf(line, sizeof line, "% lld\r\n", static_cast<long long>(v));
+        out += line;
+    }
+    return out;
+}
+
+TEST(StatsFile, RoundTripIsByteExactAndLinesSitWhereTheyShould) {
+    std::vector<int64_t> values(598);
+    for (size_t i = 0; i < values.size(); ++i) values[i] = static_cast<int64_t>(i * 37 % 1000) - 200;
+    values[52] = 2147483647;
+    const std::string file = leading_blank_lines(values);
+    const auto stats = read_stats(file);
+    ASSERT_TRUE(stats);
+    EXPECT_EQ(write_stats(*stats), file);
+    // Slot s, row r at line 53 + 21 (s - 1) + r; slot s played and won at lines 2s - 1 and 2s.
+    for (int s : {1, 14, 26})
+        for (int r : {0, 7, 20})
+            EXPECT_EQ(stats->Hand_Stats[static_cast<size_t>(s)][static_cast<size_t>(r)][Stats::kAllCount],
+                      values[static_cast<size_t>(53 + 21 * (s - 1) + r - 1)]);
+    EXPECT_EQ(stats->Game_Stats[26][Stats::kAllSessions][Stats::kWon], values[51]);
+    EXPECT_EQ(stats->Hand_Stats[1][0][Stats::kSessionCount], 0);
+}
+
+TEST(StatsFile, AnyFaultGivesAllZeros) {
+    std::vector<int64_t> values(598, 5);
+    const std::string good = leading_blank_lines(values);
+    auto lines = files::split_lines(good);
+    auto join = [](std::vector<std::string_view> v) {
+        std::string s;
+        for (auto l : v) s += std::string(l) + "\r\n";
+        return s;
+    };
+    auto replaced = [&](size_t i, std::string_view with) {
+        auto v = lines;
+        v[i] = with;
+        return join(v);
+    };
+    const std::string cases[] = {join({lines.begin(), lines.end() - 1}), replaced(300, " x"), replaced(10, ""),
+                                 replaced(597, " 2147483648"), ""};
+    for (const auto& text : cases) {
+        Rig rig;
+        rig.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed] = 9;
+        write(rig.dir.path / "STATS1.VPK", text);
+        EXPECT_FALSE(rig.m.Load_Stats());
+        EXPECT_EQ(rig.m.stats.Game_Stats, Stats{}.Game_Stats);
+        EXPECT_EQ(rig.m.stats.Hand_Stats, Stats{}.Hand_Stats);
+        EXPECT_TRUE(rig.dialogs.shown.empty());
+    }
+    Rig ok;
+    write(ok.dir.path / "STATS1.VPK", good);
+    EXPECT_TRUE(ok.m.Load_Stats());
+    EXPECT_EQ(ok.m.stats.Hand_Stats[9][9][Stats::kAllCount], 5);
+    EXPECT_EQ(ok.m.stats.Hand_Stats[9][9][Stats::kSessionCount], 0);
+}
+
+TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
+    Rig rig;
+    Player play{rig};
+    rig.m.Credits = 100;
+    rig.m.Select_Game(3);
+    rig.m.Prepare_Hand();
+    play.stack("TH TD 2C 5S 9H");
+    play.bet_and_deal(5);
+    play.hold_and_draw("12345");
+    play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+    play.bet_and_deal(2);
+    play.hold_and_draw("");
+
+    Rig fresh;
+    std::filesystem::copy(rig.dir.path, fresh.dir.path, std::filesystem::copy_options::overwrite_existing | std::filesystem::copy_options::recursive);
+    ASSERT_TRUE(fresh.m.Load_Stats());
+    ASSERT_TRUE(fresh.m.Load_Progressive());
+    const auto& g = fresh.m.stats.Game_Stats[3][Stats::kAllSessions];
+    EXPECT_EQ(g[Stats::kPlayed], 7);
+    EXPECT_EQ(g[Stats::kWon], 5);
+    EXPECT_EQ(fresh.m.stats.Hand_Stats[3][1][Stats::kAllCount], 1);
+    EXPECT_EQ(fresh.m.stats.Hand_Stats[3][0][Stats::kAllCount], 1);
+    EXPECT_EQ(fresh.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
+    EXPECT_NEAR(fresh.m.Jackpot, 0.14, 1e-12);
+    EXPECT_EQ(fresh.m.stats.Winnings[Stats::kAllWinnings], -2);
+    const auto lines = files::split_lines(read(rig.dir.path / "STATS1.VPK"));
+    ASSERT_EQ(lines.size(), 598u);
+    EXPECT_EQ(lines[4], " 7");                      // slot 3 played
+    EXPECT_EQ(lines[53 + 21 * 2 + 1 - 1], " 1");    // slot 3, row 1
+    EXPECT_EQ(rig.m.vm.Lbl_Winnings[0].caption, "-2 coins");
+    EXPECT_EQ(rig.m.vm.Lbl_Winnings[0].fore_colour, colour::kDarkRed);
+}
+
+TEST(Stats, WinningsCapAboveAndLabels) {
+    Stats s;
+    s.add_winnings(99998);
+    s.add_winnings(5);
+    EXPECT_EQ(s.Winnings, (std::array<int32_t, 2>{99999, 99999}));
+    s.add_winnings(-200000);
+    EXPECT_EQ(s.Winnings[0], -100001);
+    Rig rig;
+    struct Case {
+        int32_t value;
+        const char* caption;
+        int32_t colour;
+    } cases[] = {{1, "1 coin", colour::kDarkBlue},  {-1, "-1 coin", colour::kDarkRed}, {0, "0 coins", colour::kDarkBlue},
+                 {2, "2 coins", colour::kDarkBlue}, {-7, "-7 coins", colour::kDarkRed}};
+    for (const auto& c : cases) {
+        rig.m.stats.Winnings = {c.value, c.value};
+        rig.m.Show_Winnings();
+        EXPECT_EQ(rig.m.vm.Lbl_Winnings[1].caption, c.caption);
+        EXPECT_EQ(rig.m.vm.Lbl_Winnings[1].fore_colour, c.colour);
+    }
+}
+
+TEST(Stats, MenuCommands) {
+    Rig rig;
+    rig.m.stats.record(4, 3, 5, 15);
+    rig.m.stats.Winnings = {10, 20};
+    ASSERT_TRUE(rig.m.Save_Stats());
+    const std::string on_disk = read(rig.dir.path / "STATS1.VPK");
+
+    rig.dialogs.answers = {MsgAnswer::Cancel};
+    rig.m.Mnu_Clear_All_Stats();
+    EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kAllCount], 1);
+
+    rig.m.Mnu_Clear_Session_Stats();
+    EXPECT_EQ(rig.dialogs.shown.back().text,
+              "Clear this session's statistics:   Confirm you want to do this by clicking the OK button.");
+    EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
+    EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kAllCount], 1);
+    EXPECT_EQ(read(rig.dir.path / "STATS1.VPK"), on_disk);
+
+    rig.m.Mnu_Reset_Winnings();
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 20}));
+    EXPECT_FALSE(std::filesystem::exists(rig.dir.path / "PROGRES1.VPK"));
+    rig.m.Mnu_Reset_All_Winnings();
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 0}));
+    EXPECT_EQ(files::split_lines(read(rig.dir.path / "PROGRES1.VPK"))[2], " 0");
+
+    rig.m.Mnu_Clear_All_Stats();
+    EXPECT_EQ(read(rig.dir.path / "STATS1.VPK"), leading_blank_lines(std::vector<int64_t>(598, 0)));
+}
+
+TEST(Stats, NewGameOnlyAfterOk) {
+    for (MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Ok}) {
+        Rig rig;
+        rig.m.Credits = 500;
+        rig.m.Coin_Bucket = 7;
+        rig.m.stats.record(1, 1, 5, 5);
+        rig.m.stats.Winnings = {3, 4};
+        rig.dialogs.answers = {answer};
+        rig.m.Mnu_New_Game();
+        EXPECT_EQ(rig.dialogs.shown.back().text,
+                  "New Game erases all Winnings totals, and clears all the statistics, both session and global.   "
+                  "Confirm you want to do this by clicking the OK button.");
+        const bool ok = answer == MsgAnswer::Ok;
+        EXPECT_EQ(rig.m.Credits, ok ? 80 : 500);
+        EXPECT_EQ(rig.m.Coin_Bucket, ok ? -80 : 7);
+        EXPECT_EQ(rig.m.stats.Winnings[1], ok ? 0 : 4);
+        EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], ok ? 0 : 1);
+        EXPECT_EQ(std::filesystem::exists(rig.dir.path / "STATS1.VPK"), ok);
+        EXPECT_EQ(std::filesystem::exists(rig.dir.path / "PROGRES1.VPK"), ok);
+        if (ok) EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "80");
+    }
+}
+
+// ---- progressive jackpot -------------------------------------------------------------------
+
+TEST(ProgressiveFile, RoundTripAndCorrections) {
+    const std::string file = " 7\r\n 123.25\r\n-15\r\n 0\r\n";
+    const auto r = read_progressive(file, '.');
+    EXPECT_EQ(r.percent, 7);
+    EXPECT_EQ(r.jackpot, 123.25);
+    EXPECT_EQ(r.all_winnings, -15);
+    EXPECT_EQ(r.fancy_cards, 0);
+    EXPECT_EQ(write_progressive(r, '.'), file);
+
+    struct Case {
+        const char* text;
+        int percent;
+        double jackpot;
+        int32_t winnings;
+        int fancy;
+    } cases[] = {
+        {" 0\r\n 5\r\n 1\r\n-1\r\n", 2, 5, 1, -1},        {" 21\r\n 5\r\n 1\r\n 0\r\n", 2, 5, 1, 0},
+        {" 20\r\n 5\r\n 1\r\n 0\r\n", 20, 5, 1, 0},       {" 1\r\n-3\r\n 1\r\n 0\r\n", 1, 1.0, 1, 0},
+        {" 3\r\n 40000.5\r\n 1\r\n 0\r\n", 3, 40000, 1, 0}, {" 3\r\n 12,75\r\n 9\r\n", 3, 12.75, 9, -1},
+        {" 3\r\n 12.5\r\n 9\r\n x\r\n", 3, 12.5, 9, -1},  {" 3\r\n 12.5\r\n", 2, 0, 0, -1},
+        {" 3\r\n abc\r\n 9\r\n 0\r\n", 2, 0, 0, -1},      {"", 2, 0, 0, -1},
+    };
+    for (const auto& c : cases) {
+        const auto got = read_progressive(c.text, ',');
+        EXPECT_EQ(got.percent, c.percent) << c.text;
+        EXPECT_EQ(got.jackpot, c.jackpot) << c.text;
+        EXPECT_EQ(got.all_winnings, c.winnings) << c.text;
+        EXPECT_EQ(got.fancy_cards, c.fancy) << c.text;
+    }
+}
+
+TEST(ProgressiveFile, JackpotReadsBackExactlyWithEitherSeparator) {
+    ClockRng rng(5);
+    for (int i = 0; i < 1000; ++i) {
+        ProgressiveRecord r;
+        r.jackpot = rng.next() * 40000;
+        for (char sep : {'.', ','}) {
+            const std::string text = write_progressive(r, sep);
+            EXPECT_EQ(read_progressive(text, sep).jackpot, r.jackpot);
+            EXPECT_NE(files::split_lines(text)[1].find(sep), std::string_view::npos);
+        }
+    }
+}
+
+TEST(Progressive, PercentDialogRules) {
+    Rig rig;
+    rig.m.Jackpot_Percent = 4;
+    rig.dialogs.percent_script = [&](PercentModel& p) {
+        EXPECT_EQ(p.text, "4");
+        EXPECT_FALSE(p.Key_Press('x'));
+        p.Text_Changed("25");
+        EXPECT_EQ(p.text, "20");
+        p.Text_Changed("0");
+        EXPECT_EQ(p.text, "1");
+        p.Text_Changed("");
+        EXPECT_EQ(p.text, "");
+        p.Lost_Focus();
+        EXPECT_EQ(p.text, "2");
+        p.Text_Changed("15");
+        p.Btn_Ok_Click();
+    };
+    rig.m.Show_Percent_Dialog();
+    EXPECT_EQ(rig.dialogs.beeps, 3);
+    EXPECT_EQ(rig.m.Jackpot_Percent, 15);
+    EXPECT_EQ(files::split_lines(read(rig.dir.path / "PROGRES1.VPK"))[0], " 15");
+    rig.dialogs.percent_script = [](PercentModel& p) {
+        p.Text_Changed("9");
+        p.Btn_Cancel_Click();
+    };
+    rig.m.Show_Percent_Dialog();
+    EXPECT_EQ(rig.m.Jackpot_Percent, 15);
+}
+
+TEST(Progressive, ClearTheJackpotOnlyAfterOk) {
+    Rig rig;
+    rig.m.Jackpot = 55.5;
+    rig.dialogs.answers = {MsgAnswer::Cancel};
+    rig.m.Mnu_Reset_Progressive();
+    EXPECT_EQ(rig.m.Jackpot, 55.5);
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Clear Progressive Jackpot");
+    rig.m.Mnu_Reset_Progressive();
+    EXPECT_EQ(rig.m.Jackpot, 0);
+    EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.00!");
+}
+
+// ---- writing ----------------------------------------------------------------------------------
+
+TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
+    struct Case {
+        const char* what;
+        std::function<bool(Machine&)> save;
+        const char* message;
+        const char* file;
+    } cases[] = {
+        {"statistics", [](Machine& m) { return m.Save_Stats(); },
+         "Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game directory may be "
+         "write-protected.  Exit the program and delete some files, or remove write protection on the statistics "
+         "file.",
+         "STATS1.VPK"},
+        {"progressive", [](Machine& m) { return m.Save_Progressive(); },
+         "Error saving Progressive Jackpot Data File.  Your hard drive may be full, or file PROGRESS.VPK in the game "
+         "directory may be write-protected.  Exit the program and delete some files, or remove write protection on the "
+         "data file.",
+         "PROGRES1.VPK"},
+        {"configuration", [](Machine& m) { return m.Save_Config(); },
+         "Error saving Configuration file.  Your hard drive may be full, or you may be running this game off a "
+         "non-writable device like a CD-ROM, or file CONFIG.VPK in the game directory may be write-protected.  Exit "
+         "the program and delete some files, or remove write protection on the configuration file.",
+         "CONFIG.VPK"},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        // A place no one can write, root included: a directory path that runs through a file.
+        const auto game_dir = rig.dir.path / "game";
+        write(game_dir, "not a directory");
+        Machine m({rig.rng, rig.dialogs, rig.library, rig.sound, format_us_currency}, game_dir);
+        m.Jackpot = 77;
+        m.stats.record(2, 2, 5, 10);
+        EXPECT_FALSE(c.save(m)) << c.what;
+        ASSERT_EQ(rig.dialogs.shown.size(), 1u) << c.what;
+        EXPECT_EQ(rig.dialogs.shown[0].text, c.message);
+        EXPECT_EQ(rig.dialogs.shown[0].title, "File Error");
+        EXPECT_EQ(rig.dialogs.shown[0].icon, MsgIcon::Critical);
+        EXPECT_EQ(m.Jackpot, 77);
+        EXPECT_EQ(m.stats.Hand_Stats[2][2][Stats::kAllCount], 1);
+        std::filesystem::remove(game_dir);
+        std::filesystem::create_directory(game_dir);
+        EXPECT_TRUE(c.save(m)) << c.what;
+        EXPECT_TRUE(std::filesystem::exists(game_dir / c.file));
+        EXPECT_EQ(rig.dialogs.shown.size(), 1u);
+    }
+}
+
+TEST(RecordWrites, ACrashBeforeTheRenameLeavesTheOldStatisticsWhole) {
+    Rig rig;
+    rig.m.stats.record(5, 1, 3, 3);
+    ASSERT_TRUE(rig.m.Save_Stats());
+    const std::string before = read(rig.dir.path / "STATS1.VPK");
+    rig.m.stats.record(5, 1, 3, 3);
+    files::before_rename = [](const std::filesystem::path&) { return false; };
+    rig.m.Save_Stats();
+    files::before_rename = nullptr;
+    EXPECT_EQ(read(rig.dir.path / "STATS1.VPK"), before);
+}
+
+// ---- start-up ---------------------------------------------------------------------------------
+
+TEST(Startup, RecordsThenTheFirstHand) {
+    Rig rig;
+    write(rig.dir.path / "CONFIG.VPK", "F\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n");
+    write(rig.dir.path / "PROGRES1.VPK", " 5\r\n 250.5\r\n 1234\r\n 0\r\n");
+    Stats s;
+    s.Game_Stats[1][Stats::kAllSessions] = {50, 40};
+    write(rig.dir.path / "STATS1.VPK", write_stats(s));
+    rig.m.stats.Winnings[Stats::kSessionWinnings] = 99;
+    rig.m.Load_Records();
+    rig.m.Main_Initialisation(42);
+    const auto& vm = rig.m.vm;
+    EXPECT_EQ(rig.dialogs.goodies_shown, 0);
+    EXPECT_FALSE(vm.menu("Mnu_Progressive").checked);
+    EXPECT_FALSE(vm.menu("Mnu_Juicy_Jackpots").checked);
+    EXPECT_EQ(rig.m.player_names[0], "A");
+    EXPECT_EQ(rig.m.game, 1);
+    EXPECT_TRUE(vm.menu("Mnu_Jacks").checked);
+    EXPECT_EQ(rig.m.Credits, 80);
+    EXPECT_EQ(vm.Lbl_Credits.caption, "80");
+    EXPECT_EQ(vm.Lbl_Coins.caption, "-80");
+    EXPECT_EQ(rig.m.Jackpot_Percent, 5);
+    EXPECT_EQ(rig.m.Jackpot, 250.5);
+    EXPECT_FALSE(rig.m.Fancy_Cards);
+    EXPECT_TRUE(vm.menu("Mnu_Plain_Cards").checked);
+    EXPECT_FALSE(vm.menu("Mnu_Fancy_Cards").checked);
+    EXPECT_EQ(rig.m.stats.Game_Stats[1][Stats::kAllSessions][Stats::kPlayed], 50);
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 1234}));
+    EXPECT_EQ(vm.Lbl_Winnings[1].caption, "1234 coins");
+    EXPECT_TRUE(rig.m.auto_hold_on());
+    EXPECT_TRUE(rig.m.Timer3_Enabled);
+    ASSERT_EQ(rig.library.backs.size(), 2u);
+    EXPECT_EQ(rig.library.backs[0], 6);
+    EXPECT_GE(rig.library.backs[1], 1);
+    EXPECT_LE(rig.library.backs[1], 6);
+    EXPECT_TRUE(vm.Btn_Play_5.enabled);
+    EXPECT_EQ(vm.focus, "Btn_Play_5");
+    EXPECT_EQ(rig.m.Card_Surface, 42);
+
+    Rig broken;
+    broken.library.init_result = 0;
+    try {
+        broken.m.Main_Initialisation(1);
+        ADD_FAILURE() << "a card library that cannot draw must end the program";
+    } catch (const FatalError& e) {
+        EXPECT_EQ(e.title, "Fatal Error");
+        EXPECT_TRUE(e.text.starts_with("Either another application is using QCards32.DLL"));
+    }
+}
+
+}  // namespace
+}  // namespace dw
