@@ -1,14 +1,223 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <deque>
 
 #include "frm_main.h"
+#include "machine/cashier.h"
+#include "machine/dialog_models.h"
+
+using namespace dw;
+using dw::shell::Frm_Main;
+
+namespace {
+
+// Answers every question from a script; remembers what it was asked.
+struct ScriptedDialogs : Dialogs {
+    MsgAnswer message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon) override {
+        asked.push_back(QString::fromUtf8(title.data(), static_cast<int>(title.size())) + ": " +
+                        QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+        if (!answers.empty()) {
+            const MsgAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    }
+    void beep() override { ++beeps; }
+    void show_cashier(CashierModel& c) override { c.Btn_Cancel_Click(); }
+    void show_goodies(GoodiesModel& g) override {
+        ++goodies;
+        g.boxes[2] = false;  // the player unticks Double Up
+        g.Btn_Continue_Click();
+    }
+    void show_percent(PercentModel& p) override { p.Btn_Cancel_Click(); }
+    std::deque<MsgAnswer> answers;
+    QStringList asked;
+    int beeps = 0, goodies = 0;
+};
+
+QString text_of(Frm_Main& w, const char* name) { return w.findChild<QLabel*>(name)->text(); }
+
+}  // namespace
 
 class FrmMainTest : public QObject {
     Q_OBJECT
+
+    QTemporaryDir dir_;
+    ScriptedDialogs dialogs_;
+
+    std::unique_ptr<Frm_Main> open() {
+        Frm_Main::Options o;
+        o.program_directory = dir_.path();
+        o.asset_directory = QCoreApplication::applicationDirPath();
+        o.dialogs = &dialogs_;
+        auto w = std::make_unique<Frm_Main>(o);
+        w->show();
+        return w;
+    }
+
 private slots:
-    void opensWithItsTitle() {
-        dw::shell::Frm_Main window;
-        window.show();
-        QCOMPARE(window.windowTitle(), QString("Dazzlewick 3.0"));
+    void init() {
+        dialogs_ = ScriptedDialogs{};
+        QDir(dir_.path()).removeRecursively();
+        QDir().mkpath(dir_.path());
+    }
+
+    void opensReadyForTheFirstHand() {
+        auto w = open();
+        QCOMPARE(w->windowTitle(), QString("Dazzlewick 3.0"));
+        auto* games = w->findChild<QComboBox*>("Lst_Games");
+        QCOMPARE(games->count(), 25);
+        QCOMPARE(games->itemText(0), QString("Jacks or Better"));
+        QCOMPARE(games->itemText(24), QString("Let It Ride"));
+        QCOMPARE(text_of(*w, "Lbl_Pay_0"), QString("Winning Hands for Jacks or Better Draw Poker"));
+        QVERIFY(text_of(*w, "Lbl_Pay_1").contains("Royal Flush\nStraight Flush"));
+        QVERIFY(text_of(*w, "Lbl_Pay_6").startsWith("5 Credits\n*4000*\n250"));
+        QCOMPARE(text_of(*w, "Lbl_Credits"), QString("80"));
+        QCOMPARE(text_of(*w, "Lbl_Coins"), QString("-80"));
+        QCOMPARE(text_of(*w, "Pnl_Show_Payoffs"), QString("Welcome to Dazzlewick!"));
+        // Menus: captions, shortcuts and check marks.
+        QCOMPARE(w->action("Mnu_New_Game")->text(), QString("&New Game  "));
+        QCOMPARE(w->action("Mnu_Dbl_Dbl")->shortcut(), QKeySequence("Shift+Ctrl+F5"));
+        QCOMPARE(w->action("Mnu_Sound")->text(), QString("Turn Sound &Off"));
+        QVERIFY(w->action("Mnu_Jacks")->isChecked());
+        QVERIFY(w->action("Mnu_Progressive")->isChecked());
+        QVERIFY(!w->action("Mnu_Double")->isChecked());  // unticked in the goodies dialog
+        QVERIFY(w->action("Mnu_Autohold")->isChecked());
+        QVERIFY(w->action("Mnu_Fancy_Cards")->isChecked());
+        QVERIFY(!w->action("Mnu_Double_Down_Deuces")->isVisible());
+        QCOMPARE(dialogs_.goodies, 1);
+        // Five backs lie on the table.
+        const QImage table = w->findChild<QWidget*>("Pnl_Cards")->grab().toImage();
+        for (int p = 1; p <= 5; ++p) {
+            const QColor middle = table.pixelColor(21 + 88 * (p - 1) + 35, 266 + 48);
+            QVERIFY2(middle != QColor(0, 96, 48), "a card back is drawn at every position");
+        }
+    }
+
+    void choosingAGameRedrawsTheChartAndMovesTheCheck() {
+        auto w = open();
+        auto* games = w->findChild<QComboBox*>("Lst_Games");
+        w->run([&] { w->machine().Lst_Games_Click(3); });
+        QCOMPARE(text_of(*w, "Lbl_Pay_0"), QString("Winning Hands for Deuces Wild"));
+        QVERIFY(w->action("Mnu_Deuces")->isChecked());
+        QVERIFY(!w->action("Mnu_Jacks")->isChecked());
+        w->action("Mnu_Same_4")->trigger();
+        QCOMPARE(games->currentIndex(), 18);
+        QCOMPARE(text_of(*w, "Lbl_Pay_0"), QString("Winning Hands for Same 4 Wins More Bonus Poker"));
+        QVERIFY(w->action("Mnu_Same_4")->isChecked());
+        QVERIFY(!w->action("Mnu_Deuces")->isChecked());
+    }
+
+    void closingAsksAndNoKeepsTheWindow() {
+        auto w = open();
+        dialogs_.answers = {MsgAnswer::No};
+        w->close();
+        QVERIFY(w->isVisible());
+        QCOMPARE(dialogs_.asked.last(), QString("Exit Program: Do you REALLY want to exit?"));
+        QVERIFY(!QFile::exists(dir_.filePath("CONFIG.VPK")));
+        dialogs_.answers = {MsgAnswer::Yes};
+        w->close();
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY(QFile::exists(dir_.filePath("CONFIG.VPK")));
+    }
+
+    void keysPlayAWholeHand() {
+        auto w = open();
+        Machine& m = w->machine();
+        QTest::keyClick(w.get(), 'm');
+        QCOMPARE(m.Coins_Bet, int16_t{5});
+        QCOMPARE(text_of(*w, "Lbl_Credits"), QString("75"));
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase == Phase::Dealt, 5000);
+        QCOMPARE(m.cards.Next_Card, int16_t{6});
+        for (char key : {'1', '3'}) QTest::keyClick(w.get(), key);
+        QVERIFY(m.held(1) && m.held(3) && !m.held(2));
+        QVERIFY(w->findChild<QLabel*>("Pnl_Hold_1")->isVisible());
+        QTest::keyClick(w.get(), '3');
+        QVERIFY(!m.held(3));
+        const Hand dealt = m.cards.hand;
+        QTest::keyClick(w.get(), 'd');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase == Phase::Idle, 5000);
+        QCOMPARE(m.cards.hand[0], dealt[0]);
+        QVERIFY(m.cards.hand[1] != dealt[1]);
+        QVERIFY(!text_of(*w, "Pnl_Show_Payoffs").isEmpty());
+        QCOMPARE(text_of(*w, "Lbl_Played"), QString("0"));
+        QCOMPARE(m.stats.Game_Stats[1][Stats::kThisSession][Stats::kPlayed], 5);
+    }
+
+    void dealClickedTwiceDealsOneHand() {
+        auto w = open();
+        Machine& m = w->machine();
+        auto* play = w->findChild<QPushButton*>("Btn_Play_Credit");
+        auto* deal = w->findChild<QPushButton*>("Btn_Deal");
+        QTest::mouseClick(play, Qt::LeftButton);
+        QVERIFY(deal->isEnabled());
+        deal->click();
+        deal->click();
+        QTest::mouseClick(deal, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase == Phase::Dealt, 5000);
+        QCOMPARE(m.cards.Next_Card, int16_t{6});
+        QCOMPARE(m.Credits, 79);
+        QVERIFY(!deal->isEnabled());
+        QVERIFY(w->findChild<QPushButton*>("Btn_Redeal")->isEnabled());
+    }
+
+    void cashierFiltersKeysAndCapsTheBox() {
+        auto w = open();
+        Machine& m = w->machine();
+        m.Credits = 99990;
+        CashierModel model(m);
+        model.Form_Load();
+        dw::shell::Frm_Cashier dialog(model, w.get());
+        dialog.show();
+        QCOMPARE(dialog.Txt_Credits->text(), QString("9"));
+        dialog.Txt_Credits->selectAll();
+        QTest::keyClicks(dialog.Txt_Credits, "x5");
+        QCOMPARE(dialog.Txt_Credits->text(), QString("5"));
+        QTest::keyClick(dialog.Txt_Credits, '0');
+        QCOMPARE(dialog.Txt_Credits->text(), QString("9"));
+        QCOMPARE(dialogs_.beeps, 2);
+        QTest::keyClick(dialog.Txt_Credits, Qt::Key_Backspace);
+        QCOMPARE(dialog.Txt_Credits->text(), QString(""));
+        QTest::keyClicks(dialog.Txt_Credits, "3");
+        dialog.findChild<QPushButton*>("Btn_Ok")->click();
+        QCOMPARE(m.Credits, 99993);
+        QVERIFY(model.done);
+    }
+
+    void goodyTogglesWriteTheFileAndNewGameCancelKeepsAll() {
+        auto w = open();
+        w->action("Mnu_Royals")->trigger();
+        QVERIFY(!w->action("Mnu_Royals")->isChecked());
+        QFile config(dir_.filePath("CONFIG.VPK"));
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        QCOMPARE(config.readAll(), QByteArray("T\r\nF\r\nF\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n"));
+        Machine& m = w->machine();
+        m.Credits = 321;
+        dialogs_.answers = {MsgAnswer::Cancel};
+        w->action("Mnu_New_Game")->trigger();
+        QCOMPARE(m.Credits, 321);
+        QVERIFY(!QFile::exists(dir_.filePath("STATS1.VPK")));
+        w->action("Mnu_Plain_Cards")->trigger();
+        QVERIFY(w->action("Mnu_Plain_Cards")->isChecked());
+        QVERIFY(!w->action("Mnu_Fancy_Cards")->isChecked());
+        QVERIFY(QFile::exists(dir_.filePath("PROGRES1.VPK")));
+    }
+
+    void everyWaveFileLiesBesideTheProgram() {
+        const QStringList names = {"Welcome.Wav", "exit.wav",     "deal.wav",     "cashier.wav",  "Juicy.wav",
+                                   "youwin1.wav", "rylflush.wav", "strflush.wav", "fivekind.wav", "fourkind.wav",
+                                   "fullhous.wav", "flush.wav",   "straight.wav", "threeknd.wav", "three2.wav",
+                                   "twopair1.wav", "twopair2.wav", "jacks1.wav",  "jacks2.wav",   "jacks3.wav",
+                                   "tens1.wav",   "tens2.wav",    "tens3.wav",    "Kings1.wav",   "sixes.wav"};
+        for (const auto& n : names) {
+            QFileInfo f(QDir(QCoreApplication::applicationDirPath()).filePath(n));
+            QVERIFY2(f.exists() && f.size() > 1000, qPrintable(n));
+        }
     }
 };
 
