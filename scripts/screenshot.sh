@@ -5,12 +5,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "$1"); shift || true
 keys=${1:-}
-command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
+for tool in xdotool matchbox-window-manager; do
+  command -v $tool >/dev/null || { echo "$tool is needed: apt-get install $tool" >&2; exit 1; }
+done
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 800x700x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+trap 'kill $game $wm $xvfb 2>/dev/null || true' EXIT
 sleep 1
+# A window manager, so the game's window becomes active and its menu shortcuts work.
+DISPLAY=$display matchbox-window-manager -use_titlebar no >/dev/null 2>&1 &
+wm=$!
 DISPLAY=$display build/dazzlewick >/dev/null 2>&1 &
 game=$!
 sleep 3

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          espeak-ng sox xvfb xauth imagemagick)
+          espeak-ng sox xvfb xauth imagemagick xdotool matchbox-window-manager)
 
 missing=()
 for p in "${packages[@]}"; do

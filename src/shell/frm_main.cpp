@@ -27,7 +27,7 @@ QString css(int32_t bgr) { return colour_of(bgr).name(); }
 
 constexpr int kWidth = 680;
 constexpr int kCardsX = 107;     // the card surface's place in the window
-constexpr int kCardsY = 52;      // cards are drawn 266 pixels down the surface
+constexpr int kCardsY = 68;      // cards are drawn 266 pixels down the surface
 constexpr int kChartTop = 34;
 
 int card_left(int p) { return kCardsX + 21 + 88 * (p - 1); }
@@ -127,7 +127,7 @@ Frm_Main::Frm_Main(Options options) : options_(std::move(options)) {
 
     auto* central = new QWidget(this);
     central->setObjectName("Pnl_Table");
-    central->setFixedSize(kWidth, 572);
+    central->setFixedSize(kWidth, 590);
     central->setStyleSheet("QWidget#Pnl_Table { background: #006030; }");
     setCentralWidget(central);
     surface_ = new CardSurface(central);
@@ -307,7 +307,7 @@ void Frm_Main::build_window() {
           "color: #ffff60; font-weight: bold; font-size: 8pt;", false)
         ->setWordWrap(true);
 
-    const QString chart = "border: 1px solid #305060; padding: 1px 3px; color: black;";
+    const QString chart = "border: 1px solid #305060; padding: 0px 3px; color: black;";
     label("Lbl_Pay_0", vm.Lbl_Pay[0], {8, kChartTop, 664, 20}, chart + "font-weight: bold;")
         ->setAlignment(Qt::AlignCenter);
     label("Lbl_Pay_1", vm.Lbl_Pay[1], {8, kChartTop + 20, 224, 167}, chart)
@@ -317,18 +317,18 @@ void Frm_Main::build_window() {
               chart)
             ->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    label("Pnl_Progressive_Display", vm.Pnl_Progressive_Display, {8, 224, 420, 32},
+    label("Pnl_Progressive_Display", vm.Pnl_Progressive_Display, {8, 240, 420, 32},
           "background: black; border: 2px ridge #c0a040; font-size: 17pt; font-weight: bold;")
         ->setAlignment(Qt::AlignCenter);
-    auto* bet = label("Lbl_Progressive_Bet", vm.Lbl_Progressive_Bet, {436, 224, 236, 32},
+    auto* bet = label("Lbl_Progressive_Bet", vm.Lbl_Progressive_Bet, {436, 240, 236, 32},
                       "color: white; font-weight: bold; font-size: 10pt;");
     bet->setAlignment(Qt::AlignCenter);
     bet->setWordWrap(true);
-    label("Pnl_Banner", vm.Pnl_Banner, {8, 260, 664, 24},
+    label("Pnl_Banner", vm.Pnl_Banner, {8, 276, 664, 24},
           "background: #101010; color: #ffd040; border: 1px solid #c0a040; font-family: monospace; "
           "font-size: 13pt; font-weight: bold;", false)
         ->setAlignment(Qt::AlignCenter);
-    label("Pnl_Show_Payoffs", vm.Pnl_Show_Payoffs, {8, 288, 664, 26},
+    label("Pnl_Show_Payoffs", vm.Pnl_Show_Payoffs, {8, 304, 664, 26},
           "color: white; font-size: 12pt; font-weight: bold; background: #00502a; border: 1px solid #003018;", false)
         ->setAlignment(Qt::AlignCenter);
 
@@ -349,20 +349,20 @@ void Frm_Main::build_window() {
                                  {card_left(p) + 8, kCardsY + 266 + 4, kCardWidth - 16, 18},
                                  "background: #ffe040; border: 1px solid #806000; font-weight: bold;")})
             wild->setAlignment(Qt::AlignCenter);
-        label(QString("Pnl_Hold_%1").arg(p), vm.Pnl_Hold[i], {card_left(p), 420, kCardWidth, 18},
+        label(QString("Pnl_Hold_%1").arg(p), vm.Pnl_Hold[i], {card_left(p), 436, kCardWidth, 18},
               "background: #202020; color: #ffe040; font-weight: bold; border: 1px solid #ffe040;", false)
             ->setAlignment(Qt::AlignCenter);
-        auto* hold = button(QString("Btn_Hold_%1").arg(p), vm.Btn_Hold[i], {card_left(p) - 4, 440, kCardWidth + 8, 26});
+        auto* hold = button(QString("Btn_Hold_%1").arg(p), vm.Btn_Hold[i], {card_left(p) - 4, 456, kCardWidth + 8, 26});
         connect(hold, &QPushButton::clicked, this, [this, p] { run([this, p] { machine_->Toggle_Hold(p); }); });
     }
-    auto* dbl = button("Btn_Double", vm.Btn_Double, {card_left(1) - 4, 440, 150, 26});
+    auto* dbl = button("Btn_Double", vm.Btn_Double, {card_left(1) - 4, 456, 150, 26});
     connect(dbl, &QPushButton::clicked, this, [] {});
-    auto* stand = button("Btn_Stand", vm.Btn_Stand, {card_left(4) - 4, 440, 150, 26});
+    auto* stand = button("Btn_Stand", vm.Btn_Stand, {card_left(4) - 4, 456, 150, 26});
     connect(stand, &QPushButton::clicked, this, [] {});
-    auto* fifth = button("Btn_Show_Fifth", vm.Btn_Show_Fifth, {card_left(2), 440, 3 * 88 - 17, 26});
+    auto* fifth = button("Btn_Show_Fifth", vm.Btn_Show_Fifth, {card_left(2), 456, 3 * 88 - 17, 26});
     connect(fifth, &QPushButton::clicked, this, [this] { run([this] { machine_->Btn_Show_Fifth_Click(); }); });
 
-    label("Pnl_Game_Over", vm.Pnl_Game_Over, {8, 330, 96, 60},
+    label("Pnl_Game_Over", vm.Pnl_Game_Over, {8, 346, 96, 60},
           "background: #101010; color: #ff4040; border: 2px ridge #c0a040; font-weight: bold; font-size: 10pt;", false)
         ->setAlignment(Qt::AlignCenter);
     vm.Pnl_Game_Over.caption = " \u00B7 Game Over \u00B7";
@@ -370,29 +370,29 @@ void Frm_Main::build_window() {
 
     coin_slot_ = new CoinSlot(c);
     coin_slot_->setObjectName("Coin_Slot");
-    coin_slot_->setGeometry(592, 322, 72, 72);
+    coin_slot_->setGeometry(592, 338, 72, 72);
     coin_slot_->on_click = [this] { run([this] { machine_->Coin_Slot_Click(); }); };
-    label("Lbl_CoinSlot", vm.Lbl_CoinSlot, {580, 396, 96, 36}, "color: white; font-size: 8pt;", false)
+    label("Lbl_CoinSlot", vm.Lbl_CoinSlot, {580, 412, 96, 36}, "color: white; font-size: 8pt;", false)
         ->setWordWrap(true);
     static_cast<QLabel*>(bindings_.back().widget)->setAlignment(Qt::AlignCenter);
 
     const QString meter_title = "color: #e0ffe0; font-weight: bold; font-size: 9pt;";
     const QString meter = "background: black; color: #ff3030; font-family: monospace; font-size: 14pt; "
                           "font-weight: bold; border: 2px inset #404040; padding-right: 4px;";
-    fixed("Credits:", {8, 474, 90, 16}, meter_title);
-    label("Lbl_Credits", vm.Lbl_Credits, {8, 490, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    fixed("Coin Bucket:", {116, 474, 100, 16}, meter_title);
-    label("Lbl_Coins", vm.Lbl_Coins, {116, 490, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* clear = button("Btn_Clear_Coins", vm.Btn_Clear_Coins, {220, 493, 52, 24});
+    fixed("Credits:", {8, 490, 90, 16}, meter_title);
+    label("Lbl_Credits", vm.Lbl_Credits, {8, 506, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fixed("Coin Bucket:", {116, 490, 100, 16}, meter_title);
+    label("Lbl_Coins", vm.Lbl_Coins, {116, 506, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* clear = button("Btn_Clear_Coins", vm.Btn_Clear_Coins, {220, 509, 52, 24});
     connect(clear, &QPushButton::clicked, this, [this] { run([this] { machine_->Btn_Clear_Coins_Click(); }); });
-    fixed("Played:", {282, 474, 70, 16}, meter_title);
-    label("Lbl_Played", vm.Lbl_Played, {282, 490, 60, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label("Lbl_Juicy_Bet", vm.Lbl_Juicy_Bet, {350, 496, 140, 18}, "color: #ffe040; font-weight: bold;", false);
-    fixed("WINNINGS", {500, 470, 172, 16}, meter_title + "qproperty-alignment: AlignCenter;");
-    fixed("This Session:", {500, 488, 80, 16}, "color: white; font-size: 8pt;");
-    fixed("All Sessions:", {500, 506, 80, 16}, "color: white; font-size: 8pt;");
+    fixed("Played:", {282, 490, 70, 16}, meter_title);
+    label("Lbl_Played", vm.Lbl_Played, {282, 506, 60, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label("Lbl_Juicy_Bet", vm.Lbl_Juicy_Bet, {350, 512, 140, 18}, "color: #ffe040; font-weight: bold;", false);
+    fixed("WINNINGS", {500, 482, 172, 16}, meter_title + "qproperty-alignment: AlignCenter;");
+    fixed("This Session:", {500, 504, 80, 16}, "color: white; font-size: 8pt;");
+    fixed("All Sessions:", {500, 522, 80, 16}, "color: white; font-size: 8pt;");
     for (size_t k = 0; k < 2; ++k)
-        label(QString("Lbl_Winnings_%1").arg(k), vm.Lbl_Winnings[k], {580, 486 + static_cast<int>(k) * 18, 92, 17},
+        label(QString("Lbl_Winnings_%1").arg(k), vm.Lbl_Winnings[k], {580, 496 + static_cast<int>(k) * 18, 92, 17},
               "background: #f0f0e0; font-weight: bold; padding-right: 3px;")
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -404,11 +404,11 @@ void Frm_Main::build_window() {
     };
     Machine* m = machine_.get();
     const B row[] = {
-        {"Btn_Play_Credit", &vm.Btn_Play_Credit, {8, 530, 116, 34}, [m] { m->Bet_One_Credit(); }},
-        {"Btn_Play_5", &vm.Btn_Play_5, {130, 530, 116, 34}, [m] { m->Bet_Max(); }},
-        {"Btn_Deal", &vm.Btn_Deal, {252, 530, 116, 34}, [m] { m->Start_Hand(); }},
-        {"Btn_Redeal", &vm.Btn_Redeal, {374, 530, 116, 34}, [m] { m->Draw(); }},
-        {"Btn_Insert_Coin", &vm.Btn_Insert_Coin, {500, 530, 172, 34}, [m] { m->Insert_Coin(); }},
+        {"Btn_Play_Credit", &vm.Btn_Play_Credit, {8, 548, 116, 34}, [m] { m->Bet_One_Credit(); }},
+        {"Btn_Play_5", &vm.Btn_Play_5, {130, 548, 116, 34}, [m] { m->Bet_Max(); }},
+        {"Btn_Deal", &vm.Btn_Deal, {252, 548, 116, 34}, [m] { m->Start_Hand(); }},
+        {"Btn_Redeal", &vm.Btn_Redeal, {374, 548, 116, 34}, [m] { m->Draw(); }},
+        {"Btn_Insert_Coin", &vm.Btn_Insert_Coin, {500, 548, 172, 34}, [m] { m->Insert_Coin(); }},
     };
     for (const auto& b : row) {
         auto* w = button(b.name, *b.control, b.at);
@@ -431,7 +431,13 @@ void Frm_Main::apply(Binding& b) {
             const int i = b.widget->objectName().back().digitValue();
             if (i >= 1 && c.height > 0) {
                 const int top = kChartTop + c.top / 15;
-                l->setGeometry(l->x(), top, l->width(), c.height / 15);
+                // The machine's heights are in twips of its own fonts; never cut a line of ours off.
+                QFont font = l->font();
+                font.setPointSizeF(c.font_size);
+                font.setBold(c.bold);
+                const int lines = static_cast<int>(std::count(c.caption.begin(), c.caption.end(), '\n')) + 1;
+                const int needed = (QFontMetrics(font).lineSpacing() + 1) * lines + 8;
+                l->setGeometry(l->x(), top, l->width(), std::max(c.height / 15, needed));
                 if (i == 1) {
                     // The title sits above the columns and takes the height they leave.
                     for (auto& other : bindings_)

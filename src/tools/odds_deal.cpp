@@ -1,6 +1,7 @@
 #include <thread>
 
 #include "eval/census.h"
+#include "games/pay_table.h"
 #include "odds_commands.h"
 
 namespace dw::odds {
@@ -37,7 +38,12 @@ int run_deal(const std::vector<std::string>& args, std::ostream& out) {
             out << "]}\n";
         } else {
             out << "Game " << g << ": " << c.hands << " hands from a deck of " << c.deck << "\n";
-            for (size_t r = 0; r < c.rows.size(); ++r) out << "  row " << r << ": " << c.rows[r] << "\n";
+            const auto& chart = default_chart(g);
+            for (size_t r = c.rows.size(); r-- > 0;) {
+                const std::string label = r == 0 ? "no win" : std::string(chart[chart.size() - r].label);
+                out << "  row " << r << (r < 10 ? "  " : " ") << label << std::string(label.size() < 28 ? 28 - label.size() : 1, ' ')
+                    << c.rows[r] << "\n";
+            }
         }
     }
     return 0;

@@ -113,6 +113,16 @@ private slots:
         QVERIFY(!w->action("Mnu_Deuces")->isChecked());
     }
 
+    void menuShortcutsChooseGames() {
+        auto w = open();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_F3);
+        QCOMPARE(w->machine().game, GameId{4});
+        QTest::keyClick(w.get(), Qt::Key_F7, Qt::ShiftModifier);
+        QCOMPARE(w->machine().game, GameId{21});
+    }
+
     void closingAsksAndNoKeepsTheWindow() {
         auto w = open();
         dialogs_.answers = {MsgAnswer::No};
