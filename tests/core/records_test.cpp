@@ -201,6 +201,22 @@ TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     EXPECT_EQ(rig.m.vm.Lbl_Winnings[0].fore_colour, colour::kDarkRed);
 }
 
+TEST(Stats, ASideBetCountsInItsOwnSlot) {
+    Rig rig;
+    rig.m.Record_Side_Bet(3, 14);
+    rig.m.Record_Side_Bet(0, 0);
+    const auto& g = rig.m.stats.Game_Stats[26];
+    EXPECT_EQ(g[Stats::kAllSessions][Stats::kPlayed], 2);
+    EXPECT_EQ(g[Stats::kThisSession][Stats::kWon], 14);
+    EXPECT_EQ(rig.m.stats.Hand_Stats[26][3][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{12, 12}));
+    const auto lines = files::split_lines(read(rig.dir.path / "STATS1.VPK"));
+    EXPECT_EQ(lines[50], " 2");
+    EXPECT_EQ(lines[51], " 14");
+    EXPECT_EQ(files::split_lines(read(rig.dir.path / "PROGRES1.VPK"))[2], " 12");
+}
+
 TEST(Stats, WinningsCapAboveAndLabels) {
     Stats s;
     s.add_winnings(99998);

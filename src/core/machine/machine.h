@@ -125,6 +125,8 @@ public:
     void Show_Percent_Dialog();
     void Goody_Help(int box);
     void Show_Winnings();
+    // Records a side bet of one coin that paid `win` credits in row `row` of the side-bet chart.
+    void Record_Side_Bet(HandCode row, int32_t win);
     bool Exit_Requested();  // the exit question; true when the program should end
 
     // ---- state ----------------------------------------------------------------------------

@@ -133,6 +133,14 @@ bool Machine::Save_Stats() {
     return ok;
 }
 
+void Machine::Record_Side_Bet(HandCode row, int32_t win) {
+    stats.record(kSideBetSlot, row, 1, win);
+    stats.add_winnings(static_cast<int64_t>(win) - 1);
+    Show_Winnings();
+    Save_Progressive();
+    Save_Stats();
+}
+
 void Machine::Mnu_Clear_Session_Stats() {
     if (confirm("Clear this session's statistics:   Confirm you want to do this by clicking the OK button.",
                 "Clear Session Statistics") != MsgAnswer::Ok)

@@ -1,0 +1,68 @@
+#include <fstream>
+#include <sstream>
+
+#include "games/payouts_file.h"
+#include "machine_rig.h"
+#include "eval/census.h"
+#include "odds_commands.h"
+
+namespace dw {
+namespace {
+
+std::string chart(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    EXPECT_EQ(odds::run_chart(args, out), 0);
+    return out.str();
+}
+
+TEST(OddsTool, ChartPrintsWhatTheWindowShows) {
+    const std::string text = chart({"6", "--progressive", "--royals", "--jackpot", "123.4"});
+    EXPECT_NE(text.find("== Lbl_Pay 0 ==\nWinning Hands for Deuces Jokers Wild Poker\n"), std::string::npos);
+    EXPECT_NE(text.find("\n4 Deuces & Joker\n"), std::string::npos);
+    EXPECT_NE(text.find("== Lbl_Pay 6 ==\n5 Credits\n*10123*\n*4123*\n125\n"), std::string::npos);
+    EXPECT_NE(text.find("== Pnl_Progressive_Display ==\nWin $2,530.85!\n"), std::string::npos);
+    EXPECT_NE(text.find("== Lbl_Progressive_Bet ==\nBet 5 to win Progressive Jackpot\n"), std::string::npos);
+    EXPECT_NE(text.find("Reversible Royal Flush pays 50,000 Coins!!\n"), std::string::npos);
+    EXPECT_NE(text.find("== Top_Award ==\n10000\n== Max_Bet ==\n5\n"), std::string::npos);
+
+    const std::string off = chart({"23", "--coins", "10"});
+    EXPECT_EQ(off.find("Lbl_Progressive_Bet"), std::string::npos);
+    EXPECT_NE(off.find("== Lbl_Pay 6 ==\n10 Crdts.\n* 5000 *\n500\n"), std::string::npos);
+    EXPECT_NE(off.find("== Pnl_Progressive_Display ==\nWin 5000 Credits!\n"), std::string::npos);
+}
+
+TEST(OddsTool, ChartReadsAPayoutsFileWithItsFallback) {
+    test::TempDir dir;
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    t.at(1, 8).Pay = 77;
+    std::ofstream(dir.path / "good.vpk", std::ios::binary) << write_payouts(t);
+    EXPECT_NE(chart({"1", "--payouts", (dir.path / "good.vpk").string()}).find("== Lbl_Pay 2 ==\n1 Credit\n250\n77\n"),
+              std::string::npos);
+    std::ofstream(dir.path / "bad.vpk", std::ios::binary) << " 8\r\n";
+    EXPECT_NE(chart({"1", "--payouts", (dir.path / "bad.vpk").string()}).find("== Lbl_Pay 2 ==\n1 Credit\n250\n50\n"),
+              std::string::npos);
+}
+
+TEST(OddsTool, BadArgumentsAreUsageErrors) {
+    const std::vector<std::vector<std::string>> bad = {
+        {}, {"0"}, {"26"}, {"x"}, {"1", "2"}, {"1", "--coins"}, {"1", "--coins", "16"}, {"1", "--coins", "2.5"},
+        {"1", "--jackpot", "-1"}, {"1", "--jackpot", "lots"}, {"1", "--frobnicate"}};
+    for (const auto& args : bad) {
+        std::ostringstream out;
+        EXPECT_THROW(odds::run_chart(args, out), odds::UsageError);
+    }
+    std::ostringstream out;
+    EXPECT_THROW(odds::run_deal({"all", "--xml"}, out), odds::UsageError);
+    EXPECT_THROW(odds::run_deal({}, out), odds::UsageError);
+    EXPECT_EQ(odds::run_deal({"9", "--json"}, out), 0);
+    EXPECT_EQ(out.str(), "{\"game\":9,\"deck\":53,\"hands\":2869685,\"rows\":[" + [] {
+        const auto c = count_deal(9, 2);
+        std::string s;
+        for (size_t i = 0; i < c.rows.size(); ++i) s += (i ? "," : "") + std::to_string(c.rows[i]);
+        return s;
+    }() + "]}\n");
+}
+
+}  // namespace
+}  // namespace dw
