@@ -7,17 +7,7 @@ namespace {
 
 using test::H;
 
-struct Case {
-    int game;
-    const char* hand;
-    int code;
-};
-
-void expect_codes(const std::vector<Case>& cases) {
-    for (const auto& c : cases)
-        EXPECT_EQ(Check_Hand(static_cast<GameId>(c.game), H(c.hand)), c.code)
-            << "game " << c.game << ": " << c.hand;
-}
+using test::expect_codes;
 
 TEST(NaturalEval, JacksAndTensOrBetter) {
     expect_codes({

@@ -8,6 +8,7 @@
 #include "cards/card.h"
 #include "cards/card_library.h"
 #include "cards/rng.h"
+#include "eval/evaluators.h"
 
 namespace dw::test {
 
@@ -53,6 +54,18 @@ public:
     std::vector<int32_t> backs;
     std::vector<Draw> draws;
 };
+
+// One row of an evaluator table: the game, the hand, the HandCode it must get.
+struct CodeCase {
+    int game;
+    const char* hand;
+    int code;
+};
+
+inline void expect_codes(const std::vector<CodeCase>& cases) {
+    for (const auto& c : cases)
+        EXPECT_EQ(Check_Hand(static_cast<GameId>(c.game), H(c.hand)), c.code) << "game " << c.game << ": " << c.hand;
+}
 
 inline int64_t choose(int64_t n, int64_t k) {
     if (k < 0 || k > n) return 0;

@@ -9,18 +9,6 @@ using namespace detail;
 
 namespace {
 
-// Classes 1..6 of the natural family with a given pair threshold (value above `above`).
-int16_t natural_class(const Sorted& h, int above) {
-    int16_t code = 0;
-    if (high_pair(h.r, above)) code = 1;
-    if (two_pair(h.r)) code = 2;
-    if (trips_at(h.r) >= 0) code = 3;
-    if (straight(h.r)) code = 4;
-    if (flush(h.s)) code = 5;
-    if (full_house(h.r)) code = 6;
-    return code;
-}
-
 // The shared tail of the family: four of a kind with its refinement by rank, straight flush,
 // royal flush.
 template <typename QuadCode>

@@ -54,4 +54,17 @@ inline bool quads(const int16_t* r) {
 }
 inline bool royal_values(const int16_t* r) { return r[0] == 10 && r[4] == 14; }
 
+// Classes 1..6 of the natural family (high pair, two pair, three of a kind, straight, flush,
+// full house) with the pair threshold `above`; the last passing test decides.
+inline int16_t natural_class(const Sorted& h, int above) {
+    int16_t code = 0;
+    if (high_pair(h.r, above)) code = 1;
+    if (two_pair(h.r)) code = 2;
+    if (trips_at(h.r) >= 0) code = 3;
+    if (straight(h.r)) code = 4;
+    if (flush(h.s)) code = 5;
+    if (full_house(h.r)) code = 6;
+    return code;
+}
+
 }  // namespace dw::detail

@@ -94,13 +94,7 @@ int count_value(const Sorted& h, int16_t value) {
 HandCode jokers_wild(const Hand& hand, int above) {
     const Sorted h = sort_hand(hand);
     if (h.r[0] != 1) {
-        HandCode code = 0;
-        if (high_pair(h.r, above)) code = 1;
-        if (two_pair(h.r)) code = 2;
-        if (trips_at(h.r) >= 0) code = 3;
-        if (straight(h.r)) code = 4;
-        if (flush(h.s)) code = 5;
-        if (full_house(h.r)) code = 6;
+        HandCode code = natural_class(h, above);
         if (quads(h.r)) code = 7;
         if (flush(h.s) && straight(h.r)) code = royal_values(h.r) ? 11 : 8;
         return code;
