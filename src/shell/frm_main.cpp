@@ -365,7 +365,6 @@ void Frm_Main::build_window() {
     label("Pnl_Game_Over", vm.Pnl_Game_Over, {8, 346, 96, 60},
           "background: #101010; color: #ff4040; border: 2px ridge #c0a040; font-weight: bold; font-size: 10pt;", false)
         ->setAlignment(Qt::AlignCenter);
-    vm.Pnl_Game_Over.caption = " \u00B7 Game Over \u00B7";
     static_cast<QLabel*>(bindings_.back().widget)->setWordWrap(true);
 
     coin_slot_ = new CoinSlot(c);

@@ -45,6 +45,7 @@ Machine::Machine(Services services, std::filesystem::path program_directory)
 void Machine::Form_Load() {
     set_all_holds(false, false);
     vm.Pnl_Game_Over.visible = true;
+    vm.Pnl_Game_Over.caption = " \u00B7 Game Over \u00B7";
     vm.caption = "Dazzlewick 3.0";
     vm.menu("Mnu_About").caption = "&About Dazzlewick...";
     vm.Pnl_Show_Payoffs.caption = "Welcome to Dazzlewick!";

@@ -190,9 +190,7 @@ private:
     void finish_deal();
     void double_the_bet(std::string_view game_name);
     std::string saved_show_fifth_caption_;
-    void set_bet_column(int coins, bool on);
     void highlight(int panel, bool on);
-    void refresh_bet_buttons_between_hands();
     void show_credits();
     void add_credits_capped(int64_t amount);
     void focus_first_enabled_bet_button();
@@ -203,8 +201,6 @@ private:
     void play_announcement_sound(std::string_view key);
     std::filesystem::path file(std::string_view name) const { return Program_Directory / std::string(name); }
     std::filesystem::path player_file(std::string_view stem) const;
-    void record_hand_stats(HandCode code, int32_t amount);
-    void add_winnings(int64_t delta);
 
     friend class CashierModel;
     friend class PercentModel;
