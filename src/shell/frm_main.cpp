@@ -17,6 +17,8 @@
 #include "errors.h"
 #include "games/catalogue.h"
 #include "machine/menu_tree.h"
+#include "widgets/coin_slot.h"
+#include "widgets/plain_card.h"
 
 namespace dw::shell {
 
@@ -34,97 +36,8 @@ int card_left(int p) { return kCardsX + 21 + 88 * (p - 1); }
 
 }  // namespace
 
-// The coin slot: a brass plate whose coin sinks deeper with each animation frame.
-class CoinSlot : public QWidget {
-public:
-    explicit CoinSlot(QWidget* parent) : QWidget(parent) { setCursor(Qt::PointingHandCursor); }
-    int frame = 1;
-    std::function<void()> on_click;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter g(this);
-        g.setRenderHint(QPainter::Antialiasing);
-        const QRectF plate = QRectF(rect()).adjusted(4, 4, -4, -4);
-        QLinearGradient brass(plate.topLeft(), plate.bottomRight());
-        brass.setColorAt(0, QColor(240, 210, 120));
-        brass.setColorAt(1, QColor(150, 110, 40));
-        g.setPen(QPen(QColor(90, 60, 20), 1.5));
-        g.setBrush(brass);
-        g.drawRoundedRect(plate, 8, 8);
-        const QRectF slot(plate.center().x() - 5, plate.top() + 10, 10, plate.height() - 20);
-        g.setBrush(QColor(20, 20, 20));
-        g.drawRoundedRect(slot, 3, 3);
-        if (frame >= 2) {
-            // The coin goes into the slot: fully outside, half in, nearly gone.
-            const double shown = frame == 2 ? 1.0 : (frame == 3 ? 0.55 : 0.2);
-            const double d = slot.height() * 0.8;
-            QRectF coin(slot.center().x() - 4, slot.top() - d * shown + d * 0.25, 8, d);
-            g.save();
-            g.setClipRect(QRectF(rect()).adjusted(0, 0, 0, -(height() - slot.top() - slot.height() * 0.2)));
-            g.setBrush(QColor(200, 200, 210));
-            g.drawEllipse(coin);
-            g.restore();
-        }
-    }
-    void mousePressEvent(QMouseEvent*) override {
-        if (on_click) on_click();
-    }
-};
-
-// A plain card: the rank as text over the suit's picture.
-class PlainCard : public QWidget {
-public:
-    explicit PlainCard(QWidget* parent) : QWidget(parent) {}
-    QString rank;
-    double size = 24;
-    QColor colour;
-    int suit = kNothing;
-    std::function<void()> on_click;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter g(this);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(QPen(QColor(90, 90, 90), 1));
-        g.setBrush(QColor(255, 255, 240));
-        g.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
-        QFont f = font();
-        f.setPointSizeF(size);
-        f.setBold(true);
-        g.setFont(f);
-        g.setPen(colour);
-        g.drawText(QRect(0, 6, width(), height() / 2), Qt::AlignCenter, rank);
-        static const char kLetters[] = {' ', 'H', 'D', 'C', 'S'};
-        if (suit >= kHeart && suit <= kSpade)
-            paint_suit(g, kLetters[suit], QRectF(width() / 2.0 - 13, height() / 2.0 + 6, 26, 26));
-    }
-    void mousePressEvent(QMouseEvent*) override {
-        if (on_click) on_click();
-    }
-};
-
-Frm_Main::Frm_Main(Options options) : options_(std::move(options)) {
+Frm_Main::Frm_Main(Options options) {
     setObjectName("Frm_Main");
-    if (options_.program_directory.isEmpty()) {
-        const QString exe = QCoreApplication::applicationDirPath();
-        options_.program_directory = QFileInfo(exe).isWritable()
-                                         ? exe
-                                         : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(options_.program_directory);
-    }
-    if (options_.asset_directory.isEmpty()) options_.asset_directory = QCoreApplication::applicationDirPath();
-    Dialogs* dialogs = options_.dialogs;
-    if (!dialogs) {
-        own_dialogs_ = std::make_unique<QtDialogs>(this);
-        dialogs = own_dialogs_.get();
-    }
-    Rng* rng = options_.rng;
-    if (!rng) {
-        own_rng_ = std::make_unique<ClockRng>();
-        rng = own_rng_.get();
-    }
-
     auto* central = new QWidget(this);
     central->setObjectName("Pnl_Table");
     central->setFixedSize(kWidth, 590);
@@ -134,71 +47,31 @@ Frm_Main::Frm_Main(Options options) : options_(std::move(options)) {
     surface_->setObjectName("Pnl_Cards");
     surface_->setGeometry(kCardsX, kCardsY, 465, 266 + kCardHeight + 4);
     painter_ = std::make_unique<CardPainter>(*surface_);
-
-    QLocale locale = QLocale::system();
-    Machine::Services services{*rng, *dialogs, *painter_, sound_,
-                               [locale](double amount) { return locale.toCurrencyString(amount).toStdString(); },
-                               locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1()};
-    if (locale.language() == QLocale::C) services.currency = format_us_currency;
-    machine_ = std::make_unique<Machine>(services, options_.program_directory.toStdString());
-    machine_->Asset_Directory = options_.asset_directory.toStdString();
-    if (own_dialogs_) own_dialogs_->set_machine(machine_.get());
+    host_ = std::make_unique<MachineHost>(options, *painter_, this);
+    host_->on_fatal = [this] {
+        closing_ = true;
+        close();
+    };
 
     build_menus();
     build_window();
     setWindowTitle("Dazzlewick 3.0");
+    host_->add_view(this);
 
-    timer1_.setInterval(180);
-    timer2_.setInterval(180);
-    timer3_.setInterval(100);
-    timer4_.setInterval(500);
-    coin_timer_.setInterval(50);
-    connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer1_Tick(); }); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer2_Tick(); }); });
-    connect(&timer3_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer3_Tick(); }); });
-    connect(&timer4_, &QTimer::timeout, this, [this] { run([this] { machine_->Timer4_Tick(); }); });
-    connect(&coin_timer_, &QTimer::timeout, this, [this] { run([this] { machine_->Coin_Slot_Tick(); }); });
-
-    run([this] { machine_->Form_Load(); });
-    if (options_.start) {
-        run([this] {
-            machine_->Load_Records();
-            machine_->Main_Initialisation(reinterpret_cast<intptr_t>(surface_));
+    Machine* m = &machine();
+    run([m] { m->Form_Load(); });
+    if (options.start) {
+        run([this, m] {
+            m->Load_Records();
+            m->Main_Initialisation(reinterpret_cast<intptr_t>(surface_));
         });
     }
 }
 
 Frm_Main::~Frm_Main() {
+    host_->remove_view(this);
+    host_->stop_timers();
     if (cursor_overridden_) QApplication::restoreOverrideCursor();
-}
-
-void Frm_Main::run(const std::function<void()>& routine) {
-    if (dead_) return;
-    try {
-        routine();
-    } catch (const FatalError& e) {
-        dead_ = true;
-        for (QTimer* t : {&timer1_, &timer2_, &timer3_, &timer4_, &coin_timer_}) t->stop();
-        QMessageBox::critical(this, QString::fromStdString(e.title), QString::fromStdString(e.text));
-        closing_ = true;
-        close();
-        QCoreApplication::exit(1);
-        return;
-    }
-    refresh();
-    sync_timers();
-}
-
-void Frm_Main::sync_timers() {
-    auto set = [](QTimer& t, bool on) {
-        if (on && !t.isActive()) t.start();
-        if (!on && t.isActive()) t.stop();
-    };
-    set(timer1_, machine_->Timer1_Enabled);
-    set(timer2_, machine_->Timer2_Enabled);
-    set(timer3_, machine_->Timer3_Enabled);
-    set(timer4_, machine_->Timer4_Enabled);
-    set(coin_timer_, machine_->coin_slot_busy);
 }
 
 void Frm_Main::build_menus() {
@@ -236,7 +109,7 @@ void Frm_Main::build_menus() {
 
 void Frm_Main::dispatch(const QString& menu) {
     const std::string name = menu.toStdString();
-    Machine& m = *machine_;
+    Machine& m = machine();
     for (const auto& g : kGames)
         if (g.menu_item == name) return run([&m, name] { m.Select_Game_Menu(name); });
     static const std::map<std::string, void (Machine::*)()> commands = {
@@ -287,7 +160,7 @@ QPushButton* Frm_Main::button(const QString& name, const Control& control, QRect
 }
 
 void Frm_Main::build_window() {
-    ViewModel& vm = machine_->vm;
+    ViewModel& vm = machine().vm;
     QWidget* c = centralWidget();
     auto fixed = [c](const QString& text, QRect at, const QString& style) {
         auto* l = new QLabel(text, c);
@@ -302,7 +175,7 @@ void Frm_Main::build_window() {
     games_->setFocusPolicy(Qt::NoFocus);
     for (const auto& g : kGames) games_->addItem(QString::fromUtf8(g.list_text.data(), static_cast<int>(g.list_text.size())));
     connect(games_, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { run([this, index] { machine_->Lst_Games_Click(index); }); });
+            [this](int index) { run([this, index] { machine().Lst_Games_Click(index); }); });
     label("Lbl_Multi_Payout", vm.Lbl_Multi_Payout, {236, 5, 436, 24},
           "color: #ffff60; font-weight: bold; font-size: 8pt;", false)
         ->setWordWrap(true);
@@ -332,14 +205,14 @@ void Frm_Main::build_window() {
           "color: white; font-size: 12pt; font-weight: bold; background: #00502a; border: 1px solid #003018;", false)
         ->setAlignment(Qt::AlignCenter);
 
-    surface_->on_card_click = [this](int p) { run([this, p] { machine_->Card_Click(p); }); };
+    surface_->on_card_click = [this](int p) { run([this, p] { machine().Card_Click(p); }); };
     surface_->lower();
     for (int p = 1; p <= 5; ++p) {
         const size_t i = static_cast<size_t>(p - 1);
         auto* plain = new PlainCard(c);
         plain->setObjectName(QString("Pnl_Card_%1").arg(p));
         plain->setGeometry(card_left(p), kCardsY + 266, kCardWidth, kCardHeight);
-        plain->on_click = [this, p] { run([this, p] { machine_->Card_Click(p); }); };
+        plain->on_click = [this, p] { run([this, p] { machine().Card_Click(p); }); };
         plain->hide();
         plain_[i] = plain;
         for (auto* wild : {label(QString("Pnl_Wild_%1").arg(p), vm.Pnl_Wild[i],
@@ -353,14 +226,14 @@ void Frm_Main::build_window() {
               "background: #202020; color: #ffe040; font-weight: bold; border: 1px solid #ffe040;", false)
             ->setAlignment(Qt::AlignCenter);
         auto* hold = button(QString("Btn_Hold_%1").arg(p), vm.Btn_Hold[i], {card_left(p) - 4, 456, kCardWidth + 8, 26});
-        connect(hold, &QPushButton::clicked, this, [this, p] { run([this, p] { machine_->Toggle_Hold(p); }); });
+        connect(hold, &QPushButton::clicked, this, [this, p] { run([this, p] { machine().Toggle_Hold(p); }); });
     }
     auto* dbl = button("Btn_Double", vm.Btn_Double, {card_left(1) - 4, 456, 150, 26});
     connect(dbl, &QPushButton::clicked, this, [] {});
     auto* stand = button("Btn_Stand", vm.Btn_Stand, {card_left(4) - 4, 456, 150, 26});
     connect(stand, &QPushButton::clicked, this, [] {});
     auto* fifth = button("Btn_Show_Fifth", vm.Btn_Show_Fifth, {card_left(2), 456, 3 * 88 - 17, 26});
-    connect(fifth, &QPushButton::clicked, this, [this] { run([this] { machine_->Btn_Show_Fifth_Click(); }); });
+    connect(fifth, &QPushButton::clicked, this, [this] { run([this] { machine().Btn_Show_Fifth_Click(); }); });
 
     label("Pnl_Game_Over", vm.Pnl_Game_Over, {8, 346, 96, 60},
           "background: #101010; color: #ff4040; border: 2px ridge #c0a040; font-weight: bold; font-size: 10pt;", false)
@@ -370,7 +243,7 @@ void Frm_Main::build_window() {
     coin_slot_ = new CoinSlot(c);
     coin_slot_->setObjectName("Coin_Slot");
     coin_slot_->setGeometry(592, 338, 72, 72);
-    coin_slot_->on_click = [this] { run([this] { machine_->Coin_Slot_Click(); }); };
+    coin_slot_->on_click = [this] { run([this] { machine().Coin_Slot_Click(); }); };
     label("Lbl_CoinSlot", vm.Lbl_CoinSlot, {580, 412, 96, 36}, "color: white; font-size: 8pt;", false)
         ->setWordWrap(true);
     static_cast<QLabel*>(bindings_.back().widget)->setAlignment(Qt::AlignCenter);
@@ -383,7 +256,7 @@ void Frm_Main::build_window() {
     fixed("Coin Bucket:", {116, 490, 100, 16}, meter_title);
     label("Lbl_Coins", vm.Lbl_Coins, {116, 506, 100, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* clear = button("Btn_Clear_Coins", vm.Btn_Clear_Coins, {220, 509, 52, 24});
-    connect(clear, &QPushButton::clicked, this, [this] { run([this] { machine_->Btn_Clear_Coins_Click(); }); });
+    connect(clear, &QPushButton::clicked, this, [this] { run([this] { machine().Btn_Clear_Coins_Click(); }); });
     fixed("Played:", {282, 490, 70, 16}, meter_title);
     label("Lbl_Played", vm.Lbl_Played, {282, 506, 60, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label("Lbl_Juicy_Bet", vm.Lbl_Juicy_Bet, {350, 512, 140, 18}, "color: #ffe040; font-weight: bold;", false);
@@ -401,7 +274,7 @@ void Frm_Main::build_window() {
         QRect at;
         std::function<void()> act;
     };
-    Machine* m = machine_.get();
+    Machine* m = &machine();
     const B row[] = {
         {"Btn_Play_Credit", &vm.Btn_Play_Credit, {8, 548, 116, 34}, [m] { m->Bet_One_Credit(); }},
         {"Btn_Play_5", &vm.Btn_Play_5, {130, 548, 116, 34}, [m] { m->Bet_Max(); }},
@@ -455,7 +328,7 @@ void Frm_Main::apply(Binding& b) {
 }
 
 void Frm_Main::refresh() {
-    ViewModel& vm = machine_->vm;
+    ViewModel& vm = machine().vm;
     for (auto& b : bindings_) apply(b);
     for (size_t i = 0; i < 5; ++i) {
         PlainCard* p = plain_[i];
@@ -507,10 +380,10 @@ void Frm_Main::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     bool leave = false;
-    run([this, &leave] { leave = machine_->Exit_Requested(); });
+    run([this, &leave] { leave = machine().Exit_Requested(); });
     if (leave) {
         closing_ = true;
-        for (QTimer* t : {&timer1_, &timer2_, &timer3_, &timer4_, &coin_timer_}) t->stop();
+        host_->stop_timers();
         QTimer::singleShot(0, this, [this] { close(); });
     }
 }
@@ -519,7 +392,7 @@ void Frm_Main::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const char key = text[0].toLatin1();
-        run([this, key] { machine_->Key_Press(key); });
+        run([this, key] { machine().Key_Press(key); });
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -8,9 +8,7 @@
 #include <memory>
 
 #include "card_painter.h"
-#include "machine/machine.h"
-#include "qt_dialogs.h"
-#include "sound_player.h"
+#include "machine_host.h"
 
 class QComboBox;
 class QAction;
@@ -20,45 +18,36 @@ namespace dw::shell {
 class CoinSlot;
 class PlainCard;
 
-// The main window: draws the machine's view model and hands every click, key, menu command
-// and timer tick to the machine. It decides no rule of the game.
-class Frm_Main : public QMainWindow {
+// The main window: draws the machine's view model and hands every click, key and menu command
+// to the machine through its host. It decides no rule of the game.
+class Frm_Main : public QMainWindow, public MachineView {
     Q_OBJECT
 public:
-    struct Options {
-        QString program_directory;  // records; empty: beside the executable or the user's data directory
-        QString asset_directory;    // wave files; empty: beside the executable
-        Dialogs* dialogs = nullptr; // null: real modal dialogs
-        Rng* rng = nullptr;         // null: the clock-seeded generator
-        bool start = true;          // run the start-up (records, first hand)
+    struct Options : MachineHost::Options {
+        bool start = true;  // run the start-up (records, first hand)
     };
     explicit Frm_Main(Options options);
     Frm_Main() : Frm_Main(Options{}) {}
     ~Frm_Main() override;
 
-    Machine& machine() { return *machine_; }
+    MachineHost& host() { return *host_; }
+    Machine& machine() { return host_->machine(); }
     CardPainter& painter() { return *painter_; }
-    QtSoundPlayer& sound() { return sound_; }
+    QtSoundPlayer& sound() { return host_->sound(); }
     QAction* action(const QString& name) const { return actions_.value(name); }
-    // Runs a machine routine as an event would: afterwards the window shows the new state.
-    void run(const std::function<void()>& routine);
-    void refresh();
+    // Runs a machine routine as an event would: afterwards every window shows the new state.
+    void run(const std::function<void()>& routine) { host_->run(routine); }
+    void refresh() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Options options_;
-    std::unique_ptr<QtDialogs> own_dialogs_;
-    std::unique_ptr<ClockRng> own_rng_;
-    QtSoundPlayer sound_;
     CardSurface* surface_ = nullptr;
     std::unique_ptr<CardPainter> painter_;
-    std::unique_ptr<Machine> machine_;
+    std::unique_ptr<MachineHost> host_;
     QMap<QString, QAction*> actions_;
-    QTimer timer1_, timer2_, timer3_, timer4_, coin_timer_;
-    bool dead_ = false;
     bool closing_ = false;
     bool cursor_overridden_ = false;
     QComboBox* games_ = nullptr;
@@ -81,7 +70,6 @@ private:
     QPushButton* button(const QString& name, const Control& control, QRect at);
     void dispatch(const QString& menu);
     void apply(Binding& b);
-    void sync_timers();
 };
 
 }  // namespace dw::shell

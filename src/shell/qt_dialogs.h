@@ -1,9 +1,6 @@
 #pragma once
-#include <QDialog>
-#include <QLineEdit>
+#include <QWidget>
 
-#include "machine/cashier.h"
-#include "machine/dialog_models.h"
 #include "machine/services.h"
 
 namespace dw {
@@ -30,56 +27,6 @@ public:
 private:
     QWidget* parent_;
     Machine* machine_ = nullptr;
-};
-
-// A digits-only box that asks its model about every key and every change.
-class DigitBox : public QLineEdit {
-    Q_OBJECT
-public:
-    std::function<bool(char)> key_filter;
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-};
-
-class Frm_Cashier : public QDialog {
-    Q_OBJECT
-public:
-    Frm_Cashier(CashierModel& model, QWidget* parent);
-    DigitBox* Txt_Credits;
-
-protected:
-    void showEvent(QShowEvent*) override;
-    void closeEvent(QCloseEvent*) override;
-
-private:
-    CashierModel& model_;
-};
-
-class Frm_Config : public QDialog {
-    Q_OBJECT
-public:
-    Frm_Config(GoodiesModel& model, Machine* machine, QWidget* parent);
-
-protected:
-    void closeEvent(QCloseEvent*) override;
-
-private:
-    GoodiesModel& model_;
-};
-
-class Frm_Percent : public QDialog {
-    Q_OBJECT
-public:
-    Frm_Percent(PercentModel& model, QWidget* parent);
-    DigitBox* Txt_Pct;
-
-protected:
-    void showEvent(QShowEvent*) override;
-    void closeEvent(QCloseEvent*) override;
-
-private:
-    PercentModel& model_;
 };
 
 }  // namespace dw::shell

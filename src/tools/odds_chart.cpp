@@ -5,6 +5,7 @@
 #include "cards/rng.h"
 #include "machine/machine.h"
 #include "odds_commands.h"
+#include "records/file_io.h"
 
 namespace dw::odds {
 
@@ -83,8 +84,11 @@ int run_chart(const std::vector<std::string>& args, std::ostream& out) {
     QuietDialogs dialogs;
     NoCards library;
     NoSound sound;
-    Machine machine({rng, dialogs, library, sound, format_us_currency}, ".");
-    if (!payouts.empty()) machine.Load_Payouts(payouts);
+    MemoryStore store;  // the tool never writes a record
+    if (!payouts.empty())
+        if (auto text = files::read_text(payouts)) store.files["PAYOUTS.VPK"] = std::move(*text);
+    Machine machine({rng, dialogs, library, sound, store, format_us_currency});
+    machine.Load_Payouts();
     machine.vm.menu("Mnu_Progressive").checked = progressive;
     machine.vm.menu("Mnu_Royals").checked = royals;
     machine.Jackpot = jackpot;

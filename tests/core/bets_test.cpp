@@ -20,10 +20,10 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
         EXPECT_TRUE(rig.m.vm.Btn_Deal.enabled);
         EXPECT_FALSE(rig.m.vm.menu("Mnu_Jacks").enabled);
         EXPECT_FALSE(rig.m.vm.Lst_Games.enabled);
-        EXPECT_EQ(rig.m.phase, Phase::Idle);
+        EXPECT_EQ(rig.m.phase(), Phase::Idle);
     }
     rig.m.Bet_One_Credit();
-    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     EXPECT_EQ(rig.m.Credits, 5);
     EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "5");
 }
@@ -68,7 +68,7 @@ TEST(Bets, PlayMaxBetsTheRestAndDeals) {
     EXPECT_EQ(rig.m.Credits, 2);
     EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, colour::kRed);
     EXPECT_EQ(rig.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
-    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     EXPECT_FALSE(rig.m.vm.Btn_Play_Credit.enabled);
     EXPECT_FALSE(rig.m.vm.Btn_Deal.enabled);
 }
@@ -93,7 +93,7 @@ TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
     }
     EXPECT_EQ(rig.m.Credits, 0);
     EXPECT_EQ(rig.m.Coins_Bet, 5);
-    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_EQ(rig.m.phase(), Phase::Dealing);
 }
 
 TEST(Bets, GamesWithTheirOwnFlowTakeNoBetYet) {
@@ -107,7 +107,7 @@ TEST(Bets, GamesWithTheirOwnFlowTakeNoBetYet) {
         rig.m.Coin_Slot_Click();
         EXPECT_EQ(rig.m.Credits, 100);
         EXPECT_EQ(rig.m.Coins_Bet, 0);
-        EXPECT_EQ(rig.m.phase, Phase::Idle);
+        EXPECT_EQ(rig.m.phase(), Phase::Idle);
         EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
     }
 }
@@ -216,7 +216,7 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     EXPECT_EQ(rig.m.Coins_Bet, 2);
     rig.m.Key_Press('x');
     rig.m.Key_Press('E');
-    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     play.finish_deal();
     rig.m.vm.focus = "Btn_Insert_Coin";
     rig.m.Key_Press('1');
@@ -232,11 +232,11 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     rig.m.Key_Press('m');
     EXPECT_EQ(rig.m.Coins_Bet, 2);
     rig.m.Key_Press('D');
-    EXPECT_EQ(rig.m.phase, Phase::Drawing);
+    EXPECT_EQ(rig.m.phase(), Phase::Drawing);
     play.finish_draw();
     rig.m.Key_Press('5');
     EXPECT_EQ(rig.m.Coins_Bet, 5);
-    EXPECT_EQ(rig.m.phase, Phase::Dealing);
+    EXPECT_EQ(rig.m.phase(), Phase::Dealing);
 }
 
 TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {

@@ -1,57 +1,15 @@
 #pragma once
-#include <deque>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "machine/cashier.h"
-#include "machine/dialog_models.h"
 #include "machine/machine.h"
+#include "records/record_store.h"
+#include "scripted_dialogs.h"
 #include "test_support.h"
 
 namespace dw::test {
-
-// Answers message boxes from a script (OK / Yes when the script is empty) and remembers them.
-struct ScriptedDialogs : Dialogs {
-    struct Shown {
-        std::string text, title;
-        MsgButtons buttons;
-        MsgIcon icon;
-    };
-    MsgAnswer message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) override {
-        shown.push_back({std::string(text), std::string(title), buttons, icon});
-        if (!answers.empty()) {
-            const MsgAnswer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
-    }
-    void beep() override { ++beeps; }
-    void show_cashier(CashierModel& model) override {
-        ++cashier_visits;
-        if (cashier_script) cashier_script(model);
-        else model.Btn_Cancel_Click();
-    }
-    std::deque<MsgAnswer> answers;
-    std::vector<Shown> shown;
-    int beeps = 0;
-    int cashier_visits = 0;
-    std::function<void(CashierModel&)> cashier_script;
-    void show_goodies(GoodiesModel& model) override {
-        ++goodies_shown;
-        if (goodies_script) goodies_script(model);
-        model.Btn_Continue_Click();
-    }
-    void show_percent(PercentModel& model) override {
-        if (percent_script) percent_script(model);
-        else model.Btn_Cancel_Click();
-    }
-    int goodies_shown = 0;
-    std::function<void(GoodiesModel&)> goodies_script;
-    std::function<void(PercentModel&)> percent_script;
-};
 
 struct RecordingSound : SoundPlayer {
     void play(const std::string& path) override { played.push_back(path); }
@@ -79,14 +37,14 @@ struct TempDir {
     std::filesystem::path path;
 };
 
-// A machine with scripted services in its own directory.
+// A machine with scripted services and its records in memory.
 struct Rig {
-    TempDir dir;
     ScriptedRng rng{{}, -1};
     ScriptedDialogs dialogs;
     RecordingCardLibrary library;
     RecordingSound sound;
-    Machine m{{rng, dialogs, library, sound, format_us_currency}, dir.path};
+    MemoryStore store;
+    Machine m{{rng, dialogs, library, sound, store, format_us_currency}};
 
     Rig() {
         m.Form_Load();
@@ -94,64 +52,13 @@ struct Rig {
         m.Coin_Bucket = -80;
         m.Check_Menu();
     }
+    // Between hands of `game` with `credits` on the meter.
+    void ready(GameId game, int32_t credits) {
+        m.Credits = credits;
+        m.Select_Game(game);
+        m.Prepare_Hand();
+    }
 };
-
-}  // namespace dw::test
-
-namespace dw::test {
-
-// The random numbers that make the machine's shuffle put `top` (cards written as text, "JK"
-// for a joker) at deck positions 1, 2, ... for the given game.
-inline std::vector<double> numbers_for_deck(GameId game, const std::vector<std::string>& top) {
-    std::vector<CardCode> fresh;
-    for (char s : {'H', 'D', 'C', 'S'})
-        for (int16_t v = 2; v <= 14; ++v) fresh.push_back(make_card(v, s));
-    std::vector<double> numbers;
-    std::vector<CardCode> wanted;
-    for (const auto& t : top) wanted.push_back(*parse_card(t));
-    auto is_wanted = [&](const CardCode& c) {
-        for (const auto& w : wanted)
-            if ((w.Value == 1 && c.Value == 1) || (w.Value != 1 && c.Image == w.Image && c.Value != 1)) return true;
-        return false;
-    };
-    const int jokers = game == 10 ? 2 : (game >= 6 && game <= 9 ? 1 : 0);
-    int first = 0;
-    for (int j = 0; j < jokers; ++j) {
-        // The joker takes the place of a natural card that is not wanted.
-        int pos = 0;
-        for (int i = 0; i < 52; ++i)
-            if (i != first - 1 && !is_wanted(fresh[static_cast<size_t>(i)])) {
-                pos = i + 1;
-                if (j == 0 || pos != first) break;
-            }
-        numbers.push_back((pos - 0.5) / 52);
-        fresh[static_cast<size_t>(pos - 1)].Value = 1;
-        fresh[static_cast<size_t>(pos - 1)].Image = static_cast<int16_t>(110 + j);
-        first = pos;
-    }
-    std::vector<CardCode> taken;
-    for (int n = 52; n >= 2; --n) {
-        int index = -1;
-        if (n <= static_cast<int>(wanted.size())) {
-            const CardCode& w = wanted[static_cast<size_t>(n - 1)];
-            for (size_t i = 0; i < fresh.size(); ++i)
-                if ((w.Value == 1 && fresh[i].Value == 1) || (w.Value != 1 && fresh[i].Image == w.Image && fresh[i].Value != 1)) {
-                    index = static_cast<int>(i);
-                    break;
-                }
-        } else {
-            for (size_t i = 0; i < fresh.size(); ++i)
-                if (!is_wanted(fresh[i])) {
-                    index = static_cast<int>(i);
-                    break;
-                }
-        }
-        if (index < 0) ADD_FAILURE() << "cannot stack the deck";
-        numbers.push_back((index + 0.5) / n);
-        fresh.erase(fresh.begin() + index);
-    }
-    return numbers;
-}
 
 // Cards written as text, split into words.
 inline std::vector<std::string> words(const std::string& text) {
@@ -166,16 +73,44 @@ inline std::vector<std::string> words(const std::string& text) {
     return out;
 }
 
+// Puts the cards (as text, "JK" for a joker) on top of a freshly shuffled deck, in order, by
+// swapping them into place, so the next deal and draw take them one after another.
+inline void stack_deck(CardState& cards, GameId game, Rng& rng, const std::string& text) {
+    Shuffle_Deck(cards, game, rng);
+    auto& d = cards.Deck;
+    int at = cards.Next_Card;
+    for (const auto& word : words(text)) {
+        const CardCode want = *parse_card(word);
+        auto same = [&](const CardCode& c) {
+            return want.Value == 1 ? c.Value == 1 : (c.Value == want.Value && c.Suit == want.Suit);
+        };
+        int found = -1;
+        for (int i = at; i <= 52 && found < 0; ++i)
+            if (same(d[static_cast<size_t>(i)])) found = i;
+        // A natural card a joker displaced trades places with a joker still in the deck.
+        for (size_t i = 53; i <= 54 && found < 0 && want.Value != 1; ++i)
+            if (same(d[i]))
+                for (int j = at; j <= 52 && found < 0; ++j)
+                    if (d[static_cast<size_t>(j)].Value == 1) {
+                        std::swap(d[i], d[static_cast<size_t>(j)]);
+                        found = j;
+                    }
+        if (found < 0) {
+            ADD_FAILURE() << "cannot stack " << word << " in game " << game;
+            return;
+        }
+        std::swap(d[static_cast<size_t>(at)], d[static_cast<size_t>(found)]);
+        ++at;
+    }
+}
+
 // Drives whole hands through the machine's routines and ticks.
 struct Player {
     Rig& rig;
     Machine& m = rig.m;
 
-    // Shuffles so that the next deal and draw take these cards in this order.
-    void stack(const std::string& cards) {
-        for (double v : numbers_for_deck(m.game, words(cards))) rig.rng.push(v);
-        Shuffle_Deck(m.cards, m.game, rig.rng);
-    }
+    // The next deal and draw take these cards in this order.
+    void stack(const std::string& cards) { stack_deck(m.cards, m.game, rig.rng, cards); }
     void finish_deal() {
         for (int i = 0; i < 10 && m.Timer1_Enabled; ++i) m.Timer1_Tick();
     }
@@ -193,7 +128,7 @@ struct Player {
     }
     // Holds the positions named ("13" holds 1 and 3, after the autohold) and draws.
     void hold_and_draw(const std::string& positions) {
-        if (m.phase == Phase::AwaitDouble) m.Btn_Show_Fifth_Click();
+        if (m.in_hand() && m.vm.Btn_Show_Fifth.visible) m.Btn_Show_Fifth_Click();
         for (char p : positions) m.Toggle_Hold(p - '0');
         m.Draw();
         finish_draw();

@@ -154,7 +154,7 @@ TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
     };
     for (const auto& c : cases) {
         Rig rig;
-        std::ofstream(rig.dir.path / "PAYOUTS.VPK", std::ios::binary) << c.text;
+        rig.store.files["PAYOUTS.VPK"] = c.text;
         const size_t messages = rig.dialogs.shown.size();
         EXPECT_EQ(rig.m.Load_Payouts(), c.loads) << c.what;
         Pay_Table defaults;
@@ -165,47 +165,13 @@ TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
             EXPECT_EQ(rig.m.pay_table, defaults) << c.what;
         }
         EXPECT_EQ(rig.dialogs.shown.size(), messages) << c.what << ": reading never speaks";
-        EXPECT_EQ(*files::read_text(rig.dir.path / "PAYOUTS.VPK"), c.text) << c.what << ": reading never writes";
+        EXPECT_EQ(rig.store.text("PAYOUTS.VPK"), c.text) << c.what << ": reading never writes";
     }
     Rig missing;
     missing.m.pay_table.at(1, 9).Pay = 3;
     EXPECT_FALSE(missing.m.Load_Payouts());
     EXPECT_EQ(missing.m.pay_table.pay(1, 9), 250);
-    EXPECT_FALSE(std::filesystem::exists(missing.dir.path / "PAYOUTS.VPK"));
-}
-
-const char* kPayoutsError =
-    "Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a non-writable "
-    "device like a CD-ROM, or file PAYOUTS.VPK in the game directory may be write-protected.  Exit the program and "
-    "delete some files, or remove write protection on the statistics file.";
-
-TEST(PayoutsFile, FailedSaveKeepsMemoryAndTheOldFile) {
-    Rig rig;
-    // A directory that cannot be written even by root: its path runs through a plain file.
-    const auto blocker = rig.dir.path / "not-a-directory";
-    std::ofstream(blocker) << "x";
-    Machine m({rig.rng, rig.dialogs, rig.library, rig.sound, format_us_currency}, blocker / "game");
-    m.pay_table.at(2, 9).Pay = 1234;
-    EXPECT_FALSE(m.Save_Payouts());
-    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
-    EXPECT_EQ(rig.dialogs.shown[0].text, kPayoutsError);
-    EXPECT_EQ(rig.dialogs.shown[0].title, "File Error");
-    EXPECT_EQ(rig.dialogs.shown[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(m.pay_table.pay(2, 9), 1234);
-    EXPECT_FALSE(m.vm.hourglass);
-}
-
-TEST(PayoutsFile, ACrashBeforeTheRenameLeavesTheOldFileWhole) {
-    Rig rig;
-    ASSERT_TRUE(rig.m.Save_Payouts());
-    const std::string before = *files::read_text(rig.dir.path / "PAYOUTS.VPK");
-    rig.m.pay_table.at(1, 9).Pay = 999;
-    files::before_rename = [](const std::filesystem::path&) { return false; };
-    rig.m.Save_Payouts();
-    files::before_rename = nullptr;
-    EXPECT_EQ(*files::read_text(rig.dir.path / "PAYOUTS.VPK"), before);
-    ASSERT_TRUE(rig.m.Save_Payouts());
-    EXPECT_EQ(read_payouts(*files::read_text(rig.dir.path / "PAYOUTS.VPK"))->pay(1, 9), 999);
+    EXPECT_FALSE(missing.store.has("PAYOUTS.VPK"));
 }
 
 TEST(PayoutsMenus, ResetCurrentOrAllOnlyAfterOk) {
@@ -239,9 +205,9 @@ TEST(PayoutsMenus, ResetCurrentOrAllOnlyAfterOk) {
         EXPECT_EQ(rig.m.pay_table.pay(4, 10), ok ? 250 : 11);
         EXPECT_EQ(rig.m.pay_table.pay(5, 13), ok && c.all ? 500 : 12);
         EXPECT_EQ(rig.m.pay_table.pay(26, 11), ok && c.all ? 50000 : 13);
-        EXPECT_EQ(std::filesystem::exists(rig.dir.path / "PAYOUTS.VPK"), ok);
+        EXPECT_EQ(rig.store.has("PAYOUTS.VPK"), ok);
         if (ok) {
-            EXPECT_EQ(*read_payouts(*files::read_text(rig.dir.path / "PAYOUTS.VPK")), rig.m.pay_table);
+            EXPECT_EQ(*read_payouts(rig.store.text("PAYOUTS.VPK")), rig.m.pay_table);
         }
     }
 }

@@ -67,11 +67,11 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         rig.m.Prepare_Hand();
         play.stack(c.cards);
         play.bet_and_deal(c.coins);
-        ASSERT_EQ(rig.m.phase, Phase::Dealt) << c.what;
+        ASSERT_EQ(rig.m.phase(), Phase::Dealt) << c.what;
         play.hold_and_draw(c.holds);
         EXPECT_EQ(rig.m.Credits, 1000 - c.coins + c.paid) << c.what;
         EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.result) << c.what;
-        EXPECT_EQ(rig.m.phase, Phase::Idle) << c.what;
+        EXPECT_EQ(rig.m.phase(), Phase::Idle) << c.what;
         EXPECT_EQ(rig.m.Round_State, 1);
         EXPECT_EQ(rig.m.Coins_Bet, 0);
         if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.Jackpot, 0.0) << c.what;
@@ -210,7 +210,7 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     rig.m.Prepare_Hand();
     play.stack("QH QD 3C 7S 9H 2S 4D 8C");
     play.bet_and_deal(5);
-    ASSERT_EQ(rig.m.phase, Phase::AwaitDouble);
+    ASSERT_EQ(rig.m.phase(), Phase::AwaitDouble);
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Double Your Bet!");
     EXPECT_FALSE(rig.m.vm.Btn_Hold[0].visible);
     rig.m.Btn_Show_Fifth_Click();
@@ -233,7 +233,7 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     lose.m.Prepare_Hand();
     p2.stack("2H 4D 6C 8S TH");
     p2.bet_and_deal(5);
-    EXPECT_EQ(lose.m.phase, Phase::Dealt);
+    EXPECT_EQ(lose.m.phase(), Phase::Dealt);
     EXPECT_FALSE(lose.m.vm.Btn_Show_Fifth.visible);
     EXPECT_EQ(lose.m.Coins_Bet, 5);
 }
@@ -272,7 +272,7 @@ TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
     rig.m.Draw();
     rig.m.Draw();
     play.finish_draw();
-    EXPECT_EQ(rig.m.phase, Phase::Idle);
+    EXPECT_EQ(rig.m.phase(), Phase::Idle);
     EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
 }
 
@@ -314,14 +314,14 @@ TEST(PlayHand, MoneyIsNeverCreatedOrLost) {
         play.bet_and_deal(coins);
         std::set<int> seen;
         for (const auto& c : rig.m.cards.hand) EXPECT_TRUE(seen.insert(c.Image).second) << "dealt twice";
-        if (rig.m.phase == Phase::AwaitDouble) rig.m.Btn_Show_Fifth_Click();
+        if (rig.m.phase() == Phase::AwaitDouble) rig.m.Btn_Show_Fifth_Click();
         for (int p = 1; p <= 5; ++p)
             if (choices.next() < 0.4) rig.m.Toggle_Hold(p);
         rig.m.Draw();
         play.finish_draw();
         seen.clear();
         for (const auto& c : rig.m.cards.hand) EXPECT_TRUE(seen.insert(c.Image).second) << "drawn twice";
-        ASSERT_EQ(rig.m.phase, Phase::Idle);
+        ASSERT_EQ(rig.m.phase(), Phase::Idle);
         const auto& after = rig.m.stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
         const auto& was = before[static_cast<size_t>(g)][Stats::kThisSession];
         net += (after[Stats::kWon] - was[Stats::kWon]) - (after[Stats::kPlayed] - was[Stats::kPlayed]);

@@ -13,10 +13,6 @@ namespace {
 using test::Player;
 using test::Rig;
 
-void write(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-std::string read(const std::filesystem::path& path) { return files::read_text(path).value_or("<missing>"); }
 
 // ---- configuration ----------------------------------------------------------------------
 
@@ -51,10 +47,10 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     EXPECT_EQ(missing.dialogs.goodies_shown, 1);
     EXPECT_FALSE(missing.m.vm.menu("Mnu_Royals").checked);
     EXPECT_TRUE(missing.m.vm.menu("Mnu_Double").checked);
-    EXPECT_FALSE(std::filesystem::exists(missing.dir.path / "CONFIG.VPK"));
+    EXPECT_FALSE(missing.store.has("CONFIG.VPK"));
 
     Rig shorter;
-    write(shorter.dir.path / "CONFIG.VPK", "F\r\nF\r\nF\r\nF\r\nAnn\r\n");
+    shorter.store.files["CONFIG.VPK"] = "F\r\nF\r\nF\r\nF\r\nAnn\r\n";
     shorter.dialogs.goodies_script = [](GoodiesModel&) {};
     EXPECT_FALSE(shorter.m.Load_Config());
     EXPECT_EQ(shorter.dialogs.goodies_shown, 1);
@@ -64,7 +60,7 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     EXPECT_TRUE(shorter.m.vm.menu("Mnu_Progressive").checked);
 
     Rig whole;
-    write(whole.dir.path / "CONFIG.VPK", "F\nT\nt\nT\nA\nB\nC\nD\n");
+    whole.store.files["CONFIG.VPK"] = "F\nT\nt\nT\nA\nB\nC\nD\n";
     EXPECT_TRUE(whole.m.Load_Config());
     EXPECT_EQ(whole.dialogs.goodies_shown, 0);
     EXPECT_FALSE(whole.m.vm.menu("Mnu_Progressive").checked);
@@ -76,13 +72,13 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
 TEST(Config, GoodyMenusToggleRedrawAndSave) {
     Rig rig;
     rig.m.Mnu_Progressive_Click();
-    EXPECT_EQ(read(rig.dir.path / "CONFIG.VPK"), "F\r\nT\r\nT\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
+    EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nT\r\nT\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
     EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win 4000 Credits!");
     rig.m.Mnu_Royals_Click();
     EXPECT_FALSE(rig.m.Marquee_Text.ends_with("50,000 Coins!!"));
     rig.m.Mnu_Double_Click();
     rig.m.Mnu_Juicy_Jackpots_Click();
-    EXPECT_EQ(read(rig.dir.path / "CONFIG.VPK"), "F\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
+    EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
     rig.m.Mnu_Autohold_Click();
     EXPECT_FALSE(rig.m.auto_hold_on());
     rig.m.Mnu_Autohold_Click();
@@ -92,9 +88,9 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     EXPECT_EQ(rig.dialogs.shown.back().text, "Do you REALLY want to exit?");
     EXPECT_EQ(rig.dialogs.shown.back().buttons, MsgButtons::YesNo);
     rig.dialogs.answers = {MsgAnswer::No};
-    std::filesystem::remove(rig.dir.path / "CONFIG.VPK");
+    rig.store.files.erase("CONFIG.VPK");
     EXPECT_FALSE(rig.m.Exit_Requested());
-    EXPECT_FALSE(std::filesystem::exists(rig.dir.path / "CONFIG.VPK"));
+    EXPECT_FALSE(rig.store.has("CONFIG.VPK"));
 }
 
 TEST(Config, GoodyHelpTexts) {
@@ -155,14 +151,14 @@ TEST(StatsFile, AnyFaultGivesAllZeros) {
     for (const auto& text : cases) {
         Rig rig;
         rig.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed] = 9;
-        write(rig.dir.path / "STATS1.VPK", text);
+        rig.store.files["STATS1.VPK"] = text;
         EXPECT_FALSE(rig.m.Load_Stats());
         EXPECT_EQ(rig.m.stats.Game_Stats, Stats{}.Game_Stats);
         EXPECT_EQ(rig.m.stats.Hand_Stats, Stats{}.Hand_Stats);
         EXPECT_TRUE(rig.dialogs.shown.empty());
     }
     Rig ok;
-    write(ok.dir.path / "STATS1.VPK", good);
+    ok.store.files["STATS1.VPK"] = good;
     EXPECT_TRUE(ok.m.Load_Stats());
     EXPECT_EQ(ok.m.stats.Hand_Stats[9][9][Stats::kAllCount], 5);
     EXPECT_EQ(ok.m.stats.Hand_Stats[9][9][Stats::kSessionCount], 0);
@@ -182,7 +178,7 @@ TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     play.hold_and_draw("");
 
     Rig fresh;
-    std::filesystem::copy(rig.dir.path, fresh.dir.path, std::filesystem::copy_options::overwrite_existing | std::filesystem::copy_options::recursive);
+    fresh.store.files = rig.store.files;
     ASSERT_TRUE(fresh.m.Load_Stats());
     ASSERT_TRUE(fresh.m.Load_Progressive());
     const auto& g = fresh.m.stats.Game_Stats[3][Stats::kAllSessions];
@@ -193,7 +189,8 @@ TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     EXPECT_EQ(fresh.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
     EXPECT_NEAR(fresh.m.Jackpot, 0.14, 1e-12);
     EXPECT_EQ(fresh.m.stats.Winnings[Stats::kAllWinnings], -2);
-    const auto lines = files::split_lines(read(rig.dir.path / "STATS1.VPK"));
+    const std::string stats_file = rig.store.text("STATS1.VPK");
+    const auto lines = files::split_lines(stats_file);
     ASSERT_EQ(lines.size(), 598u);
     EXPECT_EQ(lines[4], " 7");                      // slot 3 played
     EXPECT_EQ(lines[53 + 21 * 2 + 1 - 1], " 1");    // slot 3, row 1
@@ -211,10 +208,11 @@ TEST(Stats, ASideBetCountsInItsOwnSlot) {
     EXPECT_EQ(rig.m.stats.Hand_Stats[26][3][Stats::kAllCount], 1);
     EXPECT_EQ(rig.m.stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{12, 12}));
-    const auto lines = files::split_lines(read(rig.dir.path / "STATS1.VPK"));
+    const std::string stats_file = rig.store.text("STATS1.VPK");
+    const auto lines = files::split_lines(stats_file);
     EXPECT_EQ(lines[50], " 2");
     EXPECT_EQ(lines[51], " 14");
-    EXPECT_EQ(files::split_lines(read(rig.dir.path / "PROGRES1.VPK"))[2], " 12");
+    EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[2], " 12");
 }
 
 TEST(Stats, WinningsCapAboveAndLabels) {
@@ -244,7 +242,7 @@ TEST(Stats, MenuCommands) {
     rig.m.stats.record(4, 3, 5, 15);
     rig.m.stats.Winnings = {10, 20};
     ASSERT_TRUE(rig.m.Save_Stats());
-    const std::string on_disk = read(rig.dir.path / "STATS1.VPK");
+    const std::string on_disk = rig.store.text("STATS1.VPK");
 
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Mnu_Clear_All_Stats();
@@ -255,18 +253,18 @@ TEST(Stats, MenuCommands) {
               "Clear this session's statistics:   Confirm you want to do this by clicking the OK button.");
     EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
     EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kAllCount], 1);
-    EXPECT_EQ(read(rig.dir.path / "STATS1.VPK"), on_disk);
+    EXPECT_EQ(rig.store.text("STATS1.VPK"), on_disk);
 
     rig.m.Mnu_Reset_Winnings();
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 20}));
-    EXPECT_FALSE(std::filesystem::exists(rig.dir.path / "PROGRES1.VPK"));
+    EXPECT_FALSE(rig.store.has("PROGRES1.VPK"));
     rig.m.Mnu_Reset_All_Winnings();
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 0}));
-    EXPECT_EQ(files::split_lines(read(rig.dir.path / "PROGRES1.VPK"))[2], " 0");
+    EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[2], " 0");
 
     rig.m.Mnu_Clear_All_Stats();
-    EXPECT_EQ(read(rig.dir.path / "STATS1.VPK"), leading_blank_lines(std::vector<int64_t>(598, 0)));
+    EXPECT_EQ(rig.store.text("STATS1.VPK"), leading_blank_lines(std::vector<int64_t>(598, 0)));
 }
 
 TEST(Stats, NewGameOnlyAfterOk) {
@@ -286,8 +284,8 @@ TEST(Stats, NewGameOnlyAfterOk) {
         EXPECT_EQ(rig.m.Coin_Bucket, ok ? -80 : 7);
         EXPECT_EQ(rig.m.stats.Winnings[1], ok ? 0 : 4);
         EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], ok ? 0 : 1);
-        EXPECT_EQ(std::filesystem::exists(rig.dir.path / "STATS1.VPK"), ok);
-        EXPECT_EQ(std::filesystem::exists(rig.dir.path / "PROGRES1.VPK"), ok);
+        EXPECT_EQ(rig.store.has("STATS1.VPK"), ok);
+        EXPECT_EQ(rig.store.has("PROGRES1.VPK"), ok);
         if (ok) EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "80");
     }
 }
@@ -358,7 +356,7 @@ TEST(Progressive, PercentDialogRules) {
     rig.m.Show_Percent_Dialog();
     EXPECT_EQ(rig.dialogs.beeps, 3);
     EXPECT_EQ(rig.m.Jackpot_Percent, 15);
-    EXPECT_EQ(files::split_lines(read(rig.dir.path / "PROGRES1.VPK"))[0], " 15");
+    EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[0], " 15");
     rig.dialogs.percent_script = [](PercentModel& p) {
         p.Text_Changed("9");
         p.Btn_Cancel_Click();
@@ -383,71 +381,90 @@ TEST(Progressive, ClearTheJackpotOnlyAfterOk) {
 
 TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
     struct Case {
-        const char* what;
+        const char* file;
         std::function<bool(Machine&)> save;
         const char* message;
-        const char* file;
     } cases[] = {
-        {"statistics", [](Machine& m) { return m.Save_Stats(); },
+        {"STATS1.VPK", [](Machine& m) { return m.Save_Stats(); },
          "Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game directory may be "
          "write-protected.  Exit the program and delete some files, or remove write protection on the statistics "
-         "file.",
-         "STATS1.VPK"},
-        {"progressive", [](Machine& m) { return m.Save_Progressive(); },
+         "file."},
+        {"PROGRES1.VPK", [](Machine& m) { return m.Save_Progressive(); },
          "Error saving Progressive Jackpot Data File.  Your hard drive may be full, or file PROGRESS.VPK in the game "
          "directory may be write-protected.  Exit the program and delete some files, or remove write protection on the "
-         "data file.",
-         "PROGRES1.VPK"},
-        {"configuration", [](Machine& m) { return m.Save_Config(); },
+         "data file."},
+        {"CONFIG.VPK", [](Machine& m) { return m.Save_Config(); },
          "Error saving Configuration file.  Your hard drive may be full, or you may be running this game off a "
          "non-writable device like a CD-ROM, or file CONFIG.VPK in the game directory may be write-protected.  Exit "
-         "the program and delete some files, or remove write protection on the configuration file.",
-         "CONFIG.VPK"},
+         "the program and delete some files, or remove write protection on the configuration file."},
+        {"PAYOUTS.VPK", [](Machine& m) { return m.Save_Payouts(); },
+         "Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a non-writable "
+         "device like a CD-ROM, or file PAYOUTS.VPK in the game directory may be write-protected.  Exit the program "
+         "and delete some files, or remove write protection on the statistics file."},
     };
     for (const auto& c : cases) {
         Rig rig;
-        // A place no one can write, root included: a directory path that runs through a file.
-        const auto game_dir = rig.dir.path / "game";
-        write(game_dir, "not a directory");
-        Machine m({rig.rng, rig.dialogs, rig.library, rig.sound, format_us_currency}, game_dir);
-        m.Jackpot = 77;
-        m.stats.record(2, 2, 5, 10);
-        EXPECT_FALSE(c.save(m)) << c.what;
-        ASSERT_EQ(rig.dialogs.shown.size(), 1u) << c.what;
+        rig.store.files[c.file] = "old";
+        rig.store.failing.insert(c.file);
+        rig.m.Jackpot = 77;
+        rig.m.stats.record(2, 2, 5, 10);
+        rig.m.pay_table.at(2, 9).Pay = 1234;
+        EXPECT_FALSE(c.save(rig.m)) << c.file;
+        ASSERT_EQ(rig.dialogs.shown.size(), 1u) << c.file;
         EXPECT_EQ(rig.dialogs.shown[0].text, c.message);
         EXPECT_EQ(rig.dialogs.shown[0].title, "File Error");
         EXPECT_EQ(rig.dialogs.shown[0].icon, MsgIcon::Critical);
-        EXPECT_EQ(m.Jackpot, 77);
-        EXPECT_EQ(m.stats.Hand_Stats[2][2][Stats::kAllCount], 1);
-        std::filesystem::remove(game_dir);
-        std::filesystem::create_directory(game_dir);
-        EXPECT_TRUE(c.save(m)) << c.what;
-        EXPECT_TRUE(std::filesystem::exists(game_dir / c.file));
+        EXPECT_FALSE(rig.m.vm.hourglass);
+        EXPECT_EQ(rig.store.text(c.file), "old");
+        EXPECT_EQ(rig.m.Jackpot, 77);
+        EXPECT_EQ(rig.m.stats.Hand_Stats[2][2][Stats::kAllCount], 1);
+        EXPECT_EQ(rig.m.pay_table.pay(2, 9), 1234);
+        rig.store.failing.clear();
+        EXPECT_TRUE(c.save(rig.m)) << c.file;
+        EXPECT_NE(rig.store.text(c.file), "old");
         EXPECT_EQ(rig.dialogs.shown.size(), 1u);
     }
 }
 
-TEST(RecordWrites, ACrashBeforeTheRenameLeavesTheOldStatisticsWhole) {
-    Rig rig;
-    rig.m.stats.record(5, 1, 3, 3);
-    ASSERT_TRUE(rig.m.Save_Stats());
-    const std::string before = read(rig.dir.path / "STATS1.VPK");
-    rig.m.stats.record(5, 1, 3, 3);
-    files::before_rename = [](const std::filesystem::path&) { return false; };
-    rig.m.Save_Stats();
+// The disk store: whole records, atomic replacement, and a crash or a failure that leaves the
+// old record whole.
+TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
+    test::TempDir dir;
+    DiskStore store(dir.path);
+    EXPECT_FALSE(store.read("STATS1.VPK"));
+    ASSERT_TRUE(store.write("STATS1.VPK", "first\r\n"));
+    EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
+
+    files::before_rename = [](const std::filesystem::path&) { return false; };  // a crash before the rename
+    store.write("STATS1.VPK", "second\r\n");
     files::before_rename = nullptr;
-    EXPECT_EQ(read(rig.dir.path / "STATS1.VPK"), before);
+    EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
+
+    // A directory no one can write to, root included: its path runs through a plain file.
+    std::ofstream(dir.path / "blocker") << "x";
+    DiskStore blocked(dir.path / "blocker" / "game");
+    EXPECT_FALSE(blocked.write("STATS1.VPK", "x"));
+    EXPECT_FALSE(blocked.read("STATS1.VPK"));
+
+    ASSERT_TRUE(store.write("STATS1.VPK", "third\r\n"));
+    EXPECT_EQ(store.read("STATS1.VPK"), "third\r\n");
+    // Nothing but the record is left behind: no temporary files from the crash's clean-up aside.
+    int others = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path))
+        others += e.path().filename() != "STATS1.VPK" && e.path().filename() != "blocker" &&
+                  !e.path().filename().string().starts_with(".STATS1.VPK.");
+    EXPECT_EQ(others, 0);
 }
 
 // ---- start-up ---------------------------------------------------------------------------------
 
 TEST(Startup, RecordsThenTheFirstHand) {
     Rig rig;
-    write(rig.dir.path / "CONFIG.VPK", "F\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n");
-    write(rig.dir.path / "PROGRES1.VPK", " 5\r\n 250.5\r\n 1234\r\n 0\r\n");
+    rig.store.files["CONFIG.VPK"] = "F\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n";
+    rig.store.files["PROGRES1.VPK"] = " 5\r\n 250.5\r\n 1234\r\n 0\r\n";
     Stats s;
     s.Game_Stats[1][Stats::kAllSessions] = {50, 40};
-    write(rig.dir.path / "STATS1.VPK", write_stats(s));
+    rig.store.files["STATS1.VPK"] = write_stats(s);
     rig.m.stats.Winnings[Stats::kSessionWinnings] = 99;
     rig.m.Load_Records();
     rig.m.Main_Initialisation(42);

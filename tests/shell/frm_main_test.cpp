@@ -9,36 +9,14 @@
 #include "frm_main.h"
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
+#include "scripted_dialogs.h"
+#include "forms/frm_cashier.h"
 
 using namespace dw;
 using dw::shell::Frm_Main;
+using dw::test::ScriptedDialogs;
 
 namespace {
-
-// Answers every question from a script; remembers what it was asked.
-struct ScriptedDialogs : Dialogs {
-    MsgAnswer message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon) override {
-        asked.push_back(QString::fromUtf8(title.data(), static_cast<int>(title.size())) + ": " +
-                        QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-        if (!answers.empty()) {
-            const MsgAnswer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
-    }
-    void beep() override { ++beeps; }
-    void show_cashier(CashierModel& c) override { c.Btn_Cancel_Click(); }
-    void show_goodies(GoodiesModel& g) override {
-        ++goodies;
-        g.boxes[2] = false;  // the player unticks Double Up
-        g.Btn_Continue_Click();
-    }
-    void show_percent(PercentModel& p) override { p.Btn_Cancel_Click(); }
-    std::deque<MsgAnswer> answers;
-    QStringList asked;
-    int beeps = 0, goodies = 0;
-};
 
 QString text_of(Frm_Main& w, const char* name) { return w.findChild<QLabel*>(name)->text(); }
 
@@ -63,6 +41,7 @@ class FrmMainTest : public QObject {
 private slots:
     void init() {
         dialogs_ = ScriptedDialogs{};
+        dialogs_.goodies_script = [](GoodiesModel& g) { g.boxes[2] = false; };  // the player unticks Double Up
         QDir(dir_.path()).removeRecursively();
         QDir().mkpath(dir_.path());
     }
@@ -90,7 +69,7 @@ private slots:
         QVERIFY(w->action("Mnu_Autohold")->isChecked());
         QVERIFY(w->action("Mnu_Fancy_Cards")->isChecked());
         QVERIFY(!w->action("Mnu_Double_Down_Deuces")->isVisible());
-        QCOMPARE(dialogs_.goodies, 1);
+        QCOMPARE(dialogs_.goodies_shown, 1);
         // Five backs lie on the table.
         const QImage table = w->findChild<QWidget*>("Pnl_Cards")->grab().toImage();
         for (int p = 1; p <= 5; ++p) {
@@ -128,7 +107,7 @@ private slots:
         dialogs_.answers = {MsgAnswer::No};
         w->close();
         QVERIFY(w->isVisible());
-        QCOMPARE(dialogs_.asked.last(), QString("Exit Program: Do you REALLY want to exit?"));
+        QCOMPARE(dialogs_.asked().back(), std::string("Exit Program: Do you REALLY want to exit?"));
         QVERIFY(!QFile::exists(dir_.filePath("CONFIG.VPK")));
         dialogs_.answers = {MsgAnswer::Yes};
         w->close();
@@ -142,7 +121,7 @@ private slots:
         QTest::keyClick(w.get(), 'm');
         QCOMPARE(m.Coins_Bet, int16_t{5});
         QCOMPARE(text_of(*w, "Lbl_Credits"), QString("75"));
-        QTRY_VERIFY_WITH_TIMEOUT(m.phase == Phase::Dealt, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
         QCOMPARE(m.cards.Next_Card, int16_t{6});
         for (char key : {'1', '3'}) QTest::keyClick(w.get(), key);
         QVERIFY(m.held(1) && m.held(3) && !m.held(2));
@@ -151,7 +130,7 @@ private slots:
         QVERIFY(!m.held(3));
         const Hand dealt = m.cards.hand;
         QTest::keyClick(w.get(), 'd');
-        QTRY_VERIFY_WITH_TIMEOUT(m.phase == Phase::Idle, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Idle, 5000);
         QCOMPARE(m.cards.hand[0], dealt[0]);
         QVERIFY(m.cards.hand[1] != dealt[1]);
         QVERIFY(!text_of(*w, "Pnl_Show_Payoffs").isEmpty());
@@ -169,11 +148,28 @@ private slots:
         deal->click();
         deal->click();
         QTest::mouseClick(deal, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(m.phase == Phase::Dealt, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
         QCOMPARE(m.cards.Next_Card, int16_t{6});
         QCOMPARE(m.Credits, 79);
         QVERIFY(!deal->isEnabled());
         QVERIFY(w->findChild<QPushButton*>("Btn_Redeal")->isEnabled());
+    }
+
+    void aModalDialogDuringTheDealHoldsTheDeal() {
+        auto w = open();
+        Machine& m = w->machine();
+        w->run([&] { m.Bet_Max(); });
+        QVERIFY(m.Timer1_Enabled);
+        int16_t before = 0, after = 0;
+        // A routine whose modal dialog runs its own event loop for longer than the whole deal.
+        w->run([&] {
+            before = m.cards.Next_Card;
+            QTest::qWait(1500);
+            after = m.cards.Next_Card;
+        });
+        QCOMPARE(after, before);
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
+        QCOMPARE(m.cards.Next_Card, int16_t{6});
     }
 
     void cashierFiltersKeysAndCapsTheBox() {

@@ -1,11 +1,10 @@
 #include "cards/deck.h"
 
+#include "games/catalogue.h"
+
 namespace dw {
 
-int joker_count(GameId game) {
-    if (game == 10) return 2;
-    return (game >= 6 && game <= 9) ? 1 : 0;
-}
+int joker_count(GameId game) { return game_info(game).jokers; }
 
 int deck_size(GameId game) { return 52 + joker_count(game); }
 

@@ -169,4 +169,10 @@ AwardLines award_lines(bool progressive, bool royals, double jackpot, int16_t to
     return out;
 }
 
+int bet_column(GameId game, int coins) {
+    if (game == 25) return coins / 3 + 1;
+    if (game == 24) return coins <= 3 ? coins + 1 : coins - 2;
+    return coins + 1;
+}
+
 }  // namespace dw

@@ -62,4 +62,7 @@ AwardLines award_lines(bool progressive, bool royals, double jackpot, int16_t to
 
 inline constexpr const char* kCrLf = "\r\n";
 
+// The chart panel (Lbl_Pay 2..6) whose column pays a bet of `coins`.
+int bet_column(GameId game, int coins);
+
 }  // namespace dw

@@ -15,7 +15,6 @@ constexpr const char* kGameEntries[] = {
     "Mnu_Stud",           "Mnu_Double_Down_Deuces", "Mnu_Ride",   "Mnu_Progressive",     "Mnu_Cheat",
     "Mnu_Program_Payouts", "Mnu_Payouts_Reset_C", "Mnu_Payouts_Reset", "Mnu_Fancy_Cards", "Mnu_Plain_Cards",
     "Mnu_Player"};
-constexpr const char* kMultiPayoutLine = "All Winning Combinations Paid: One Payout Per Pay Line!";
 }  // namespace
 
 void Machine::Lock_Menus() {
@@ -30,16 +29,11 @@ void Machine::Unlock_Menus() {
     Juicy_Setup();
 }
 
-int Machine::max_bet_now() const {
-    if (game == 25) return 15;
-    return side_bet_active() ? 6 : 5;
-}
-
-bool Machine::game_flow_ready() const { return game != 22 && game != 24 && game != 25; }
+int Machine::max_bet_now() const { return game_info(game).full_bet + (side_bet_active() ? 1 : 0); }
 
 bool Machine::accepting_bets() {
-    if (Round_State != 1 || phase != Phase::Idle || coin_slot_busy) return false;
-    if (!game_flow_ready()) {
+    if (in_hand() || coin_slot_busy) return false;
+    if (!flow_built()) {
         // Pick Five, Double Down Stud and Let It Ride deal through flows of their own that this
         // machine does not have yet; their charts show but they take no bet.
         svc_.dialogs.beep();
@@ -47,12 +41,6 @@ bool Machine::accepting_bets() {
         return false;
     }
     return true;
-}
-
-int Machine::bet_column(int coins) const {
-    if (game == 25) return coins / 3 + 1;
-    if (game == 24) return coins <= 3 ? coins + 1 : coins - 2;
-    return coins + 1;
 }
 
 void Machine::highlight(int panel, bool on) {
@@ -64,30 +52,31 @@ void Machine::highlight(int panel, bool on) {
 void Machine::show_credits() { vm.Lbl_Credits.caption = std::to_string(Credits); }
 
 void Machine::bet_steps(bool from_slot) {
+    const GameInfo& info = game_info(game);
     Lock_Menus();
-    if (game == 21) vm.Lbl_Multi_Payout.caption = kMultiPayoutLine;
-    if (game == 25 && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
-    if (game == 24) Show_Chart(Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
-    const int step = game == 25 ? 3 : 1;
+    if (info.every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
+    if (info.flow == Flow::Ride && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
+    if (info.flow == Flow::Stud) Show_Chart(Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
+    const int step = info.bet_step;
     if (!from_slot) {
         Credits -= step;
-        if (game == 25 ? Credits < 3 : Credits == 0) vm.Btn_Play_Credit.enabled = false;
+        if (Credits < step) vm.Btn_Play_Credit.enabled = false;
     }
-    if (Coins_Bet != 0) highlight(bet_column(Coins_Bet), false);
+    if (Coins_Bet != 0) highlight(bet_column(game, Coins_Bet), false);
     Coins_Bet = static_cast<int16_t>(Coins_Bet + step);
-    highlight(bet_column(Coins_Bet), true);
+    highlight(bet_column(game, Coins_Bet), true);
     const bool max_affordable = max_bet_now() - Coins_Bet <= Credits;
     if (!from_slot) vm.Btn_Play_5.enabled = max_affordable;
     else if (!max_affordable) vm.Btn_Play_5.enabled = false;
     show_credits();
     vm.Lbl_Played.caption = std::to_string(Coins_Bet);
     vm.Btn_Deal.enabled = true;
-    if (Coins_Bet == (game == 25 ? 15 : 5)) Start_Hand();
+    if (Coins_Bet == info.full_bet) Start_Hand();
 }
 
 void Machine::Bet_One_Credit() {
     if (!vm.Btn_Play_Credit.enabled || !accepting_bets()) return;
-    if (Credits < (game == 25 ? 3 : 1)) return;
+    if (Credits < game_info(game).bet_step) return;
     bet_steps(false);
 }
 
@@ -99,18 +88,19 @@ void Machine::Bet_Max() {
         vm.hourglass = false;
         return;
     }
+    const GameInfo& info = game_info(game);
     Lock_Menus();
-    if (game == 25 && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
-    if (game == 24) Show_Chart(ChartKind::StudDoubled);
+    if (info.flow == Flow::Ride && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
+    if (info.flow == Flow::Stud) Show_Chart(ChartKind::StudDoubled);
     Credits -= needed;
     if (side_bet_active()) {
         Side_Bet_Placed = 1;
         vm.Lbl_Juicy_Bet.visible = true;
     }
-    if (game == 25 ? Credits < 3 : Credits == 0) vm.Btn_Play_Credit.enabled = false;
-    if (Coins_Bet != 0) highlight(bet_column(Coins_Bet), false);
+    if (Credits < info.bet_step) vm.Btn_Play_Credit.enabled = false;
+    if (Coins_Bet != 0) highlight(bet_column(game, Coins_Bet), false);
     Coins_Bet = static_cast<int16_t>(Coins_Bet + needed - (side_bet_active() ? 1 : 0));
-    highlight(game == 24 ? 3 : 6, true);
+    highlight(bet_column(game, Coins_Bet), true);
     show_credits();
     vm.Lbl_Played.caption = std::to_string(Coins_Bet);
     Start_Hand();
@@ -120,13 +110,13 @@ void Machine::Coin_Slot_Click() {
     if (coin_slot_busy || !accepting_bets()) return;
     coin_slot_busy = true;
     Lock_Menus();
-    coin_frames_left = game == 25 ? 12 : 4;
+    coin_frames_left = 4 * game_info(game).bet_step;
 }
 
 void Machine::Coin_Slot_Tick() {
     if (!coin_slot_busy) return;
     static constexpr int kFrames[] = {2, 3, 4, 1};
-    const int coins = game == 25 ? 3 : 1;
+    const int coins = game_info(game).bet_step;
     vm.Coin_Slot.picture = kFrames[(coins * 4 - coin_frames_left) % 4];
     if (--coin_frames_left > 0) return;
     Coin_Bucket = add_saturated(Coin_Bucket, -coins);
@@ -150,8 +140,8 @@ void Machine::Insert_Coin() {
     svc_.dialogs.show_cashier(cashier);
     vm.hourglass = false;
     show_credits();
-    if (Round_State == 1 && phase == Phase::Idle && Credits != 0) {
-        vm.Btn_Play_Credit.enabled = !(game == 25 && Credits < 3);
+    if (!in_hand() && Credits != 0) {
+        vm.Btn_Play_Credit.enabled = Credits >= game_info(game).bet_step;
         if (max_bet_now() - Coins_Bet > Credits) {
             vm.Btn_Play_5.enabled = false;
         } else {

@@ -1,4 +1,5 @@
 // Drawing the five cards: pictures through the card library (fancy) or text panels (plain).
+#include "games/catalogue.h"
 #include "machine/machine.h"
 
 namespace dw {
@@ -14,7 +15,7 @@ void Machine::Draw_One_Card(int p) {
     const CardCode& card = cards.Hand_At(p);
     vm.Pnl_Plain_Wild[i].visible = false;
     vm.Pnl_Wild[i].visible = false;
-    if ((game == 4 || game == 5 || game == 6) && card.Value == 2) {
+    if (game_info(game).deuces_wild && card.Value == 2) {
         Control& marker = Fancy_Cards ? vm.Pnl_Wild[i] : vm.Pnl_Plain_Wild[i];
         marker.fore_colour = red(card.Suit) ? colour::kRed : colour::kBlack;
         marker.visible = true;

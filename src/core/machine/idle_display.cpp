@@ -1,5 +1,6 @@
 // The idle display: the scrolling banner, the blinking Game Over panel, the colour cycle of
 // the award line, and the blinking Deal and Draw captions.
+#include "games/catalogue.h"
 #include "machine/machine.h"
 
 namespace dw {
@@ -15,9 +16,9 @@ void Machine::Timer3_Tick() {
     if (Round_State != 1) {
         vm.Pnl_Game_Over.visible = false;
     } else {
-        vm.Pnl_Game_Over.caption = idle_.phase < 37    ? " \u00B7 Game Over \u00B7"
-                                   : game == 25        ? " \u00B7 Play 15 Coins \u00B7"
-                                                       : " \u00B7 Play 5 Coins \u00B7";
+        vm.Pnl_Game_Over.caption = idle_.phase < 37 ? std::string(" \u00B7 Game Over \u00B7")
+                                                    : " \u00B7 Play " + std::to_string(game_info(game).full_bet) +
+                                                          " Coins \u00B7";
         vm.Pnl_Game_Over.visible = idle_.blink <= 8;
     }
     if (++idle_.step > 4) {

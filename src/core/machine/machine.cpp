@@ -6,8 +6,7 @@
 
 namespace dw {
 
-Machine::Machine(Services services, std::filesystem::path program_directory)
-    : Program_Directory(std::move(program_directory)), svc_(services) {
+Machine::Machine(Services services) : svc_(services) {
     for (const auto& entry : menu_tree())
         vm.menus[std::string(entry.name)] = MenuItem{std::string(entry.caption), entry.checked_at_start, true, true};
     Set_Default_Payouts(pay_table, 0);
@@ -65,17 +64,18 @@ MsgAnswer Machine::confirm(std::string_view text, std::string_view title) {
     return svc_.dialogs.message_box(text, title, MsgButtons::OkCancel, MsgIcon::Question);
 }
 
-void Machine::file_error(std::string_view text) {
+bool Machine::save(std::string_view name, std::string_view text, std::string_view error_text) {
+    vm.hourglass = true;
+    const bool ok = svc_.store.write(name, text);
     vm.hourglass = false;
-    svc_.dialogs.message_box(text, "File Error", MsgButtons::Ok, MsgIcon::Critical);
+    if (!ok) svc_.dialogs.message_box(error_text, "File Error", MsgButtons::Ok, MsgIcon::Critical);
+    return ok;
 }
 
-std::filesystem::path Machine::player_file(std::string_view stem) const {
-    return file(std::string(stem) + std::to_string(Player_Number) + ".VPK");
+std::string Machine::player_file(std::string_view stem) const {
+    return std::string(stem) + std::to_string(Player_Number) + ".VPK";
 }
 
-std::string Machine::sound_path(std::string_view name) const {
-    return ((Asset_Directory.empty() ? Program_Directory : Asset_Directory) / std::string(name)).string();
-}
+std::string Machine::sound_path(std::string_view name) const { return (Asset_Directory / std::string(name)).string(); }
 
 }  // namespace dw

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "cards/card_library.h"
@@ -9,31 +10,31 @@
 #include "eval/evaluators.h"
 #include "games/chart.h"
 #include "games/pay_table.h"
+#include "machine/round_flow.h"
 #include "machine/services.h"
 #include "machine/view_model.h"
+#include "records/record_store.h"
 #include "records/stats.h"
 
 namespace dw {
 
 class CashierModel;
 
-// Where a hand stands between two events. The machine never waits: a routine that has to
-// wait for an animation ends in one of these and the next tick or click carries on.
-enum class Phase { Idle, Dealing, AwaitDouble, Dealt, Drawing };
-
-// The whole machine: its state, its rules and the view model of the main window. The shell
+// The whole machine: its state, its routines and the view model of the main window. The shell
 // turns window events and timer ticks into calls of these routines and draws the view model.
-class Machine {
+// A hand runs in the flow of its game (a RoundFlow), which sees the machine only as its host.
+class Machine : private RoundHost {
 public:
     struct Services {
         Rng& rng;
         Dialogs& dialogs;
         CardLibrary& cards;
         SoundPlayer& sound;
+        RecordStore& store;
         CurrencyFormat currency = format_us_currency;
         char decimal_separator = '.';
     };
-    Machine(Services services, std::filesystem::path program_directory);
+    explicit Machine(Services services);
 
     // ---- start-up -------------------------------------------------------------------------
     void Form_Load();              // captions, game list, hold markers
@@ -46,12 +47,11 @@ public:
     void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
     void Lst_Games_Click(int index);
     void Display_Progressive_Payout();
-    void Show_Chart(ChartKind kind);  // a chart routine of the current game
+    void Show_Chart(ChartKind kind) override;  // a chart routine of the current game
     void Juicy_Setup();
     void Mnu_Payouts_Reset_C();
     void Mnu_Payouts_Reset();
     bool Load_Payouts();  // false when the file could not be used and the defaults stand
-    bool Load_Payouts(const std::filesystem::path& path);
     bool Save_Payouts();
 
     // ---- money and bets -------------------------------------------------------------------
@@ -64,14 +64,13 @@ public:
     void Mnu_Cash_Out();
     void Mnu_Visit_Cashier();
     void Show_Coin_Bucket();
-    void Lock_Menus();
+    void Lock_Menus() override;
     void Unlock_Menus();
     bool side_bet_active() const;
     int max_bet_now() const;
 
     // ---- the round ------------------------------------------------------------------------
     void Start_Hand();
-    void Deal();
     void Toggle_Hold(int position);
     void Card_Click(int position);
     void Draw();  // Btn_Redeal
@@ -80,25 +79,26 @@ public:
     void Timer2_Tick();
     void Timer3_Tick();
     void Timer4_Tick();
+    void Pause_Tick();  // the one-shot pause timer ran out
     void Prepare_Hand();
+    bool in_hand() const;  // from the deal until the payoff is done
+    Phase phase() const;
     void Key_Press(char key);
 
     // ---- payoff ---------------------------------------------------------------------------
     void Display_Hand_Value(HandCode& code);
     void Display_Hand_Eights(HandCode& code);
+    // Prices the final hand and pays it (after the double up, when offered); ends the hand.
     void Payoff(HandCode& code);
-    // The double-up round after a win; returns the new amount (the round itself comes later,
-    // so for now the amount stands).
-    int64_t Double_Up(int64_t amount);
 
     // ---- cards on the table ----------------------------------------------------------------
-    void Draw_One_Card(int position);
-    void Show_Backs();
+    void Draw_One_Card(int position) override;
+    void Show_Backs() override;
     void Repaint_Hand();
 
     // ---- sound ----------------------------------------------------------------------------
-    void Play_Sound(const std::string& path);
-    std::string sound_path(std::string_view file) const;  // Program_Directory + "\file"
+    void Play_Sound(const std::string& path) override;
+    std::string sound_path(std::string_view file) const override;  // the wave file in Asset_Directory
 
     // ---- options, records -----------------------------------------------------------------
     bool Load_Config();
@@ -145,7 +145,6 @@ public:
     int16_t Jackpot_Percent = 2;
     bool Game_List_Busy = false;
     std::string Marquee_Text;
-    int16_t Draw_Pos = -1;
     bool Hide_Last_One = false;
     bool Hide_Last_Two = false;
     int16_t Repaint_Busy = 0;
@@ -159,10 +158,10 @@ public:
     Stats stats;
     int16_t Player_Number = 1;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
-    std::filesystem::path Program_Directory;
-    std::filesystem::path Asset_Directory;  // where the wave files lie; the program directory unless set
-    Phase phase = Phase::Idle;
+    std::filesystem::path Asset_Directory;  // where the wave files lie
     bool Timer1_Enabled = false, Timer2_Enabled = false, Timer3_Enabled = false, Timer4_Enabled = true;
+    bool Pause_Enabled = false;  // the one-shot pause timer runs for Pause_Ms
+    int Pause_Ms = 0;
     bool coin_slot_busy = false;
     int coin_frames_left = 0;
     bool main_window_shown = false;
@@ -181,26 +180,43 @@ private:
         int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1;
     } idle_;
 
-    bool game_flow_ready() const;
+    std::unique_ptr<RoundFlow> round_;
+
+    bool flow_built() const;  // the game's hand flow exists
     bool accepting_bets();
-    int bet_column(int coins) const;
     void bet_steps(bool from_slot);
-    void after_deal();
-    void after_draw();
-    void finish_deal();
-    void double_the_bet(std::string_view game_name);
-    std::string saved_show_fifth_caption_;
-    void highlight(int panel, bool on);
+    void finish_payoff(HandCode code, int64_t amount);
+    int64_t Double_Up(int64_t amount);  // the double-up round after a win; returns the new amount
+    void end_hand();
+
+    // ---- what a hand flow may ask (RoundHost) ---------------------------------------------
+    GameId current_game() const override { return game; }
+    const GameInfo& info() const override;
+    ViewModel& view() override { return vm; }
+    CardState& card_state() override { return cards; }
+    int16_t coins_bet() const override { return Coins_Bet; }
+    int hidden_last() const override { return Hide_Last_One ? 1 : (Hide_Last_Two ? 2 : 0); }
+    bool auto_hold() const override { return auto_hold_on(); }
+    void set_timer(FlowTimer timer, bool on) override;
+    void set_repaint_busy(int16_t value) override { Repaint_Busy = value; }
+    void highlight(int panel, bool on) override;
+    void double_the_bet(std::string_view game_name) override;
+    void Pause_Half() override;
+    void Pause_Short() override;
+    HandCode evaluate() override;
+    void announce_deal(HandCode& code) override;
+    void settle(HandCode code) override;
+
     void show_credits();
     void add_credits_capped(int64_t amount);
     void focus_first_enabled_bet_button();
     void set_all_holds(bool visible, bool enabled);
     MsgAnswer confirm(std::string_view text, std::string_view title);
-    void file_error(std::string_view text);
+    // Writes a record; a failure shows the "File Error" box with `error_text` and keeps memory.
+    bool save(std::string_view name, std::string_view text, std::string_view error_text);
     void apply_chart(const ChartPanels& chart);
     void play_announcement_sound(std::string_view key);
-    std::filesystem::path file(std::string_view name) const { return Program_Directory / std::string(name); }
-    std::filesystem::path player_file(std::string_view stem) const;
+    std::string player_file(std::string_view stem) const;  // "STATS" -> "STATS1.VPK"
 
     friend class CashierModel;
     friend class PercentModel;

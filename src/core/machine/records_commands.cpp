@@ -2,10 +2,10 @@
 #include <cmath>
 
 #include "errors.h"
+#include "games/catalogue.h"
 #include "machine/dialog_models.h"
 #include "machine/machine.h"
 #include "records/config_file.h"
-#include "records/file_io.h"
 #include "records/progressive_file.h"
 
 namespace dw {
@@ -16,7 +16,7 @@ bool Machine::Load_Config() {
     Config config;
     for (size_t i = 0; i < 4; ++i) config.goodies[i] = vm.menu(kGoodyMenus[i]).checked;
     config.names = player_names;
-    const auto text = files::read_text(file("CONFIG.VPK"));
+    const auto text = svc_.store.read("CONFIG.VPK");
     const bool ok = text && read_config(*text, config);
     if (text) {
         for (size_t i = 0; i < 4; ++i) vm.menu(kGoodyMenus[i]).checked = config.goodies[i];
@@ -30,15 +30,11 @@ bool Machine::Save_Config() {
     Config config;
     for (size_t i = 0; i < 4; ++i) config.goodies[i] = vm.menu(kGoodyMenus[i]).checked;
     config.names = player_names;
-    vm.hourglass = true;
-    const bool ok = files::write_atomically(file("CONFIG.VPK"), write_config(config));
-    vm.hourglass = false;
-    if (!ok)
-        file_error("Error saving Configuration file.  Your hard drive may be full, or you may be running this game off "
+    return save("CONFIG.VPK", write_config(config),
+                "Error saving Configuration file.  Your hard drive may be full, or you may be running this game off "
                    "a non-writable device like a CD-ROM, or file CONFIG.VPK in the game directory may be "
                    "write-protected.  Exit the program and delete some files, or remove write protection on the "
                    "configuration file.");
-    return ok;
 }
 
 void Machine::Setup_Goodies() {
@@ -114,7 +110,7 @@ void Machine::Mnu_Plain_Cards_Click() {
 // ---- statistics ---------------------------------------------------------------------------
 
 bool Machine::Load_Stats() {
-    const auto text = files::read_text(player_file("STATS"));
+    const auto text = svc_.store.read(player_file("STATS"));
     const auto read = text ? read_stats(*text) : std::nullopt;
     const auto winnings = stats.Winnings;
     stats = read ? *read : Stats{};
@@ -123,14 +119,10 @@ bool Machine::Load_Stats() {
 }
 
 bool Machine::Save_Stats() {
-    vm.hourglass = true;
-    const bool ok = files::write_atomically(player_file("STATS"), write_stats(stats));
-    vm.hourglass = false;
-    if (!ok)
-        file_error("Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game "
+    return save(player_file("STATS"), write_stats(stats),
+                "Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game "
                    "directory may be write-protected.  Exit the program and delete some files, or remove write "
                    "protection on the statistics file.");
-    return ok;
 }
 
 void Machine::Record_Side_Bet(HandCode row, int32_t win) {
@@ -188,8 +180,8 @@ void Machine::Mnu_New_Game() {
     Coin_Bucket = -80;
     Display_Progressive_Payout();
     // The meters changed under the bet buttons; between hands they follow the new credits.
-    if (Round_State == 1 && phase == Phase::Idle && Coins_Bet == 0) {
-        vm.Btn_Play_Credit.enabled = game == 25 ? Credits >= 3 : Credits != 0;
+    if (!in_hand() && Coins_Bet == 0) {
+        vm.Btn_Play_Credit.enabled = Credits >= game_info(game).bet_step;
         vm.Btn_Play_5.enabled = Credits >= max_bet_now();
     }
 }
@@ -198,7 +190,7 @@ void Machine::Mnu_New_Game() {
 
 bool Machine::Load_Progressive() {
     vm.hourglass = true;
-    const auto text = files::read_text(player_file("PROGRES"));
+    const auto text = svc_.store.read(player_file("PROGRES"));
     bool complete = false;
     const ProgressiveRecord r = read_progressive(text ? *text : "", svc_.decimal_separator, &complete);
     Jackpot_Percent = r.percent;
@@ -215,14 +207,10 @@ bool Machine::Save_Progressive() {
     r.jackpot = Jackpot;
     r.all_winnings = stats.Winnings[Stats::kAllWinnings];
     r.fancy_cards = Fancy_Cards ? -1 : 0;
-    vm.hourglass = true;
-    const bool ok = files::write_atomically(player_file("PROGRES"), write_progressive(r, svc_.decimal_separator));
-    vm.hourglass = false;
-    if (!ok)
-        file_error("Error saving Progressive Jackpot Data File.  Your hard drive may be full, or file PROGRESS.VPK in "
+    return save(player_file("PROGRES"), write_progressive(r, svc_.decimal_separator),
+                "Error saving Progressive Jackpot Data File.  Your hard drive may be full, or file PROGRESS.VPK in "
                    "the game directory may be write-protected.  Exit the program and delete some files, or remove "
                    "write protection on the data file.");
-    return ok;
 }
 
 void Machine::Mnu_Reset_Progressive() {

@@ -26,6 +26,18 @@ public:
     virtual void show_percent(PercentModel& percent) = 0;
 };
 
+// Answers every question as its close box would: a message box is cancelled (No for a Yes/No
+// question, OK where OK is the only button), and each dialog closes without a change. Tools and
+// test doubles derive from it and override only what they script.
+class DefaultDialogs : public Dialogs {
+public:
+    MsgAnswer message_box(std::string_view, std::string_view, MsgButtons buttons, MsgIcon) override;
+    void beep() override {}
+    void show_cashier(CashierModel& cashier) override;
+    void show_goodies(GoodiesModel& goodies) override;
+    void show_percent(PercentModel& percent) override;
+};
+
 // Plays one wave file at once, cutting off whatever plays; silent where it cannot.
 class SoundPlayer {
 public:

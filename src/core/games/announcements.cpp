@@ -1,4 +1,4 @@
-#include "machine/announcements.h"
+#include "games/announcements.h"
 
 #include <vector>
 

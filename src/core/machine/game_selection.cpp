@@ -3,7 +3,6 @@
 #include "games/catalogue.h"
 #include "games/payouts_file.h"
 #include "machine/machine.h"
-#include "records/file_io.h"
 
 namespace dw {
 
@@ -23,13 +22,12 @@ void Machine::Check_Menu() {
     Juicy_Setup();
     vm.Lbl_Multi_Payout.caption = "";
 
-    vm.menu(game_info(game).menu_item).checked = true;
+    const GameInfo& info = game_info(game);
+    vm.menu(info.menu_item).checked = true;
     Show_Chart(chart_kind_for(game, Coins_Bet));
-    if (game == 20) vm.Lbl_Multi_Payout.caption = "Three or Four 8's on the Deal is a Winner!";
-    if (game == 21) vm.Lbl_Multi_Payout.caption = "All Winning Combinations Paid: One Payout Per Pay Line!";
-    if (game == 23) vm.Lbl_Multi_Payout.caption = "Double Your Bet on a Winning Deal!";
+    vm.Lbl_Multi_Payout.caption = std::string(info.selection_line);
 
-    if (game == 25) {
+    if (info.flow == Flow::Ride) {
         vm.Lbl_CoinSlot.caption = "Play Three to Fifteen Coins";
         vm.Btn_Play_Credit.caption = "&Play 3!";
         vm.Btn_Play_5.enabled = Credits >= 15;
@@ -41,10 +39,10 @@ void Machine::Check_Menu() {
         vm.Btn_Play_Credit.enabled = Credits >= 1;
     }
 
-    if (game == 24 || game == 25) {
+    if (info.flow == Flow::Stud || info.flow == Flow::Ride) {
         for (auto& b : vm.Btn_Hold) b.visible = false;
-        vm.Btn_Double.caption = game == 24 ? "&Double Down!" : "Take &Back 1/3";
-        vm.Btn_Stand.caption = game == 24 ? "&Stand Pat!" : "&Let It Ride!";
+        vm.Btn_Double.caption = info.flow == Flow::Stud ? "&Double Down!" : "Take &Back 1/3";
+        vm.Btn_Stand.caption = info.flow == Flow::Stud ? "&Stand Pat!" : "&Let It Ride!";
         for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
             b->enabled = false;
             b->visible = true;
@@ -135,11 +133,9 @@ void Machine::Mnu_Payouts_Reset() {
     Display_Progressive_Payout();
 }
 
-bool Machine::Load_Payouts() { return Load_Payouts(file("PAYOUTS.VPK")); }
-
-bool Machine::Load_Payouts(const std::filesystem::path& path) {
+bool Machine::Load_Payouts() {
     vm.hourglass = true;
-    const auto text = files::read_text(path);
+    const auto text = svc_.store.read("PAYOUTS.VPK");
     const auto table = text ? read_payouts(*text) : std::nullopt;
     if (table) pay_table = *table;
     else Set_Default_Payouts(pay_table, 0);
@@ -148,15 +144,11 @@ bool Machine::Load_Payouts(const std::filesystem::path& path) {
 }
 
 bool Machine::Save_Payouts() {
-    vm.hourglass = true;
-    const bool ok = files::write_atomically(file("PAYOUTS.VPK"), write_payouts(pay_table));
-    vm.hourglass = false;
-    if (!ok)
-        file_error("Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a "
+    return save("PAYOUTS.VPK", write_payouts(pay_table),
+                "Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a "
                    "non-writable device like a CD-ROM, or file PAYOUTS.VPK in the game directory may be "
                    "write-protected.  Exit the program and delete some files, or remove write protection on the "
-                   "statistics file.");
-    return ok;
+                "statistics file.");
 }
 
 }  // namespace dw

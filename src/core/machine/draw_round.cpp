@@ -1,0 +1,143 @@
+// The deal-and-draw round of the draw games, driven by the deal and draw timers.
+#include "machine/draw_round.h"
+
+namespace dw {
+
+bool deal_animation_tick(RoundHost& h, int16_t& pos) {
+    ++pos;
+    ViewModel& vm = h.view();
+    vm.hourglass = true;
+    if (pos >= 6) {
+        h.set_timer(FlowTimer::Deal, false);
+        vm.hourglass = false;
+        pos = -1;
+        return true;
+    }
+    CardState& cards = h.card_state();
+    cards.take_card(pos);
+    const int hidden = h.hidden_last();
+    if (hidden == 0) {
+        h.Play_Sound(h.sound_path("deal.wav"));
+        h.set_repaint_busy(2);
+        h.Draw_One_Card(pos);
+        h.set_repaint_busy(0);
+    } else if (pos <= 5 - hidden) {
+        h.Play_Sound(h.sound_path("deal.wav"));
+        h.Draw_One_Card(pos);
+    } else if (hidden == 2 && pos == 4) {
+        // The last two cards are taken in one tick and neither is shown.
+        pos = 5;
+        cards.take_card(pos);
+    }
+    return false;
+}
+
+void DrawRound::Start() {
+    ViewModel& vm = h_.view();
+    phase_ = Phase::Dealing;
+    h_.Lock_Menus();
+    if (h_.info().every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
+    for (auto& card : h_.card_state().hand) {
+        card.Value = 10;
+        card.Image = kBackImage;
+    }
+    h_.Show_Backs();
+    vm.Btn_Play_Credit.enabled = false;
+    vm.Btn_Play_5.enabled = false;
+    vm.Btn_Deal.enabled = false;
+    Draw_Pos = 0;
+    h_.set_timer(FlowTimer::Deal, true);
+    vm.hourglass = true;
+}
+
+void DrawRound::Deal_Tick() {
+    if (phase_ == Phase::Dealing && deal_animation_tick(h_, Draw_Pos)) after_deal();
+}
+
+void DrawRound::after_deal() {
+    ViewModel& vm = h_.view();
+    const GameInfo& info = h_.info();
+    HandCode code = h_.evaluate();
+    h_.announce_deal(code);
+    for (size_t i = 0; i < 5; ++i) {
+        vm.Pnl_Hold[i].visible = false;
+        vm.Btn_Hold[i].enabled = true;
+    }
+    if (h_.auto_hold()) {
+        for (int p = 1; p <= 5; ++p) {
+            const int16_t v = h_.card_state().Hand_At(p).Value;
+            if ((info.deuces_wild && v == 2) || (info.jokers > 0 && v == 1)) {
+                vm.Pnl_Hold[static_cast<size_t>(p - 1)].visible = true;
+                vm.Btn_Hold[static_cast<size_t>(p - 1)].fore_colour = colour::kRed;
+            }
+        }
+    }
+    if (info.doubles_winning_deal && code != 0) {
+        // A winning deal in Double Down Draw always doubles: the player only confirms it.
+        for (auto& b : vm.Btn_Hold) b.visible = false;
+        saved_show_fifth_caption_ = vm.Btn_Show_Fifth.caption;
+        vm.Btn_Show_Fifth.caption = "&Double Your Bet!";
+        vm.Btn_Show_Fifth.visible = true;
+        vm.Btn_Show_Fifth.enabled = true;
+        vm.focus = "Btn_Show_Fifth";
+        phase_ = Phase::AwaitDouble;
+        return;
+    }
+    finish_deal();
+}
+
+void DrawRound::finish_deal() {
+    phase_ = Phase::Dealt;
+    h_.view().Btn_Redeal.enabled = true;
+    h_.view().focus = "Btn_Redeal";
+}
+
+void DrawRound::Button(HandButton button) {
+    ViewModel& vm = h_.view();
+    if (button != HandButton::ShowFifth || phase_ != Phase::AwaitDouble || !vm.Btn_Show_Fifth.visible) return;
+    vm.Btn_Show_Fifth.visible = false;
+    vm.Btn_Show_Fifth.caption = saved_show_fifth_caption_;
+    for (auto& b : vm.Btn_Hold) b.visible = true;
+    h_.double_the_bet(h_.info().list_text);
+    h_.Show_Chart(ChartKind::DrawDoubled);
+    for (int c = 2; c <= 6; ++c) h_.highlight(c, false);
+    h_.highlight(6, true);
+    finish_deal();
+}
+
+void DrawRound::Toggle_Hold(int position) {
+    if (position < 1 || position > 5) return;
+    ViewModel& vm = h_.view();
+    const size_t i = static_cast<size_t>(position - 1);
+    if (!vm.Btn_Hold[i].enabled || !vm.Btn_Hold[i].visible || phase_ != Phase::Dealt) return;
+    vm.Pnl_Hold[i].visible = !vm.Pnl_Hold[i].visible;
+    vm.Btn_Hold[i].fore_colour = vm.Pnl_Hold[i].visible ? colour::kRed : colour::kBlack;
+}
+
+void DrawRound::Draw() {
+    ViewModel& vm = h_.view();
+    if (phase_ != Phase::Dealt || !vm.Btn_Redeal.enabled) return;
+    for (auto& b : vm.Btn_Hold) b.enabled = false;
+    vm.Btn_Redeal.enabled = false;
+    Draw_Pos = 0;
+    phase_ = Phase::Drawing;
+    h_.set_timer(FlowTimer::Draw, true);
+}
+
+void DrawRound::Draw_Tick() {
+    if (phase_ != Phase::Drawing) return;
+    ++Draw_Pos;
+    while (Draw_Pos < 6 && held(Draw_Pos)) ++Draw_Pos;
+    if (Draw_Pos >= 6) {
+        h_.set_timer(FlowTimer::Draw, false);
+        Draw_Pos = -1;
+        phase_ = Phase::Paying;
+        h_.settle(h_.evaluate());
+        return;
+    }
+    h_.Play_Sound(h_.sound_path("deal.wav"));
+    h_.card_state().take_card(Draw_Pos);
+    h_.Draw_One_Card(Draw_Pos);
+}
+
+}  // namespace dw

@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+
+#include "machine/round_host.h"
+
+namespace dw {
+
+// Where a hand stands between two events. The machine never waits: a flow that has to wait
+// for an animation, a pause or a button ends its call in one of these, and the next tick or
+// click carries on.
+enum class Phase { Idle, Dealing, AwaitDouble, Dealt, Drawing, Paying };
+
+// The in-hand buttons of the main window a flow may answer.
+enum class HandButton { Double, Stand, ShowFifth };
+
+// One hand of one family of games, from the bet on the table to the settlement, driven by the
+// machine's events and ticks.
+class RoundFlow {
+public:
+    virtual ~RoundFlow() = default;
+    virtual void Start() = 0;          // the bet is on the table
+    virtual void Deal_Tick() {}        // Timer1
+    virtual void Draw_Tick() {}        // Timer2
+    virtual void Pause_Done() {}       // after Pause_Half / Pause_Short
+    virtual void Button(HandButton) {} // Btn_Double, Btn_Stand, Btn_Show_Fifth
+    virtual void Toggle_Hold(int) {}
+    virtual void Draw() {}             // Btn_Redeal
+    virtual Phase phase() const = 0;
+    virtual void End() = 0;            // the hand is over; the next bet may come
+};
+
+// One tick of the deal animation shared by every flow: takes the next card into position
+// `pos` + 1 and shows it unless the host hides the last cards. True once the five are dealt
+// (`pos` is then -1 and the deal timer stopped).
+bool deal_animation_tick(RoundHost& host, int16_t& pos);
+
+}  // namespace dw

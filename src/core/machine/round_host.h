@@ -1,0 +1,53 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "cards/deck.h"
+#include "games/catalogue.h"
+#include "games/chart.h"
+#include "machine/view_model.h"
+#include "types.h"
+
+namespace dw {
+
+enum class FlowTimer { Deal, Draw };
+
+// What a hand flow may ask of the machine. The machine implements it; a flow never sees the
+// rest of the machine, so a game's rules stay in its flow and the machine stays a switchboard.
+class RoundHost {
+public:
+    virtual GameId current_game() const = 0;
+    virtual const GameInfo& info() const = 0;
+    virtual ViewModel& view() = 0;
+    virtual CardState& card_state() = 0;
+    virtual int16_t coins_bet() const = 0;
+    // 0, or 1 / 2 when the deal leaves the last one or two cards face down.
+    virtual int hidden_last() const = 0;
+    virtual bool auto_hold() const = 0;
+
+    virtual void set_timer(FlowTimer timer, bool on) = 0;
+    virtual void Lock_Menus() = 0;
+    virtual void Show_Backs() = 0;
+    virtual void Draw_One_Card(int position) = 0;
+    virtual void set_repaint_busy(int16_t value) = 0;
+    virtual void Play_Sound(const std::string& path) = 0;
+    virtual std::string sound_path(std::string_view file) const = 0;
+    virtual void Show_Chart(ChartKind kind) = 0;
+    virtual void highlight(int panel, bool on) = 0;
+    virtual void double_the_bet(std::string_view game_name) = 0;
+    // Pauses end in the flow's Pause_Done, called by a one-shot timer: 0.5 s and 0.05 s.
+    virtual void Pause_Half() = 0;
+    virtual void Pause_Short() = 0;
+
+    // Check_Hand of the cards on the table (Hot Hands' lines are kept by the machine).
+    virtual HandCode evaluate() = 0;
+    // Announces the dealt hand (the Crazy Eights deal bonus is paid here).
+    virtual void announce_deal(HandCode& code) = 0;
+    // Ends the hand: announces and pays the final hand, then prepares the next one.
+    virtual void settle(HandCode code) = 0;
+
+protected:
+    ~RoundHost() = default;
+};
+
+}  // namespace dw

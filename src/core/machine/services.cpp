@@ -1,0 +1,21 @@
+#include "machine/services.h"
+
+#include "machine/cashier.h"
+#include "machine/dialog_models.h"
+
+namespace dw {
+
+MsgAnswer DefaultDialogs::message_box(std::string_view, std::string_view, MsgButtons buttons, MsgIcon) {
+    switch (buttons) {
+    case MsgButtons::Ok: return MsgAnswer::Ok;
+    case MsgButtons::OkCancel: return MsgAnswer::Cancel;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    }
+    return MsgAnswer::Cancel;
+}
+
+void DefaultDialogs::show_cashier(CashierModel& cashier) { cashier.Btn_Cancel_Click(); }
+void DefaultDialogs::show_goodies(GoodiesModel& goodies) { goodies.Btn_Continue_Click(); }
+void DefaultDialogs::show_percent(PercentModel& percent) { percent.Btn_Cancel_Click(); }
+
+}  // namespace dw

@@ -1,0 +1,52 @@
+#pragma once
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace dw {
+
+// Where the record files (CONFIG.VPK, PAYOUTS.VPK, STATSn.VPK, PROGRESn.VPK) live. The machine
+// reads and writes them by name only; a write either replaces the whole record or leaves the
+// old one as it was.
+class RecordStore {
+public:
+    virtual ~RecordStore() = default;
+    // The whole record, or nothing when it is missing or cannot be read.
+    virtual std::optional<std::string> read(std::string_view name) = 0;
+    // False when the record could not be written; the old one then stands.
+    virtual bool write(std::string_view name, std::string_view text) = 0;
+};
+
+// Records as files in one directory, each written through a temporary file that is flushed
+// to disk and renamed over the old one.
+class DiskStore : public RecordStore {
+public:
+    explicit DiskStore(std::filesystem::path directory) : directory_(std::move(directory)) {}
+    std::optional<std::string> read(std::string_view name) override;
+    bool write(std::string_view name, std::string_view text) override;
+    const std::filesystem::path& directory() const { return directory_; }
+
+private:
+    std::filesystem::path directory_;
+};
+
+// Records in memory, for tests and for tools that must never touch the disk. Writes fail for
+// the names in `failing` (or all of them with `fail_all`), as a full or protected disk would.
+class MemoryStore : public RecordStore {
+public:
+    std::optional<std::string> read(std::string_view name) override;
+    bool write(std::string_view name, std::string_view text) override;
+    bool has(std::string_view name) const { return files.count(std::string(name)) != 0; }
+    // The record's text, or "<missing>".
+    std::string text(std::string_view name) const;
+
+    std::map<std::string, std::string, std::less<>> files;
+    std::set<std::string, std::less<>> failing;
+    bool fail_all = false;
+    int writes = 0;
+};
+
+}  // namespace dw

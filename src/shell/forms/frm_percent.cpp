@@ -1,0 +1,53 @@
+#include "forms/frm_percent.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dw::shell {
+
+Frm_Percent::Frm_Percent(PercentModel& model, QWidget* parent) : QDialog(parent), model_(model) {
+    setWindowTitle("Progressive Jackpot Percent");
+    setObjectName("Frm_Percent");
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QLabel("Enter the percent of each bet you want to add to the Progressive Jackpot, from 1% to 20%.");
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* row = new QHBoxLayout;
+    Txt_Pct = new DigitBox;
+    Txt_Pct->setObjectName("Txt_Pct");
+    row->addWidget(Txt_Pct);
+    row->addWidget(new QLabel("percent."));
+    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("&Ok!");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("&Cancel!");
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    bind_box(Txt_Pct, model_, this);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        model_.Lost_Focus();
+        model_.Btn_Ok_Click();
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        model_.Btn_Cancel_Click();
+        reject();
+    });
+}
+
+void Frm_Percent::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    Txt_Pct->setFocus();
+    Txt_Pct->selectAll();
+}
+
+void Frm_Percent::closeEvent(QCloseEvent* e) {
+    if (!model_.done) model_.Btn_Cancel_Click();
+    e->accept();
+}
+
+}  // namespace dw::shell

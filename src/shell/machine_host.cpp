@@ -1,0 +1,125 @@
+#include "machine_host.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "errors.h"
+
+namespace dw::shell {
+
+MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_parent)
+    : options_(std::move(options)), dialog_parent_(dialog_parent) {
+    if (options_.program_directory.isEmpty()) {
+        const QString exe = QCoreApplication::applicationDirPath();
+        options_.program_directory = QFileInfo(exe).isWritable()
+                                         ? exe
+                                         : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(options_.program_directory);
+    }
+    if (options_.asset_directory.isEmpty()) options_.asset_directory = QCoreApplication::applicationDirPath();
+    Dialogs* dialogs = options_.dialogs;
+    if (!dialogs) {
+        own_dialogs_ = std::make_unique<QtDialogs>(dialog_parent);
+        dialogs = own_dialogs_.get();
+    }
+    Rng* rng = options_.rng;
+    if (!rng) {
+        own_rng_ = std::make_unique<ClockRng>();
+        rng = own_rng_.get();
+    }
+    store_ = std::make_unique<DiskStore>(options_.program_directory.toStdString());
+
+    QLocale locale = QLocale::system();
+    Machine::Services services{*rng, *dialogs, cards, sound_, *store_,
+                               [locale](double amount) { return locale.toCurrencyString(amount).toStdString(); },
+                               locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1()};
+    if (locale.language() == QLocale::C) services.currency = format_us_currency;
+    machine_ = std::make_unique<Machine>(services);
+    machine_->Asset_Directory = options_.asset_directory.toStdString();
+    if (own_dialogs_) own_dialogs_->set_machine(machine_.get());
+
+    // The timers of the machine: the deal and draw animations, the idle display, the button
+    // blinking, the coin slot and the one-shot pause.
+    Machine* m = machine_.get();
+    struct Row {
+        int interval;
+        std::function<bool()> enabled;
+        void (Machine::*tick)();
+        bool animation, single_shot;
+    };
+    const Row rows[] = {
+        {180, [m] { return m->Timer1_Enabled; }, &Machine::Timer1_Tick, true, false},
+        {180, [m] { return m->Timer2_Enabled; }, &Machine::Timer2_Tick, true, false},
+        {100, [m] { return m->Timer3_Enabled; }, &Machine::Timer3_Tick, false, false},
+        {500, [m] { return m->Timer4_Enabled; }, &Machine::Timer4_Tick, false, false},
+        {50, [m] { return m->coin_slot_busy; }, &Machine::Coin_Slot_Tick, true, false},
+        {500, [m] { return m->Pause_Enabled; }, &Machine::Pause_Tick, true, true},
+    };
+    for (size_t i = 0; i < timers_.size(); ++i) {
+        auto t = std::make_unique<TimedTick>();
+        t->timer.setInterval(rows[i].interval);
+        t->timer.setSingleShot(rows[i].single_shot);
+        t->enabled = rows[i].enabled;
+        t->tick = rows[i].tick;
+        t->animation = rows[i].animation;
+        TimedTick* raw = t.get();
+        connect(&t->timer, &QTimer::timeout, this, [this, raw] { tick(*raw); });
+        timers_[i] = std::move(t);
+    }
+}
+
+MachineHost::~MachineHost() = default;
+
+void MachineHost::remove_view(MachineView* view) { std::erase(views_, view); }
+
+void MachineHost::stop_timers() {
+    for (auto& t : timers_) t->timer.stop();
+}
+
+void MachineHost::tick(TimedTick& t) {
+    // A tick inside a modal dialog's event loop waits: the routine that opened the dialog
+    // carries on when it closes, and the timer fires again.
+    if (t.animation && depth_ > 0) {
+        if (t.timer.isSingleShot()) t.timer.start();
+        return;
+    }
+    run([this, &t] { (machine_.get()->*t.tick)(); });
+}
+
+void MachineHost::run(const std::function<void()>& routine) {
+    if (dead_) return;
+    ++depth_;
+    try {
+        routine();
+    } catch (const FatalError& e) {
+        --depth_;
+        dead_ = true;
+        stop_timers();
+        QMessageBox::critical(dialog_parent_, QString::fromStdString(e.title), QString::fromStdString(e.text));
+        if (on_fatal) on_fatal();
+        QCoreApplication::exit(1);
+        return;
+    }
+    --depth_;
+    for (MachineView* v : views_) v->refresh();
+    sync_timers();
+}
+
+void MachineHost::sync_timers() {
+    for (auto& t : timers_) {
+        const bool on = t->enabled();
+        if (t->timer.isSingleShot()) {
+            if (t.get() == timers_.back().get()) t->timer.setInterval(machine_->Pause_Ms);
+            if (on && !t->timer.isActive()) t->timer.start();
+        } else {
+            if (on && !t->timer.isActive()) t->timer.start();
+            if (!on && t->timer.isActive()) t->timer.stop();
+        }
+    }
+}
+
+}  // namespace dw::shell

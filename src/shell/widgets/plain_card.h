@@ -1,0 +1,25 @@
+#pragma once
+#include <QColor>
+#include <QWidget>
+#include <functional>
+
+#include "machine/view_model.h"
+
+namespace dw::shell {
+
+// A plain card: the rank as text over the suit's picture.
+class PlainCard : public QWidget {
+public:
+    explicit PlainCard(QWidget* parent) : QWidget(parent) {}
+    QString rank;
+    double size = 24;
+    QColor colour;
+    int suit = kNothing;  // the suit picture of the view model
+    std::function<void()> on_click;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+};
+
+}  // namespace dw::shell

@@ -1,0 +1,63 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "machine/cashier.h"
+#include "machine/dialog_models.h"
+#include "machine/services.h"
+
+namespace dw::test {
+
+// Answers message boxes from a script (OK, or Yes to a Yes/No question, when the script is
+// empty), runs each dialog through its script, and remembers what it was asked. Shared by the
+// core and the window tests.
+struct ScriptedDialogs : DefaultDialogs {
+    struct Shown {
+        std::string text, title;
+        MsgButtons buttons;
+        MsgIcon icon;
+    };
+    MsgAnswer message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) override {
+        shown.push_back({std::string(text), std::string(title), buttons, icon});
+        if (!answers.empty()) {
+            const MsgAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    }
+    void beep() override { ++beeps; }
+    void show_cashier(CashierModel& model) override {
+        ++cashier_visits;
+        if (cashier_script) cashier_script(model);
+        else model.Btn_Cancel_Click();
+    }
+    void show_goodies(GoodiesModel& model) override {
+        ++goodies_shown;
+        if (goodies_script) goodies_script(model);
+        model.Btn_Continue_Click();
+    }
+    void show_percent(PercentModel& model) override {
+        if (percent_script) percent_script(model);
+        else model.Btn_Cancel_Click();
+    }
+    // "Title: text" of every message box, oldest first.
+    std::vector<std::string> asked() const {
+        std::vector<std::string> out;
+        for (const auto& s : shown) out.push_back(s.title + ": " + s.text);
+        return out;
+    }
+
+    std::deque<MsgAnswer> answers;
+    std::vector<Shown> shown;
+    int beeps = 0;
+    int cashier_visits = 0;
+    int goodies_shown = 0;
+    std::function<void(CashierModel&)> cashier_script;
+    std::function<void(GoodiesModel&)> goodies_script;
+    std::function<void(PercentModel&)> percent_script;
+};
+
+}  // namespace dw::test
