@@ -1,31 +1,15 @@
 // dazzlewick-odds chart: the pay chart of a game exactly as the main window shows it.
 #include <cmath>
 
-#include "cards/card_library.h"
-#include "cards/rng.h"
-#include "machine/machine.h"
+#include "games/chart.h"
+#include "games/pay_table.h"
+#include "games/payouts_file.h"
 #include "odds_commands.h"
 #include "records/file_io.h"
 
 namespace dw::odds {
 
 namespace {
-
-struct QuietDialogs : Dialogs {
-    MsgAnswer message_box(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgAnswer::Ok; }
-    void beep() override {}
-    void show_cashier(CashierModel&) override {}
-    void show_goodies(GoodiesModel&) override {}
-    void show_percent(PercentModel&) override {}
-};
-struct NoCards : CardLibrary {
-    int32_t InitializeDeck(intptr_t) override { return 1; }
-    void SetCurrentBack(int32_t) override {}
-    void DrawCard(intptr_t, int32_t, int32_t, int32_t) override {}
-};
-struct NoSound : SoundPlayer {
-    void play(const std::string&) override {}
-};
 
 // The window shows CR LF as a line break and "&&" as one ampersand.
 std::string as_shown(const std::string& caption) {
@@ -80,29 +64,22 @@ int run_chart(const std::vector<std::string>& args, std::ostream& out) {
     }
     if (game == 0) throw UsageError("chart needs a game number");
 
-    ClockRng rng(1);
-    QuietDialogs dialogs;
-    NoCards library;
-    NoSound sound;
-    MemoryStore store;  // the tool never writes a record
+    // The same chart routines the window uses; an unusable pay file means the default charts.
+    Pay_Table table;
+    Set_Default_Payouts(table, 0);
     if (!payouts.empty())
-        if (auto text = files::read_text(payouts)) store.files["PAYOUTS.VPK"] = std::move(*text);
-    Machine machine({rng, dialogs, library, sound, store, format_us_currency});
-    machine.Load_Payouts();
-    machine.vm.menu("Mnu_Progressive").checked = progressive;
-    machine.vm.menu("Mnu_Royals").checked = royals;
-    machine.Jackpot = jackpot;
-    machine.Coins_Bet = static_cast<int16_t>(coins);
-    machine.Select_Game(static_cast<GameId>(game));
+        if (const auto text = files::read_text(payouts))
+            if (const auto read = read_payouts(*text)) table = *read;
+    const GameId g = static_cast<GameId>(game);
+    const ChartPanels chart = draw_chart(g, chart_kind_for(g, coins), table, progressive, jackpot);
+    const AwardLines lines = award_lines(progressive, royals, jackpot, chart.top_award, chart.max_bet, format_us_currency);
 
-    for (size_t p = 0; p < 7; ++p)
-        out << "== Lbl_Pay " << p << " ==\n" << as_shown(machine.vm.Lbl_Pay[p].caption) << "\n";
-    out << "== Pnl_Progressive_Display ==\n" << machine.vm.Pnl_Progressive_Display.caption << "\n";
-    if (machine.vm.Lbl_Progressive_Bet.visible)
-        out << "== Lbl_Progressive_Bet ==\n" << machine.vm.Lbl_Progressive_Bet.caption << "\n";
-    out << "== Marquee_Text ==\n" << machine.Marquee_Text << "\n";
-    out << "== Top_Award ==\n" << machine.Top_Award << "\n";
-    out << "== Max_Bet ==\n" << machine.Max_Bet << "\n";
+    for (size_t p = 0; p < 7; ++p) out << "== Lbl_Pay " << p << " ==\n" << as_shown(chart.captions[p]) << "\n";
+    out << "== Pnl_Progressive_Display ==\n" << lines.award << "\n";
+    if (lines.bet_line_visible) out << "== Lbl_Progressive_Bet ==\n" << lines.bet_line << "\n";
+    out << "== Marquee_Text ==\n" << lines.marquee << "\n";
+    out << "== Top_Award ==\n" << chart.top_award << "\n";
+    out << "== Max_Bet ==\n" << chart.max_bet << "\n";
     return 0;
 }
 

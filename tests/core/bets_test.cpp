@@ -252,8 +252,16 @@ TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
     EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Game Over \u00B7"), 36);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Play 5 Coins \u00B7"), 36);
     EXPECT_EQ(visible, 48);  // 0.8 s of every 1.2 s
-    EXPECT_EQ(rig.m.vm.Pnl_Banner.caption.size(), 16u);
-    EXPECT_EQ(rig.m.vm.Pnl_Banner.caption, rig.m.Marquee_Text.substr(71 % rig.m.Marquee_Text.size(), 15) + " ");
+    // The banner scrolls the text, doubled, fifteen characters at a time, and wraps.
+    Rig marquee;
+    marquee.m.Marquee_Text = "ABCDEFGHIJKLMNOP";
+    std::vector<std::string> banners;
+    for (int tick = 1; tick <= 17; ++tick) {
+        marquee.m.Timer3_Tick();
+        if (tick == 1 || tick == 3 || tick == 16 || tick == 17) banners.push_back(marquee.m.vm.Pnl_Banner.caption);
+    }
+    EXPECT_EQ(banners, (std::vector<std::string>{"ABCDEFGHIJKLMNO ", "CDEFGHIJKLMNOPA ", "PABCDEFGHIJKLMN ",
+                                                 "ABCDEFGHIJKLMNO "}));
     rig.m.Select_Game(25);
     for (int tick = 0; tick < 40; ++tick) rig.m.Timer3_Tick();
     EXPECT_EQ(rig.m.vm.Pnl_Game_Over.caption, " \u00B7 Play 15 Coins \u00B7");

@@ -1,0 +1,92 @@
+#include "games/catalogue.h"
+#include "games/pay_rule.h"
+#include "machine_rig.h"
+
+namespace dw {
+namespace {
+
+using test::Player;
+using test::Rig;
+
+Pay_Table defaults() {
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    return t;
+}
+
+TEST(PayFinal, ChartTopPrizesLinesAndJackpot) {
+    const Pay_Table table = defaults();
+    Pay_Table edited = table;
+    edited.at(1, 8).Pay = 800;  // a straight flush worth a royal's 4000 at five coins
+    struct Case {
+        const char* what;
+        GameId game;
+        const char* hand;
+        int coins;
+        bool progressive;
+        double jackpot;
+        const Pay_Table* table;
+        int64_t amount;
+        const char* name;
+        bool jackpot_won;
+    } cases[] = {
+        {"royal, max bet", 1, "TS JS QS KS AS", 5, false, 0, &table, 4000, "** SUPER PAYOFF! ** Royal Flush", false},
+        {"royal, 4 coins", 1, "TS JS QS KS AS", 4, true, 99, &table, 1000, "** BIG PAYOFF! **  Royal Flush", false},
+        {"royal and jackpot", 1, "TS JS QS KS AS", 5, true, 12.9, &table, 4012, "** SUPER PAYOFF! ** Royal Flush", true},
+        {"any 4000 wins the jackpot", 1, "9S TS JS QS KS", 5, true, 7, &edited, 4007, "Great!  Straight Flush", true},
+        {"nothing", 1, "2H 4D 6C 8S TH", 5, true, 50, &table, 0, "Sorry, try again!", false},
+        {"four deuces and joker", 6, "JK 2C 2D 2H 2S", 5, true, 3, &table, 10003, "* SUPER PAYOFF! * 4 Deuces and Joker",
+         true},
+        {"deuces jokers natural royal", 6, "TH JH QH KH AH", 5, true, 3, &table, 4003,
+         "* SUPER PAYOFF! * Natural Royal Flush", true},
+        {"crazy eights: three eights pay as three of a kind", 20, "8H 8D 8C 2S 5H", 5, false, 0, &table, 15,
+         "Three of a Kind", false},
+        {"hot hands: every line", 21, "9H TH JH QH KH", 5, false, 0, &table, 295,
+         "Wow!  Multiple Combination", false},
+        {"hot hands royal", 21, "TH JH QH KH AH", 5, true, 1.5, &table, 4296, "** SUPER PAYOFF! ** Royal Flush", true},
+        {"double down draw at ten coins", 23, "TS JS QS KS AS", 10, false, 0, &table, 5000,
+         "** SUPER PAYOFF! ** Royal Flush", false},
+        {"let it ride at fifteen", 25, "TS JS QS KS AS", 15, false, 0, &table, 15000,
+         "** SUPER PAYOFF! **  Royal Flush", false},
+    };
+    for (const auto& c : cases) {
+        HotHits hits{};
+        const HandCode code = Check_Hand(c.game, test::H(c.hand), &hits);
+        const FinalPay pay = pay_final({c.game, c.table, c.coins, c.progressive, c.jackpot}, code, hits);
+        EXPECT_EQ(pay.amount, c.amount) << c.what;
+        EXPECT_EQ(pay.name, c.name) << c.what;
+        EXPECT_EQ(pay.jackpot_won, c.jackpot_won) << c.what;
+    }
+}
+
+// Random hands played through the machine pay exactly what the pay rule says, in every game
+// that deals through the draw round, so the machine and the odds tool can never disagree.
+TEST(PayFinal, TheMachinePaysWhatThePayRuleSays) {
+    ClockRng choices(77);
+    for (const auto& info : kGames) {
+        if (info.flow != Flow::Draw) continue;
+        Rig rig;
+        Player play{rig};
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) rig.m.vm.menu(goody).checked = false;
+        rig.ready(info.id, 50000);
+        for (int hand = 0; hand < 150; ++hand) {
+            play.bet_and_deal(1 + static_cast<int>(choices.next() * 5));
+            if (rig.m.vm.Btn_Show_Fifth.visible) rig.m.Btn_Show_Fifth_Click();
+            const int coins = rig.m.Coins_Bet;
+            const int32_t before = rig.m.Credits;
+            std::string holds;
+            for (char p = '1'; p <= '5'; ++p)
+                if (choices.next() < 0.5) holds += p;
+            for (char p : holds) rig.m.Toggle_Hold(p - '0');
+            rig.m.Draw();
+            play.finish_draw();
+            HotHits hits{};
+            const HandCode code = Check_Hand(info.id, rig.m.cards.hand, &hits);
+            const FinalPay pay = pay_final({info.id, &rig.m.pay_table, coins, false, 0}, code, hits);
+            ASSERT_EQ(rig.m.Credits - before, pay.amount) << "game " << info.id << ", hand " << hand;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace dw
