@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need, and only the missing ones.
+# Extra package names on the command line are installed too (CI adds its fuzzing compiler).
 set -euo pipefail
 
 packages=(cmake g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          espeak-ng sox xvfb xauth imagemagick xdotool matchbox-window-manager)
+          espeak-ng sox xvfb xauth imagemagick xdotool matchbox-window-manager "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,10 +15,15 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
     : options_(std::move(options)), dialog_parent_(dialog_parent) {
     if (options_.program_directory.isEmpty()) {
         const QString exe = QCoreApplication::applicationDirPath();
-        options_.program_directory = QFileInfo(exe).isWritable()
-                                         ? exe
-                                         : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(options_.program_directory);
+        if (QFileInfo(exe).isWritable()) {
+            options_.program_directory = exe;
+        } else {
+            // A read-only install: records live in the user's data directory, starting from any
+            // left beside the program.
+            options_.program_directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+            QDir().mkpath(options_.program_directory);
+            adopt_records(exe.toStdString(), options_.program_directory.toStdString());
+        }
     }
     if (options_.asset_directory.isEmpty()) options_.asset_directory = QCoreApplication::applicationDirPath();
     Dialogs* dialogs = options_.dialogs;
@@ -32,6 +37,7 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
         rng = own_rng_.get();
     }
     store_ = std::make_unique<DiskStore>(options_.program_directory.toStdString());
+    store_->remove_stale_temporaries();
 
     QLocale locale = QLocale::system();
     Machine::Services services{*rng, *dialogs, cards, sound_, *store_,

@@ -144,6 +144,7 @@ TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
         {"negative pay", with_line(pay_line(5, 3), "-5"), false},
         {"side bet 50000", with_line(pay_line(26, 4), " 50000"), true},
         {"side bet 2000000", with_line(pay_line(26, 4), " 2000000"), true},
+        {"side bet negative", with_line(pay_line(26, 4), "-1"), false},
         {"not a number", with_line(pay_line(7, 1), " 1x"), false},
         {"empty line", with_line(pay_line(7, 1), ""), false},
         {"shown beyond 16 bits", with_line(pay_line(7, 1) + 1, " 40000"), false},

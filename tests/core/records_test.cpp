@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -323,17 +325,32 @@ TEST(ProgressiveFile, RoundTripAndCorrections) {
     }
 }
 
-TEST(ProgressiveFile, JackpotReadsBackExactlyWithEitherSeparator) {
+// A record written under a German locale reads back under "C" and the other way round.
+TEST(ProgressiveFile, JackpotReadsBackExactlyUnderAnyLocale) {
     ClockRng rng(5);
     for (int i = 0; i < 1000; ++i) {
         ProgressiveRecord r;
         r.jackpot = rng.next() * 40000;
-        for (char sep : {'.', ','}) {
-            const std::string text = write_progressive(r, sep);
-            EXPECT_EQ(read_progressive(text, sep).jackpot, r.jackpot);
-            EXPECT_NE(files::split_lines(text)[1].find(sep), std::string_view::npos);
-        }
+        for (char written : {'.', ','})
+            for (char reading : {'.', ','}) {
+                const std::string text = write_progressive(r, written);
+                RecordRead how;
+                EXPECT_EQ(read_progressive(text, reading, &how).jackpot, r.jackpot);
+                EXPECT_EQ(how, RecordRead::Whole);
+            }
     }
+}
+
+TEST(RecordFiles, NumbersTakeBlanksAroundThemButNotInside) {
+    struct Case {
+        const char* line;
+        std::optional<int32_t> value;
+    } cases[] = {{" 5", 5}, {"+5", 5}, {"-5 ", -5}, {"\t12\t", 12}, {"+-5", std::nullopt}, {"--5", std::nullopt},
+                 {"++5", std::nullopt}, {"1 2", std::nullopt}, {"- 5", std::nullopt}, {"", std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(files::parse_int(c.line), c.value) << "'" << c.line << "'";
+    for (const char* jackpot : {" 1 2", "+-5", "--5", "1,2.5", "1.2.3"})
+        EXPECT_EQ(read_progressive(std::string(" 3\r\n") + jackpot + "\r\n 9\r\n 0\r\n", '.').jackpot, 0) << jackpot;
+    EXPECT_EQ(read_progressive(" 3\r\n -0,5 \r\n 9\r\n 0\r\n", '.').jackpot, 1.0);  // below zero: 1
 }
 
 TEST(Progressive, PercentDialogRules) {
@@ -454,6 +471,130 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
         others += e.path().filename() != "STATS1.VPK" && e.path().filename() != "blocker" &&
                   !e.path().filename().string().starts_with(".STATS1.VPK.");
     EXPECT_EQ(others, 0);
+}
+
+// ---- hostile records -------------------------------------------------------------------------
+
+// An unreadable record (an editor's BOM, a blank line) is moved aside before anything can be
+// saved over it, and the message line says so; a missing one is a fresh start.
+TEST(HostileRecords, AnUnreadableRecordIsKeptAsBad) {
+    Stats s;
+    s.Game_Stats[1][Stats::kAllSessions] = {50, 40};
+    const std::string good = write_stats(s);
+    struct Case {
+        const char* name;
+        std::string text;
+        std::function<bool(Machine&)> load;
+    } cases[] = {
+        {"STATS1.VPK", "\xEF\xBB\xBF" + good, [](Machine& m) { return m.Load_Stats(); }},
+        {"STATS1.VPK", "\r\n" + good, [](Machine& m) { return m.Load_Stats(); }},
+        {"PROGRES1.VPK", " 5\r 250.5\r 1234\r 0\r", [](Machine& m) { return m.Load_Progressive(); }},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.store.files[c.name] = c.text;
+        rig.store.files[std::string(c.name) + ".bad"] = "an older one";
+        EXPECT_FALSE(c.load(rig.m));
+        EXPECT_EQ(rig.store.text(std::string(c.name) + ".bad"), c.text);
+        EXPECT_FALSE(rig.store.has(c.name));
+        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption,
+                  std::string(c.name) + " could not be read: it is kept as " + c.name + ".bad");
+    }
+    Rig fresh;
+    EXPECT_FALSE(fresh.m.Load_Stats());
+    EXPECT_FALSE(fresh.store.has("STATS1.VPK.bad"));
+}
+
+TEST(HostileRecords, OnlyRegularFilesOfAtMostOneMegabyteAreRead) {
+    test::TempDir dir;
+    DiskStore store(dir.path);
+    ASSERT_EQ(::mkfifo((dir.path / "STATS1.VPK").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.path / "PROGRES1.VPK");
+    std::ofstream(dir.path / "CONFIG.VPK") << std::string(kMaxRecordSize + 1, '1');
+    for (const char* name : {"STATS1.VPK", "PROGRES1.VPK", "CONFIG.VPK"}) {
+        EXPECT_FALSE(store.read(name)) << name;
+        EXPECT_TRUE(store.exists(name)) << name;
+    }
+    // The start goes on: the FIFO and the link are moved aside like any unreadable record.
+    test::ScriptedRng rng({}, -1);
+    test::ScriptedDialogs dialogs;
+    test::RecordingCardLibrary cards;
+    test::RecordingSound sound;
+    Machine m({rng, dialogs, cards, sound, store, format_us_currency});
+    m.Form_Load();
+    m.Load_Records();
+    m.Main_Initialisation(1);
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(dir.path / "STATS1.VPK.bad")));
+    EXPECT_TRUE(m.Save_Stats());
+    EXPECT_TRUE(store.read("STATS1.VPK"));
+}
+
+TEST(HostileRecords, AProtectedRecordIsNotReplacedAndStaleTemporariesGo) {
+    test::TempDir dir;
+    DiskStore store(dir.path);
+    ASSERT_TRUE(store.write("STATS1.VPK", "kept\r\n"));
+    std::filesystem::permissions(dir.path / "STATS1.VPK", std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::group_read |
+                                                              std::filesystem::perms::others_read);
+    test::ScriptedRng rng({}, -1);
+    test::ScriptedDialogs dialogs;
+    test::RecordingCardLibrary cards;
+    test::RecordingSound sound;
+    Machine m({rng, dialogs, cards, sound, store, format_us_currency});
+    EXPECT_FALSE(m.Save_Stats());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "File Error");
+    EXPECT_EQ(store.read("STATS1.VPK"), "kept\r\n");
+
+    for (const char* name : {".STATS1.VPK.a1B2c3", ".PAYOUTS.VPK.XXXXXX", ".notes.txt.abcdef", ".STATS9.VPK.abcdef"})
+        std::ofstream(dir.path / name) << "x";
+    EXPECT_EQ(store.remove_stale_temporaries(), 2);
+    EXPECT_TRUE(std::filesystem::exists(dir.path / ".notes.txt.abcdef"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path / "STATS1.VPK"));
+}
+
+TEST(HostileRecords, AReadOnlyInstallStartsFromTheRecordsBesideIt) {
+    test::TempDir program, data, full;
+    DiskStore(program.path).write("STATS1.VPK", "stats\r\n");
+    DiskStore(program.path).write("CONFIG.VPK", "config\r\n");
+    EXPECT_TRUE(adopt_records(program.path, data.path));
+    EXPECT_EQ(DiskStore(data.path).read("STATS1.VPK"), "stats\r\n");
+    EXPECT_EQ(DiskStore(data.path).read("CONFIG.VPK"), "config\r\n");
+    // A data directory with records of its own keeps them.
+    DiskStore(full.path).write("PROGRES1.VPK", "mine\r\n");
+    EXPECT_FALSE(adopt_records(program.path, full.path));
+    EXPECT_FALSE(DiskStore(full.path).read("STATS1.VPK"));
+}
+
+// Money that would not fit its 32-bit field stops the action with a message.
+TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
+    Rig rig;
+    rig.m.Credits = 0;
+    rig.m.Coin_Bucket = INT32_MIN + 10;
+    rig.m.Prepare_Hand();
+    rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };  // 40 credits
+    rig.m.Insert_Coin();
+    EXPECT_EQ(rig.m.Credits, 0);
+    EXPECT_EQ(rig.m.Coin_Bucket, INT32_MIN + 10);
+    EXPECT_EQ(rig.dialogs.shown.back().text,
+              "The Coin Bucket cannot count that many coins.  Clear it with its Clear button first.");
+    rig.m.Coin_Bucket = INT32_MIN;
+    rig.m.Coin_Slot_Click();
+    EXPECT_FALSE(rig.m.coin_slot_busy);
+    rig.m.Coin_Bucket = INT32_MAX - 5;
+    rig.m.Credits = 10;
+    rig.m.Mnu_Cash_Out();
+    EXPECT_EQ(rig.m.Credits, 10);
+
+    rig.m.stats.Winnings = {0, INT32_MIN + 3};
+    rig.m.Record_Side_Bet(0, 0);
+    rig.m.Record_Side_Bet(0, 0);
+    rig.m.Record_Side_Bet(0, 0);
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
+    rig.m.Record_Side_Bet(0, 0);
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Message");
+    EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("The winnings totals cannot count below"));
 }
 
 // ---- start-up ---------------------------------------------------------------------------------

@@ -27,7 +27,8 @@ std::optional<Pay_Table> read_payouts(std::string_view text) {
             if (!pay || !shown) return std::nullopt;
             if (r == 0 && (*pay < 9 || *pay > 20)) return std::nullopt;
             // A negative pay would take credits from a winning hand; it is as corrupt as a large one.
-            if (r >= 1 && s <= 25 && (*pay > 1500 || *pay < 0)) return std::nullopt;
+            if (r >= 1 && s <= 25 && *pay > 1500) return std::nullopt;
+            if (r >= 1 && *pay < 0) return std::nullopt;
             if (*shown < INT16_MIN || *shown > INT16_MAX) return std::nullopt;
             table.at(s, r) = Pay_Entry{*pay, static_cast<int16_t>(*shown)};
         }

@@ -107,7 +107,7 @@ void Machine::Bet_Max() {
 }
 
 void Machine::Coin_Slot_Click() {
-    if (coin_slot_busy || !accepting_bets()) return;
+    if (coin_slot_busy || !accepting_bets() || !bucket_takes(-game_info(game).bet_step)) return;
     coin_slot_busy = true;
     Lock_Menus();
     coin_frames_left = 4 * game_info(game).bet_step;
@@ -119,7 +119,7 @@ void Machine::Coin_Slot_Tick() {
     const int coins = game_info(game).bet_step;
     vm.Coin_Slot.picture = kFrames[(coins * 4 - coin_frames_left) % 4];
     if (--coin_frames_left > 0) return;
-    Coin_Bucket = add_saturated(Coin_Bucket, -coins);
+    Coin_Bucket = add_saturated(Coin_Bucket, -coins);  // checked when the coin was dropped
     Show_Coin_Bucket();
     coin_slot_busy = false;
     bet_steps(true);
@@ -173,7 +173,8 @@ void Machine::focus_first_enabled_bet_button() {
 void Machine::Mnu_Cash_Out() {
     if (!vm.Btn_Insert_Coin.enabled) return;
     const int32_t n = Credits;
-    Coin_Bucket = add_saturated(Coin_Bucket, n);
+    if (!bucket_takes(n)) return;
+    Coin_Bucket += n;
     Show_Coin_Bucket();
     Credits = 0;
     show_credits();

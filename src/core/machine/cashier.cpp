@@ -57,11 +57,12 @@ void CashierModel::Lost_Focus() {
 
 void CashierModel::Btn_Ok_Click() {
     const int32_t n = amount();
-    m_.Coin_Bucket = add_saturated(m_.Coin_Bucket, -static_cast<int64_t>(n));
+    done = true;
+    if (!m_.bucket_takes(-static_cast<int64_t>(n))) return;
+    m_.Coin_Bucket -= n;
     m_.Show_Coin_Bucket();
     m_.Credits += n;
     m_.vm.Lbl_Credits.caption = std::to_string(m_.Credits);
-    done = true;
 }
 
 void CashierModel::Btn_Cancel_Click() {

@@ -98,10 +98,11 @@ void DrawRound::Button(HandButton button) {
     vm.Btn_Show_Fifth.visible = false;
     vm.Btn_Show_Fifth.caption = saved_show_fifth_caption_;
     for (auto& b : vm.Btn_Hold) b.visible = true;
-    h_.double_the_bet(h_.info().list_text);
-    h_.Show_Chart(ChartKind::DrawDoubled);
-    for (int c = 2; c <= 6; ++c) h_.highlight(c, false);
-    h_.highlight(6, true);
+    if (h_.double_the_bet(h_.info().list_text)) {
+        h_.Show_Chart(ChartKind::DrawDoubled);
+        for (int c = 2; c <= 6; ++c) h_.highlight(c, false);
+        h_.highlight(6, true);
+    }
     finish_deal();
 }
 

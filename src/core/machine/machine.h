@@ -200,7 +200,7 @@ private:
     void set_timer(FlowTimer timer, bool on) override;
     void set_repaint_busy(int16_t value) override { Repaint_Busy = value; }
     void highlight(int panel, bool on) override;
-    void double_the_bet(std::string_view game_name) override;
+    bool double_the_bet(std::string_view game_name) override;
     void Pause_Half() override;
     void Pause_Short() override;
     HandCode evaluate() override;
@@ -217,6 +217,9 @@ private:
     void apply_chart(const ChartPanels& chart);
     void play_announcement_sound(std::string_view key);
     std::string player_file(std::string_view stem) const;  // "STATS" -> "STATS1.VPK"
+    void keep_unreadable(const std::string& name);
+    void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
+    bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
 
     friend class CashierModel;
     friend class PercentModel;

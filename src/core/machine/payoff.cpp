@@ -14,6 +14,12 @@ constexpr const char* kHotNames[9] = {"Jacks or Better", "Two Pairs",  "Three of
                                       "Straight",        "Flush",      "Full House",
                                       "Four of a Kind",  "Straight Flush", "Royal Flush"};
 
+constexpr const char* kWinningsLimit =
+    "The winnings totals cannot count below -2,147,483,648 coins, so this hand is not added to them.  Reset the "
+    "winnings from the Stats menu.";
+constexpr const char* kBucketLimit =
+    "The Coin Bucket cannot count that many coins.  Clear it with its Clear button first.";
+
 // A natural royal flush dealt in order, ten to ace or ace to ten.
 bool reversible_royal(const Hand& h) {
     bool same_suit = true, up = true, down = true;
@@ -80,7 +86,7 @@ void Machine::Display_Hand_Eights(HandCode& code) {
     const int64_t bonus = static_cast<int64_t>(pay_table.pay(game, code)) * Coins_Bet;
     vm.Pnl_Show_Payoffs.caption = std::string(code == 3 ? "BONUS!  3 Eights on Deal pays " : "BONUS!  4 Eights on Deal pays ") +
                                   std::to_string(bonus) + " credits!";
-    stats.add_winnings(bonus);
+    add_winnings(bonus);
     Show_Winnings();
     for (size_t k = 0; k < 2; ++k) vm.Lbl_Winnings[k].caption = std::to_string(stats.Winnings[k]) + " coins";
     Save_Progressive();
@@ -91,6 +97,17 @@ void Machine::Display_Hand_Eights(HandCode& code) {
     const std::string key = code == 3 ? "threeknd.wav" : "fourkind.wav";
     if (Last_Sound != key) Play_Sound(sound_path(key));
     Last_Sound = key;
+}
+
+void Machine::add_winnings(int64_t delta) {
+    if (!stats.add_winnings(delta))
+        svc_.dialogs.message_box(kWinningsLimit, "Message", MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+bool Machine::bucket_takes(int64_t delta) {
+    if (fits32(static_cast<int64_t>(Coin_Bucket) + delta)) return true;
+    svc_.dialogs.message_box(kBucketLimit, "Message", MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
 }
 
 void Machine::add_credits_capped(int64_t amount) {
@@ -157,7 +174,7 @@ void Machine::Payoff(HandCode& code) {
 void Machine::finish_payoff(HandCode code, int64_t amount) {
     stats.record(game, code, Coins_Bet, static_cast<int32_t>(std::min<int64_t>(amount, INT32_MAX)));
     Save_Stats();
-    stats.add_winnings(amount - Coins_Bet);
+    add_winnings(amount - Coins_Bet);
     Show_Winnings();
     Save_Progressive();
     add_credits_capped(amount);

@@ -110,8 +110,10 @@ void Machine::Mnu_Plain_Cards_Click() {
 // ---- statistics ---------------------------------------------------------------------------
 
 bool Machine::Load_Stats() {
-    const auto text = svc_.store.read(player_file("STATS"));
+    const std::string name = player_file("STATS");
+    const auto text = svc_.store.read(name);
     const auto read = text ? read_stats(*text) : std::nullopt;
+    if (!read) keep_unreadable(name);
     const auto winnings = stats.Winnings;
     stats = read ? *read : Stats{};
     stats.Winnings = winnings;
@@ -127,7 +129,7 @@ bool Machine::Save_Stats() {
 
 void Machine::Record_Side_Bet(HandCode row, int32_t win) {
     stats.record(kSideBetSlot, row, 1, win);
-    stats.add_winnings(static_cast<int64_t>(win) - 1);
+    add_winnings(static_cast<int64_t>(win) - 1);
     Show_Winnings();
     Save_Progressive();
     Save_Stats();
@@ -190,15 +192,25 @@ void Machine::Mnu_New_Game() {
 
 bool Machine::Load_Progressive() {
     vm.hourglass = true;
-    const auto text = svc_.store.read(player_file("PROGRES"));
-    bool complete = false;
-    const ProgressiveRecord r = read_progressive(text ? *text : "", svc_.decimal_separator, &complete);
+    const std::string name = player_file("PROGRES");
+    const auto text = svc_.store.read(name);
+    RecordRead how = RecordRead::Unreadable;
+    const ProgressiveRecord r = read_progressive(text ? *text : "", svc_.decimal_separator, &how);
+    if (how == RecordRead::Unreadable) keep_unreadable(name);
     Jackpot_Percent = r.percent;
     Jackpot = r.jackpot;
     stats.Winnings[Stats::kAllWinnings] = r.all_winnings;
     Fancy_Cards = r.fancy_cards != 0;
     vm.hourglass = false;
-    return complete;
+    return how == RecordRead::Whole;
+}
+
+void Machine::keep_unreadable(const std::string& name) {
+    // Missing is a fresh start; present but unreadable may still be a player's history, which
+    // the next save would write over.
+    if (!svc_.store.exists(name)) return;
+    if (svc_.store.keep_bad(name))
+        vm.Pnl_Show_Payoffs.caption = name + " could not be read: it is kept as " + name + ".bad";
 }
 
 bool Machine::Save_Progressive() {

@@ -51,14 +51,15 @@ void Machine::Btn_Show_Fifth_Click() {
     if (round_) round_->Button(HandButton::ShowFifth);
 }
 
-void Machine::double_the_bet(std::string_view game_name) {
+bool Machine::double_the_bet(std::string_view game_name) {
     const int32_t bet = Coins_Bet;
+    if (Credits < bet && !bucket_takes(static_cast<int64_t>(Credits) - bet)) return false;
     Credits -= bet;
     Coins_Bet = static_cast<int16_t>(bet * 2);
     int32_t shortfall = 0;
     if (Credits < 0) {
         shortfall = -Credits;
-        Coin_Bucket = add_saturated(Coin_Bucket, -static_cast<int64_t>(shortfall));
+        Coin_Bucket -= shortfall;
         Show_Coin_Bucket();
         Credits = 0;
     }
@@ -71,6 +72,7 @@ void Machine::double_the_bet(std::string_view game_name) {
                                  " additional coins.";
         svc_.dialogs.message_box(text, game_name, MsgButtons::Ok, MsgIcon::Information);
     }
+    return true;
 }
 
 void Machine::set_timer(FlowTimer timer, bool on) { (timer == FlowTimer::Deal ? Timer1_Enabled : Timer2_Enabled) = on; }

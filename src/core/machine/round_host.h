@@ -34,7 +34,9 @@ public:
     virtual std::string sound_path(std::string_view file) const = 0;
     virtual void Show_Chart(ChartKind kind) = 0;
     virtual void highlight(int panel, bool on) = 0;
-    virtual void double_the_bet(std::string_view game_name) = 0;
+    // Doubles the bet, taking what the credits lack from the coin bucket; false when the bucket
+    // cannot hold the result (the bet then stands).
+    virtual bool double_the_bet(std::string_view game_name) = 0;
     // Pauses end in the flow's Pause_Done, called by a one-shot timer: 0.5 s and 0.05 s.
     virtual void Pause_Half() = 0;
     virtual void Pause_Short() = 0;

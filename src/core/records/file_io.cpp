@@ -57,6 +57,13 @@ bool write_atomically(const std::filesystem::path& path, std::string_view conten
         std::remove(temp_name.c_str());
         return false;
     }
+    // The rename is only as durable as the directory that holds it.
+    const std::string dir = path.has_parent_path() ? path.parent_path().string() : ".";
+    const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir_fd >= 0) {
+        ::fsync(dir_fd);
+        ::close(dir_fd);
+    }
     return true;
 }
 
@@ -77,7 +84,11 @@ std::vector<std::string_view> split_lines(std::string_view text) {
 std::optional<int32_t> parse_int(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.remove_suffix(1);
-    if (!line.empty() && line.front() == '+') line.remove_prefix(1);
+    // One sign at most: "+5" and "-5" are numbers, "+-5" is not.
+    if (!line.empty() && line.front() == '+') {
+        line.remove_prefix(1);
+        if (!line.empty() && (line.front() == '+' || line.front() == '-')) return std::nullopt;
+    }
     if (line.empty()) return std::nullopt;
     int32_t value = 0;
     const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);

@@ -44,8 +44,11 @@ void Stats::add_won(int slot, int32_t won) {
     }
 }
 
-void Stats::add_winnings(int64_t delta) {
-    for (auto& w : Winnings) w = static_cast<int32_t>(std::min<int64_t>(add_saturated(w, delta), 99999));
+bool Stats::add_winnings(int64_t delta) {
+    for (auto w : Winnings)
+        if (!fits32(static_cast<int64_t>(w) + delta)) return false;
+    for (auto& w : Winnings) w = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(w) + delta, 99999));
+    return true;
 }
 
 std::string write_stats(const Stats& s) {

@@ -28,8 +28,9 @@ struct Stats {
     // A count in a row without money (the extra Hot Hands count, the Crazy Eights bonus row).
     void count(int slot, int row);
     void add_won(int slot, int32_t won);
-    // Adds to both winnings totals, each capped at 99,999 from above.
-    void add_winnings(int64_t delta);
+    // Adds to both totals, each capped at 99,999 above; false (and nothing changed) when one would fall
+    // below what its field can hold.
+    bool add_winnings(int64_t delta);
 };
 
 // STATSn.VPK: 598 lines, the all-sessions values.
@@ -40,5 +41,7 @@ std::optional<Stats> read_stats(std::string_view text);
 
 // Saturating 32-bit addition for counters that must never wrap.
 int32_t add_saturated(int32_t a, int64_t b);
+// Whether a result fits a 32-bit money or statistics field.
+constexpr bool fits32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
 
 }  // namespace dw
