@@ -229,9 +229,9 @@ void Frm_Main::build_window() {
         connect(hold, &QPushButton::clicked, this, [this, p] { run([this, p] { machine().Toggle_Hold(p); }); });
     }
     auto* dbl = button("Btn_Double", vm.Btn_Double, {card_left(1) - 4, 456, 150, 26});
-    connect(dbl, &QPushButton::clicked, this, [] {});
+    connect(dbl, &QPushButton::clicked, this, [this] { run([this] { machine().Btn_Double_Click(); }); });
     auto* stand = button("Btn_Stand", vm.Btn_Stand, {card_left(4) - 4, 456, 150, 26});
-    connect(stand, &QPushButton::clicked, this, [] {});
+    connect(stand, &QPushButton::clicked, this, [this] { run([this] { machine().Btn_Stand_Click(); }); });
     auto* fifth = button("Btn_Show_Fifth", vm.Btn_Show_Fifth, {card_left(2), 456, 3 * 88 - 17, 26});
     connect(fifth, &QPushButton::clicked, this, [this] { run([this] { machine().Btn_Show_Fifth_Click(); }); });
 

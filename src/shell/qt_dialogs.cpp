@@ -2,6 +2,8 @@
 
 #include "forms/frm_cashier.h"
 #include "forms/frm_config.h"
+#include "forms/frm_double.h"
+#include "forms/frm_pick5.h"
 #include "forms/frm_percent.h"
 
 #include <QApplication>
@@ -55,6 +57,31 @@ void QtDialogs::show_cashier(CashierModel& cashier) {
 
 void QtDialogs::show_goodies(GoodiesModel& goodies) {
     Frm_Config dialog(goodies, machine_, parent_);
+    dialog.exec();
+}
+
+namespace {
+// Places a dialog at an offset in twips from the main window's top-left corner.
+void place(QDialog& dialog, QWidget* main, int left_twips, int top_twips) {
+    if (main) dialog.move(main->frameGeometry().topLeft() + QPoint(left_twips / 15, top_twips / 15));
+}
+}  // namespace
+
+void QtDialogs::show_double(DoubleOfferModel& offer) {
+    Frm_Double dialog(offer, parent_);
+    place(dialog, parent_, 1200, 1300);
+    dialog.exec();
+    if (!offer.done()) offer.Close();
+}
+
+void QtDialogs::show_pick(DoublePickModel& pick) {
+    Frm_Pick dialog(pick, parent_);
+    place(dialog, parent_, 180, 2640);
+    while (!pick.done()) dialog.exec();
+}
+
+void QtDialogs::show_pick5(PickFiveModel& pick) {
+    Frm_Pick5 dialog(pick, parent_);
     dialog.exec();
 }
 

@@ -23,6 +23,9 @@ public:
     void show_cashier(CashierModel& cashier) override;
     void show_goodies(GoodiesModel& goodies) override;
     void show_percent(PercentModel& percent) override;
+    void show_double(DoubleOfferModel& offer) override;
+    void show_pick(DoublePickModel& pick) override;
+    void show_pick5(PickFiveModel& pick) override;
 
 private:
     QWidget* parent_;

@@ -303,6 +303,10 @@ void play_randomly(Rig& rig, ClockRng& choices) {
         else if (m.Timer2_Enabled) m.Timer2_Tick();
         else if (m.Pause_Enabled) m.Pause_Tick();
         else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
+        else if (m.vm.Btn_Double.visible && m.vm.Btn_Double.enabled) {
+            if (choices.next() < 0.5) m.Btn_Double_Click();
+            else m.Btn_Stand_Click();
+        }
         else if (m.vm.Btn_Redeal.enabled) {
             for (int p = 1; p <= 5; ++p)
                 if (choices.next() < 0.4) m.Toggle_Hold(p);

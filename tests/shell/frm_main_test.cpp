@@ -7,10 +7,13 @@
 #include <deque>
 
 #include "frm_main.h"
+#include "widgets/plain_card.h"
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
 #include "scripted_dialogs.h"
 #include "forms/frm_cashier.h"
+#include "forms/frm_double.h"
+#include "forms/frm_pick5.h"
 
 using namespace dw;
 using dw::shell::Frm_Main;
@@ -170,6 +173,51 @@ private slots:
         QCOMPARE(after, before);
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
         QCOMPARE(m.cards.Next_Card, int16_t{6});
+    }
+
+    void doubleUpAndPickFiveWindowsAnswerOnlyTheirKeys() {
+        struct Offer {
+            std::function<void(QWidget&)> act;
+            int choice;
+        } offers[] = {{[](QWidget& w) { QTest::keyClick(&w, 'y'); }, 1},
+                      {[](QWidget& w) { QTest::keyClick(&w, 'N'); }, 0},
+                      {[](QWidget& w) { w.close(); }, 0},
+                      {[](QWidget& w) { QTest::keyClick(&w, Qt::Key_Escape); }, 0}};
+        for (const auto& o : offers) {
+            DoubleOfferModel model;
+            model.question = "You've won 5 credits!\r\n\r\nDouble up to 10 credits?";
+            dw::shell::Frm_Double dialog(model, nullptr);
+            dialog.show();
+            QCOMPARE(dialog.Lbl_Info->text(), QString("You've won 5 credits!\n\nDouble up to 10 credits?"));
+            o.act(dialog);
+            QCOMPARE(model.choice, o.choice);
+            QVERIFY(!dialog.isVisible());
+        }
+
+        DoublePickModel pick;
+        dw::shell::Frm_Pick picker(pick, nullptr);
+        picker.show();
+        picker.close();
+        QTest::keyClick(&picker, Qt::Key_Escape);
+        QTest::keyClick(&picker, '6');
+        QVERIFY(picker.isVisible());
+        QTest::keyClick(&picker, '4');
+        QCOMPARE(pick.choice, 4);
+        QVERIFY(!picker.isVisible());
+
+        PickFiveModel five;
+        five.Card1Value = 10;
+        five.Card2Value = 13;
+        dw::shell::Frm_Pick5 window(five, nullptr);
+        window.show();
+        for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_3)}) QTest::keyClick(&window, Qt::Key(key));
+        QVERIFY(window.isVisible());
+        QCOMPARE(five.CardReturn, int16_t{0});
+        QCOMPARE(window.card(1)->rank, QString("10"));
+        QCOMPARE(window.card(2)->rank, QString("K"));
+        QTest::keyClick(&window, '2');
+        QCOMPARE(five.CardReturn, int16_t{2});
+        QVERIFY(!window.isVisible());
     }
 
     void cashierFiltersKeysAndCapsTheBox() {

@@ -6,7 +6,9 @@
 
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
+#include "machine/double_up.h"
 #include "machine/services.h"
+#include "variants/pick_five.h"
 
 namespace dw::test {
 
@@ -43,6 +45,26 @@ struct ScriptedDialogs : DefaultDialogs {
         if (percent_script) percent_script(model);
         else model.Btn_Cancel_Click();
     }
+    // The double-up offer: the next scripted answer (1 Yes, 0 No), or the close box.
+    void show_double(DoubleOfferModel& model) override {
+        offers.push_back(model.question);
+        if (double_answers.empty()) return model.Close();
+        model.Btn_Return_Click(double_answers.front());
+        double_answers.pop_front();
+    }
+    void show_pick(DoublePickModel& model) override {
+        if (pick_script) pick_script(model);
+        if (model.done()) return;
+        model.Btn_Choose_Click(picks.empty() ? 2 : picks.front());
+        if (!picks.empty()) picks.pop_front();
+    }
+    void show_pick5(PickFiveModel& model) override {
+        pick5_offers.push_back(model);
+        if (!pick5_choices.empty()) {
+            model.Key_Press(static_cast<char>('0' + pick5_choices.front()));
+            pick5_choices.pop_front();
+        }
+    }
     // "Title: text" of every message box, oldest first.
     std::vector<std::string> asked() const {
         std::vector<std::string> out;
@@ -51,6 +73,9 @@ struct ScriptedDialogs : DefaultDialogs {
     }
 
     std::deque<MsgAnswer> answers;
+    std::deque<int> double_answers, picks, pick5_choices;
+    std::vector<std::string> offers;
+    std::vector<PickFiveModel> pick5_offers;
     std::vector<Shown> shown;
     int beeps = 0;
     int cashier_visits = 0;
@@ -58,6 +83,7 @@ struct ScriptedDialogs : DefaultDialogs {
     std::function<void(CashierModel&)> cashier_script;
     std::function<void(GoodiesModel&)> goodies_script;
     std::function<void(PercentModel&)> percent_script;
+    std::function<void(DoublePickModel&)> pick_script;
 };
 
 }  // namespace dw::test

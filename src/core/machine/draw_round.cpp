@@ -3,51 +3,10 @@
 
 namespace dw {
 
-bool deal_animation_tick(RoundHost& h, int16_t& pos) {
-    ++pos;
-    ViewModel& vm = h.view();
-    vm.hourglass = true;
-    if (pos >= 6) {
-        h.set_timer(FlowTimer::Deal, false);
-        vm.hourglass = false;
-        pos = -1;
-        return true;
-    }
-    CardState& cards = h.card_state();
-    cards.take_card(pos);
-    const int hidden = h.hidden_last();
-    if (hidden == 0) {
-        h.Play_Sound(h.sound_path("deal.wav"));
-        h.set_repaint_busy(2);
-        h.Draw_One_Card(pos);
-        h.set_repaint_busy(0);
-    } else if (pos <= 5 - hidden) {
-        h.Play_Sound(h.sound_path("deal.wav"));
-        h.Draw_One_Card(pos);
-    } else if (hidden == 2 && pos == 4) {
-        // The last two cards are taken in one tick and neither is shown.
-        pos = 5;
-        cards.take_card(pos);
-    }
-    return false;
-}
-
 void DrawRound::Start() {
-    ViewModel& vm = h_.view();
     phase_ = Phase::Dealing;
-    h_.Lock_Menus();
-    if (h_.info().every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
-    for (auto& card : h_.card_state().hand) {
-        card.Value = 10;
-        card.Image = kBackImage;
-    }
-    h_.Show_Backs();
-    vm.Btn_Play_Credit.enabled = false;
-    vm.Btn_Play_5.enabled = false;
-    vm.Btn_Deal.enabled = false;
     Draw_Pos = 0;
-    h_.set_timer(FlowTimer::Deal, true);
-    vm.hourglass = true;
+    begin_deal(h_);
 }
 
 void DrawRound::Deal_Tick() {

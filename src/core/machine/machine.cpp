@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "games/catalogue.h"
+#include "machine/double_up.h"
 #include "machine/menu_tree.h"
 
 namespace dw {
@@ -71,6 +72,8 @@ bool Machine::save(std::string_view name, std::string_view text, std::string_vie
     if (!ok) svc_.dialogs.message_box(error_text, "File Error", MsgButtons::Ok, MsgIcon::Critical);
     return ok;
 }
+
+Machine::~Machine() = default;
 
 std::string Machine::player_file(std::string_view stem) const {
     return std::string(stem) + std::to_string(Player_Number) + ".VPK";

@@ -19,6 +19,7 @@
 namespace dw {
 
 class CashierModel;
+class DoubleUpRound;
 
 // The whole machine: its state, its routines and the view model of the main window. The shell
 // turns window events and timer ticks into calls of these routines and draws the view model.
@@ -35,6 +36,7 @@ public:
         char decimal_separator = '.';
     };
     explicit Machine(Services services);
+    ~Machine();
 
     // ---- start-up -------------------------------------------------------------------------
     void Form_Load();              // captions, game list, hold markers
@@ -75,6 +77,8 @@ public:
     void Card_Click(int position);
     void Draw();  // Btn_Redeal
     void Btn_Show_Fifth_Click();
+    void Btn_Double_Click();
+    void Btn_Stand_Click();
     void Timer1_Tick();
     void Timer2_Tick();
     void Timer3_Tick();
@@ -94,7 +98,7 @@ public:
     // ---- cards on the table ----------------------------------------------------------------
     void Draw_One_Card(int position) override;
     void Show_Backs() override;
-    void Repaint_Hand();
+    void Repaint_Hand() override;
 
     // ---- sound ----------------------------------------------------------------------------
     void Play_Sound(const std::string& path) override;
@@ -181,12 +185,12 @@ private:
     } idle_;
 
     std::unique_ptr<RoundFlow> round_;
+    std::unique_ptr<DoubleUpRound> double_up_;
 
     bool flow_built() const;  // the game's hand flow exists
     bool accepting_bets();
     void bet_steps(bool from_slot);
-    void finish_payoff(HandCode code, int64_t amount);
-    int64_t Double_Up(int64_t amount);  // the double-up round after a win; returns the new amount
+    void finish_payoff(HandCode code, int64_t amount) override;
     void end_hand();
 
     // ---- what a hand flow may ask (RoundHost) ---------------------------------------------
@@ -196,6 +200,15 @@ private:
     CardState& card_state() override { return cards; }
     int16_t coins_bet() const override { return Coins_Bet; }
     int hidden_last() const override { return Hide_Last_One ? 1 : (Hide_Last_Two ? 2 : 0); }
+    void set_hidden_last(int n) override {
+        Hide_Last_One = n == 1;
+        Hide_Last_Two = n == 2;
+    }
+    Dialogs& dialogs() override { return svc_.dialogs; }
+    Rng& rng() override { return svc_.rng; }
+    void set_double_up_mode(bool on) override { Double_Up_Mode = on; }
+    void announce_sound(std::string_view key) override { play_announcement_sound(key); }
+    const std::string& last_sound() const override { return Last_Sound; }
     bool auto_hold() const override { return auto_hold_on(); }
     void set_timer(FlowTimer timer, bool on) override;
     void set_repaint_busy(int16_t value) override { Repaint_Busy = value; }

@@ -5,6 +5,7 @@
 #include "games/announcements.h"
 #include "games/catalogue.h"
 #include "games/pay_rule.h"
+#include "machine/double_up.h"
 #include "machine/machine.h"
 
 namespace dw {
@@ -167,7 +168,10 @@ void Machine::Payoff(HandCode& code) {
     vm.Pnl_Show_Payoffs.caption =
         amount != 0 ? win_name + " pays " + std::to_string(amount) + (amount == 1 ? " credit" : " credits") : win_name;
 
-    if (double_up_on() && amount != 0 && amount < 10000) amount = Double_Up(amount);
+    if (double_up_on() && amount != 0 && amount < 10000) {
+        double_up_ = std::make_unique<DoubleUpRound>(static_cast<RoundHost&>(*this), code, amount);
+        return double_up_->Start();  // ends in finish_payoff, now or after its pauses
+    }
     finish_payoff(code, amount);
 }
 
@@ -180,8 +184,6 @@ void Machine::finish_payoff(HandCode code, int64_t amount) {
     add_credits_capped(amount);
     end_hand();
 }
-
-int64_t Machine::Double_Up(int64_t amount) { return amount; }
 
 
 }  // namespace dw

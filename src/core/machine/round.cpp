@@ -2,8 +2,10 @@
 // and the services a flow asks for.
 #include "errors.h"
 #include "games/catalogue.h"
+#include "machine/double_up.h"
 #include "machine/draw_round.h"
 #include "machine/machine.h"
+#include "variants/double_down.h"
 
 namespace dw {
 
@@ -13,13 +15,17 @@ const GameInfo& Machine::info() const { return game_info(game); }
 
 Phase Machine::phase() const { return round_ ? round_->phase() : Phase::Idle; }
 
-bool Machine::flow_built() const { return game_info(game).flow == Flow::Draw; }
+bool Machine::flow_built() const { return game_info(game).flow != Flow::Ride; }
 
 void Machine::Start_Hand() {
     if (in_hand() || Coins_Bet <= 0 || !flow_built()) return;
     vm.Pnl_Show_Payoffs.caption = "";
     Round_State = 2;
-    round_ = std::make_unique<DrawRound>(static_cast<RoundHost&>(*this));
+    RoundHost& host = *this;
+    switch (game_info(game).flow) {
+    case Flow::Stud: round_ = std::make_unique<StudRound>(host); break;
+    default: round_ = std::make_unique<DrawRound>(host); break;
+    }
     round_->Start();
 }
 
@@ -34,7 +40,8 @@ void Machine::Timer2_Tick() {
 void Machine::Pause_Tick() {
     if (!Pause_Enabled) return;
     Pause_Enabled = false;
-    if (round_) round_->Pause_Done();
+    if (double_up_ && double_up_->revealing()) double_up_->Pause_Done();
+    else if (round_) round_->Pause_Done();
 }
 
 void Machine::Toggle_Hold(int position) {
@@ -48,7 +55,15 @@ void Machine::Draw() {
 }
 
 void Machine::Btn_Show_Fifth_Click() {
-    if (round_) round_->Button(HandButton::ShowFifth);
+    if (round_ && vm.Btn_Show_Fifth.visible && vm.Btn_Show_Fifth.enabled) round_->Button(HandButton::ShowFifth);
+}
+
+void Machine::Btn_Double_Click() {
+    if (round_ && vm.Btn_Double.visible && vm.Btn_Double.enabled) round_->Button(HandButton::Double);
+}
+
+void Machine::Btn_Stand_Click() {
+    if (round_ && vm.Btn_Stand.visible && vm.Btn_Stand.enabled) round_->Button(HandButton::Stand);
 }
 
 bool Machine::double_the_bet(std::string_view game_name) {

@@ -8,7 +8,17 @@ namespace dw {
 // Where a hand stands between two events. The machine never waits: a flow that has to wait
 // for an animation, a pause or a button ends its call in one of these, and the next tick or
 // click carries on.
-enum class Phase { Idle, Dealing, AwaitDouble, Dealt, Drawing, Paying };
+enum class Phase {
+    Idle,
+    Dealing,
+    AwaitDouble,  // Double Down Draw: the winning deal waits for "&Double Your Bet!"
+    Dealt,        // holds and the draw
+    Drawing,
+    Deciding,     // Stud and Let It Ride: double or stand, take back or ride
+    AwaitCard,    // "&Show Fourth Card!" / "&Show Fifth Card!"
+    Revealing,    // the half-second pause after a card is turned up
+    Paying,       // the payoff, the double up included
+};
 
 // The in-hand buttons of the main window a flow may answer.
 enum class HandButton { Double, Stand, ShowFifth };
@@ -28,6 +38,10 @@ public:
     virtual Phase phase() const = 0;
     virtual void End() = 0;            // the hand is over; the next bet may come
 };
+
+// The start of every deal: menus locked, the hand face down, the bet buttons off, the deal
+// timer running.
+void begin_deal(RoundHost& host);
 
 // One tick of the deal animation shared by every flow: takes the next card into position
 // `pos` + 1 and shows it unless the host hides the last cards. True once the five are dealt

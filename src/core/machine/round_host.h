@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "cards/deck.h"
+#include "cards/rng.h"
 #include "games/catalogue.h"
 #include "games/chart.h"
 #include "machine/view_model.h"
@@ -11,6 +12,8 @@
 namespace dw {
 
 enum class FlowTimer { Deal, Draw };
+
+class Dialogs;
 
 // What a hand flow may ask of the machine. The machine implements it; a flow never sees the
 // rest of the machine, so a game's rules stay in its flow and the machine stays a switchboard.
@@ -23,7 +26,11 @@ public:
     virtual int16_t coins_bet() const = 0;
     // 0, or 1 / 2 when the deal leaves the last one or two cards face down.
     virtual int hidden_last() const = 0;
+    virtual void set_hidden_last(int cards) = 0;
     virtual bool auto_hold() const = 0;
+    virtual Dialogs& dialogs() = 0;
+    virtual Rng& rng() = 0;
+    virtual void set_double_up_mode(bool on) = 0;
 
     virtual void set_timer(FlowTimer timer, bool on) = 0;
     virtual void Lock_Menus() = 0;
@@ -31,6 +38,11 @@ public:
     virtual void Draw_One_Card(int position) = 0;
     virtual void set_repaint_busy(int16_t value) = 0;
     virtual void Play_Sound(const std::string& path) = 0;
+    // An announcement's sound by its key ("jacks1.wav", "twopair1.wav", ...), with the machine's
+    // choice among the variants; sets Last_Sound.
+    virtual void announce_sound(std::string_view key) = 0;
+    virtual const std::string& last_sound() const = 0;
+    virtual void Repaint_Hand() = 0;
     virtual std::string sound_path(std::string_view file) const = 0;
     virtual void Show_Chart(ChartKind kind) = 0;
     virtual void highlight(int panel, bool on) = 0;
@@ -47,6 +59,8 @@ public:
     virtual void announce_deal(HandCode& code) = 0;
     // Ends the hand: announces and pays the final hand, then prepares the next one.
     virtual void settle(HandCode code) = 0;
+    // Records and credits a settled win (after the double up) and prepares the next hand.
+    virtual void finish_payoff(HandCode code, int64_t amount) = 0;
 
 protected:
     ~RoundHost() = default;

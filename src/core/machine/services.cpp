@@ -2,6 +2,8 @@
 
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
+#include "machine/double_up.h"
+#include "variants/pick_five.h"
 
 namespace dw {
 
@@ -17,5 +19,8 @@ MsgAnswer DefaultDialogs::message_box(std::string_view, std::string_view, MsgBut
 void DefaultDialogs::show_cashier(CashierModel& cashier) { cashier.Btn_Cancel_Click(); }
 void DefaultDialogs::show_goodies(GoodiesModel& goodies) { goodies.Btn_Continue_Click(); }
 void DefaultDialogs::show_percent(PercentModel& percent) { percent.Btn_Cancel_Click(); }
+void DefaultDialogs::show_double(DoubleOfferModel& offer) { offer.Close(); }
+void DefaultDialogs::show_pick(DoublePickModel& pick) { pick.Btn_Choose_Click(2); }
+void DefaultDialogs::show_pick5(PickFiveModel&) {}
 
 }  // namespace dw

@@ -11,6 +11,9 @@ enum class MsgAnswer { Ok, Cancel, Yes, No };
 class CashierModel;
 struct GoodiesModel;
 class PercentModel;
+struct DoubleOfferModel;
+struct DoublePickModel;
+struct PickFiveModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -24,6 +27,9 @@ public:
     virtual void show_cashier(CashierModel& cashier) = 0;
     virtual void show_goodies(GoodiesModel& goodies) = 0;
     virtual void show_percent(PercentModel& percent) = 0;
+    virtual void show_double(DoubleOfferModel& offer) = 0;  // Frm_Double
+    virtual void show_pick(DoublePickModel& pick) = 0;       // Frm_Pick
+    virtual void show_pick5(PickFiveModel& pick) = 0;        // Frm_Pick5
 };
 
 // Answers every question as its close box would: a message box is cancelled (No for a Yes/No
@@ -36,6 +42,9 @@ public:
     void show_cashier(CashierModel& cashier) override;
     void show_goodies(GoodiesModel& goodies) override;
     void show_percent(PercentModel& percent) override;
+    void show_double(DoubleOfferModel& offer) override;
+    void show_pick(DoublePickModel& pick) override;  // cannot be closed: takes the 2nd card
+    void show_pick5(PickFiveModel& pick) override;   // closed without a choice: the 2nd card
 };
 
 // Plays one wave file at once, cutting off whatever plays; silent where it cannot.

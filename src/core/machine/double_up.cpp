@@ -1,0 +1,103 @@
+// The double-up round: the offer, the hand from a fresh shuffle, the pick, the reveal with its
+// half-second pause, and the comparison.
+#include "machine/double_up.h"
+
+#include "machine/services.h"
+
+namespace dw {
+
+bool DoubleOfferModel::Key_Press(char key) {
+    if (key == 'y' || key == 'Y') Btn_Return_Click(1);
+    else if (key == 'n' || key == 'N') Btn_Return_Click(0);
+    else return false;
+    return true;
+}
+
+bool DoublePickModel::Key_Press(char key) {
+    if (key < '2' || key > '5') return false;
+    Btn_Choose_Click(key - '0');
+    return true;
+}
+
+std::string double_up_question(int64_t amount) {
+    return "You've won " + std::to_string(amount) + (amount == 1 ? " credit!" : " credits!") + "\r\n\r\nDouble up to " +
+           std::to_string(2 * amount) + " credits?";
+}
+
+DoubleResult double_up_outcome(bool deuces_wild, const CardCode& dealer, const CardCode& chosen) {
+    auto wild = [&](const CardCode& c) { return c.Value == 1 || (deuces_wild && c.Value == 2); };
+    if (wild(dealer) && wild(chosen)) return DoubleResult::Push;
+    if (wild(dealer)) return DoubleResult::Loss;
+    if (wild(chosen)) return DoubleResult::Win;
+    if (dealer.Value > chosen.Value) return DoubleResult::Loss;
+    return dealer.Value == chosen.Value ? DoubleResult::Push : DoubleResult::Win;
+}
+
+void DoubleUpRound::Start() {
+    ViewModel& vm = h_.view();
+    for (size_t i = 0; i < 5; ++i) {
+        vm.Pnl_Hold[i].visible = false;
+        vm.Btn_Hold[i].enabled = false;
+        vm.Btn_Hold[i].fore_colour = colour::kBlack;
+    }
+    offer();
+}
+
+void DoubleUpRound::offer() {
+    ++round_;
+    DoubleOfferModel offer;
+    offer.question = double_up_question(amount_);
+    h_.dialogs().show_double(offer);
+    if (offer.choice != 1) return finish();
+
+    CardState& cards = h_.card_state();
+    cards.hand[0].Value = kEmptyHandMarker;
+    Shuffle_Deck(cards, h_.current_game(), h_.rng());
+    for (int p = 1; p <= 5; ++p) cards.Hand_At(p) = cards.Deck[static_cast<size_t>(p)];
+    cards.Next_Card = 6;
+    h_.set_double_up_mode(true);
+    h_.Repaint_Hand();
+
+    ViewModel& vm = h_.view();
+    vm.hourglass = true;
+    DoublePickModel pick;
+    h_.dialogs().show_pick(pick);
+    vm.hourglass = false;
+    h_.set_double_up_mode(false);
+    choice_ = pick.done() ? pick.choice : 2;
+
+    h_.Play_Sound(h_.sound_path("deal.wav"));
+    h_.Draw_One_Card(choice_);
+    revealing_ = true;
+    h_.Pause_Half();
+}
+
+void DoubleUpRound::Pause_Done() {
+    if (!revealing_) return;
+    revealing_ = false;
+    for (int p = 2; p <= 5; ++p) h_.Draw_One_Card(p);
+    const CardState& cards = h_.card_state();
+    const CardCode& dealer = cards.Hand_At(1);
+    const CardCode& chosen = cards.Hand_At(choice_);
+    const DoubleResult result = double_up_outcome(h_.info().deuces_wild, dealer, chosen);
+    ViewModel& vm = h_.view();
+    if (result == DoubleResult::Loss) {
+        amount_ = 0;
+        vm.Pnl_Show_Payoffs.caption = "Too bad, better luck next time!";
+        return finish();
+    }
+    played_ = true;
+    if (result == DoubleResult::Win) amount_ *= 2;
+    vm.Pnl_Show_Payoffs.caption = result == DoubleResult::Push ? "A Push!  You keep your winnings!"
+                                                               : "Great!  You've doubled your winnings!";
+    if (round_ <= 4 && amount_ <= 4999) return offer();
+    finish();
+}
+
+void DoubleUpRound::finish() {
+    if (played_ && amount_ != 0)
+        h_.view().Pnl_Show_Payoffs.caption = "You've won " + std::to_string(amount_) + " credits!";
+    h_.finish_payoff(code_, amount_);
+}
+
+}  // namespace dw

@@ -1,0 +1,110 @@
+// Double Down Stud, driven by the deal timer, the decision buttons and a half-second pause.
+#include "variants/double_down.h"
+
+#include "eval/evaluators.h"
+#include "machine/services.h"
+
+namespace dw {
+
+namespace {
+
+constexpr StudFourCall kFourCalls[] = {
+    {"Double Down or Stand?", ""},
+    {"  One Pair (Sixes-Tens)!  Double Down or Stand?", "sixes.wav"},
+    {"  One Pair (Jacks or Better)! Double Down or Stand?", "jacks1.wav"},
+    {"  Two Pairs!  Double Down or Stand?", "twopair1.wav"},
+    {"  Three of a Kind!  Double Down or Stand?", "threeknd.wav"},
+    {"  Four of a Kind!  Double Down or Stand?", "fourkind.wav"},
+};
+
+}  // namespace
+
+const StudFourCall* stud_four_call(int result) {
+    if (result >= 0 && result <= 4) return &kFourCalls[result];
+    if (result == 8) return &kFourCalls[5];
+    return nullptr;
+}
+
+void StudRound::Start() {
+    phase_ = Phase::Dealing;
+    h_.set_hidden_last(1);
+    Draw_Pos = 0;
+    begin_deal(h_);
+}
+
+void StudRound::Deal_Tick() {
+    if (phase_ == Phase::Dealing && deal_animation_tick(h_, Draw_Pos)) after_deal();
+}
+
+void StudRound::after_deal() {
+    ViewModel& vm = h_.view();
+    const int r = Check_Stud_Four(h_.card_state().hand);
+    if (const StudFourCall* call = stud_four_call(r)) {
+        vm.Pnl_Show_Payoffs.caption = call->message;
+        if (*call->sound) h_.announce_sound(call->sound);
+    } else {
+        h_.dialogs().message_box("Internal Error in Deal_Stud when calcing partial hand!", "Double Down Stud",
+                                 MsgButtons::Ok, MsgIcon::None);
+    }
+    for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
+        b->visible = true;
+        b->enabled = true;
+    }
+    vm.focus = r != 0 ? "Btn_Double" : "Btn_Stand";
+    phase_ = Phase::Deciding;
+}
+
+void StudRound::Button(HandButton button) {
+    ViewModel& vm = h_.view();
+    if (phase_ == Phase::Deciding && (button == HandButton::Double || button == HandButton::Stand)) {
+        vm.Btn_Double.visible = false;
+        vm.Btn_Stand.visible = false;
+        if (button == HandButton::Double) double_down();
+        vm.Pnl_Show_Payoffs.caption = "";
+        vm.Btn_Show_Fifth.visible = true;
+        vm.Btn_Show_Fifth.enabled = true;
+        vm.focus = "Btn_Show_Fifth";
+        phase_ = Phase::AwaitCard;
+    } else if (phase_ == Phase::AwaitCard && button == HandButton::ShowFifth) {
+        vm.Btn_Show_Fifth.visible = false;
+        h_.set_hidden_last(0);
+        h_.Play_Sound(h_.sound_path("deal.wav"));
+        h_.Draw_One_Card(5);
+        code_ = h_.evaluate();
+        phase_ = Phase::Revealing;
+        h_.Pause_Half();
+    }
+}
+
+void StudRound::double_down() {
+    const int before = h_.coins_bet();
+    if (!h_.double_the_bet(h_.info().list_text)) return;
+    // The highlight follows the bet: 6, 8 and 10 coins on the doubled chart (columns 4, 5, 6, 8
+    // and 10 credits), 2 and 4 on the regular one (columns 1 to 5 credits).
+    switch (const int coins = h_.coins_bet()) {
+    case 6: case 8: case 10:
+        h_.Show_Chart(ChartKind::StudDoubled);
+        for (int c = 2; c <= 4; ++c) h_.highlight(c, false);
+        h_.highlight(coins == 6 ? 4 : (coins == 8 ? 5 : 6), true);
+        break;
+    case 2: case 4:
+        h_.highlight(before + 1, false);
+        h_.highlight(coins + 1, true);
+        break;
+    default:
+        h_.dialogs().message_box("Internal Error in Deal (Stud)", "Double Down Stud", MsgButtons::Ok, MsgIcon::None);
+    }
+}
+
+void StudRound::Pause_Done() {
+    if (phase_ != Phase::Revealing) return;
+    ViewModel& vm = h_.view();
+    for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
+        b->visible = true;
+        b->enabled = false;
+    }
+    phase_ = Phase::Paying;
+    h_.settle(code_);
+}
+
+}  // namespace dw

@@ -1,0 +1,36 @@
+#pragma once
+#include "machine/round_flow.h"
+
+namespace dw {
+
+// A hand of Double Down Stud: four cards up and one down, the choice to double or stand on the
+// four, then the fifth card and the payoff on the coins now on the table.
+class StudRound : public RoundFlow {
+public:
+    explicit StudRound(RoundHost& host) : h_(host) {}
+    void Start() override;
+    void Deal_Tick() override;
+    void Pause_Done() override;
+    void Button(HandButton button) override;
+    Phase phase() const override { return phase_; }
+    void End() override { phase_ = Phase::Idle; }
+
+private:
+    RoundHost& h_;
+    Phase phase_ = Phase::Idle;
+    int16_t Draw_Pos = -1;
+    HandCode code_ = 0;
+
+    void after_deal();
+    void double_down();
+};
+
+// The message and sound key of the four face-up cards (Check_Stud_Four's result); nothing for
+// a result the table does not have.
+struct StudFourCall {
+    const char* message;
+    const char* sound;  // empty: none
+};
+const StudFourCall* stud_four_call(int result);
+
+}  // namespace dw

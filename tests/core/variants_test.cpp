@@ -1,0 +1,209 @@
+#include "machine_rig.h"
+#include "variants/double_down.h"
+
+namespace dw {
+namespace {
+
+using test::H;
+using test::Player;
+using test::Rig;
+
+// ---- double up ----------------------------------------------------------------------------
+
+TEST(DoubleUp, DealerAgainstChosenCard) {
+    struct Case {
+        bool deuces_wild;
+        const char* cards;  // dealer, chosen
+        DoubleResult result;
+    } cases[] = {
+        {false, "KH KS", DoubleResult::Push}, {false, "QH KS", DoubleResult::Win},  {false, "AH 2S", DoubleResult::Loss},
+        {true, "2C AH", DoubleResult::Loss},  {true, "2C 2D", DoubleResult::Push},  {true, "AH 2D", DoubleResult::Win},
+        {false, "JK AH", DoubleResult::Loss}, {false, "JK JK", DoubleResult::Push}, {false, "2C 3C", DoubleResult::Win},
+    };
+    for (const auto& c : cases) {
+        const auto cards = test::words(c.cards);
+        EXPECT_EQ(double_up_outcome(c.deuces_wild, *parse_card(cards[0]), *parse_card(cards[1])), c.result) << c.cards;
+    }
+    EXPECT_EQ(double_up_question(1), "You've won 1 credit!\r\n\r\nDouble up to 2 credits?");
+    EXPECT_EQ(double_up_question(40), "You've won 40 credits!\r\n\r\nDouble up to 80 credits?");
+}
+
+// A hand of Jacks or Better that wins `win` credits at one coin, played with the double up on.
+struct DoubleUpRig {
+    Rig rig;
+    Player play{rig};
+    explicit DoubleUpRig(int32_t win, GameId game = 1, int row = 1) {
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals"}) rig.m.vm.menu(goody).checked = false;
+        rig.m.vm.menu("Mnu_Double").checked = true;
+        rig.ready(game, 100);
+        rig.m.pay_table.at(game, row).Pay = win;
+    }
+    // The dealer shows `dealer`; position 2 holds `chosen`, and the player takes it.
+    void deal_double_up(const char* dealer, const char* chosen) {
+        rig.dialogs.pick_script = [this, dealer, chosen](DoublePickModel& pick) {
+            rig.m.cards.Hand_At(1) = *parse_card(dealer);
+            rig.m.cards.Hand_At(2) = *parse_card(chosen);
+            pick.Key_Press('2');
+        };
+    }
+    void play_hand(const char* cards) {
+        play.stack(cards);
+        play.bet_and_deal(1);
+        play.hold_and_draw("12345");
+        for (int i = 0; i < 10 && rig.m.Pause_Enabled; ++i) rig.m.Pause_Tick();
+    }
+};
+
+TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine) {
+    struct Case {
+        const char* what;
+        int32_t win;
+        const char* dealer;
+        const char* chosen;
+        size_t offers;
+        int32_t credited;
+        const char* message;
+    } cases[] = {
+        {"5 doubled five times", 5, "3C", "KH", 5, 160, "You've won 160 credits!"},
+        {"9999 offered once", 9999, "3C", "KH", 1, 19998, "You've won 19998 credits!"},
+        {"10000 never", 10000, "3C", "KH", 0, 10000, "One Pair (Jacks or Better) pays 10000 credits"},
+        {"kings push, and the offers go on", 5, "KC", "KH", 5, 5, "You've won 5 credits!"},
+        {"a loss ends it", 5, "AC", "KH", 1, 0, "Too bad, better luck next time!"},
+    };
+    for (const auto& c : cases) {
+        DoubleUpRig d(c.win);
+        d.rig.dialogs.double_answers = {1, 1, 1, 1, 1, 1, 1};
+        d.deal_double_up(c.dealer, c.chosen);
+        d.play_hand("JH JD 2C 5S 9H");
+        EXPECT_EQ(d.rig.dialogs.offers.size(), c.offers) << c.what;
+        EXPECT_EQ(d.rig.m.Credits, 99 + c.credited) << c.what;
+        EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, c.message) << c.what;
+        EXPECT_FALSE(d.rig.m.in_hand()) << c.what;
+        EXPECT_EQ(d.rig.m.stats.Game_Stats[1][Stats::kThisSession][Stats::kWon], c.credited) << c.what;
+    }
+}
+
+TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
+    DoubleUpRig d(5);
+    d.rig.dialogs.double_answers = {1, 0};
+    d.deal_double_up("3C", "KH");
+    d.play.stack("JH JD 2C 5S 9H");
+    d.play.bet_and_deal(1);
+    d.play.hold_and_draw("12345");
+    ASSERT_EQ(d.rig.dialogs.offers.size(), 1u);
+    EXPECT_EQ(d.rig.dialogs.offers[0], "You've won 5 credits!\r\n\r\nDouble up to 10 credits?");
+    // The chosen card is up; the others wait for the half-second pause.
+    EXPECT_TRUE(d.rig.m.Pause_Enabled);
+    EXPECT_EQ(d.rig.m.Pause_Ms, 500);
+    EXPECT_TRUE(d.rig.m.in_hand());
+    d.rig.m.Bet_Max();
+    EXPECT_EQ(d.rig.m.Credits, 99);
+    d.rig.m.Pause_Tick();
+    EXPECT_EQ(d.rig.dialogs.offers.size(), 2u);
+    EXPECT_EQ(d.rig.m.Credits, 109);
+    EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "You've won 10 credits!");
+    EXPECT_EQ(d.rig.sound.names().back(), "deal.wav");
+}
+
+// ---- Double Down Stud -----------------------------------------------------------------------
+
+struct StudCase {
+    const char* what;
+    const char* cards;
+    int32_t credits;
+    bool double_down;
+    const char* message;  // after the four cards
+    const char* focus;
+    int coins;            // on the table after the decision
+    int32_t credits_after;
+    int32_t bucket_after;
+};
+
+TEST(DoubleDownStud, WholeHands) {
+    const StudCase cases[] = {
+        {"6-6-2-K doubled, pair of sixes", "6H 6D 2C KS 9H", 100, true, "  One Pair (Sixes-Tens)!  Double Down or Stand?",
+         "Btn_Double", 10, 100 - 10 + 10, -80},
+        {"royal at ten coins", "TS JS QS KS AS", 100, true, "Double Down or Stand?", "Btn_Stand", 10, 100 - 10 + 10000,
+         -80},
+        {"four low cards, stand", "2H 4D 7C 9S 3H", 100, false, "Double Down or Stand?", "Btn_Stand", 5, 95, -80},
+        {"short of credits", "QH QD 3C 7S 8H", 8, true, "  One Pair (Jacks or Better)! Double Down or Stand?",
+         "Btn_Double", 10, 0 + 20, -82},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        Player play{rig};
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) rig.m.vm.menu(goody).checked = false;
+        rig.ready(24, c.credits);
+        play.stack(c.cards);
+        play.bet_and_deal(5);
+        ASSERT_EQ(rig.m.phase(), Phase::Deciding) << c.what;
+        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.message) << c.what;
+        EXPECT_EQ(rig.m.vm.focus, c.focus) << c.what;
+        for (const auto& d : rig.library.draws)
+            EXPECT_NE(d.picture, rig.m.cards.Hand_At(5).Image) << c.what << ": the fifth card lies face down";
+        if (c.double_down) rig.m.Btn_Double_Click();
+        else rig.m.Btn_Stand_Click();
+        EXPECT_EQ(rig.m.Coins_Bet, c.coins) << c.what;
+        EXPECT_EQ(rig.m.vm.focus, "Btn_Show_Fifth") << c.what;
+        rig.m.Btn_Show_Fifth_Click();
+        ASSERT_TRUE(rig.m.Pause_Enabled) << c.what;
+        rig.m.Pause_Tick();
+        EXPECT_FALSE(rig.m.in_hand()) << c.what;
+        EXPECT_EQ(rig.m.Credits, c.credits_after) << c.what;
+        EXPECT_EQ(rig.m.Coin_Bucket, c.bucket_after) << c.what;
+    }
+}
+
+TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows) {
+    Rig rig;
+    Player play{rig};
+    rig.ready(24, 8);
+    play.stack("QH QD 3C 7S 8H");
+    play.bet_and_deal(5);
+    rig.m.Btn_Double_Click();
+    EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play 2 additional coins.");
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Stud");
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, colour::kRed);
+    EXPECT_EQ(rig.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
+
+    Rig two;
+    Player p2{two};
+    two.ready(24, 100);
+    p2.stack("QH QD 3C 7S 8H");
+    p2.bet_and_deal(2);
+    two.m.Btn_Double_Click();
+    EXPECT_EQ(two.m.Coins_Bet, 4);
+    EXPECT_EQ(two.m.vm.Lbl_Pay[5].back_colour, colour::kRed);  // "4 Credits" of the regular chart
+    EXPECT_EQ(two.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
+    EXPECT_EQ(stud_four_call(5), nullptr);
+}
+
+// ---- Pick Five --------------------------------------------------------------------------------
+
+TEST(PickFive, TheSecondCardEveryTimeTakesTheEvenDeckCards) {
+    Rig rig;
+    Player play{rig};
+    rig.ready(22, 100);
+    rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
+    const auto deck = rig.m.cards.Deck;
+    play.bet_and_deal(5);
+    ASSERT_EQ(rig.dialogs.pick5_offers.size(), 5u);
+    for (int p = 1; p <= 5; ++p) EXPECT_EQ(rig.m.cards.Hand_At(p), deck[static_cast<size_t>(2 * p)]) << p;
+    EXPECT_EQ(rig.m.cards.Next_Card, 11);
+    const auto& third = rig.dialogs.pick5_offers[2];
+    EXPECT_EQ(third.lblCount, "The third card in your hand can be either of these two cards:");
+    EXPECT_EQ(third.Card1Value, deck[5].Value);
+    EXPECT_EQ(third.Card2Suit, deck[6].Suit);
+    play.hold_and_draw("2345");
+    EXPECT_EQ(rig.m.cards.Hand_At(1), deck[11]);
+
+    PickFiveModel keys;
+    for (char k : {'\r', '\x1b', '3', 'x'}) EXPECT_FALSE(keys.Key_Press(k));
+    EXPECT_FALSE(keys.done());
+    EXPECT_TRUE(keys.Key_Press('1'));
+    EXPECT_EQ(keys.CardReturn, 1);
+}
+
+}  // namespace
+}  // namespace dw
