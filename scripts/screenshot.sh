@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the game under a virtual X display, optionally types keys into it, and saves a
 # screenshot.  Usage: scripts/screenshot.sh OUT.png [xdotool key names, e.g. "m 1 2 d"]
+# A word "shot:NAME" among the keys saves NAME.png beside OUT.png at that moment; "wait:S"
+# waits S more seconds; "click:X,Y" clicks the window at X,Y.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "$1"); shift || true
@@ -20,7 +22,13 @@ DISPLAY=$display build/dazzlewick >/dev/null 2>&1 &
 game=$!
 sleep 3
 for k in $keys; do
-  DISPLAY=$display xdotool key --delay 100 "$k"
+  case "$k" in
+    shot:*) DISPLAY=$display import -window root "$(dirname "$out")/${k#shot:}.png"; continue ;;
+    wait:*) sleep "${k#wait:}"; continue ;;
+    click:*) xy=${k#click:}
+             DISPLAY=$display xdotool mousemove "${xy%,*}" "${xy#*,}" click 1 ;;
+    *) DISPLAY=$display xdotool key --delay 100 "$k" ;;
+  esac
   sleep 1.5
 done
 DISPLAY=$display import -window root "$out"

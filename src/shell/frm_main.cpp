@@ -57,6 +57,7 @@ Frm_Main::Frm_Main(Options options) {
     build_window();
     setWindowTitle("Dazzlewick 3.0");
     host_->add_view(this);
+    qApp->installEventFilter(this);
 
     Machine* m = &machine();
     run([m] { m->Form_Load(); });
@@ -388,7 +389,40 @@ void Frm_Main::closeEvent(QCloseEvent* event) {
     }
 }
 
+QPushButton* Frm_Main::button_for_mnemonic(int key) const {
+    for (const auto& b : bindings_) {
+        auto* button = qobject_cast<QPushButton*>(b.widget);
+        if (!button || !button->isVisible() || !button->isEnabled()) continue;
+        const QString text = button->text();
+        const int amp = text.indexOf('&');
+        if (amp >= 0 && amp + 1 < text.size() && text[amp + 1].toUpper().unicode() == key) return button;
+    }
+    return nullptr;
+}
+
+bool Frm_Main::eventFilter(QObject* watched, QEvent* event) {
+    // Alt with the underlined letter presses the button that is there to be pressed now. Qt's own
+    // mnemonics would find the same letter on a disabled button or a menu title ("&Draw!" and
+    // "&Double Down!", "&Stats" and "&Stand Pat!") and then do nothing at all.
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) && isActiveWindow()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::AltModifier) {
+            if (QPushButton* b = button_for_mnemonic(key->key())) {
+                if (event->type() == QEvent::KeyPress) b->click();
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void Frm_Main::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus, as it does in a dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled() && b->isVisible()) b->click();
+        return;
+    }
     const QString text = event->text();
     if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const char key = text[0].toLatin1();

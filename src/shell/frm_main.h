@@ -42,6 +42,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CardSurface* surface_ = nullptr;
@@ -70,6 +71,7 @@ private:
     QPushButton* button(const QString& name, const Control& control, QRect at);
     void dispatch(const QString& menu);
     void apply(Binding& b);
+    QPushButton* button_for_mnemonic(int key) const;
 };
 
 }  // namespace dw::shell

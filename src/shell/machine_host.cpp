@@ -119,8 +119,9 @@ void MachineHost::sync_timers() {
     for (auto& t : timers_) {
         const bool on = t->enabled();
         if (t->timer.isSingleShot()) {
-            if (t.get() == timers_.back().get()) t->timer.setInterval(machine_->Pause_Ms);
-            if (on && !t->timer.isActive()) t->timer.start();
+            // The pause runs once for Pause_Ms; setting the interval of a running timer would
+            // restart it, so it is set only at the start.
+            if (on && !t->timer.isActive()) t->timer.start(machine_->Pause_Ms);
         } else {
             if (on && !t->timer.isActive()) t->timer.start();
             if (!on && t->timer.isActive()) t->timer.stop();

@@ -220,6 +220,21 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    void studButtonsAnswerAltKeysAndEnter() {
+        auto w = open();
+        Machine& m = w->machine();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->action("Mnu_Stud")->trigger();
+        QTest::keyClick(w.get(), 'm');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Deciding, 5000);
+        QTest::keyClick(w.get(), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(m.Coins_Bet, int16_t{10});
+        QCOMPARE(m.phase(), Phase::AwaitCard);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!m.in_hand(), 5000);
+    }
+
     void cashierFiltersKeysAndCapsTheBox() {
         auto w = open();
         Machine& m = w->machine();
