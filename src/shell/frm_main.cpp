@@ -17,6 +17,7 @@
 #include "errors.h"
 #include "games/catalogue.h"
 #include "machine/menu_tree.h"
+#include "forms/frm_juicy.h"
 #include "widgets/coin_slot.h"
 #include "widgets/plain_card.h"
 
@@ -24,8 +25,6 @@ namespace dw::shell {
 
 namespace {
 
-QColor colour_of(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-QString css(int32_t bgr) { return colour_of(bgr).name(); }
 
 constexpr int kWidth = 680;
 constexpr int kCardsX = 107;     // the card surface's place in the window
@@ -58,6 +57,7 @@ Frm_Main::Frm_Main(Options options) {
     setWindowTitle("Dazzlewick 3.0");
     host_->add_view(this);
     qApp->installEventFilter(this);
+    juicy_ = new Frm_Juicy(*host_, this);
 
     Machine* m = &machine();
     run([m] { m->Form_Load(); });
@@ -70,6 +70,7 @@ Frm_Main::Frm_Main(Options options) {
 }
 
 Frm_Main::~Frm_Main() {
+    delete juicy_;  // a view of the host, which goes before Qt would delete the window's children
     host_->remove_view(this);
     host_->stop_timers();
     if (cursor_overridden_) QApplication::restoreOverrideCursor();
@@ -133,8 +134,15 @@ void Frm_Main::dispatch(const QString& menu) {
         {"Mnu_Reset_Progressive", &Machine::Mnu_Reset_Progressive},
         {"Mnu_Reset_Winnings", &Machine::Mnu_Reset_Winnings},
         {"Mnu_Reset_All_Winnings", &Machine::Mnu_Reset_All_Winnings},
+        {"Mnu_Program_Payouts", &Machine::Show_Payout_Dialog},
+        {"Mnu_Cheat", &Machine::Show_Cheat},
+        {"Mnu_Keyboard_Help", &Machine::Show_Keyboard_Help},
+        {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
     };
     if (auto it = commands.find(name); it != commands.end()) return run([&m, fn = it->second] { (m.*fn)(); });
+    bool help = false;
+    run([&m, &help, name] { help = m.Menu_Help(name); });
+    if (help) return;
     if (name == "Mnu_Exit") {
         close();
     } else if (name == "Mnu_About") {
@@ -148,7 +156,7 @@ QLabel* Frm_Main::label(const QString& name, const Control& control, QRect at, c
     l->setObjectName(name);
     l->setGeometry(at);
     l->setTextFormat(Qt::PlainText);
-    bindings_.push_back({&control, l, style, colours, {}, false});
+    bindings_.push_back({&control, l, style, colours, name.startsWith("Lbl_Pay")});
     return l;
 }
 
@@ -156,7 +164,7 @@ QPushButton* Frm_Main::button(const QString& name, const Control& control, QRect
     auto* b = new QPushButton(centralWidget());
     b->setObjectName(name);
     b->setGeometry(at);
-    bindings_.push_back({&control, b, "QPushButton { font-weight: bold; }", true, {}, false});
+    bindings_.push_back({&control, b, "QPushButton { font-weight: bold; }", true});
     return b;
 }
 
@@ -290,42 +298,26 @@ void Frm_Main::build_window() {
 }
 
 void Frm_Main::apply(Binding& b) {
+    const bool changed = !b.drawn || !(*b.control == b.last);
+    apply_binding(b);
     const Control& c = *b.control;
-    if (b.drawn && c == b.last) return;
-    QString style = b.base_style;
-    if (b.styled_colours && qobject_cast<QPushButton*>(b.widget)) {
-        // The caption colour shows only while the button works; a disabled one greys as usual.
-        style += QString(" QPushButton:enabled { color: %1; }").arg(css(c.fore_colour));
-    } else if (b.styled_colours) {
-        style += QString("color: %1;").arg(css(c.fore_colour));
-        if (auto* l = qobject_cast<QLabel*>(b.widget); l && b.widget->objectName().startsWith("Lbl_Pay")) {
-            style += QString("background: %1; font-size: %2pt;").arg(css(c.back_colour)).arg(c.font_size);
-            if (c.bold) style += "font-weight: bold;";
-            const int i = b.widget->objectName().back().digitValue();
-            if (i >= 1 && c.height > 0) {
-                const int top = kChartTop + c.top / 15;
-                // The machine's heights are in twips of its own fonts; never cut a line of ours off.
-                QFont font = l->font();
-                font.setPointSizeF(c.font_size);
-                font.setBold(c.bold);
-                const int lines = static_cast<int>(std::count(c.caption.begin(), c.caption.end(), '\n')) + 1;
-                const int needed = (QFontMetrics(font).lineSpacing() + 1) * lines + 8;
-                l->setGeometry(l->x(), top, l->width(), std::max(c.height / 15, needed));
-                if (i == 1) {
-                    // The title sits above the columns and takes the height they leave.
-                    for (auto& other : bindings_)
-                        if (other.widget->objectName() == "Lbl_Pay_0") other.widget->setFixedHeight(std::max(14, top - kChartTop));
-                }
-            }
-        }
+    auto* l = qobject_cast<QLabel*>(b.widget);
+    if (!changed || !l || !b.widget->objectName().startsWith("Lbl_Pay")) return;
+    const int i = b.widget->objectName().back().digitValue();
+    if (i < 1 || c.height <= 0) return;
+    const int top = kChartTop + c.top / 15;
+    // The machine's heights are in twips of its own fonts; never cut a line of ours off.
+    QFont font = l->font();
+    font.setPointSizeF(c.font_size);
+    font.setBold(c.bold);
+    const int lines = static_cast<int>(std::count(c.caption.begin(), c.caption.end(), '\n')) + 1;
+    const int needed = (QFontMetrics(font).lineSpacing() + 1) * lines + 8;
+    l->setGeometry(l->x(), top, l->width(), std::max(c.height / 15, needed));
+    if (i == 1) {
+        // The title sits above the columns and takes the height they leave.
+        for (auto& other : bindings_)
+            if (other.widget->objectName() == "Lbl_Pay_0") other.widget->setFixedHeight(std::max(14, top - kChartTop));
     }
-    if (!b.drawn || style != b.widget->styleSheet()) b.widget->setStyleSheet(style);
-    if (auto* l = qobject_cast<QLabel*>(b.widget)) l->setText(shown_text(c.caption));
-    if (auto* p = qobject_cast<QPushButton*>(b.widget)) p->setText(QString::fromUtf8(c.caption.c_str()));
-    b.widget->setEnabled(c.enabled);
-    b.widget->setVisible(c.visible);
-    b.last = c;
-    b.drawn = true;
 }
 
 void Frm_Main::refresh() {
@@ -366,6 +358,12 @@ void Frm_Main::refresh() {
         if (vm.hourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
         else QApplication::restoreOverrideCursor();
         cursor_overridden_ = vm.hourglass;
+    }
+    if (vm.activate) {
+        vm.activate = false;
+        if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) showNormal();
+        raise();
+        activateWindow();
     }
     if (!vm.focus.empty()) {
         if (auto* w = centralWidget()->findChild<QWidget*>(QString::fromStdString(vm.focus)); w && w->isEnabled())

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "card_painter.h"
+#include "control_binder.h"
 #include "machine_host.h"
 
 class QComboBox;
@@ -16,6 +17,7 @@ class QAction;
 namespace dw::shell {
 
 class CoinSlot;
+class Frm_Juicy;
 class PlainCard;
 
 // The main window: draws the machine's view model and hands every click, key and menu command
@@ -33,6 +35,7 @@ public:
     MachineHost& host() { return *host_; }
     Machine& machine() { return host_->machine(); }
     CardPainter& painter() { return *painter_; }
+    Frm_Juicy* juicy() { return juicy_; }
     QtSoundPlayer& sound() { return host_->sound(); }
     QAction* action(const QString& name) const { return actions_.value(name); }
     // Runs a machine routine as an event would: afterwards every window shows the new state.
@@ -48,6 +51,7 @@ private:
     CardSurface* surface_ = nullptr;
     std::unique_ptr<CardPainter> painter_;
     std::unique_ptr<MachineHost> host_;
+    Frm_Juicy* juicy_ = nullptr;
     QMap<QString, QAction*> actions_;
     bool closing_ = false;
     bool cursor_overridden_ = false;
@@ -55,14 +59,6 @@ private:
     CoinSlot* coin_slot_ = nullptr;
     std::array<PlainCard*, 5> plain_{};
 
-    struct Binding {
-        const Control* control;
-        QWidget* widget;
-        QString base_style;
-        bool styled_colours;
-        Control last;
-        bool drawn = false;
-    };
     std::vector<Binding> bindings_;
 
     void build_menus();

@@ -49,7 +49,7 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
     if (own_dialogs_) own_dialogs_->set_machine(machine_.get());
 
     // The timers of the machine: the deal and draw animations, the idle display, the button
-    // blinking, the coin slot and the one-shot pause.
+    // blinking, the coin slot, the juicy cards appearing and the one-shot pause (last).
     Machine* m = machine_.get();
     struct Row {
         int interval;
@@ -63,6 +63,7 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
         {100, [m] { return m->Timer3_Enabled; }, &Machine::Timer3_Tick, false, false},
         {500, [m] { return m->Timer4_Enabled; }, &Machine::Timer4_Tick, false, false},
         {50, [m] { return m->coin_slot_busy; }, &Machine::Coin_Slot_Tick, true, false},
+        {50, [m] { return m->juicy_showing(); }, &Machine::Juicy_Tick, false, false},
         {500, [m] { return m->Pause_Enabled; }, &Machine::Pause_Tick, true, true},
     };
     for (size_t i = 0; i < timers_.size(); ++i) {

@@ -63,7 +63,7 @@ private:
     std::unique_ptr<DiskStore> store_;
     QtSoundPlayer sound_;
     std::unique_ptr<Machine> machine_;
-    std::array<std::unique_ptr<TimedTick>, 6> timers_;
+    std::array<std::unique_ptr<TimedTick>, 7> timers_;
     std::vector<MachineView*> views_;
     int depth_ = 0;
     bool dead_ = false;

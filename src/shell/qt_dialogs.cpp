@@ -4,22 +4,20 @@
 #include "forms/frm_config.h"
 #include "forms/frm_double.h"
 #include "forms/frm_pick5.h"
+#include "forms/frm_cheat.h"
+#include "forms/frm_payouts.h"
+#include "forms/help_dialog.h"
 #include "forms/frm_percent.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "machine/machine.h"
 
 namespace dw::shell {
-
-QString shown_text(const std::string& text) {
-    QString s = QString::fromUtf8(text.c_str());
-    s.replace("\r\n", "\n");
-    s.replace("&&", "&");
-    return s;
-}
 
 MsgAnswer QtDialogs::message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(parent_);
@@ -82,6 +80,49 @@ void QtDialogs::show_pick(DoublePickModel& pick) {
 
 void QtDialogs::show_pick5(PickFiveModel& pick) {
     Frm_Pick5 dialog(pick, parent_);
+    dialog.exec();
+}
+
+void QtDialogs::show_payouts(PayoutsModel& payouts) {
+    Machine* machine = machine_;
+    Frm_Payouts dialog(payouts, parent_, [machine] {
+        if (machine) machine->Show_Help("Customize Payouts");
+    });
+    place(dialog, parent_, 3300, 450);
+    dialog.exec();
+    if (!payouts.done) payouts.Btn_Cancel_Click();
+}
+
+namespace {
+// Centred across the screen, a third of the free height down.
+void centre_high(QDialog& dialog) {
+    dialog.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.move(area.left() + (area.width() - dialog.width()) / 2, area.top() + (area.height() - dialog.height()) / 3);
+    }
+}
+}  // namespace
+
+void QtDialogs::show_help(HelpModel& help) {
+    Help_Dialog dialog(help, parent_);
+    centre_high(dialog);
+    dialog.exec();
+}
+
+void QtDialogs::show_keyboard(const std::string& text) {
+    Frm_Keyboard dialog(text, parent_);
+    dialog.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    dialog.exec();
+}
+
+void QtDialogs::show_cheat(CheatModel& cheat) {
+    Frm_Cheat dialog(cheat, parent_);
+    dialog.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     dialog.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "control_binder.h"
 #include "machine/services.h"
 
 namespace dw {
@@ -9,9 +10,6 @@ class Machine;
 
 namespace dw::shell {
 
-// Turns text as the machine writes it into text as a label shows it: CR LF line breaks, and
-// "&&" for one ampersand.
-QString shown_text(const std::string& text);
 
 // The machine's questions as real modal dialogs over the main window.
 class QtDialogs : public Dialogs {
@@ -26,6 +24,10 @@ public:
     void show_double(DoubleOfferModel& offer) override;
     void show_pick(DoublePickModel& pick) override;
     void show_pick5(PickFiveModel& pick) override;
+    void show_payouts(PayoutsModel& payouts) override;
+    void show_help(HelpModel& help) override;
+    void show_keyboard(const std::string& text) override;
+    void show_cheat(CheatModel& cheat) override;
 
 private:
     QWidget* parent_;

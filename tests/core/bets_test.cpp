@@ -96,22 +96,6 @@ TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
 }
 
-TEST(Bets, GamesWithTheirOwnFlowTakeNoBetYet) {
-    for (GameId g : {GameId{25}}) {
-        Rig rig;
-        rig.m.Credits = 100;
-        rig.m.Select_Game(g);
-        rig.m.Prepare_Hand();
-        rig.m.Bet_Max();
-        rig.m.Bet_One_Credit();
-        rig.m.Coin_Slot_Click();
-        EXPECT_EQ(rig.m.Credits, 100);
-        EXPECT_EQ(rig.m.Coins_Bet, 0);
-        EXPECT_EQ(rig.m.phase(), Phase::Idle);
-        EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
-    }
-}
-
 TEST(Cashier, BoxRulesAndPurchase) {
     Rig rig;
     rig.m.Credits = 99990;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cards/cheat.h"
 #include "machine/machine.h"
 #include "records/record_store.h"
 #include "scripted_dialogs.h"
@@ -47,6 +48,7 @@ struct Rig {
     Machine m{{rng, dialogs, library, sound, store, format_us_currency}};
 
     Rig() {
+        m.vm.menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
         m.Form_Load();
         m.Credits = 80;
         m.Coin_Bucket = -80;
@@ -87,19 +89,14 @@ inline void stack_deck(CardState& cards, GameId game, Rng& rng, const std::strin
         int found = -1;
         for (int i = at; i <= 52 && found < 0; ++i)
             if (same(d[static_cast<size_t>(i)])) found = i;
-        // A natural card a joker displaced trades places with a joker still in the deck.
-        for (size_t i = 53; i <= 54 && found < 0 && want.Value != 1; ++i)
-            if (same(d[i]))
-                for (int j = at; j <= 52 && found < 0; ++j)
-                    if (d[static_cast<size_t>(j)].Value == 1) {
-                        std::swap(d[i], d[static_cast<size_t>(j)]);
-                        found = j;
-                    }
+        // A natural card a joker displaced comes into play; the card it swaps with leaves it.
+        for (int i = 53; i <= 54 && found < 0 && want.Value != 1; ++i)
+            if (same(d[static_cast<size_t>(i)])) found = i;
         if (found < 0) {
             ADD_FAILURE() << "cannot stack " << word << " in game " << game;
             return;
         }
-        std::swap(d[static_cast<size_t>(at)], d[static_cast<size_t>(found)]);
+        swap_deck_cards(cards, at, found);
         ++at;
     }
 }

@@ -73,6 +73,7 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
 
 TEST(Config, GoodyMenusToggleRedrawAndSave) {
     Rig rig;
+    rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
     rig.m.Mnu_Progressive_Click();
     EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nT\r\nT\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
     EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win 4000 Credits!");

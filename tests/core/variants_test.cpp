@@ -1,5 +1,8 @@
 #include "machine_rig.h"
+#include "eval/juicy.h"
 #include "variants/double_down.h"
+#include "variants/juicy_jackpots.h"
+#include "variants/let_it_ride.h"
 
 namespace dw {
 namespace {
@@ -203,6 +206,144 @@ TEST(PickFive, TheSecondCardEveryTimeTakesTheEvenDeckCards) {
     EXPECT_FALSE(keys.done());
     EXPECT_TRUE(keys.Key_Press('1'));
     EXPECT_EQ(keys.CardReturn, 1);
+}
+
+// ---- Let It Ride ------------------------------------------------------------------------------
+
+TEST(LetItRide, TakeBacksAndTheTopPrize) {
+    struct Case {
+        const char* what;
+        const char* cards;
+        const char* decisions;  // 'b' take back, 'r' ride, at three and at four cards
+        const char* first_message;
+        const char* first_focus;
+        int coins;               // riding at the end
+        int32_t credits;         // after the payoff, from 100
+    } cases[] = {
+        {"royal, both thirds back", "TS JS QS KS AS", "bb", "Take back 1/3 of bet?", "Btn_Double", 5, 100 - 5 + 5 * 500},
+        {"royal, all riding", "TS JS QS KS AS", "rr", "Take back 1/3 of bet?", "Btn_Double", 15, 100 - 15 + 15000},
+        {"pair of tens shown", "TH TD 4C 8S 2H", "rr", "  One Pair (Tens or Better)!  Take back 1/3 of bet?",
+         "Btn_Stand", 15, 100 - 15 + 15 * 2},
+        {"pair of nines shown", "9H 9D 4C 8S 2H", "br", "Take back 1/3 of bet?", "Btn_Double", 10, 90},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        Player play{rig};
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) rig.m.vm.menu(goody).checked = false;
+        rig.ready(25, 100);
+        play.stack(c.cards);
+        rig.m.Bet_Max();
+        play.finish_deal();
+        ASSERT_EQ(rig.m.phase(), Phase::Deciding) << c.what;
+        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.first_message) << c.what;
+        EXPECT_EQ(rig.m.vm.focus, c.first_focus) << c.what;
+        for (char d : std::string(c.decisions)) {
+            if (d == 'b') rig.m.Btn_Double_Click();
+            else rig.m.Btn_Stand_Click();
+            rig.m.Btn_Show_Fifth_Click();
+            rig.m.Pause_Tick();
+        }
+        EXPECT_FALSE(rig.m.in_hand()) << c.what;
+        EXPECT_EQ(rig.m.stats.Game_Stats[25][Stats::kThisSession][Stats::kPlayed], c.coins) << c.what;
+        EXPECT_EQ(rig.m.Credits, c.credits) << c.what;
+    }
+}
+
+TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
+    Rig rig;
+    Player play{rig};
+    rig.ready(25, 100);
+    play.stack("TH 4D 8C TS 2H");
+    rig.m.Bet_One_Credit();
+    rig.m.Bet_One_Credit();
+    rig.m.Start_Hand();
+    play.finish_deal();
+    rig.m.Btn_Double_Click();  // 6 coins: two parts of 2 left
+    EXPECT_EQ(rig.m.Coins_Bet, 4);
+    EXPECT_EQ(rig.m.Credits, 96);
+    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fourth Card!");
+    rig.m.Btn_Show_Fifth_Click();
+    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_FALSE(rig.m.vm.Btn_Double.enabled);
+    rig.m.Pause_Tick();
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  One Pair (Tens or Better)!  Take back 1/3 of bet?");
+    EXPECT_EQ(rig.m.vm.focus, "Btn_Stand");
+    rig.m.Btn_Double_Click();
+    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    EXPECT_EQ(rig.m.Credits, 98);
+    EXPECT_EQ(take_back(7, true), std::nullopt);
+    EXPECT_EQ(take_back(18, true), std::nullopt);
+}
+
+// ---- Juicy Jackpots ---------------------------------------------------------------------------
+
+TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
+    const auto juicy = [](const char* text) {
+        const Hand h = H(text);
+        return JuicyCards{h[0], h[1], h[2], h[3], h[4]};
+    };
+    const JuicyCards none = juicy("2C 3C 4C 5C 6C");
+    struct Case {
+        const char* hand;
+        JuicyCards cards;
+        int row;
+    } cases[] = {
+        {"9H 9D KS KC 2H", none, 4},
+        {"9H 9S KS KC 2H", none, 2},
+        {"9H 9D 9S KS KC", none, 4},
+        {"9H 9S 9C KS KC", none, 6},
+        {"QH QD QC QS 2H", juicy("QH QD QC QS AH"), 7},
+        {"JH JD 2C 5S 7D", juicy("2C 5S 7D AH AS"), 9},
+        {"JH JD JC 5S 7D", juicy("JC 5S 7D AH AS"), 3},
+        {"9H 9D 2C 5S 7D", juicy("2C 5S AH AS KD"), 1},
+        {"3H 4D 2C 5S 7D", juicy("2C 5S AH AS KD"), 8},
+        {"3H 4D 2C 5S 7D", juicy("3H 4D 2C 5S 7D"), 11},
+        {"8H 8D 2C 5S 7D", none, 0},
+        {"AH AD AS 5S 7D", juicy("AH AD AS 5S 2D"), 10},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Evaluate_Juicy(H(c.hand), c.cards).row, c.row) << c.hand;
+    const auto r = Evaluate_Juicy(H("3H 4D 2C 5S 7D"), juicy("2C 5S AH AS KD"));
+    EXPECT_EQ(r.matched, (std::array<bool, 5>{true, true, false, false, false}));
+}
+
+TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
+    Rig rig;
+    Player play{rig};
+    rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
+    rig.ready(1, 5);
+    EXPECT_TRUE(rig.m.juicy_view().visible);
+    EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled);
+    rig.ready(1, 6);
+    EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);
+    play.stack("2H 4D 6C 8S TH");
+    rig.m.Bet_Max();
+    EXPECT_EQ(rig.m.Coins_Bet, 5);
+    EXPECT_EQ(rig.m.Side_Bet_Placed, 1);
+    EXPECT_EQ(rig.m.Credits, 0);
+    play.finish_deal();
+    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-1, -1}));
+    EXPECT_EQ(rig.m.stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
+    EXPECT_FALSE(rig.m.juicy_view().Btn_Continue.visible);
+
+    // A winning deal: the window comes forward, the row turns red, the announcement waits.
+    rig.m.Credits = 100;
+    play.hold_and_draw("");
+    const CardCode first = rig.m.juicy_cards()[0], second = rig.m.juicy_cards()[1];
+    play.stack(card_text(first) + " " + card_text(second) + " JH JD 3C");
+    rig.m.Bet_Max();
+    play.finish_deal();
+    const JuicyModel& w = rig.m.juicy_view();
+    EXPECT_EQ(w.Pnl_Info.caption, "   Wowee!!  You win a juicy jackpot!");
+    EXPECT_TRUE(w.Btn_Continue.visible);
+    EXPECT_FALSE(w.Btn_Reset.visible);
+    EXPECT_TRUE(w.activate);
+    EXPECT_EQ(rig.sound.names().back(), "Juicy.wav");
+    const int row = Evaluate_Juicy(rig.m.cards.hand, rig.m.juicy_cards()).row;
+    ASSERT_GE(row, 1);
+    EXPECT_EQ(w.Hand_Name[static_cast<size_t>(row - 1)].fore_colour, colour::kRed);
+    rig.m.Juicy_Continue_Click();
+    EXPECT_TRUE(rig.sound.names().back().starts_with("jacks"));
+    EXPECT_TRUE(rig.m.vm.activate);
 }
 
 }  // namespace

@@ -14,6 +14,12 @@
 #include "forms/frm_cashier.h"
 #include "forms/frm_double.h"
 #include "forms/frm_pick5.h"
+#include "forms/frm_cheat.h"
+#include "forms/frm_juicy.h"
+#include "forms/frm_payouts.h"
+#include "variants/juicy_jackpots.h"
+#include "widgets/digit_box.h"
+#include <QListWidget>
 
 using namespace dw;
 using dw::shell::Frm_Main;
@@ -44,7 +50,8 @@ class FrmMainTest : public QObject {
 private slots:
     void init() {
         dialogs_ = ScriptedDialogs{};
-        dialogs_.goodies_script = [](GoodiesModel& g) { g.boxes[2] = false; };  // the player unticks Double Up
+        // The player unticks Double Up and the side bet.
+        dialogs_.goodies_script = [](GoodiesModel& g) { g.boxes[2] = g.boxes[3] = false; };
         QDir(dir_.path()).removeRecursively();
         QDir().mkpath(dir_.path());
     }
@@ -235,6 +242,79 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m.in_hand(), 5000);
     }
 
+    void juicyWindowFollowsTheGameAndCannotBeClosed() {
+        dialogs_.goodies_script = [](GoodiesModel& g) { g.boxes[2] = false; };  // the side bet stays on
+        auto w = open();
+        auto* juicy = w->juicy();
+        QVERIFY(juicy->isVisible());
+        QCOMPARE(juicy->windowTitle(), QString("Velmora's Juicy Jackpots!"));
+        QTRY_VERIFY(juicy->card(4)->isVisible());  // the cards appear one by one
+        juicy->close();
+        QVERIFY(juicy->isVisible());
+        w->action("Mnu_Deuces")->trigger();
+        QVERIFY(!juicy->isVisible());
+        w->action("Mnu_Jacks")->trigger();
+        QVERIFY(juicy->isVisible());
+        Machine& m = w->machine();
+        w->run([&] {
+            m.juicy_view().Pnl_Info.caption = "   Wowee!!  You win a juicy jackpot!";
+            m.juicy_view().Btn_Continue.visible = true;
+        });
+        QVERIFY(juicy->findChild<QPushButton*>("Btn_Continue")->isVisible());
+        QCOMPARE(juicy->findChild<QPushButton*>("Btn_Continue")->text(), QString("Continue!"));
+    }
+
+    void payoutEditorBoxesAndOk() {
+        auto w = open();
+        Machine& m = w->machine();
+        PayoutsModel model(m.pay_table, 1);
+        dw::shell::Frm_Payouts dialog(model, w.get(), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* royal = dialog.box(8);
+        royal->setFocus();
+        royal->selectAll();
+        QTest::keyClicks(royal, "0");
+        QTest::keyClick(royal, Qt::Key_Tab);
+        QCOMPARE(royal->text(), QString("250"));
+        const int beeps = dialogs_.beeps;
+        royal->setFocus();
+        QTest::keyClick(royal, Qt::Key_End);
+        QTest::keyClicks(royal, "x");
+        QCOMPARE(royal->text(), QString("250"));
+        QCOMPARE(dialogs_.beeps, beeps);  // the box beeps through the system, not the machine
+        royal->selectAll();
+        QTest::keyClicks(royal, "500");
+        dialog.findChild<QPushButton*>("Btn_Ok")->click();
+        QVERIFY(model.ok);
+        w->run([&] {
+            model.apply(m.pay_table);
+            m.Save_Payouts();
+        });
+        QFile file(dir_.filePath("PAYOUTS.VPK"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(" 500\r\n"));
+    }
+
+    void cheatListIsTheOrderDealt() {
+        auto w = open();
+        Machine& m = w->machine();
+        CheatModel model(m.cards, m.game);
+        dw::shell::Frm_Cheat dialog(model, w.get());
+        dialog.show();
+        // The seventh card moves up to fifth place and comes out fifth.
+        const CardCode seventh = m.cards.Deck[7];
+        dialog.Lst_Cards->setCurrentRow(6);
+        QTest::keyClick(dialog.Lst_Cards, 'u');
+        QTest::keyClick(dialog.Lst_Cards, 'U');
+        QCOMPARE(model.selected, 4);
+        QCOMPARE(dialog.Lst_Cards->item(4)->text().toStdString(), cheat_entry(5, seventh));
+        dialog.findChild<QPushButton*>("Btn_Ok")->click();
+        QTest::keyClick(w.get(), 'm');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
+        QVERIFY(m.cards.hand[4] == seventh);
+    }
+
     void cashierFiltersKeysAndCapsTheBox() {
         auto w = open();
         Machine& m = w->machine();
@@ -264,7 +344,7 @@ private slots:
         QVERIFY(!w->action("Mnu_Royals")->isChecked());
         QFile config(dir_.filePath("CONFIG.VPK"));
         QVERIFY(config.open(QIODevice::ReadOnly));
-        QCOMPARE(config.readAll(), QByteArray("T\r\nF\r\nF\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n"));
+        QCOMPARE(config.readAll(), QByteArray("T\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n"));
         Machine& m = w->machine();
         m.Credits = 321;
         dialogs_.answers = {MsgAnswer::Cancel};

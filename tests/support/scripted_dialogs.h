@@ -7,6 +7,9 @@
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
 #include "machine/double_up.h"
+#include "cards/cheat.h"
+#include "games/payouts_model.h"
+#include "help/help_file.h"
 #include "machine/services.h"
 #include "variants/pick_five.h"
 
@@ -65,6 +68,19 @@ struct ScriptedDialogs : DefaultDialogs {
             pick5_choices.pop_front();
         }
     }
+    void show_payouts(PayoutsModel& model) override {
+        if (payouts_script) payouts_script(model);
+        if (!model.done) model.Btn_Cancel_Click();
+    }
+    void show_help(HelpModel& model) override {
+        helps.push_back(model.selected >= 0 ? model.Help_List[static_cast<size_t>(model.selected)] : "");
+        model.Exit_Button_Click();
+    }
+    void show_keyboard(const std::string& text) override { keyboard = text; }
+    void show_cheat(CheatModel& model) override {
+        if (cheat_script) cheat_script(model);
+        model.Btn_Ok_Click();
+    }
     // "Title: text" of every message box, oldest first.
     std::vector<std::string> asked() const {
         std::vector<std::string> out;
@@ -84,6 +100,10 @@ struct ScriptedDialogs : DefaultDialogs {
     std::function<void(GoodiesModel&)> goodies_script;
     std::function<void(PercentModel&)> percent_script;
     std::function<void(DoublePickModel&)> pick_script;
+    std::function<void(PayoutsModel&)> payouts_script;
+    std::function<void(CheatModel&)> cheat_script;
+    std::vector<std::string> helps;  // the topic each help window opened on
+    std::string keyboard;
 };
 
 }  // namespace dw::test

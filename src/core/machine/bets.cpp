@@ -31,17 +31,7 @@ void Machine::Unlock_Menus() {
 
 int Machine::max_bet_now() const { return game_info(game).full_bet + (side_bet_active() ? 1 : 0); }
 
-bool Machine::accepting_bets() {
-    if (in_hand() || coin_slot_busy) return false;
-    if (!flow_built()) {
-        // Pick Five, Double Down Stud and Let It Ride deal through flows of their own that this
-        // machine does not have yet; their charts show but they take no bet.
-        svc_.dialogs.beep();
-        vm.Pnl_Show_Payoffs.caption = "This game is not open yet: please choose another game.";
-        return false;
-    }
-    return true;
-}
+bool Machine::accepting_bets() { return !in_hand() && !coin_slot_busy; }
 
 void Machine::highlight(int panel, bool on) {
     if (panel < 2 || panel > 6) return;

@@ -16,6 +16,8 @@ void DrawRound::Deal_Tick() {
 void DrawRound::after_deal() {
     ViewModel& vm = h_.view();
     const GameInfo& info = h_.info();
+    // A side-bet win holds the hand's announcement back until the side bet's window is left.
+    h_.side_bet_evaluate();
     HandCode code = h_.evaluate();
     h_.announce_deal(code);
     for (size_t i = 0; i < 5; ++i) {
@@ -31,6 +33,7 @@ void DrawRound::after_deal() {
             }
         }
     }
+    h_.Pay_Juicy();
     if (info.doubles_winning_deal && code != 0) {
         // A winning deal in Double Down Draw always doubles: the player only confirms it.
         for (auto& b : vm.Btn_Hold) b.visible = false;

@@ -72,15 +72,6 @@ void Machine::Lst_Games_Click(int index) {
     Check_Menu();
 }
 
-void Machine::Juicy_Setup() {
-    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Juicy_Setup");
-    vm.menu("Mnu_Juicy_Jackpots").enabled = game_info(game).side_bet;
-    // The side-bet window does not exist yet, so the side bet never becomes active.
-    vm.menu("Mnu_Windows").visible = false;
-}
-
-bool Machine::side_bet_active() const { return vm.menu("Mnu_Windows").visible; }
-
 void Machine::apply_chart(const ChartPanels& chart) {
     for (size_t i = 0; i < 7; ++i) {
         vm.Lbl_Pay[i].caption = chart.captions[i];

@@ -2,6 +2,7 @@
 // the award line, and the blinking Deal and Draw captions.
 #include "games/catalogue.h"
 #include "machine/machine.h"
+#include "variants/juicy_jackpots.h"
 
 namespace dw {
 
@@ -31,6 +32,7 @@ void Machine::Timer3_Tick() {
 }
 
 void Machine::Timer4_Tick() {
+    juicy_->blink();
     for (Control* b : {&vm.Btn_Deal, &vm.Btn_Redeal}) {
         if (b->enabled) b->fore_colour = b->fore_colour == colour::kBlack ? colour::kDarkRed : colour::kBlack;
         else if (b->fore_colour != colour::kBlack) b->fore_colour = colour::kBlack;

@@ -3,11 +3,14 @@
 #include "errors.h"
 #include "games/catalogue.h"
 #include "machine/double_up.h"
+#include "machine/machine_rounds.h"
 #include "machine/menu_tree.h"
+#include "variants/juicy_jackpots.h"
 
 namespace dw {
 
-Machine::Machine(Services services) : svc_(services) {
+Machine::Machine(Services services)
+    : svc_(services), rounds_(std::make_unique<MachineRounds>(*this)), juicy_(std::make_unique<JuicyJackpots>()) {
     for (const auto& entry : menu_tree())
         vm.menus[std::string(entry.name)] = MenuItem{std::string(entry.caption), entry.checked_at_start, true, true};
     Set_Default_Payouts(pay_table, 0);
@@ -52,6 +55,9 @@ void Machine::Form_Load() {
     Game_List_Busy = true;
     vm.Lst_Games.picture = 0;
     Game_List_Busy = false;
+    // The side bet's window is loaded hidden with the main window, with its first juicy cards.
+    juicy_->new_cards(svc_.rng);
+    juicy_->show_pays(pay_table);
 }
 
 void Machine::set_all_holds(bool visible, bool enabled) {

@@ -14,17 +14,23 @@
 #include "machine/services.h"
 #include "machine/view_model.h"
 #include "records/record_store.h"
+#include "eval/juicy.h"
+#include "help/help_file.h"
 #include "records/stats.h"
 
 namespace dw {
 
 class CashierModel;
 class DoubleUpRound;
+class JuicyJackpots;
+class MachineRounds;
+struct JuicyModel;
 
 // The whole machine: its state, its routines and the view model of the main window. The shell
 // turns window events and timer ticks into calls of these routines and draws the view model.
-// A hand runs in the flow of its game (a RoundFlow), which sees the machine only as its host.
-class Machine : private RoundHost {
+// A hand runs in the flow of its game (a RoundFlow), which sees the machine only through
+// MachineRounds, its RoundHost.
+class Machine {
 public:
     struct Services {
         Rng& rng;
@@ -49,7 +55,7 @@ public:
     void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
     void Lst_Games_Click(int index);
     void Display_Progressive_Payout();
-    void Show_Chart(ChartKind kind) override;  // a chart routine of the current game
+    void Show_Chart(ChartKind kind);  // a chart routine of the current game
     void Juicy_Setup();
     void Mnu_Payouts_Reset_C();
     void Mnu_Payouts_Reset();
@@ -66,7 +72,7 @@ public:
     void Mnu_Cash_Out();
     void Mnu_Visit_Cashier();
     void Show_Coin_Bucket();
-    void Lock_Menus() override;
+    void Lock_Menus();
     void Unlock_Menus();
     bool side_bet_active() const;
     int max_bet_now() const;
@@ -96,13 +102,13 @@ public:
     void Payoff(HandCode& code);
 
     // ---- cards on the table ----------------------------------------------------------------
-    void Draw_One_Card(int position) override;
-    void Show_Backs() override;
-    void Repaint_Hand() override;
+    void Draw_One_Card(int position);
+    void Show_Backs();
+    void Repaint_Hand();
 
     // ---- sound ----------------------------------------------------------------------------
-    void Play_Sound(const std::string& path) override;
-    std::string sound_path(std::string_view file) const override;  // the wave file in Asset_Directory
+    void Play_Sound(const std::string& path);
+    std::string sound_path(std::string_view file) const;  // the wave file in Asset_Directory
 
     // ---- options, records -----------------------------------------------------------------
     bool Load_Config();
@@ -132,6 +138,29 @@ public:
     // Records a side bet of one coin that paid `win` credits in row `row` of the side-bet chart.
     void Record_Side_Bet(HandCode row, int32_t win);
     bool Exit_Requested();  // the exit question; true when the program should end
+
+    // ---- windows of their own --------------------------------------------------------------
+    void Show_Payout_Dialog();  // the current game's chart in the payout editor
+    void Show_Help(std::string_view topic);
+    bool Load_Help();
+    void Show_Keyboard_Help();
+    void Show_Cheat();
+    bool Menu_Help(std::string_view menu);  // a help menu item; false when it is none
+
+    // ---- the side bet's window, Frm_Juicy -------------------------------------------------
+    const JuicyModel& juicy_view() const;
+    JuicyModel& juicy_view();
+    const JuicyCards& juicy_cards() const;
+    int16_t Pay_Juicy();  // pays the side bet of the dealt hand; returns its row
+    void Juicy_Continue_Click();
+    void Juicy_New_Cards_Click();
+    void Juicy_Reset_Click();
+    void Juicy_Customize_Click();  // the side-bet chart in the payout editor
+    void Juicy_Activate();
+    void Juicy_Query_Unload();  // the close box: refused, the focus goes back to the main window
+    void Juicy_Tick();          // one juicy card appears, every 50 ms while they are shown
+    bool juicy_showing() const;
+    void Mnu_Window_Juicy_Jackpots_Click();
 
     // ---- state ----------------------------------------------------------------------------
     ViewModel vm;
@@ -186,40 +215,16 @@ private:
 
     std::unique_ptr<RoundFlow> round_;
     std::unique_ptr<DoubleUpRound> double_up_;
+    std::unique_ptr<MachineRounds> rounds_;
+    std::unique_ptr<JuicyJackpots> juicy_;
+    std::vector<HelpTopic> help_topics_;
+    bool help_loaded_ = false;
 
-    bool flow_built() const;  // the game's hand flow exists
     bool accepting_bets();
     void bet_steps(bool from_slot);
-    void finish_payoff(HandCode code, int64_t amount) override;
+    void highlight(int panel, bool on);
+    void finish_payoff(HandCode code, int64_t amount);
     void end_hand();
-
-    // ---- what a hand flow may ask (RoundHost) ---------------------------------------------
-    GameId current_game() const override { return game; }
-    const GameInfo& info() const override;
-    ViewModel& view() override { return vm; }
-    CardState& card_state() override { return cards; }
-    int16_t coins_bet() const override { return Coins_Bet; }
-    int hidden_last() const override { return Hide_Last_One ? 1 : (Hide_Last_Two ? 2 : 0); }
-    void set_hidden_last(int n) override {
-        Hide_Last_One = n == 1;
-        Hide_Last_Two = n == 2;
-    }
-    Dialogs& dialogs() override { return svc_.dialogs; }
-    Rng& rng() override { return svc_.rng; }
-    void set_double_up_mode(bool on) override { Double_Up_Mode = on; }
-    void announce_sound(std::string_view key) override { play_announcement_sound(key); }
-    const std::string& last_sound() const override { return Last_Sound; }
-    bool auto_hold() const override { return auto_hold_on(); }
-    void set_timer(FlowTimer timer, bool on) override;
-    void set_repaint_busy(int16_t value) override { Repaint_Busy = value; }
-    void highlight(int panel, bool on) override;
-    bool double_the_bet(std::string_view game_name) override;
-    void Pause_Half() override;
-    void Pause_Short() override;
-    HandCode evaluate() override;
-    void announce_deal(HandCode& code) override;
-    void settle(HandCode code) override;
-
     void show_credits();
     void add_credits_capped(int64_t amount);
     void focus_first_enabled_bet_button();
@@ -231,10 +236,12 @@ private:
     void play_announcement_sound(std::string_view key);
     std::string player_file(std::string_view stem) const;  // "STATS" -> "STATS1.VPK"
     void keep_unreadable(const std::string& name);
+    void edit_payouts(int slot);
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
 
     friend class CashierModel;
+    friend class MachineRounds;
     friend class PercentModel;
 };
 

@@ -6,6 +6,7 @@
 #include "games/catalogue.h"
 #include "games/pay_rule.h"
 #include "machine/double_up.h"
+#include "machine/machine_rounds.h"
 #include "machine/machine.h"
 
 namespace dw {
@@ -169,7 +170,7 @@ void Machine::Payoff(HandCode& code) {
         amount != 0 ? win_name + " pays " + std::to_string(amount) + (amount == 1 ? " credit" : " credits") : win_name;
 
     if (double_up_on() && amount != 0 && amount < 10000) {
-        double_up_ = std::make_unique<DoubleUpRound>(static_cast<RoundHost&>(*this), code, amount);
+        double_up_ = std::make_unique<DoubleUpRound>(*rounds_, code, amount);
         return double_up_->Start();  // ends in finish_payoff, now or after its pauses
     }
     finish_payoff(code, amount);

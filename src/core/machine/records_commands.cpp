@@ -71,14 +71,6 @@ void Machine::Mnu_Double_Click() {
     Save_Config();
 }
 
-void Machine::Mnu_Juicy_Jackpots_Click() {
-    auto& item = vm.menu("Mnu_Juicy_Jackpots");
-    if (!item.enabled) return;
-    item.checked = !item.checked;
-    Check_Menu();
-    Save_Config();
-}
-
 void Machine::Mnu_Autohold_Click() {
     auto& item = vm.menu("Mnu_Autohold");
     item.checked = !item.checked;
@@ -125,14 +117,6 @@ bool Machine::Save_Stats() {
                 "Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game "
                    "directory may be write-protected.  Exit the program and delete some files, or remove write "
                    "protection on the statistics file.");
-}
-
-void Machine::Record_Side_Bet(HandCode row, int32_t win) {
-    stats.record(kSideBetSlot, row, 1, win);
-    add_winnings(static_cast<int64_t>(win) - 1);
-    Show_Winnings();
-    Save_Progressive();
-    Save_Stats();
 }
 
 void Machine::Mnu_Clear_Session_Stats() {

@@ -5,25 +5,25 @@
 #include "machine/double_up.h"
 #include "machine/draw_round.h"
 #include "machine/machine.h"
+#include "machine/machine_rounds.h"
 #include "variants/double_down.h"
+#include "variants/juicy_jackpots.h"
+#include "variants/let_it_ride.h"
 
 namespace dw {
 
 bool Machine::in_hand() const { return Round_State != 1 || phase() != Phase::Idle; }
 
-const GameInfo& Machine::info() const { return game_info(game); }
-
 Phase Machine::phase() const { return round_ ? round_->phase() : Phase::Idle; }
 
-bool Machine::flow_built() const { return game_info(game).flow != Flow::Ride; }
-
 void Machine::Start_Hand() {
-    if (in_hand() || Coins_Bet <= 0 || !flow_built()) return;
+    if (in_hand() || Coins_Bet <= 0) return;
     vm.Pnl_Show_Payoffs.caption = "";
     Round_State = 2;
-    RoundHost& host = *this;
+    RoundHost& host = *rounds_;
     switch (game_info(game).flow) {
     case Flow::Stud: round_ = std::make_unique<StudRound>(host); break;
+    case Flow::Ride: round_ = std::make_unique<RideRound>(host); break;
     default: round_ = std::make_unique<DrawRound>(host); break;
     }
     round_->Start();
@@ -66,54 +66,101 @@ void Machine::Btn_Stand_Click() {
     if (round_ && vm.Btn_Stand.visible && vm.Btn_Stand.enabled) round_->Button(HandButton::Stand);
 }
 
-bool Machine::double_the_bet(std::string_view game_name) {
-    const int32_t bet = Coins_Bet;
-    if (Credits < bet && !bucket_takes(static_cast<int64_t>(Credits) - bet)) return false;
-    Credits -= bet;
-    Coins_Bet = static_cast<int16_t>(bet * 2);
+bool MachineRounds::double_the_bet(std::string_view game_name) {
+    Machine& m = m_;
+    const int32_t bet = m.Coins_Bet;
+    if (m.Credits < bet && !m.bucket_takes(static_cast<int64_t>(m.Credits) - bet)) return false;
+    m.Credits -= bet;
+    m.Coins_Bet = static_cast<int16_t>(bet * 2);
     int32_t shortfall = 0;
-    if (Credits < 0) {
-        shortfall = -Credits;
-        Coin_Bucket -= shortfall;
-        Show_Coin_Bucket();
-        Credits = 0;
+    if (m.Credits < 0) {
+        shortfall = -m.Credits;
+        m.Coin_Bucket -= shortfall;
+        m.Show_Coin_Bucket();
+        m.Credits = 0;
     }
-    show_credits();
-    vm.Lbl_Played.caption = std::to_string(Coins_Bet);
+    m.show_credits();
+    m.vm.Lbl_Played.caption = std::to_string(m.Coins_Bet);
     if (shortfall > 0) {
         const std::string text =
             shortfall == 1 ? "You didn't have enough credits, so you had to play one additional coin."
                            : "You didn't have enough credits, so you had to play " + std::to_string(shortfall) +
                                  " additional coins.";
-        svc_.dialogs.message_box(text, game_name, MsgButtons::Ok, MsgIcon::Information);
+        m.svc_.dialogs.message_box(text, game_name, MsgButtons::Ok, MsgIcon::Information);
     }
     return true;
 }
 
-void Machine::set_timer(FlowTimer timer, bool on) { (timer == FlowTimer::Deal ? Timer1_Enabled : Timer2_Enabled) = on; }
-
-void Machine::Pause_Half() {
-    Pause_Ms = 500;
-    Pause_Enabled = true;
+void MachineRounds::return_coins(int16_t coins, int16_t refund) {
+    m_.Coins_Bet = coins;
+    m_.Credits += refund;
+    m_.show_credits();
+    m_.vm.Lbl_Played.caption = std::to_string(coins);
 }
 
-void Machine::Pause_Short() {
-    Pause_Ms = 50;
-    Pause_Enabled = true;
+void MachineRounds::set_timer(FlowTimer timer, bool on) { (timer == FlowTimer::Deal ? m_.Timer1_Enabled : m_.Timer2_Enabled) = on; }
+
+void MachineRounds::Pause_Half() {
+    m_.Pause_Ms = 500;
+    m_.Pause_Enabled = true;
 }
 
-HandCode Machine::evaluate() { return Check_Hand(game, cards.hand, &Hot_Hits); }
-
-void Machine::announce_deal(HandCode& code) {
-    if (game_info(game).eights_bonus) Display_Hand_Eights(code);
-    else Display_Hand_Value(code);
-    if (pending_sound == "QUIET!") pending_sound.clear();
+void MachineRounds::Pause_Short() {
+    m_.Pause_Ms = 50;
+    m_.Pause_Enabled = true;
 }
 
-void Machine::settle(HandCode code) {
-    Display_Hand_Value(code);
-    Payoff(code);
+HandCode MachineRounds::evaluate() { return Check_Hand(m_.game, m_.cards.hand, &m_.Hot_Hits); }
+
+void MachineRounds::announce_deal(HandCode& code) {
+    if (game_info(m_.game).eights_bonus) m_.Display_Hand_Eights(code);
+    else m_.Display_Hand_Value(code);
+    if (m_.pending_sound == "QUIET!") m_.pending_sound.clear();
 }
+
+bool MachineRounds::side_bet_evaluate() {
+    if (m_.Side_Bet_Placed != 1) return false;
+    if (Evaluate_Juicy(m_.cards.hand, m_.juicy_cards()).row == 0) return false;
+    m_.pending_sound = "QUIET!";
+    return true;
+}
+
+void MachineRounds::Pay_Juicy() {
+    if (m_.Side_Bet_Placed == 1) m_.Pay_Juicy();
+}
+
+void MachineRounds::settle(HandCode code) {
+    m_.Display_Hand_Value(code);
+    m_.Payoff(code);
+}
+
+void MachineRounds::finish_payoff(HandCode code, int64_t amount) { m_.finish_payoff(code, amount); }
+
+GameId MachineRounds::current_game() const { return m_.game; }
+const GameInfo& MachineRounds::info() const { return game_info(m_.game); }
+ViewModel& MachineRounds::view() { return m_.vm; }
+CardState& MachineRounds::card_state() { return m_.cards; }
+int16_t MachineRounds::coins_bet() const { return m_.Coins_Bet; }
+int MachineRounds::hidden_last() const { return m_.Hide_Last_One ? 1 : (m_.Hide_Last_Two ? 2 : 0); }
+void MachineRounds::set_hidden_last(int n) {
+    m_.Hide_Last_One = n == 1;
+    m_.Hide_Last_Two = n == 2;
+}
+bool MachineRounds::auto_hold() const { return m_.auto_hold_on(); }
+Dialogs& MachineRounds::dialogs() { return m_.svc_.dialogs; }
+Rng& MachineRounds::rng() { return m_.svc_.rng; }
+void MachineRounds::set_double_up_mode(bool on) { m_.Double_Up_Mode = on; }
+void MachineRounds::Lock_Menus() { m_.Lock_Menus(); }
+void MachineRounds::Show_Backs() { m_.Show_Backs(); }
+void MachineRounds::Draw_One_Card(int position) { m_.Draw_One_Card(position); }
+void MachineRounds::set_repaint_busy(int16_t value) { m_.Repaint_Busy = value; }
+void MachineRounds::Play_Sound(const std::string& path) { m_.Play_Sound(path); }
+void MachineRounds::announce_sound(std::string_view key) { m_.play_announcement_sound(key); }
+const std::string& MachineRounds::last_sound() const { return m_.Last_Sound; }
+void MachineRounds::Repaint_Hand() { m_.Repaint_Hand(); }
+std::string MachineRounds::sound_path(std::string_view file) const { return m_.sound_path(file); }
+void MachineRounds::Show_Chart(ChartKind kind) { m_.Show_Chart(kind); }
+void MachineRounds::highlight(int panel, bool on) { m_.highlight(panel, on); }
 
 void Machine::end_hand() {
     Round_State = 1;
@@ -138,6 +185,7 @@ void Machine::Prepare_Hand() {
     vm.Btn_Play_5.enabled = Credits >= max_bet_now();
     Round_State = 1;
     if (round_) round_->End();
+    juicy_->reset_for_hand();
     Unlock_Menus();
     Prepare_Hand_Cards(cards, game, svc_.rng, svc_.cards);
     Last_Sound.clear();

@@ -49,6 +49,8 @@ public:
     // Doubles the bet, taking what the credits lack from the coin bucket; false when the bucket
     // cannot hold the result (the bet then stands).
     virtual bool double_the_bet(std::string_view game_name) = 0;
+    // Let It Ride's take-back: `coins` stay riding and `refund` goes back to the credits.
+    virtual void return_coins(int16_t coins, int16_t refund) = 0;
     // Pauses end in the flow's Pause_Done, called by a one-shot timer: 0.5 s and 0.05 s.
     virtual void Pause_Half() = 0;
     virtual void Pause_Short() = 0;
@@ -57,6 +59,10 @@ public:
     virtual HandCode evaluate() = 0;
     // Announces the dealt hand (the Crazy Eights deal bonus is paid here).
     virtual void announce_deal(HandCode& code) = 0;
+    // The side bet, when one was placed on this hand: looked at before the announcement (a hit
+    // holds the announcement back; true) and paid after it.
+    virtual bool side_bet_evaluate() = 0;
+    virtual void Pay_Juicy() = 0;
     // Ends the hand: announces and pays the final hand, then prepares the next one.
     virtual void settle(HandCode code) = 0;
     // Records and credits a settled win (after the double up) and prepares the next hand.

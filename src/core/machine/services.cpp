@@ -3,6 +3,9 @@
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
 #include "machine/double_up.h"
+#include "cards/cheat.h"
+#include "games/payouts_model.h"
+#include "help/help_file.h"
 #include "variants/pick_five.h"
 
 namespace dw {
@@ -22,5 +25,8 @@ void DefaultDialogs::show_percent(PercentModel& percent) { percent.Btn_Cancel_Cl
 void DefaultDialogs::show_double(DoubleOfferModel& offer) { offer.Close(); }
 void DefaultDialogs::show_pick(DoublePickModel& pick) { pick.Btn_Choose_Click(2); }
 void DefaultDialogs::show_pick5(PickFiveModel&) {}
+void DefaultDialogs::show_payouts(PayoutsModel& payouts) { payouts.Btn_Cancel_Click(); }
+void DefaultDialogs::show_help(HelpModel& help) { help.Exit_Button_Click(); }
+void DefaultDialogs::show_cheat(CheatModel& cheat) { cheat.Btn_Ok_Click(); }
 
 }  // namespace dw

@@ -14,6 +14,9 @@ class PercentModel;
 struct DoubleOfferModel;
 struct DoublePickModel;
 struct PickFiveModel;
+class PayoutsModel;
+struct HelpModel;
+class CheatModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -30,6 +33,10 @@ public:
     virtual void show_double(DoubleOfferModel& offer) = 0;  // Frm_Double
     virtual void show_pick(DoublePickModel& pick) = 0;       // Frm_Pick
     virtual void show_pick5(PickFiveModel& pick) = 0;        // Frm_Pick5
+    virtual void show_payouts(PayoutsModel& payouts) = 0;    // Frm_Payouts
+    virtual void show_help(HelpModel& help) = 0;             // Help_Dialog
+    virtual void show_keyboard(const std::string& text) = 0; // Frm_Keyboard
+    virtual void show_cheat(CheatModel& cheat) = 0;          // Frm_Cheat
 };
 
 // Answers every question as its close box would: a message box is cancelled (No for a Yes/No
@@ -45,6 +52,10 @@ public:
     void show_double(DoubleOfferModel& offer) override;
     void show_pick(DoublePickModel& pick) override;  // cannot be closed: takes the 2nd card
     void show_pick5(PickFiveModel& pick) override;   // closed without a choice: the 2nd card
+    void show_payouts(PayoutsModel& payouts) override;
+    void show_help(HelpModel& help) override;
+    void show_keyboard(const std::string&) override {}
+    void show_cheat(CheatModel& cheat) override;
 };
 
 // Plays one wave file at once, cutting off whatever plays; silent where it cannot.

@@ -59,6 +59,7 @@ struct ViewModel {
     std::map<std::string, MenuItem, std::less<>> menus;
     bool hourglass = false;
     std::string focus;  // name of the control that has the focus
+    bool activate = false;  // the main window asks for the focus (and leaves a minimised or maximised state)
 
     MenuItem& menu(std::string_view name);
     const MenuItem& menu(std::string_view name) const;

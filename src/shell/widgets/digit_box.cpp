@@ -1,6 +1,7 @@
 #include "widgets/digit_box.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace dw::shell {
 
@@ -13,6 +14,12 @@ void DigitBox::keyPressEvent(QKeyEvent* e) {
         if (c != 0 && (t[0].isPrint() || c == '\b') && !key_filter(c)) return;
     }
     QLineEdit::keyPressEvent(e);
+}
+
+void DigitBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    // After the click that gave the focus has placed the cursor.
+    if (select_all_on_focus) QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
 }  // namespace dw::shell

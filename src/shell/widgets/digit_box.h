@@ -11,9 +11,11 @@ class DigitBox : public QLineEdit {
     Q_OBJECT
 public:
     std::function<bool(char)> key_filter;
+    bool select_all_on_focus = false;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 };
 
 // Keeps a box and its model's text the same after every edit. The model answers

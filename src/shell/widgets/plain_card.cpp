@@ -10,7 +10,7 @@ void PlainCard::paintEvent(QPaintEvent*) {
     QPainter g(this);
     g.setRenderHint(QPainter::Antialiasing);
     g.setPen(QPen(QColor(90, 90, 90), 1));
-    g.setBrush(QColor(255, 255, 240));
+    g.setBrush(back);
     g.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
     QFont f = font();
     f.setPointSizeF(size);

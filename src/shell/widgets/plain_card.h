@@ -14,6 +14,7 @@ public:
     QString rank;
     double size = 24;
     QColor colour;
+    QColor back{255, 255, 240};
     int suit = kNothing;  // the suit picture of the view model
     std::function<void()> on_click;
 

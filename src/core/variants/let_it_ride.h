@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+
+#include "machine/round_flow.h"
+
+namespace dw {
+
+// Taking back a third of a Let It Ride bet: the coins left riding and the credits returned.
+// The first take-back turns 3, 6, 9, 12, 15 into 2, 4, 6, 8, 10; the second 2, 4, 6, 8, 10 into
+// 1, 2, 3, 4, 5. Nothing for any other count.
+struct TakeBack {
+    int16_t coins;
+    int16_t refund;
+};
+std::optional<TakeBack> take_back(int coins, bool first);
+
+// A hand of Let It Ride: three cards up, a decision, the fourth card, a decision, the fifth
+// card and the payoff on the parts still riding.
+class RideRound : public RoundFlow {
+public:
+    explicit RideRound(RoundHost& host) : h_(host) {}
+    void Start() override;
+    void Deal_Tick() override;
+    void Pause_Done() override;
+    void Button(HandButton button) override;
+    Phase phase() const override { return phase_; }
+    void End() override { phase_ = Phase::Idle; }
+
+private:
+    RoundHost& h_;
+    Phase phase_ = Phase::Idle;
+    int16_t Draw_Pos = -1;
+    int cards_up_ = 3;
+    bool took_back_first_ = false;
+    HandCode code_ = 0;
+
+    void decide(int r);
+    void take_back_third();
+    void show_card_button(const char* caption);
+};
+
+}  // namespace dw

@@ -1,0 +1,40 @@
+#include "control_binder.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace dw::shell {
+
+QColor colour_of(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+QString shown_text(const std::string& text) {
+    QString s = QString::fromUtf8(text.c_str());
+    s.replace("\r\n", "\n");
+    s.replace("&&", "&");
+    return s;
+}
+
+void apply_binding(Binding& b) {
+    const Control& c = *b.control;
+    if (b.drawn && c == b.last) return;
+    QString style = b.base_style;
+    if (b.styled_colours && qobject_cast<QPushButton*>(b.widget)) {
+        // The caption colour shows only while the button works; a disabled one greys as usual.
+        style += QString(" QPushButton:enabled { color: %1; }").arg(colour_of(c.fore_colour).name());
+    } else if (b.styled_colours) {
+        style += QString("color: %1;").arg(colour_of(c.fore_colour).name());
+        if (b.background) {
+            style += QString("background: %1; font-size: %2pt;").arg(colour_of(c.back_colour).name()).arg(c.font_size);
+            if (c.bold) style += "font-weight: bold;";
+        }
+    }
+    if (!b.drawn || style != b.widget->styleSheet()) b.widget->setStyleSheet(style);
+    if (auto* l = qobject_cast<QLabel*>(b.widget)) l->setText(shown_text(c.caption));
+    if (auto* p = qobject_cast<QPushButton*>(b.widget)) p->setText(QString::fromUtf8(c.caption.c_str()));
+    b.widget->setEnabled(c.enabled);
+    b.widget->setVisible(c.visible);
+    b.last = c;
+    b.drawn = true;
+}
+
+}  // namespace dw::shell

@@ -1,0 +1,29 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include "machine/view_model.h"
+
+namespace dw::shell {
+
+QColor colour_of(int32_t bgr);  // 0xBBGGRR as the machine writes colours
+
+// One control of a model shown by one widget: its caption, colours, enabled and visible state,
+// redrawn only when the control changed.
+struct Binding {
+    const Control* control;
+    QWidget* widget;
+    QString base_style;
+    bool styled_colours = true;  // the caption colour follows the control
+    bool background = false;     // so do the back colour, weight and font size
+    Control last{};
+    bool drawn = false;
+};
+
+void apply_binding(Binding& b);
+
+// Text as the machine writes it, as a label shows it: CR LF line breaks, "&&" for one ampersand.
+QString shown_text(const std::string& text);
+
+}  // namespace dw::shell

@@ -1,0 +1,39 @@
+#pragma once
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "control_binder.h"
+#include "machine_host.h"
+
+class QLabel;
+class QPushButton;
+
+namespace dw::shell {
+
+class PlainCard;
+
+// "Velmora's Juicy Jackpots!": the side bet's own window, modeless beside the main window. It
+// shows JuicyModel and hands its buttons to the machine; the user cannot close it.
+class Frm_Juicy : public QWidget, public MachineView {
+    Q_OBJECT
+public:
+    Frm_Juicy(MachineHost& host, QWidget* main_window);
+    ~Frm_Juicy() override;
+    void refresh() override;
+    PlainCard* card(int i) const { return cards_[static_cast<size_t>(i)]; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    MachineHost& host_;
+    QWidget* main_;
+    std::vector<Binding> bindings_;
+    std::array<PlainCard*, 5> cards_{};
+    bool placed_ = false;
+    void place();
+};
+
+}  // namespace dw::shell
