@@ -7,16 +7,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "$1"); shift || true
 keys=${1:-}
-for tool in xdotool matchbox-window-manager; do
+for tool in xdotool openbox; do
   command -v $tool >/dev/null || { echo "$tool is needed: apt-get install $tool" >&2; exit 1; }
 done
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 800x700x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 ${SCREEN:-800x700}x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $game $wm $xvfb 2>/dev/null || true' EXIT
 sleep 1
-# A window manager, so the game's window becomes active and its menu shortcuts work.
-DISPLAY=$display matchbox-window-manager -use_titlebar no >/dev/null 2>&1 &
+# A window manager, so the game's windows become active, stand side by side and its menu
+# shortcuts work.
+DISPLAY=$display openbox >/dev/null 2>&1 &
 wm=$!
 DISPLAY=$display build/dazzlewick >/dev/null 2>&1 &
 game=$!
@@ -27,7 +28,10 @@ for k in $keys; do
     wait:*) sleep "${k#wait:}"; continue ;;
     click:*) xy=${k#click:}
              DISPLAY=$display xdotool mousemove "${xy%,*}" "${xy#*,}" click 1 ;;
-    *) DISPLAY=$display xdotool key --delay 100 "$k" ;;
+    *) # Keys go to the game's newest visible window (a dialog when one is open).
+       win=$(DISPLAY=$display xdotool search --onlyvisible --pid $game 2>/dev/null | tail -1 || true)
+       [ -n "$win" ] && DISPLAY=$display xdotool windowactivate --sync "$win" 2>/dev/null
+       DISPLAY=$display xdotool key --delay 100 "$k" ;;
   esac
   sleep 1.5
 done

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          espeak-ng sox xvfb xauth imagemagick xdotool matchbox-window-manager "$@")
+          espeak-ng sox xvfb xauth imagemagick xdotool openbox "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -372,6 +372,12 @@ void Frm_Main::refresh() {
     }
 }
 
+void Frm_Main::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The side bet's window was shown with the main window still unplaced: place it again now.
+    if (juicy_ && juicy_->isVisible()) juicy_->place();
+}
+
 void Frm_Main::closeEvent(QCloseEvent* event) {
     if (closing_) {
         event->accept();

@@ -85,6 +85,7 @@ Frm_Juicy::Frm_Juicy(MachineHost& host, QWidget* main_window)
     layout->addLayout(buttons);
     host_.add_view(this);
     refresh();
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 Frm_Juicy::~Frm_Juicy() { host_.remove_view(this); }
@@ -100,7 +101,6 @@ void Frm_Juicy::place() {
     if (left + width >= screen_width) left = main.left() - 500 / 15 > 10 / 15 ? main.left() - 500 / 15 : main.left() - 60 / 15;
     const int top = main.top() - 900 / 15 > 10 / 15 ? main.top() - 900 / 15 : main.top() - 70 / 15;
     move(left, top);
-    placed_ = true;
 }
 
 void Frm_Juicy::refresh() {
@@ -117,7 +117,7 @@ void Frm_Juicy::refresh() {
         c->update();
     }
     if (m.visible && !isVisible()) {
-        if (!placed_) place();
+        if (main_->isVisible()) place();
         show();
     } else if (!m.visible && isVisible()) {
         hide();

@@ -22,6 +22,7 @@ public:
     ~Frm_Juicy() override;
     void refresh() override;
     PlainCard* card(int i) const { return cards_[static_cast<size_t>(i)]; }
+    void place();  // beside the main window, as far as the screen allows
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -32,8 +33,7 @@ private:
     QWidget* main_;
     std::vector<Binding> bindings_;
     std::array<PlainCard*, 5> cards_{};
-    bool placed_ = false;
-    void place();
+
 };
 
 }  // namespace dw::shell
