@@ -62,8 +62,8 @@ Frm_Main::Frm_Main(Options options) {
     Machine* m = &machine();
     run([m] { m->Form_Load(); });
     if (options.start) {
-        run([this, m] {
-            m->Load_Records();
+        run([this, m, goodies = options.show_goodies] {
+            m->Load_Records(goodies);
             m->Main_Initialisation(reinterpret_cast<intptr_t>(surface_));
         });
     }
@@ -136,6 +136,8 @@ void Frm_Main::dispatch(const QString& menu) {
         {"Mnu_Reset_All_Winnings", &Machine::Mnu_Reset_All_Winnings},
         {"Mnu_Program_Payouts", &Machine::Show_Payout_Dialog},
         {"Mnu_Cheat", &Machine::Show_Cheat},
+        {"Mnu_Show_Stats", &Machine::Show_Stats},
+        {"Mnu_Player", &Machine::Mnu_Player_Click},
         {"Mnu_Keyboard_Help", &Machine::Show_Keyboard_Help},
         {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
     };

@@ -26,7 +26,8 @@ class Frm_Main : public QMainWindow, public MachineView {
     Q_OBJECT
 public:
     struct Options : MachineHost::Options {
-        bool start = true;  // run the start-up (records, first hand)
+        bool start = true;          // run the start-up (records, first hand)
+        bool show_goodies = false;  // the splash was clicked: the goodies dialog comes first
     };
     explicit Frm_Main(Options options);
     Frm_Main() : Frm_Main(Options{}) {}

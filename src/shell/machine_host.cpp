@@ -11,21 +11,36 @@
 
 namespace dw::shell {
 
+QString records_directory(const QString& requested) {
+    if (!requested.isEmpty()) {
+        QDir().mkpath(requested);
+        return QFileInfo(requested).absoluteFilePath();
+    }
+    const QString exe = QCoreApplication::applicationDirPath();
+    if (QFileInfo(exe).isWritable() && !QFileInfo::exists(QDir(exe).filePath("../share/dazzlewick/POKER.HLP")))
+        return exe;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    adopt_records(exe.toStdString(), data.toStdString());
+    return data;
+}
+
+RecordsLock::RecordsLock(const QString& directory) : lock_(QDir(directory).filePath(".dazzlewick.lock")) {
+    lock_.setStaleLockTime(0);  // only a running process holds it; a crashed one's lock is stale
+    held_ = lock_.tryLock(0);
+}
+
+QString asset_directory() {
+    const QDir exe(QCoreApplication::applicationDirPath());
+    if (QFileInfo::exists(exe.filePath("POKER.HLP"))) return exe.path();
+    const QString installed = QDir::cleanPath(exe.filePath("../share/dazzlewick"));
+    return QFileInfo::exists(installed) ? installed : exe.path();
+}
+
 MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_parent)
     : options_(std::move(options)), dialog_parent_(dialog_parent) {
-    if (options_.program_directory.isEmpty()) {
-        const QString exe = QCoreApplication::applicationDirPath();
-        if (QFileInfo(exe).isWritable()) {
-            options_.program_directory = exe;
-        } else {
-            // A read-only install: records live in the user's data directory, starting from any
-            // left beside the program.
-            options_.program_directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-            QDir().mkpath(options_.program_directory);
-            adopt_records(exe.toStdString(), options_.program_directory.toStdString());
-        }
-    }
-    if (options_.asset_directory.isEmpty()) options_.asset_directory = QCoreApplication::applicationDirPath();
+    if (options_.program_directory.isEmpty()) options_.program_directory = records_directory();
+    if (options_.asset_directory.isEmpty()) options_.asset_directory = asset_directory();
     Dialogs* dialogs = options_.dialogs;
     if (!dialogs) {
         own_dialogs_ = std::make_unique<QtDialogs>(dialog_parent);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -13,6 +14,26 @@
 #include "sound_player.h"
 
 namespace dw::shell {
+
+// Where the records live: `requested` when given; else beside the program while that directory
+// is writable (a build tree), else the user's data directory, which a read-only install first
+// fills with any records left beside the program. The directory is created.
+QString records_directory(const QString& requested = {});
+// Where the wave files and the help file lie: beside the program, or share/dazzlewick of an
+// installed copy.
+QString asset_directory();
+
+// One machine per records directory: held by the first process that asks, refused to any other
+// while that one runs, so a second copy can never overwrite the first one's records.
+class RecordsLock {
+public:
+    explicit RecordsLock(const QString& directory);
+    bool held() const { return held_; }
+
+private:
+    QLockFile lock_;
+    bool held_ = false;
+};
 
 // A window that shows some of the machine's view model.
 class MachineView {

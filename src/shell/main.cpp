@@ -1,22 +1,67 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QMessageBox>
 #include <QScreen>
 
+#include "forms/frm_startup.h"
 #include "frm_main.h"
+#include "machine_host.h"
+
+namespace {
+
+// Centred across; down the screen, a little below the middle on a tall screen and a fifth of
+// the free height on a short one.
+void place_main_window(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window.frameSize();
+    const int free_height = area.height() - size.height();
+    const int top = area.height() * 15 > 8000 ? free_height / 2 + 3 : free_height / 5;
+    window.move(area.left() + (area.width() - size.width()) / 2, area.top() + std::max(0, top));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dazzlewick");
-    dw::shell::Frm_Main window;
-    window.adjustSize();
-    // Centred across; down the screen, a little below the middle on a tall screen and a fifth of
-    // the free height on a short one.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = window.frameSize();
-        const int free_height = area.height() - size.height();
-        const int top = area.height() * 15 > 8000 ? free_height / 2 + 3 : free_height / 5;
-        window.move(area.left() + (area.width() - size.width()) / 2, area.top() + std::max(0, top));
+    QApplication::setApplicationVersion("3.0");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Velmora's video poker machine.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption records({"r", "records"}, "Keep the records (statistics, jackpots, charts) in DIR.", "DIR");
+    parser.addOption(records);
+    parser.process(app);
+
+    dw::shell::Frm_Main::Options options;
+    options.program_directory = dw::shell::records_directory(parser.value(records));
+    options.asset_directory = dw::shell::asset_directory();
+
+    const dw::shell::RecordsLock lock(options.program_directory);
+    if (!lock.held()) {
+        QMessageBox::critical(nullptr, "Error", "You are already running this program!");
+        return 1;
     }
-    window.show();
+
+    dw::shell::Frm_Startup splash(options.asset_directory);
+    std::unique_ptr<dw::shell::Frm_Main> window;
+    QObject::connect(&splash, &dw::shell::Frm_Startup::finished, [&] {
+        options.show_goodies = splash.show_goodies();
+        splash.hide();
+        window = std::make_unique<dw::shell::Frm_Main>(options);
+        window->adjustSize();
+        place_main_window(*window);
+        window->show();
+        splash.close();
+    });
+    splash.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash.move(screen->availableGeometry().center() - splash.rect().center());
+    splash.show();
+    splash.activateWindow();
     return app.exec();
 }

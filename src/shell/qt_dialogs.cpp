@@ -7,11 +7,14 @@
 #include "forms/frm_cheat.h"
 #include "forms/frm_payouts.h"
 #include "forms/help_dialog.h"
+#include "forms/frm_player.h"
+#include "forms/frm_statistics.h"
 #include "forms/frm_percent.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -124,6 +127,38 @@ void QtDialogs::show_cheat(CheatModel& cheat) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     dialog.exec();
+}
+
+void QtDialogs::show_statistics(StatisticsModel& stats) {
+    Frm_Statistics dialog(stats, parent_);
+    dialog.exec();
+}
+
+void QtDialogs::show_stats_detail(StatsDetailModel& detail) {
+    Frm_Stats_Detail dialog(detail, parent_);
+    place(dialog, parent_, 100, 100);
+    dialog.exec();
+}
+
+void QtDialogs::show_player(PlayerModel& player) {
+    Frm_Player dialog(
+        player, parent_ && parent_->isVisible() ? parent_ : nullptr,
+        [this] { return input_box("Enter a new name for this player!", "Rename a Player"); },
+        [this] { message_box(kNameTooLong, "Rename a Player", MsgButtons::Ok, MsgIcon::Exclamation); });
+    dialog.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    while (!player.done) dialog.exec();
+}
+
+std::optional<std::string> QtDialogs::input_box(std::string_view prompt, std::string_view title) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_ && parent_->isVisible() ? parent_ : nullptr,
+                                               QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                                               QString::fromUtf8(prompt.data(), static_cast<int>(prompt.size())),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
 }
 
 void QtDialogs::show_percent(PercentModel& percent) {

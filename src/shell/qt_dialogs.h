@@ -28,6 +28,10 @@ public:
     void show_help(HelpModel& help) override;
     void show_keyboard(const std::string& text) override;
     void show_cheat(CheatModel& cheat) override;
+    void show_statistics(StatisticsModel& stats) override;
+    void show_stats_detail(StatsDetailModel& detail) override;
+    void show_player(PlayerModel& player) override;
+    std::optional<std::string> input_box(std::string_view prompt, std::string_view title) override;
 
 private:
     QWidget* parent_;

@@ -315,6 +315,20 @@ private slots:
         QVERIFY(m.cards.hand[4] == seventh);
     }
 
+    void startupWithPlayerTwoAndASecondCopyRefused() {
+        dialogs_.player_choices = {2};
+        auto w = open();
+        QCOMPARE(w->machine().Player_Number, int16_t{2});
+        w->action("Mnu_Show_Stats")->trigger();
+        QCOMPARE(dialogs_.statistics_names.back(), std::string("Player 2"));
+        dw::shell::RecordsLock first(dir_.path());
+        QVERIFY(first.held());
+        dw::shell::RecordsLock second(dir_.path());
+        QVERIFY(!second.held());
+        QTemporaryDir other;
+        QVERIFY(dw::shell::RecordsLock(other.path()).held());
+    }
+
     void cashierFiltersKeysAndCapsTheBox() {
         auto w = open();
         Machine& m = w->machine();

@@ -10,6 +10,8 @@
 #include "cards/cheat.h"
 #include "games/payouts_model.h"
 #include "help/help_file.h"
+#include "records/player_model.h"
+#include "records/stats_screens.h"
 #include "machine/services.h"
 #include "variants/pick_five.h"
 
@@ -81,6 +83,17 @@ struct ScriptedDialogs : DefaultDialogs {
         if (cheat_script) cheat_script(model);
         model.Btn_Ok_Click();
     }
+    void show_statistics(StatisticsModel& model) override {
+        statistics_names.push_back(model.Lbl_PlayerName.caption);
+        model.Btn_Ok_Click();
+    }
+    void show_player(PlayerModel& model) override {
+        if (!player_choices.empty()) {
+            model.Btn_Player_Click(player_choices.front() - 1);
+            player_choices.pop_front();
+        }
+        model.Btn_Exit_Click();
+    }
     // "Title: text" of every message box, oldest first.
     std::vector<std::string> asked() const {
         std::vector<std::string> out;
@@ -89,7 +102,8 @@ struct ScriptedDialogs : DefaultDialogs {
     }
 
     std::deque<MsgAnswer> answers;
-    std::deque<int> double_answers, picks, pick5_choices;
+    std::deque<int> double_answers, picks, pick5_choices, player_choices;
+    std::vector<std::string> statistics_names;
     std::vector<std::string> offers;
     std::vector<PickFiveModel> pick5_offers;
     std::vector<Shown> shown;

@@ -46,7 +46,8 @@ public:
 
     // ---- start-up -------------------------------------------------------------------------
     void Form_Load();              // captions, game list, hold markers
-    void Load_Records();           // configuration, pay charts, statistics, progressive file
+    // Names, configuration, the goodies dialog when the splash was clicked, the player.
+    void Load_Records(bool show_goodies = false);
     void Main_Initialisation(intptr_t card_window);  // game 1, 80 credits, card library, first hand
 
     // ---- game selection and charts -------------------------------------------------------
@@ -146,6 +147,9 @@ public:
     void Show_Keyboard_Help();
     void Show_Cheat();
     bool Menu_Help(std::string_view menu);  // a help menu item; false when it is none
+    void Show_Stats();
+    void Choose_Player();
+    void Mnu_Player_Click();
 
     // ---- the side bet's window, Frm_Juicy -------------------------------------------------
     const JuicyModel& juicy_view() const;

@@ -271,10 +271,12 @@ void PercentModel::Btn_Cancel_Click() { done = true; }
 
 // ---- start-up and exit --------------------------------------------------------------------
 
-void Machine::Load_Records() {
+void Machine::Load_Records(bool show_goodies) {
     player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
     Load_Config();
+    if (show_goodies) Setup_Goodies();
     Player_Number = 1;
+    Choose_Player();
 }
 
 void Machine::Main_Initialisation(intptr_t card_window) {

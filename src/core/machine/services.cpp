@@ -6,6 +6,8 @@
 #include "cards/cheat.h"
 #include "games/payouts_model.h"
 #include "help/help_file.h"
+#include "records/player_model.h"
+#include "records/stats_screens.h"
 #include "variants/pick_five.h"
 
 namespace dw {
@@ -28,5 +30,8 @@ void DefaultDialogs::show_pick5(PickFiveModel&) {}
 void DefaultDialogs::show_payouts(PayoutsModel& payouts) { payouts.Btn_Cancel_Click(); }
 void DefaultDialogs::show_help(HelpModel& help) { help.Exit_Button_Click(); }
 void DefaultDialogs::show_cheat(CheatModel& cheat) { cheat.Btn_Ok_Click(); }
+void DefaultDialogs::show_statistics(StatisticsModel& stats) { stats.Btn_Ok_Click(); }
+void DefaultDialogs::show_stats_detail(StatsDetailModel& detail) { detail.Btn_Exit_Click(); }
+void DefaultDialogs::show_player(PlayerModel& player) { player.Btn_Exit_Click(); }
 
 }  // namespace dw

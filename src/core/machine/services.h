@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ struct PickFiveModel;
 class PayoutsModel;
 struct HelpModel;
 class CheatModel;
+class StatisticsModel;
+class StatsDetailModel;
+class PlayerModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -37,6 +41,11 @@ public:
     virtual void show_help(HelpModel& help) = 0;             // Help_Dialog
     virtual void show_keyboard(const std::string& text) = 0; // Frm_Keyboard
     virtual void show_cheat(CheatModel& cheat) = 0;          // Frm_Cheat
+    virtual void show_statistics(StatisticsModel& stats) = 0;     // Frm_Statistics
+    virtual void show_stats_detail(StatsDetailModel& detail) = 0; // Frm_Stats_Detail
+    virtual void show_player(PlayerModel& player) = 0;            // Frm_Player
+    // An input box: the answer, or nothing for Cancel.
+    virtual std::optional<std::string> input_box(std::string_view prompt, std::string_view title) = 0;
 };
 
 // Answers every question as its close box would: a message box is cancelled (No for a Yes/No
@@ -56,6 +65,10 @@ public:
     void show_help(HelpModel& help) override;
     void show_keyboard(const std::string&) override {}
     void show_cheat(CheatModel& cheat) override;
+    void show_statistics(StatisticsModel& stats) override;
+    void show_stats_detail(StatsDetailModel& detail) override;
+    void show_player(PlayerModel& player) override;
+    std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
 };
 
 // Plays one wave file at once, cutting off whatever plays; silent where it cannot.

@@ -1,0 +1,65 @@
+// The players and the statistics screens.
+#include "games/catalogue.h"
+#include "machine/machine.h"
+#include "records/player_model.h"
+#include "records/stats_screens.h"
+
+namespace dw {
+
+void Machine::Choose_Player() {
+    vm.hourglass = true;
+    PlayerModel player(player_names, Player_Number);
+    player.renamed = [this, &player] {
+        player_names = player.names;
+        Save_Config();
+    };
+    player.help = [this] { Show_Help("Player Selection"); };
+    vm.hourglass = false;
+    svc_.dialogs.show_player(player);
+    Player_Number = static_cast<int16_t>(player.selected + 1);
+}
+
+void Machine::Mnu_Player_Click() {
+    if (!vm.menu("Mnu_Player").enabled || in_hand()) return;
+    Save_Stats();
+    Save_Progressive();
+    const int16_t before = Player_Number;
+    Choose_Player();
+    if (Player_Number != before) {
+        Credits = 80;
+        show_credits();
+        Coin_Bucket = -80;
+        Show_Coin_Bucket();
+        Load_Stats();
+        Load_Progressive();
+        stats.Winnings[Stats::kSessionWinnings] = 0;
+        Show_Winnings();
+        Display_Progressive_Payout();
+        vm.menu("Mnu_Fancy_Cards").checked = Fancy_Cards;
+        vm.menu("Mnu_Plain_Cards").checked = !Fancy_Cards;
+        // The bet buttons follow the new meters.
+        vm.Btn_Play_Credit.enabled = Credits >= game_info(game).bet_step;
+        vm.Btn_Play_5.enabled = Credits >= max_bet_now();
+    }
+    Repaint_Hand();
+}
+
+void Machine::Show_Stats() {
+    vm.hourglass = true;
+    StatisticsModel screen(stats, player_names[static_cast<size_t>(Player_Number - 1)]);
+    screen.save = [this] { return Save_Stats(); };
+    screen.help = [this] { Show_Help("Statistics"); };
+    screen.open_detail = [this](int slot, bool all_sessions) {
+        StatsDetailModel detail(stats, slot, all_sessions);
+        detail.save = [this] { return Save_Stats(); };
+        detail.confirm = [this] {
+            return svc_.dialogs.message_box("Confirm:  Clear these statistics?", "Statistics", MsgButtons::OkCancel,
+                                            MsgIcon::Question) == MsgAnswer::Ok;
+        };
+        svc_.dialogs.show_stats_detail(detail);
+    };
+    vm.hourglass = false;
+    svc_.dialogs.show_statistics(screen);
+}
+
+}  // namespace dw
