@@ -29,8 +29,11 @@ for k in $keys; do
     click:*) xy=${k#click:}
              DISPLAY=$display xdotool mousemove "${xy%,*}" "${xy#*,}" click 1 ;;
     *) # Keys go to the game's newest visible window (a dialog when one is open).
-       win=$(DISPLAY=$display xdotool search --onlyvisible --pid $game 2>/dev/null | tail -1 || true)
-       [ -n "$win" ] && DISPLAY=$display xdotool windowactivate --sync "$win" 2>/dev/null
+       wins=$(DISPLAY=$display xdotool search --onlyvisible --pid $game 2>/dev/null || true)
+       active=$(DISPLAY=$display xdotool getactivewindow 2>/dev/null || true)
+       if [ -n "$wins" ] && ! grep -qx "$active" <<<"$wins"; then
+         DISPLAY=$display xdotool windowactivate --sync "$(tail -1 <<<"$wins")" 2>/dev/null || true
+       fi
        DISPLAY=$display xdotool key --delay 100 "$k" ;;
   esac
   sleep 1.5
