@@ -35,9 +35,13 @@ Names jokers(std::string_view pair) {
             "** Five of a Kind! **",
             "** NATURAL ROYAL FLUSH! **"};
 }
+// The bonus games split the four of a kind itself: code 7 is the first of their own rows.
 Names bonus() {
-    return first_seven_then({"Four of a Kind (5-K)!", "Four of a Kind (2-4)!", "Four Aces!  Wow!",
-                             "* Straight Flush! *", "** ROYAL FLUSH! **"});
+    Names n = first_seven_then({});
+    n.resize(6);
+    n.insert(n.end(), {"Four of a Kind (5-K)!", "Four of a Kind (2-4)!", "Four Aces!  Wow!", "* Straight Flush! *",
+                       "** ROYAL FLUSH! **"});
+    return n;
 }
 
 const std::vector<Names>& announcement_table() {
