@@ -15,5 +15,7 @@ int parse_game(const std::string& text);
 
 int run_deal(const std::vector<std::string>& args, std::ostream& out);
 int run_chart(const std::vector<std::string>& args, std::ostream& out);
+int run_return(const std::vector<std::string>& args, std::ostream& out);
+int run_hold(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace dw::odds

@@ -16,6 +16,8 @@ int usage(const std::string& problem) {
                  "  dazzlewick-odds deal GAME|all [--json]\n"
                  "  dazzlewick-odds chart GAME [--payouts FILE] [--coins N] [--jackpot X]"
                  " [--progressive] [--royals]\n"
+                 "  dazzlewick-odds return GAME|all [--payouts FILE] [--coins N] [--jackpot X] [--json]\n"
+                 "  dazzlewick-odds hold GAME \"TH JH QH KH 2C\" [--coins N] [--payouts FILE]\n"
                  "GAME is a game number from 1 to 25.\n";
     return 2;
 }
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
     try {
         if (command == "deal") return dw::odds::run_deal(args, std::cout);
         if (command == "chart") return dw::odds::run_chart(args, std::cout);
+        if (command == "return") return dw::odds::run_return(args, std::cout);
+        if (command == "hold") return dw::odds::run_hold(args, std::cout);
     } catch (const dw::odds::UsageError& e) {
         return usage(e.what());
     }

@@ -1,0 +1,50 @@
+// The strategy engine: the table of a pay rule, the 32 holds of one hand, a whole return.
+#include <benchmark/benchmark.h>
+
+#include "cards/rng.h"
+#include "cards/deck.h"
+#include "strategy/hold_analysis.h"
+
+namespace {
+
+dw::Pay_Table defaults() {
+    dw::Pay_Table t;
+    dw::Set_Default_Payouts(t, 0);
+    return t;
+}
+
+void BM_FinalHandTable(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    for (auto _ : state) {
+        dw::strategy::FinalHandTable finals({static_cast<dw::GameId>(state.range(0)), &table, 5, false, 0}, 1);
+        benchmark::DoNotOptimize(finals.pay_sum(0, 0));
+    }
+}
+BENCHMARK(BM_FinalHandTable)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_HoldsOfOneHand(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    const dw::strategy::FinalHandTable finals({1, &table, 5, false, 0}, 2);
+    dw::ClockRng rng(3);
+    dw::CardState cards;
+    for (auto _ : state) {
+        state.PauseTiming();
+        dw::Shuffle_Deck(cards, 1, rng);
+        dw::Hand hand;
+        for (int p = 1; p <= 5; ++p) hand[static_cast<size_t>(p - 1)] = cards.Deck[static_cast<size_t>(p)];
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(dw::strategy::analyse_holds(finals, hand));
+    }
+}
+BENCHMARK(BM_HoldsOfOneHand)->Unit(benchmark::kMicrosecond);
+
+void BM_ReturnOfJacks(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dw::strategy::chart_return({1, &table, 5, false, 0}, static_cast<unsigned>(state.range(0))));
+}
+BENCHMARK(BM_ReturnOfJacks)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

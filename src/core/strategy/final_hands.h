@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "cards/card.h"
+#include "games/pay_rule.h"
+
+namespace dw::strategy {
+
+// Cards inside the engine: 0..51 the naturals (rank - 2) * 4 + suit, 52 and 53 the jokers.
+using CardIndex = uint8_t;
+CardCode card_of(CardIndex index);
+// The engine's index of a card of the machine (a joker by its picture, 110 or 111).
+CardIndex index_of(const CardCode& card);
+
+// C(n, k) for n up to 54.
+uint64_t choose(int n, int k);
+
+// Every final hand of a game's deck priced once by the machine's own rule (Check_Hand and
+// pay_final), and for every set of up to five cards the sum of the pays, and the count per chart
+// row, of the final hands that contain it. Any hold's expected win then comes from a handful of
+// these sums by inclusion and exclusion, with no evaluation at all.
+class FinalHandTable {
+public:
+    FinalHandTable(const PayRule& rule, unsigned threads = 1);
+
+    int deck() const { return deck_; }
+    int rows() const { return rows_; }
+    const PayRule& rule() const { return rule_; }
+
+    // Index of a sorted set of cards among the sets of its size.
+    static uint32_t set_index(const CardIndex* sorted, int size);
+    double pay_sum(int size, uint32_t index) const { return pay_[static_cast<size_t>(size)][index]; }
+    // Counts per row of the final hands containing a set of size 0..4; a set of five is one final
+    // hand, whose row is final_row.
+    const uint32_t* row_counts(int size, uint32_t index) const {
+        return &counts_[static_cast<size_t>(size)][static_cast<size_t>(index) * static_cast<size_t>(rows_)];
+    }
+    uint8_t final_row(uint32_t index) const { return row5_[index]; }
+    // The pay of one final hand and its row.
+    double final_pay(uint32_t index) const { return pay_[5][index]; }
+
+private:
+    PayRule rule_;
+    Pay_Table table_;
+    int deck_;
+    int rows_;
+    std::array<std::vector<double>, 6> pay_;
+    std::array<std::vector<uint32_t>, 5> counts_;
+    std::vector<uint8_t> row5_;
+};
+
+}  // namespace dw::strategy

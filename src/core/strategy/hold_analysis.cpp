@@ -1,0 +1,173 @@
+#include "strategy/hold_analysis.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "eval/evaluators.h"
+#include "games/catalogue.h"
+
+namespace dw::strategy {
+
+namespace {
+
+// The indices of the 32 subsets of a sorted dealt hand, and their sizes.
+struct Subsets {
+    std::array<uint32_t, 32> index;
+    std::array<int, 32> size;
+    explicit Subsets(const CardIndex c[5]) {
+        for (int mask = 0; mask < 32; ++mask) {
+            CardIndex sub[5];
+            int k = 0;
+            for (int i = 0; i < 5; ++i)
+                if (mask & (1 << i)) sub[k++] = c[i];
+            index[static_cast<size_t>(mask)] = FinalHandTable::set_index(sub, k);
+            size[static_cast<size_t>(mask)] = k;
+        }
+    }
+};
+
+}  // namespace
+
+std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex c[5]) {
+    const Subsets s(c);
+    // Sum of pays of the final hands holding exactly the held cards and none of the discards:
+    // by inclusion and exclusion over the discards that come back (a superset transform).
+    std::array<double, 32> f{};
+    for (int m = 0; m < 32; ++m) f[static_cast<size_t>(m)] = table.pay_sum(s.size[static_cast<size_t>(m)], s.index[static_cast<size_t>(m)]);
+    for (int bit = 0; bit < 5; ++bit)
+        for (int m = 0; m < 32; ++m)
+            if (!(m & (1 << bit))) f[static_cast<size_t>(m)] -= f[static_cast<size_t>(m | (1 << bit))];
+    const int unseen = table.deck() - 5;
+    for (int m = 0; m < 32; ++m)
+        f[static_cast<size_t>(m)] /= static_cast<double>(choose(unseen, 5 - s.size[static_cast<size_t>(m)]));
+    return f;
+}
+
+std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5], int mask) {
+    const Subsets s(c);
+    std::vector<double> rows(static_cast<size_t>(table.rows()), 0.0);
+    for (int m = 0; m < 32; ++m) {
+        if ((m & mask) != mask) continue;
+        const int extra = __builtin_popcount(static_cast<unsigned>(m & ~mask));
+        const double sign = extra % 2 == 0 ? 1.0 : -1.0;
+        const int k = s.size[static_cast<size_t>(m)];
+        if (k == 5) {
+            rows[table.final_row(s.index[static_cast<size_t>(m)])] += sign;
+        } else {
+            const uint32_t* counts = table.row_counts(k, s.index[static_cast<size_t>(m)]);
+            for (int r = 0; r < table.rows(); ++r) rows[static_cast<size_t>(r)] += sign * counts[r];
+        }
+    }
+    const double draws = static_cast<double>(choose(table.deck() - 5, 5 - __builtin_popcount(static_cast<unsigned>(mask))));
+    for (auto& r : rows) r /= draws;
+    return rows;
+}
+
+std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt) {
+    // The engine works on sorted cards; masks are given back by position.
+    std::array<std::pair<CardIndex, int>, 5> cards;
+    for (int p = 0; p < 5; ++p) cards[static_cast<size_t>(p)] = {index_of(dealt[static_cast<size_t>(p)]), p};
+    std::sort(cards.begin(), cards.end());
+    CardIndex c[5];
+    for (int i = 0; i < 5; ++i) c[i] = cards[static_cast<size_t>(i)].first;
+    const auto values = hold_values(table, c);
+    std::array<HoldValue, 32> out;
+    for (int m = 0; m < 32; ++m) {
+        int by_position = 0;
+        for (int i = 0; i < 5; ++i)
+            if (m & (1 << i)) by_position |= 1 << cards[static_cast<size_t>(i)].second;
+        out[static_cast<size_t>(m)] = {by_position, values[static_cast<size_t>(m)], false};
+    }
+    std::stable_sort(out.begin(), out.end(), [](const HoldValue& a, const HoldValue& b) {
+        if (a.ev != b.ev) return a.ev > b.ev;
+        return a.mask < b.mask;
+    });
+    for (size_t i = 1; i < out.size(); ++i) out[i].tied = std::abs(out[i].ev - out[i - 1].ev) < 1e-12;
+    return out;
+}
+
+ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress) {
+    const GameInfo& info = game_info(rule.game);
+    const FinalHandTable table(rule, threads);
+    // Double Down Draw: a winning deal is played on twice the coins.
+    std::unique_ptr<FinalHandTable> doubled;
+    if (info.doubles_winning_deal) {
+        PayRule twice = rule;
+        twice.coins = rule.coins * 2;
+        doubled = std::make_unique<FinalHandTable>(twice, threads);
+    }
+    const int n = table.deck();
+    const uint64_t total = choose(n, 5);
+    const unsigned t = std::max(1u, threads);
+    struct Part {
+        double win = 0, bet = 0;
+        std::vector<double> rows;
+    };
+    std::vector<Part> parts(t);
+    std::atomic<uint64_t> done{0};
+    auto work = [&](unsigned id) {
+        Part& part = parts[id];
+        part.rows.assign(static_cast<size_t>(table.rows()), 0.0);
+        CardIndex c[5];
+        Hand hand;
+        uint64_t local = 0;
+        for (c[0] = static_cast<CardIndex>(id); c[0] < n; c[0] = static_cast<CardIndex>(c[0] + t)) {
+            if (stop.stop_requested()) return;
+            for (c[1] = static_cast<CardIndex>(c[0] + 1); c[1] < n; ++c[1])
+                for (c[2] = static_cast<CardIndex>(c[1] + 1); c[2] < n; ++c[2])
+                    for (c[3] = static_cast<CardIndex>(c[2] + 1); c[3] < n; ++c[3])
+                        for (c[4] = static_cast<CardIndex>(c[3] + 1); c[4] < n; ++c[4]) {
+                            const FinalHandTable* used = &table;
+                            double bet = rule.coins, bonus = 0;
+                            if (doubled || info.eights_bonus) {
+                                for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
+                                const HandCode dealt = Check_Hand(rule.game, hand);
+                                if (doubled && dealt != 0) {
+                                    used = doubled.get();
+                                    bet = 2.0 * rule.coins;
+                                }
+                                if (info.eights_bonus && (dealt == 3 || dealt == 8))
+                                    bonus = static_cast<double>(rule.table->pay(rule.game, dealt)) * rule.coins;
+                            }
+                            const auto values = hold_values(*used, c);
+                            int best = 0;
+                            for (int m = 1; m < 32; ++m)
+                                if (values[static_cast<size_t>(m)] > values[static_cast<size_t>(best)]) best = m;
+                            part.win += values[static_cast<size_t>(best)] + bonus;
+                            part.bet += bet;
+                            const auto rows = hold_rows(*used, c, best);
+                            for (size_t r = 0; r < rows.size() && r < part.rows.size(); ++r) part.rows[r] += rows[r];
+                            ++local;
+                        }
+            done += local;
+            local = 0;
+            if (id == 0 && progress) progress(static_cast<double>(done.load()) / static_cast<double>(total));
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned i = 1; i < t; ++i) pool.emplace_back(work, i);
+    work(0);
+    for (auto& th : pool) th.join();
+    ChartReturn out;
+    out.rows.assign(static_cast<size_t>(table.rows()), 0.0);
+    double win = 0, bet = 0;
+    for (const auto& p : parts) {
+        win += p.win;
+        bet += p.bet;
+        for (size_t r = 0; r < p.rows.size(); ++r) out.rows[r] += p.rows[r];
+    }
+    for (auto& r : out.rows) r /= static_cast<double>(total);
+    out.value = bet > 0 ? win / bet : 0;
+    out.exact = !stop.stop_requested();
+    return out;
+}
+
+std::string hold_text(const Hand& dealt, int mask) {
+    std::string out;
+    for (int p = 0; p < 5; ++p)
+        if (mask & (1 << p)) out += (out.empty() ? "" : " ") + card_text(dealt[static_cast<size_t>(p)]);
+    return out.empty() ? "(nothing)" : out;
+}
+
+}  // namespace dw::strategy

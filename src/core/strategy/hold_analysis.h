@@ -1,0 +1,41 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <stop_token>
+#include <vector>
+
+#include "strategy/final_hands.h"
+
+namespace dw::strategy {
+
+// One hold of a dealt hand: bit i of `mask` holds position i + 1.
+struct HoldValue {
+    int mask = 0;
+    double ev = 0;       // expected win in credits, every possible draw counted
+    bool tied = false;   // as good as the hold ranked above it
+};
+
+// The 32 holds of a dealt hand, best first; ties keep the order of their masks.
+std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt);
+
+// The expected win of each of the 32 holds, by mask.
+std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex dealt_sorted[5]);
+
+// The chance of each chart row (row 0 first) when `mask` is held; `mask` over the sorted cards.
+std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex dealt_sorted[5], int mask);
+
+// The return of perfect play of a draw game: credits won per coin bet over every dealt hand,
+// and the chance of ending in each chart row. Crazy Eights' deal bonus is counted; the
+// reversible royal is not (it depends on the order of the cards).
+struct ChartReturn {
+    double value = 0;
+    std::vector<double> rows;
+    bool exact = true;
+};
+using Progress = std::function<void(double done)>;
+ChartReturn chart_return(const PayRule& rule, unsigned threads = 1, std::stop_token stop = {}, const Progress& progress = {});
+
+// Written as text, the cards a hold keeps: "TH JH QH KH", or "(nothing)".
+std::string hold_text(const Hand& dealt, int mask);
+
+}  // namespace dw::strategy

@@ -1,0 +1,142 @@
+// dazzlewick-odds return and hold: the strategy engine from the command line.
+#include <chrono>
+#include <cmath>
+#include <iomanip>
+#include <thread>
+
+#include "cards/card.h"
+#include "games/catalogue.h"
+#include "games/payouts_file.h"
+#include "odds_commands.h"
+#include "records/file_io.h"
+#include "strategy/hold_analysis.h"
+
+namespace dw::odds {
+
+namespace {
+
+struct Options {
+    std::vector<std::string> words;
+    std::string payouts;
+    int coins = 0;  // 0: the game's full bet
+    double jackpot = 0;
+    bool progressive = false;
+    bool json = false;
+};
+
+Options parse(const std::vector<std::string>& args, bool allow_json) {
+    Options o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--payouts") o.payouts = value();
+        else if (a == "--coins") {
+            const std::string& v = value();
+            size_t used = 0;
+            int c = 0;
+            try {
+                c = std::stoi(v, &used);
+            } catch (const std::exception&) {
+                used = 0;
+            }
+            if (used != v.size() || c < 1 || c > 15) throw UsageError("--coins takes a whole number from 1 to 15");
+            o.coins = c;
+        } else if (a == "--jackpot") {
+            const std::string& v = value();
+            size_t used = 0;
+            try {
+                o.jackpot = std::stod(v, &used);
+            } catch (const std::exception&) {
+                used = 0;
+            }
+            if (used != v.size() || !std::isfinite(o.jackpot) || o.jackpot < 0) throw UsageError("--jackpot takes a number from 0 up");
+            o.progressive = true;
+        } else if (a == "--json" && allow_json) o.json = true;
+        else if (!a.empty() && a[0] == '-') throw UsageError("unknown option '" + a + "'");
+        else o.words.push_back(a);
+    }
+    return o;
+}
+
+Pay_Table load_table(const std::string& payouts) {
+    Pay_Table table;
+    Set_Default_Payouts(table, 0);
+    if (!payouts.empty())
+        if (const auto text = files::read_text(payouts))
+            if (const auto read = read_payouts(*text)) table = *read;
+    return table;
+}
+
+}  // namespace
+
+int run_return(const std::vector<std::string>& args, std::ostream& out) {
+    const Options o = parse(args, true);
+    if (o.words.size() != 1) throw UsageError("return needs one game number or 'all'");
+    std::vector<int> games;
+    if (o.words[0] == "all")
+        for (const auto& g : kGames) games.push_back(g.id);
+    else
+        games.push_back(parse_game(o.words[0]));
+    const Pay_Table table = load_table(o.payouts);
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    for (int g : games) {
+        const GameInfo& info = game_info(static_cast<GameId>(g));
+        const int coins = o.coins ? o.coins : info.full_bet;
+        if (info.flow != Flow::Draw) {
+            // Pick Five, Double Down Stud and Let It Ride have decisions of their own that the
+            // draw engine does not solve.
+            if (o.json) out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"return\":null}\n";
+            else out << "Game " << g << " (" << info.list_text << "): not solved by the draw engine\n";
+            continue;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const auto r = strategy::chart_return({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot}, threads);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (o.json) {
+            out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"return\":" << std::fixed << std::setprecision(10)
+                << r.value << ",\"rows\":[";
+            for (size_t i = 0; i < r.rows.size(); ++i) out << (i ? "," : "") << std::setprecision(12) << r.rows[i];
+            out << "],\"seconds\":" << std::setprecision(3) << seconds << "}\n";
+        } else {
+            out << "Game " << g << " (" << info.list_text << "), " << coins << " coins: return " << std::fixed
+                << std::setprecision(10) << r.value << "  (" << std::setprecision(2) << seconds << " s)\n";
+            const auto& chart = default_chart(g);
+            for (size_t row = r.rows.size(); row-- > 0;) {
+                if (r.rows[row] == 0 && row > chart.size()) continue;
+                const std::string label = row == 0 ? "no win"
+                                          : row <= chart.size() ? std::string(chart[chart.size() - row].label)
+                                                                : "multiple lines";
+                out << "  row " << std::setw(2) << row << "  " << std::left << std::setw(28) << label << std::right
+                    << std::setprecision(10) << r.rows[row] << "\n";
+            }
+        }
+        out.unsetf(std::ios::floatfield);
+    }
+    out << (o.words[0] == "all" ? "" : "") << "The reversible royal is not part of these figures.\n";
+    return 0;
+}
+
+int run_hold(const std::vector<std::string>& args, std::ostream& out) {
+    const Options o = parse(args, false);
+    if (o.words.size() != 2) throw UsageError("hold needs a game number and five cards, \"TH JH QH KH 2C\"");
+    const int g = parse_game(o.words[0]);
+    const auto hand = parse_hand(o.words[1]);
+    if (!hand) throw UsageError("'" + o.words[1] + "' is not five cards like \"TH JH QH KH 2C\"");
+    const GameInfo& info = game_info(static_cast<GameId>(g));
+    if (info.flow != Flow::Draw && info.flow != Flow::PickFive)
+        throw UsageError("game " + std::to_string(g) + " has no draw");
+    const Pay_Table table = load_table(o.payouts);
+    const int coins = o.coins ? o.coins : info.full_bet;
+    const strategy::FinalHandTable finals({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot},
+                                          std::max(1u, std::thread::hardware_concurrency()));
+    const auto holds = strategy::analyse_holds(finals, *hand);
+    out << std::fixed << std::setprecision(6);
+    for (const auto& h : holds)
+        out << std::setw(12) << h.ev << (h.tied ? " =" : "  ") << "  " << strategy::hold_text(*hand, h.mask) << "\n";
+    return 0;
+}
+
+}  // namespace dw::odds
