@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          espeak-ng sox xvfb xauth imagemagick xdotool openbox "$@")
+          espeak-ng sox xvfb xauth imagemagick xdotool openbox
+          librsvg2-bin desktop-file-utils appstream "$@")
 
 missing=()
 for p in "${packages[@]}"; do
