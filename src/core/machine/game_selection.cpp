@@ -3,6 +3,7 @@
 #include "games/catalogue.h"
 #include "games/payouts_file.h"
 #include "machine/machine.h"
+#include "records/record_store.h"
 
 namespace dw {
 

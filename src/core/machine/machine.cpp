@@ -1,4 +1,5 @@
 #include "machine/machine.h"
+#include "records/record_store.h"
 
 #include "errors.h"
 #include "games/catalogue.h"

@@ -13,14 +13,12 @@
 #include "machine/round_flow.h"
 #include "machine/services.h"
 #include "machine/view_model.h"
-#include "records/record_store.h"
 #include "eval/juicy.h"
 #include "help/help_file.h"
 #include "records/stats.h"
 
 namespace dw {
 
-class CashierModel;
 class DoubleUpRound;
 class JuicyJackpots;
 class MachineRounds;
@@ -32,25 +30,13 @@ struct JuicyModel;
 // MachineRounds, its RoundHost.
 class Machine {
 public:
-    struct Services {
-        Rng& rng;
-        Dialogs& dialogs;
-        CardLibrary& cards;
-        SoundPlayer& sound;
-        RecordStore& store;
-        CurrencyFormat currency = format_us_currency;
-        char decimal_separator = '.';
-    };
+    using Services = MachineServices;
     explicit Machine(Services services);
     ~Machine();
-
-    // ---- start-up -------------------------------------------------------------------------
     void Form_Load();              // captions, game list, hold markers
     // Names, configuration, the goodies dialog when the splash was clicked, the player.
     void Load_Records(bool show_goodies = false);
     void Main_Initialisation(intptr_t card_window);  // game 1, 80 credits, card library, first hand
-
-    // ---- game selection and charts -------------------------------------------------------
     void Check_Menu();
     void Select_Game(GameId game);                 // a game menu item
     void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
@@ -62,8 +48,6 @@ public:
     void Mnu_Payouts_Reset();
     bool Load_Payouts();  // false when the file could not be used and the defaults stand
     bool Save_Payouts();
-
-    // ---- money and bets -------------------------------------------------------------------
     void Bet_One_Credit();
     void Bet_Max();
     void Coin_Slot_Click();
@@ -77,8 +61,6 @@ public:
     void Unlock_Menus();
     bool side_bet_active() const;
     int max_bet_now() const;
-
-    // ---- the round ------------------------------------------------------------------------
     void Start_Hand();
     void Toggle_Hold(int position);
     void Card_Click(int position);
@@ -95,23 +77,15 @@ public:
     bool in_hand() const;  // from the deal until the payoff is done
     Phase phase() const;
     void Key_Press(char key);
-
-    // ---- payoff ---------------------------------------------------------------------------
     void Display_Hand_Value(HandCode& code);
     void Display_Hand_Eights(HandCode& code);
     // Prices the final hand and pays it (after the double up, when offered); ends the hand.
     void Payoff(HandCode& code);
-
-    // ---- cards on the table ----------------------------------------------------------------
     void Draw_One_Card(int position);
     void Show_Backs();
     void Repaint_Hand();
-
-    // ---- sound ----------------------------------------------------------------------------
     void Play_Sound(const std::string& path);
     std::string sound_path(std::string_view file) const;  // the wave file in Asset_Directory
-
-    // ---- options, records -----------------------------------------------------------------
     bool Load_Config();
     bool Save_Config();
     void Setup_Goodies();
@@ -139,8 +113,6 @@ public:
     // Records a side bet of one coin that paid `win` credits in row `row` of the side-bet chart.
     void Record_Side_Bet(HandCode row, int32_t win);
     bool Exit_Requested();  // the exit question; true when the program should end
-
-    // ---- windows of their own --------------------------------------------------------------
     void Show_Payout_Dialog();  // the current game's chart in the payout editor
     void Show_Help(std::string_view topic);
     bool Load_Help();
@@ -150,8 +122,6 @@ public:
     void Show_Stats();
     void Choose_Player();
     void Mnu_Player_Click();
-
-    // ---- the side bet's window, Frm_Juicy -------------------------------------------------
     const JuicyModel& juicy_view() const;
     JuicyModel& juicy_view();
     const JuicyCards& juicy_cards() const;
@@ -165,31 +135,23 @@ public:
     void Juicy_Tick();          // one juicy card appears, every 50 ms while they are shown
     bool juicy_showing() const;
     void Mnu_Window_Juicy_Jackpots_Click();
-
-    // ---- state ----------------------------------------------------------------------------
     ViewModel vm;
     GameId game = 1;
     CardState cards;
     Pay_Table pay_table;
-    int32_t Credits = 0;
-    int32_t Coin_Bucket = 0;
-    int16_t Coins_Bet = 0;
-    int16_t Side_Bet_Placed = 0;
-    int16_t Round_State = 1;
-    int16_t Top_Award = 4000;
-    int16_t Max_Bet = 5;
+    int32_t Credits = 0, Coin_Bucket = 0;
+    int16_t Coins_Bet = 0, Side_Bet_Placed = 0, Round_State = 1;
+    int16_t Top_Award = 4000, Max_Bet = 5;
     double Jackpot = 0;
     int16_t Jackpot_Percent = 2;
     bool Game_List_Busy = false;
     std::string Marquee_Text;
-    bool Hide_Last_One = false;
-    bool Hide_Last_Two = false;
+    bool Hide_Last_One = false, Hide_Last_Two = false;
     int16_t Repaint_Busy = 0;
     bool Fancy_Cards = true;
     bool Double_Up_Mode = false;
     std::string Last_Sound;
-    int16_t Last_Jacks_Sound = 0;
-    int16_t Last_Tens_Sound = 0;
+    int16_t Last_Jacks_Sound = 0, Last_Tens_Sound = 0;
     HotHits Hot_Hits{};
     std::string pending_sound;
     Stats stats;
@@ -203,27 +165,21 @@ public:
     int coin_frames_left = 0;
     bool main_window_shown = false;
     intptr_t Card_Surface = 0;
-
     bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
     bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
     bool double_up_on() const { return vm.menu("Mnu_Double").checked; }
     bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
     bool auto_hold_on() const { return vm.menu("Mnu_Autohold").checked; }
     bool held(int position) const { return vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
-
 private:
     Services svc_;
-    struct IdleDisplay {
-        int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1;
-    } idle_;
-
+    struct IdleDisplay { int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1; } idle_;
     std::unique_ptr<RoundFlow> round_;
     std::unique_ptr<DoubleUpRound> double_up_;
     std::unique_ptr<MachineRounds> rounds_;
     std::unique_ptr<JuicyJackpots> juicy_;
     std::vector<HelpTopic> help_topics_;
     bool help_loaded_ = false;
-
     bool accepting_bets();
     void bet_steps(bool from_slot);
     void highlight(int panel, bool on);
@@ -243,7 +199,6 @@ private:
     void edit_payouts(int slot);
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
-
     friend class CashierModel;
     friend class MachineRounds;
     friend class PercentModel;

@@ -5,6 +5,7 @@
 #include "games/catalogue.h"
 #include "machine/dialog_models.h"
 #include "machine/machine.h"
+#include "records/record_store.h"
 #include "records/config_file.h"
 #include "records/progressive_file.h"
 

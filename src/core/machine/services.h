@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,6 +77,22 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const std::string& path) = 0;
+};
+
+class CardLibrary;
+class RecordStore;
+class Rng;
+
+// What the machine is given to reach the world: randomness, questions, card pictures, sound,
+// the record files and the system's money format.
+struct MachineServices {
+    Rng& rng;
+    Dialogs& dialogs;
+    CardLibrary& cards;
+    SoundPlayer& sound;
+    RecordStore& store;
+    std::function<std::string(double)> currency;
+    char decimal_separator = '.';
 };
 
 }  // namespace dw
