@@ -80,7 +80,8 @@ void Frm_Main::build_menus() {
     std::vector<QMenu*> stack;
     static const QStringList kCheckable = {"Mnu_Progressive", "Mnu_Royals",      "Mnu_Double",     "Mnu_Juicy_Jackpots",
                                            "Mnu_Fancy_Cards", "Mnu_Plain_Cards", "Mnu_Autohold",
-                                           "Mnu_Window_Juicy_Jackpots"};
+                                           "Mnu_Window_Juicy_Jackpots", "Mnu_Show_Best_Hold", "Mnu_Mistake_Alert",
+                                           "Mnu_Speed_Normal",  "Mnu_Speed_Fast",  "Mnu_Speed_Instant"};
     const auto& tree = menu_tree();
     for (size_t i = 0; i < tree.size(); ++i) {
         const MenuEntry& e = tree[i];
@@ -142,9 +143,9 @@ void Frm_Main::dispatch(const QString& menu) {
         {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
     };
     if (auto it = commands.find(name); it != commands.end()) return run([&m, fn = it->second] { (m.*fn)(); });
-    bool help = false;
-    run([&m, &help, name] { help = m.Menu_Help(name); });
-    if (help) return;
+    bool handled = false;
+    run([&m, &handled, name] { handled = m.Menu_Help(name) || m.Trainer_Command(name); });
+    if (handled) return;
     if (name == "Mnu_Exit") {
         close();
     } else if (name == "Mnu_About") {
@@ -216,14 +217,14 @@ void Frm_Main::build_window() {
           "color: white; font-size: 12pt; font-weight: bold; background: #00502a; border: 1px solid #003018;", false)
         ->setAlignment(Qt::AlignCenter);
 
-    surface_->on_card_click = [this](int p) { run([this, p] { machine().Card_Click(p); }); };
+    surface_->on_card_click = [this](int p) { run([this, p] { machine().Toggle_Hold(p); }); };
     surface_->lower();
     for (int p = 1; p <= 5; ++p) {
         const size_t i = static_cast<size_t>(p - 1);
         auto* plain = new PlainCard(c);
         plain->setObjectName(QString("Pnl_Card_%1").arg(p));
         plain->setGeometry(card_left(p), kCardsY + 266, kCardWidth, kCardHeight);
-        plain->on_click = [this, p] { run([this, p] { machine().Card_Click(p); }); };
+        plain->on_click = [this, p] { run([this, p] { machine().Toggle_Hold(p); }); };
         plain->hide();
         plain_[i] = plain;
         for (auto* wild : {label(QString("Pnl_Wild_%1").arg(p), vm.Pnl_Wild[i],
@@ -233,6 +234,11 @@ void Frm_Main::build_window() {
                                  {card_left(p) + 8, kCardsY + 266 + 4, kCardWidth - 16, 18},
                                  "background: #ffe040; border: 1px solid #806000; font-weight: bold;")})
             wild->setAlignment(Qt::AlignCenter);
+        // The trainer's mark: an outline around a card of the best hold.
+        auto* hint = label(QString("Pnl_Hint_%1").arg(p), vm.Pnl_Hint[i],
+                           {card_left(p) - 4, kCardsY + 266 - 4, kCardWidth + 8, kCardHeight + 8},
+                           "background: transparent; border: 3px solid #40e0ff; border-radius: 6px;", false);
+        hint->setAttribute(Qt::WA_TransparentForMouseEvents);
         label(QString("Pnl_Hold_%1").arg(p), vm.Pnl_Hold[i], {card_left(p), 436, kCardWidth, 18},
               "background: #202020; color: #ffe040; font-weight: bold; border: 1px solid #ffe040;", false)
             ->setAlignment(Qt::AlignCenter);

@@ -59,6 +59,7 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
                                [locale](double amount) { return locale.toCurrencyString(amount).toStdString(); },
                                locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1()};
     if (locale.language() == QLocale::C) services.currency = format_us_currency;
+    services.advisor = &advisor_;
     machine_ = std::make_unique<Machine>(services);
     machine_->Asset_Directory = options_.asset_directory.toStdString();
     if (own_dialogs_) own_dialogs_->set_machine(machine_.get());
@@ -139,7 +140,12 @@ void MachineHost::sync_timers() {
             // restart it, so it is set only at the start.
             if (on && !t->timer.isActive()) t->timer.start(machine_->Pause_Ms);
         } else {
-            if (on && !t->timer.isActive()) t->timer.start();
+            // The deal and draw animations run at the trainer's deal speed.
+            const bool animation = t.get() == timers_[0].get() || t.get() == timers_[1].get();
+            if (on && !t->timer.isActive()) {
+                if (animation) t->timer.setInterval(machine_->Deal_Interval());
+                t->timer.start();
+            }
             if (!on && t->timer.isActive()) t->timer.stop();
         }
     }

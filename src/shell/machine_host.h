@@ -12,6 +12,7 @@
 #include "qt_dialogs.h"
 #include "records/record_store.h"
 #include "sound_player.h"
+#include "trainer/trainer.h"
 
 namespace dw::shell {
 
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<QtDialogs> own_dialogs_;
     std::unique_ptr<ClockRng> own_rng_;
     std::unique_ptr<DiskStore> store_;
+    ThreadedAdvisor advisor_;  // the trainer's tables, built away from the window's thread
     QtSoundPlayer sound_;
     std::unique_ptr<Machine> machine_;
     std::array<std::unique_ptr<TimedTick>, 7> timers_;

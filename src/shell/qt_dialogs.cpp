@@ -9,6 +9,7 @@
 #include "forms/help_dialog.h"
 #include "forms/frm_player.h"
 #include "forms/frm_statistics.h"
+#include "trainer/trainer_state.h"
 #include "forms/frm_percent.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 #include "machine/machine.h"
@@ -90,7 +92,7 @@ void QtDialogs::show_payouts(PayoutsModel& payouts) {
     Machine* machine = machine_;
     Frm_Payouts dialog(payouts, parent_, [machine] {
         if (machine) machine->Show_Help("Customize Payouts");
-    });
+    }, machine ? &machine->pay_table : nullptr);
     place(dialog, parent_, 3300, 450);
     dialog.exec();
     if (!payouts.done) payouts.Btn_Cancel_Click();
@@ -149,6 +151,19 @@ void QtDialogs::show_player(PlayerModel& player) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     while (!player.done) dialog.exec();
+}
+
+void QtDialogs::show_mistake(MistakeModel& mistake) {
+    QMessageBox box(parent_);
+    box.setWindowTitle("Mistake Alert");
+    box.setIcon(QMessageBox::Warning);
+    box.setText(QString::fromStdString(mistake.text));
+    auto* draw = box.addButton("&Draw Anyway", QMessageBox::AcceptRole);
+    auto* change = box.addButton("&Change Holds", QMessageBox::RejectRole);
+    box.setDefaultButton(change);
+    box.exec();
+    if (box.clickedButton() == draw) mistake.Draw_Anyway_Click();
+    else mistake.Change_Holds_Click();
 }
 
 std::optional<std::string> QtDialogs::input_box(std::string_view prompt, std::string_view title) {

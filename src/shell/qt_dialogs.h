@@ -31,6 +31,7 @@ public:
     void show_statistics(StatisticsModel& stats) override;
     void show_stats_detail(StatsDetailModel& detail) override;
     void show_player(PlayerModel& player) override;
+    void show_mistake(MistakeModel& mistake) override;
     std::optional<std::string> input_box(std::string_view prompt, std::string_view title) override;
 
 private:

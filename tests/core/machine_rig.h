@@ -7,6 +7,7 @@
 #include "cards/cheat.h"
 #include "machine/machine.h"
 #include "records/record_store.h"
+#include "trainer/trainer.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
 
@@ -45,9 +46,10 @@ struct Rig {
     RecordingCardLibrary library;
     RecordingSound sound;
     MemoryStore store;
-    Machine m{{rng, dialogs, library, sound, store, format_us_currency}};
+    HoldAdvisor* advisor;  // the trainer's, when a test needs one
+    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor}};
 
-    Rig() {
+    explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
         m.vm.menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
         m.Form_Load();
         m.Credits = 80;

@@ -282,16 +282,16 @@ TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
     Player play{rig};
     rig.m.Credits = 100;
     rig.m.Prepare_Hand();
-    rig.m.Card_Click(2);
+    rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
     play.stack("2H 4D 6C 8S TH");
     play.bet_and_deal(5);
-    rig.m.Card_Click(2);
+    rig.m.Toggle_Hold(2);
     EXPECT_TRUE(rig.m.held(2));
-    rig.m.Card_Click(2);
+    rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
     play.hold_and_draw("");
-    rig.m.Card_Click(2);
+    rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
 }
 

@@ -19,6 +19,7 @@
 #include "forms/frm_payouts.h"
 #include "variants/juicy_jackpots.h"
 #include "widgets/digit_box.h"
+#include <QElapsedTimer>
 #include <QListWidget>
 
 using namespace dw;
@@ -294,6 +295,19 @@ private slots:
         QFile file(dir_.filePath("PAYOUTS.VPK"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains(" 500\r\n"));
+    }
+
+    void payoutEditorShowsTheReturnWithoutWaiting() {
+        if (qEnvironmentVariableIsEmpty("DAZZLEWICK_LONG")) QSKIP("a whole return: run with the long tests");
+        auto w = open();
+        Machine& m = w->machine();
+        PayoutsModel model(m.pay_table, 1);
+        QElapsedTimer clock;
+        clock.start();
+        dw::shell::Frm_Payouts dialog(model, w.get(), {}, &m.pay_table);
+        QVERIFY(clock.elapsed() < 500);  // the engine works away from the window's thread
+        QCOMPARE(dialog.return_label()->text(), QString("Return with perfect play: working it out..."));
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.return_label()->text(), QString("Return with perfect play: 99.54%"), 30000);
     }
 
     void cheatListIsTheOrderDealt() {

@@ -12,6 +12,7 @@
 #include "help/help_file.h"
 #include "records/player_model.h"
 #include "records/stats_screens.h"
+#include "trainer/trainer_state.h"
 #include "machine/services.h"
 #include "variants/pick_five.h"
 
@@ -94,6 +95,11 @@ struct ScriptedDialogs : DefaultDialogs {
         }
         model.Btn_Exit_Click();
     }
+    void show_mistake(MistakeModel& model) override {
+        mistakes.push_back(model.text);
+        if (change_holds) model.Change_Holds_Click();
+        else model.Draw_Anyway_Click();
+    }
     // "Title: text" of every message box, oldest first.
     std::vector<std::string> asked() const {
         std::vector<std::string> out;
@@ -104,6 +110,8 @@ struct ScriptedDialogs : DefaultDialogs {
     std::deque<MsgAnswer> answers;
     std::deque<int> double_answers, picks, pick5_choices, player_choices;
     std::vector<std::string> statistics_names;
+    std::vector<std::string> mistakes;
+    bool change_holds = false;
     std::vector<std::string> offers;
     std::vector<PickFiveModel> pick5_offers;
     std::vector<Shown> shown;

@@ -93,6 +93,17 @@ void PayoutsModel::Btn_Ok_Click() {
     ok = done = true;
 }
 
+Pay_Table PayoutsModel::preview(const Pay_Table& table) const {
+    Pay_Table out = table;
+    for (int k = 0; k < rows; ++k) {
+        const std::string& text = Txt_Value[static_cast<size_t>(k)].caption;
+        int32_t value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        out.at(slot_, k + 1).Pay = value > 0 ? value : stored_[static_cast<size_t>(k)];
+    }
+    return out;
+}
+
 void PayoutsModel::apply(Pay_Table& table) const {
     for (int k = 0; k < rows; ++k) table.at(slot_, k + 1).Pay = std::stoi(Txt_Value[static_cast<size_t>(k)].caption);
 }

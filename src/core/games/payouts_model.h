@@ -32,6 +32,9 @@ public:
     void Btn_Cancel_Click() { done = true; }
     // Writes the boxes into the slot's rows (on OK).
     void apply(Pay_Table& table) const;
+    // The chart as the boxes stand now (an empty or zero box counts as its stored pay), for the
+    // return shown while editing.
+    Pay_Table preview(const Pay_Table& table) const;
     int slot() const { return slot_; }
     int shrink_twips() const { return (kBoxes - rows) * 360; }
 

@@ -52,6 +52,7 @@ void DrawRound::finish_deal() {
     phase_ = Phase::Dealt;
     h_.view().Btn_Redeal.enabled = true;
     h_.view().focus = "Btn_Redeal";
+    h_.dealt_hint();
 }
 
 void DrawRound::Button(HandButton button) {
@@ -79,7 +80,7 @@ void DrawRound::Toggle_Hold(int position) {
 
 void DrawRound::Draw() {
     ViewModel& vm = h_.view();
-    if (phase_ != Phase::Dealt || !vm.Btn_Redeal.enabled) return;
+    if (phase_ != Phase::Dealt || !vm.Btn_Redeal.enabled || !h_.draw_allowed()) return;
     for (auto& b : vm.Btn_Hold) b.enabled = false;
     vm.Btn_Redeal.enabled = false;
     Draw_Pos = 0;

@@ -44,6 +44,9 @@ void Machine::Key_Press(char key) {
     case 'D': case 'd':
         if (vm.Btn_Redeal.enabled) Draw();
         break;
+    case 'H': case 'h':
+        Trainer_Command("Mnu_Hint");
+        break;
     case 'V': case 'v':
         if (vm.Btn_Insert_Coin.enabled) Insert_Coin();
         break;

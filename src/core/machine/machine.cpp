@@ -6,12 +6,16 @@
 #include "machine/double_up.h"
 #include "machine/machine_rounds.h"
 #include "machine/menu_tree.h"
+#include "trainer/trainer_state.h"
 #include "variants/juicy_jackpots.h"
 
 namespace dw {
 
 Machine::Machine(Services services)
-    : svc_(services), rounds_(std::make_unique<MachineRounds>(*this)), juicy_(std::make_unique<JuicyJackpots>()) {
+    : svc_(services),
+      rounds_(std::make_unique<MachineRounds>(*this)),
+      juicy_(std::make_unique<JuicyJackpots>()),
+      trainer_(std::make_unique<TrainerState>()) {
     for (const auto& entry : menu_tree())
         vm.menus[std::string(entry.name)] = MenuItem{std::string(entry.caption), entry.checked_at_start, true, true};
     Set_Default_Payouts(pay_table, 0);
@@ -39,7 +43,7 @@ Machine::Machine(Services services)
         vm.Pnl_Hold[i].caption = "HELD";
         vm.Pnl_Wild[i].caption = "WILD";
         vm.Pnl_Plain_Wild[i].caption = "WILD";
-        for (auto* c : {&vm.Pnl_Wild[i], &vm.Pnl_Plain_Wild[i], &vm.Pnl_Card[i]}) c->visible = false;
+        for (auto* c : {&vm.Pnl_Wild[i], &vm.Pnl_Plain_Wild[i], &vm.Pnl_Card[i], &vm.Pnl_Hint[i]}) c->visible = false;
         vm.Pnl_Card[i].font_size = 24;
     }
     vm.menu("Mnu_Fancy_Cards").checked = true;

@@ -22,6 +22,7 @@ namespace dw {
 class DoubleUpRound;
 class JuicyJackpots;
 class MachineRounds;
+struct TrainerState;
 struct JuicyModel;
 
 // The whole machine: its state, its routines and the view model of the main window. The shell
@@ -63,7 +64,6 @@ public:
     int max_bet_now() const;
     void Start_Hand();
     void Toggle_Hold(int position);
-    void Card_Click(int position);
     void Draw();  // Btn_Redeal
     void Btn_Show_Fifth_Click();
     void Btn_Double_Click();
@@ -122,6 +122,8 @@ public:
     void Show_Stats();
     void Choose_Player();
     void Mnu_Player_Click();
+    bool Trainer_Command(std::string_view menu);  // a Trainer menu item; false when it is none
+    int Deal_Interval() const;                    // of the deal and draw animations, in ms
     const JuicyModel& juicy_view() const;
     JuicyModel& juicy_view();
     const JuicyCards& juicy_cards() const;
@@ -143,27 +145,21 @@ public:
     int16_t Coins_Bet = 0, Side_Bet_Placed = 0, Round_State = 1;
     int16_t Top_Award = 4000, Max_Bet = 5;
     double Jackpot = 0;
-    int16_t Jackpot_Percent = 2;
+    int16_t Jackpot_Percent = 2, Player_Number = 1, Repaint_Busy = 0;
     bool Game_List_Busy = false;
-    std::string Marquee_Text;
     bool Hide_Last_One = false, Hide_Last_Two = false;
-    int16_t Repaint_Busy = 0;
-    bool Fancy_Cards = true;
-    bool Double_Up_Mode = false;
-    std::string Last_Sound;
+    bool Fancy_Cards = true, Double_Up_Mode = false;
     int16_t Last_Jacks_Sound = 0, Last_Tens_Sound = 0;
     HotHits Hot_Hits{};
-    std::string pending_sound;
+    std::string Marquee_Text, Last_Sound, pending_sound;
     Stats stats;
-    int16_t Player_Number = 1;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
     std::filesystem::path Asset_Directory;  // where the wave files lie
     bool Timer1_Enabled = false, Timer2_Enabled = false, Timer3_Enabled = false, Timer4_Enabled = true;
     bool Pause_Enabled = false;  // the one-shot pause timer runs for Pause_Ms
     int Pause_Ms = 0;
-    bool coin_slot_busy = false;
+    bool coin_slot_busy = false, main_window_shown = false;
     int coin_frames_left = 0;
-    bool main_window_shown = false;
     intptr_t Card_Surface = 0;
     bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
     bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
@@ -180,6 +176,7 @@ private:
     std::unique_ptr<JuicyJackpots> juicy_;
     std::vector<HelpTopic> help_topics_;
     bool help_loaded_ = false;
+    std::unique_ptr<TrainerState> trainer_;
     bool accepting_bets();
     void bet_steps(bool from_slot);
     void highlight(int panel, bool on);
@@ -197,6 +194,9 @@ private:
     std::string player_file(std::string_view stem) const;  // "STATS" -> "STATS1.VPK"
     void keep_unreadable(const std::string& name);
     void edit_payouts(int slot);
+    void show_hint(bool asked);  // the best hold of the dealt hand, when the trainer knows it
+    bool judge_draw();           // the mistake gate before a draw; false: the player changes holds
+    void load_trainer();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
     friend class CashierModel;

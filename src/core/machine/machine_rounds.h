@@ -41,6 +41,8 @@ public:
     void announce_deal(HandCode& code) override;
     bool side_bet_evaluate() override;
     void Pay_Juicy() override;
+    void dealt_hint() override;
+    bool draw_allowed() override;
     void settle(HandCode code) override;
     void finish_payoff(HandCode code, int64_t amount) override;
 

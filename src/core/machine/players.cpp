@@ -32,6 +32,7 @@ void Machine::Mnu_Player_Click() {
         Show_Coin_Bucket();
         Load_Stats();
         Load_Progressive();
+        load_trainer();
         stats.Winnings[Stats::kSessionWinnings] = 0;
         Show_Winnings();
         Display_Progressive_Payout();

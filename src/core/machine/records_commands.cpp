@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "errors.h"
+#include "trainer/trainer_state.h"
 #include "games/catalogue.h"
 #include "machine/dialog_models.h"
 #include "machine/machine.h"
@@ -125,6 +126,7 @@ void Machine::Mnu_Clear_Session_Stats() {
                 "Clear Session Statistics") != MsgAnswer::Ok)
         return;
     stats.clear_session();
+    trainer_->accuracy = {};
 }
 
 void Machine::Mnu_Clear_All_Stats() {
@@ -162,6 +164,7 @@ void Machine::Mnu_New_Game() {
     Show_Winnings();
     stats.clear_all();
     Save_Stats();
+    trainer_->accuracy = {};
     Credits = 80;
     vm.Lbl_Credits.caption = "80";
     Coin_Bucket = -80;
@@ -290,6 +293,7 @@ void Machine::Main_Initialisation(intptr_t card_window) {
     Coin_Bucket = -80;
     Load_Stats();
     Load_Progressive();
+    load_trainer();
     Display_Progressive_Payout();
     vm.menu("Mnu_Fancy_Cards").checked = Fancy_Cards;
     vm.menu("Mnu_Plain_Cards").checked = !Fancy_Cards;

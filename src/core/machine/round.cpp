@@ -8,6 +8,7 @@
 #include "machine/machine_rounds.h"
 #include "variants/double_down.h"
 #include "variants/juicy_jackpots.h"
+#include "trainer/trainer_state.h"
 #include "variants/let_it_ride.h"
 
 namespace dw {
@@ -45,10 +46,11 @@ void Machine::Pause_Tick() {
 }
 
 void Machine::Toggle_Hold(int position) {
-    if (round_) round_->Toggle_Hold(position);
+    if (!round_) return;
+    round_->Toggle_Hold(position);
+    if (trainer_->hint_shown) show_hint(true);  // "yours" follows the holds
 }
 
-void Machine::Card_Click(int position) { Toggle_Hold(position); }
 
 void Machine::Draw() {
     if (round_) round_->Draw();
@@ -129,6 +131,9 @@ void MachineRounds::Pay_Juicy() {
     if (m_.Side_Bet_Placed == 1) m_.Pay_Juicy();
 }
 
+void MachineRounds::dealt_hint() { m_.show_hint(false); }
+bool MachineRounds::draw_allowed() { return m_.judge_draw(); }
+
 void MachineRounds::settle(HandCode code) {
     m_.Display_Hand_Value(code);
     m_.Payoff(code);
@@ -186,6 +191,8 @@ void Machine::Prepare_Hand() {
     Round_State = 1;
     if (round_) round_->End();
     juicy_->reset_for_hand();
+    for (auto& h : vm.Pnl_Hint) h.visible = false;
+    trainer_->hint_shown = false;
     Unlock_Menus();
     Prepare_Hand_Cards(cards, game, svc_.rng, svc_.cards);
     Last_Sound.clear();

@@ -63,6 +63,10 @@ public:
     // holds the announcement back; true) and paid after it.
     virtual bool side_bet_evaluate() = 0;
     virtual void Pay_Juicy() = 0;
+    // The trainer: the hint once the hand is dealt, and the gate before the draw (false: the
+    // player goes back to change the holds).
+    virtual void dealt_hint() = 0;
+    virtual bool draw_allowed() = 0;
     // Ends the hand: announces and pays the final hand, then prepares the next one.
     virtual void settle(HandCode code) = 0;
     // Records and credits a settled win (after the double up) and prepares the next hand.

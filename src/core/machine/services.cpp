@@ -8,6 +8,7 @@
 #include "help/help_file.h"
 #include "records/player_model.h"
 #include "records/stats_screens.h"
+#include "trainer/trainer_state.h"
 #include "variants/pick_five.h"
 
 namespace dw {
@@ -33,5 +34,6 @@ void DefaultDialogs::show_cheat(CheatModel& cheat) { cheat.Btn_Ok_Click(); }
 void DefaultDialogs::show_statistics(StatisticsModel& stats) { stats.Btn_Ok_Click(); }
 void DefaultDialogs::show_stats_detail(StatsDetailModel& detail) { detail.Btn_Exit_Click(); }
 void DefaultDialogs::show_player(PlayerModel& player) { player.Btn_Exit_Click(); }
+void DefaultDialogs::show_mistake(MistakeModel& mistake) { mistake.Draw_Anyway_Click(); }
 
 }  // namespace dw

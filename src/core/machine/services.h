@@ -22,6 +22,7 @@ class CheatModel;
 class StatisticsModel;
 class StatsDetailModel;
 class PlayerModel;
+struct MistakeModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -45,6 +46,7 @@ public:
     virtual void show_statistics(StatisticsModel& stats) = 0;     // Frm_Statistics
     virtual void show_stats_detail(StatsDetailModel& detail) = 0; // Frm_Stats_Detail
     virtual void show_player(PlayerModel& player) = 0;            // Frm_Player
+    virtual void show_mistake(MistakeModel& mistake) = 0;         // the trainer's mistake alert
     // An input box: the answer, or nothing for Cancel.
     virtual std::optional<std::string> input_box(std::string_view prompt, std::string_view title) = 0;
 };
@@ -69,6 +71,7 @@ public:
     void show_statistics(StatisticsModel& stats) override;
     void show_stats_detail(StatsDetailModel& detail) override;
     void show_player(PlayerModel& player) override;
+    void show_mistake(MistakeModel& mistake) override;
     std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
 };
 
@@ -82,6 +85,7 @@ public:
 class CardLibrary;
 class RecordStore;
 class Rng;
+class HoldAdvisor;
 
 // What the machine is given to reach the world: randomness, questions, card pictures, sound,
 // the record files and the system's money format.
@@ -93,6 +97,7 @@ struct MachineServices {
     RecordStore& store;
     std::function<std::string(double)> currency;
     char decimal_separator = '.';
+    HoldAdvisor* advisor = nullptr;  // the trainer's hold values; none: no hints
 };
 
 }  // namespace dw

@@ -54,6 +54,7 @@ struct ViewModel {
     Control Btn_Double, Btn_Stand, Btn_Show_Fifth, Coin_Slot;
     // Per hand position, index 0 = position 1.
     std::array<Control, 5> Btn_Hold, Pnl_Hold, Pnl_Wild, Pnl_Plain_Wild, Pnl_Card, Img_Card, Pnl_InvisiCard;
+    std::array<Control, 5> Pnl_Hint;  // the trainer's mark on the cards of the best hold
     Control Lst_Games;  // picture = selected index
     std::string caption;  // the window title
     std::map<std::string, MenuItem, std::less<>> menus;

@@ -42,7 +42,7 @@ uint32_t FinalHandTable::set_index(const CardIndex* sorted, int size) {
     return static_cast<uint32_t>(index);
 }
 
-FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads)
+FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_token stop)
     : rule_(rule), table_(*rule.table), deck_(deck_size(rule.game)) {
     rule_.table = &table_;
     rows_ = table_.row_count(rule.game) + 2;  // row 0, the chart rows, and Hot Hands' multiple win
@@ -74,7 +74,8 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads)
         Hand hand;
         HotHits hits{};
         std::map<std::pair<int, int>, std::pair<double, int>> cache;
-        for (c[0] = static_cast<CardIndex>(first_card); c[0] < n; c[0] = static_cast<CardIndex>(c[0] + step))
+        for (c[0] = static_cast<CardIndex>(first_card); c[0] < n && !stop.stop_requested();
+             c[0] = static_cast<CardIndex>(c[0] + step))
             for (c[1] = static_cast<CardIndex>(c[0] + 1); c[1] < n; ++c[1])
                 for (c[2] = static_cast<CardIndex>(c[1] + 1); c[2] < n; ++c[2])
                     for (c[3] = static_cast<CardIndex>(c[2] + 1); c[3] < n; ++c[3])
@@ -124,6 +125,10 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads)
                             }
                         }
     };
+    if (stop.stop_requested()) {
+        stopped_ = true;
+        return;
+    }
     if (threads > 1) {
         std::thread other(sums, std::array<bool, 5>{false, false, true, false, true});
         sums({true, true, false, true, false});

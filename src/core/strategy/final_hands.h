@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <stop_token>
 #include <vector>
 
 #include "cards/card.h"
@@ -23,7 +24,9 @@ uint64_t choose(int n, int k);
 // these sums by inclusion and exclusion, with no evaluation at all.
 class FinalHandTable {
 public:
-    FinalHandTable(const PayRule& rule, unsigned threads = 1);
+    // A stop request leaves the table incomplete (stopped() then says so).
+    FinalHandTable(const PayRule& rule, unsigned threads = 1, std::stop_token stop = {});
+    bool stopped() const { return stopped_; }
 
     int deck() const { return deck_; }
     int rows() const { return rows_; }
@@ -49,6 +52,7 @@ private:
     std::array<std::vector<double>, 6> pay_;
     std::array<std::vector<uint32_t>, 5> counts_;
     std::vector<uint8_t> row5_;
+    bool stopped_ = false;
 };
 
 }  // namespace dw::strategy

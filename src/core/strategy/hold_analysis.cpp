@@ -89,13 +89,14 @@ std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand&
 
 ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress) {
     const GameInfo& info = game_info(rule.game);
-    const FinalHandTable table(rule, threads);
+    const FinalHandTable table(rule, threads, stop);
+    if (table.stopped()) return {0, {}, false};
     // Double Down Draw: a winning deal is played on twice the coins.
     std::unique_ptr<FinalHandTable> doubled;
     if (info.doubles_winning_deal) {
         PayRule twice = rule;
         twice.coins = rule.coins * 2;
-        doubled = std::make_unique<FinalHandTable>(twice, threads);
+        doubled = std::make_unique<FinalHandTable>(twice, threads, stop);
     }
     const int n = table.deck();
     const uint64_t total = choose(n, 5);

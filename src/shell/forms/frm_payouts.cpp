@@ -1,6 +1,7 @@
 #include "forms/frm_payouts.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,12 +11,14 @@
 #include <QVBoxLayout>
 
 #include "control_binder.h"
+#include "games/catalogue.h"
+#include "strategy/hold_analysis.h"
 #include "widgets/digit_box.h"
 
 namespace dw::shell {
 
-Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<void()> help)
-    : QDialog(parent), model_(model) {
+Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<void()> help, const Pay_Table* table)
+    : QDialog(parent), model_(model), table_(table) {
     setObjectName("Frm_Payouts");
     setWindowTitle("Customize Payout Chart");
     auto* layout = new QVBoxLayout(this);
@@ -51,6 +54,7 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         connect(box, &QLineEdit::textEdited, this, [this, k](const QString& text) {
             if (!model_.Text_Changed(k, text.toStdString())) QApplication::beep();
             show_texts();
+            work_out_return();
         });
         connect(box, &QLineEdit::editingFinished, this, [this, k] {
             model_.Lost_Focus(k);
@@ -61,6 +65,12 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         grid->addWidget(box, line, 1);
     }
     layout->addLayout(grid);
+    if (table_ && model.slot() <= 25 && game_info(static_cast<GameId>(model.slot())).flow == Flow::Draw) {
+        return_ = new QLabel;
+        return_->setObjectName("Lbl_Return");
+        return_->setAlignment(Qt::AlignCenter);
+        layout->addWidget(return_);
+    }
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton("&Ok!");
     ok->setObjectName("Btn_Ok");
@@ -84,6 +94,38 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         ok->setFocus();
     });
     show_texts();
+    work_out_return();
+}
+
+Frm_Payouts::~Frm_Payouts() {
+    worker_.request_stop();
+    for (auto& w : retired_) w.request_stop();
+}
+
+void Frm_Payouts::work_out_return() {
+    if (!return_) return;
+    // The previous computation is stopped; the newest chart always wins.
+    const int request = ++request_;
+    return_->setText("Return with perfect play: working it out...");
+    auto chart = std::make_shared<Pay_Table>(model_.preview(*table_));
+    if (worker_.joinable()) {
+        worker_.request_stop();
+        retired_.push_back(std::move(worker_));
+    }
+    const GameId game = static_cast<GameId>(model_.slot());
+    const int coins = game_info(game).full_bet;
+    QPointer<Frm_Payouts> self(this);
+    worker_ = std::jthread([self, request, chart, game, coins](std::stop_token stop) {
+        const auto r = strategy::chart_return({game, chart.get(), coins, false, 0}, 1, stop);
+        if (!r.exact) return;
+        const QString text = QString("Return with perfect play: %1%").arg(r.value * 100, 0, 'f', 2);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, request, text] {
+                if (self && self->request_ == request) self->return_->setText(text);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void Frm_Payouts::show_texts() {

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 #include <array>
+#include <thread>
+#include <vector>
 
 #include "games/payouts_model.h"
 
@@ -14,7 +16,11 @@ class DigitBox;
 class Frm_Payouts : public QDialog {
     Q_OBJECT
 public:
-    Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<void()> help);
+    // `table` is the chart the boxes start from; the return of perfect play is shown for it and
+    // worked out again, away from the window's thread, after every change.
+    Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<void()> help, const Pay_Table* table = nullptr);
+    ~Frm_Payouts() override;
+    QLabel* return_label() const { return return_; }
     DigitBox* box(int k) const { return boxes_[static_cast<size_t>(k)]; }
 
 protected:
@@ -23,7 +29,13 @@ protected:
 private:
     PayoutsModel& model_;
     std::array<DigitBox*, PayoutsModel::kBoxes> boxes_{};
+    const Pay_Table* table_;
+    QLabel* return_ = nullptr;
+    std::jthread worker_;
+    std::vector<std::jthread> retired_;  // stopped, joined when the dialog goes
+    int request_ = 0;
     void show_texts();
+    void work_out_return();
 };
 
 }  // namespace dw::shell

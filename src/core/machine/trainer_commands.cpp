@@ -1,0 +1,121 @@
+// The trainer: hints, the mistake gate, accuracy and the deal speed.
+#include <cstdio>
+
+#include "games/catalogue.h"
+#include "machine/machine.h"
+#include "records/record_store.h"
+#include "trainer/trainer_state.h"
+
+namespace dw {
+
+namespace {
+constexpr std::pair<std::string_view, DealSpeed> kSpeeds[] = {
+    {"Mnu_Speed_Normal", DealSpeed::Normal}, {"Mnu_Speed_Fast", DealSpeed::Fast}, {"Mnu_Speed_Instant", DealSpeed::Instant}};
+
+std::string credits_text(double ev) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", ev);
+    return std::string(buffer) + " credits";
+}
+
+// Cards as a player reads them: "J♥ Q♥ K♥".
+std::string shown_cards(const Hand& hand, int mask) {
+    std::string out;
+    for (int p = 0; p < 5; ++p) {
+        if (!(mask & (1 << p))) continue;
+        const CardCode& c = hand[static_cast<size_t>(p)];
+        std::string card = c.Value == 1 ? "Joker" : card_text(c).substr(0, card_text(c).size() - 1);
+        if (c.Value != 1) card += c.Suit == 'H' ? "\u2665" : c.Suit == 'D' ? "\u2666" : c.Suit == 'C' ? "\u2663" : "\u2660";
+        out += (out.empty() ? "" : " ") + card;
+    }
+    return out.empty() ? "nothing" : out;
+}
+}  // namespace
+
+void Machine::load_trainer() {
+    const auto text = svc_.store.read(player_file("TRAINER"));
+    const auto read = text ? read_trainer(*text) : std::nullopt;
+    trainer_->options = read.value_or(TrainerOptions{});
+    vm.menu("Mnu_Show_Best_Hold").checked = trainer_->options.show_best_hold;
+    vm.menu("Mnu_Mistake_Alert").checked = trainer_->options.mistake_alert;
+    for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = trainer_->options.speed == speed;
+}
+
+int Machine::Deal_Interval() const { return animation_interval(trainer_->options.speed); }
+
+bool Machine::Trainer_Command(std::string_view menu) {
+    TrainerOptions& o = trainer_->options;
+    if (menu == "Mnu_Show_Best_Hold") o.show_best_hold = !o.show_best_hold;
+    else if (menu == "Mnu_Mistake_Alert") o.mistake_alert = !o.mistake_alert;
+    else if (menu == "Mnu_Hint") return show_hint(true), true;
+    else if (menu == "Mnu_Accuracy") {
+        std::string text;
+        for (const auto& info : kGames) {
+            const Accuracy& a = trainer_->accuracy[static_cast<size_t>(info.id)];
+            if (a.decisions == 0) continue;
+            text += std::string(info.list_text) + ":  " + std::to_string(a.decisions) + " decisions, " +
+                    std::to_string(a.mistakes) + (a.mistakes == 1 ? " mistake, " : " mistakes, ") +
+                    credits_text(a.given_up) + " given up\r\n";
+        }
+        svc_.dialogs.message_box(text.empty() ? "No hand judged this session yet." : text, "Accuracy", MsgButtons::Ok,
+                                 MsgIcon::Information);
+        return true;
+    } else {
+        bool found = false;
+        for (const auto& [item, speed] : kSpeeds)
+            if (menu == item) {
+                o.speed = speed;
+                found = true;
+            }
+        if (!found) return false;
+    }
+    save(player_file("TRAINER"), write_trainer(o),
+         "Error saving the trainer file.  Your hard drive may be full, or the file may be write-protected.");
+    vm.menu("Mnu_Show_Best_Hold").checked = o.show_best_hold;
+    vm.menu("Mnu_Mistake_Alert").checked = o.mistake_alert;
+    for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = o.speed == speed;
+    if (menu == "Mnu_Show_Best_Hold" && o.show_best_hold) show_hint(false);
+    return true;
+}
+
+void Machine::show_hint(bool asked) {
+    if (phase() != Phase::Dealt || !svc_.advisor || (!asked && !trainer_->options.show_best_hold)) return;
+    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand);
+    if (!values) {
+        vm.Pnl_Show_Payoffs.caption = "The trainer is still working out this chart...";
+        return;
+    }
+    int held = 0;
+    for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
+    const Judgement j = judge(*values, held);
+    for (int p = 0; p < 5; ++p) vm.Pnl_Hint[static_cast<size_t>(p)].visible = (j.best_mask & (1 << p)) != 0;
+    vm.Pnl_Show_Payoffs.caption = "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " +
+                                  credits_text(j.best_ev) + "; yours: " + credits_text(j.held_ev);
+    trainer_->hint_shown = true;
+}
+
+bool Machine::judge_draw() {
+    for (auto& h : vm.Pnl_Hint) h.visible = false;
+    if (!svc_.advisor) return true;
+    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand);
+    if (!values) return true;  // not known yet: nothing is judged
+    int held = 0;
+    for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
+    const Judgement j = judge(*values, held);
+    if (j.mistake() && trainer_->options.mistake_alert) {
+        MistakeModel alert;
+        alert.text = "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " + credits_text(j.best_ev) +
+                     "; yours: " + credits_text(j.held_ev);
+        svc_.dialogs.show_mistake(alert);
+        if (!alert.draw) return false;
+    }
+    Accuracy& a = trainer_->accuracy[static_cast<size_t>(game)];
+    ++a.decisions;
+    if (j.mistake()) {
+        ++a.mistakes;
+        a.given_up += j.best_ev - j.held_ev;
+    }
+    return true;
+}
+
+}  // namespace dw

@@ -1,0 +1,81 @@
+#pragma once
+#include <array>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "cards/card.h"
+#include "games/pay_rule.h"
+#include "strategy/hold_analysis.h"
+
+namespace dw {
+
+enum class DealSpeed : int8_t { Normal, Fast, Instant };
+
+// The trainer's options, kept per player in TRAINERn.VPK beside the other records.
+struct TrainerOptions {
+    bool show_best_hold = false;
+    bool mistake_alert = false;
+    DealSpeed speed = DealSpeed::Normal;
+    bool operator==(const TrainerOptions&) const = default;
+};
+std::string write_trainer(const TrainerOptions& options);
+// Nothing when the file is not a trainer file: the caller then turns everything off.
+std::optional<TrainerOptions> read_trainer(std::string_view text);
+// The interval of the deal and draw animations at a speed, in milliseconds.
+int animation_interval(DealSpeed speed);
+
+// How well the player held, per game this session.
+struct Accuracy {
+    int decisions = 0;
+    int mistakes = 0;
+    double given_up = 0;  // expected credits lost to worse holds
+};
+
+// The judgement of one hold: the best hold and what the player's hold gives up against it.
+struct Judgement {
+    int best_mask = 0;
+    double best_ev = 0;
+    double held_ev = 0;
+    bool mistake() const { return held_ev < best_ev - 1e-9; }
+};
+Judgement judge(const std::array<double, 32>& by_position, int held_mask);
+
+// The hold values of dealt hands, worked out away from the window's thread: the tables of a pay
+// rule are built by a worker when the rule is first asked for; until then there is no answer.
+class HoldAdvisor {
+public:
+    virtual ~HoldAdvisor() = default;
+    // The 32 hold values by position mask (bit p - 1 holds position p), once ready.
+    virtual std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt) = 0;
+};
+
+// Builds each table on a thread of its own and keeps the last few.
+class ThreadedAdvisor : public HoldAdvisor {
+public:
+    ~ThreadedAdvisor() override;
+    std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt) override;
+    // Blocks until the table of `rule` is ready (for tests and tools).
+    void wait(const PayRule& rule);
+
+private:
+    struct Key {
+        int game, coins;
+        std::array<int32_t, 21> pays;
+        bool operator<(const Key& o) const { return std::tie(game, coins, pays) < std::tie(o.game, o.coins, o.pays); }
+    };
+    Key key_of(const PayRule& rule) const;
+    void start(const Key& key, const PayRule& rule);
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::map<Key, std::shared_ptr<const strategy::FinalHandTable>> tables_;
+    std::map<Key, bool> building_;
+    std::vector<std::thread> workers_;
+};
+
+}  // namespace dw

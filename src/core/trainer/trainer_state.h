@@ -1,0 +1,27 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "trainer/trainer.h"
+#include "games/pay_table.h"
+#include "types.h"
+
+namespace dw {
+
+// The mistake alert: what the player's holds give up against the best ones.
+struct MistakeModel {
+    std::string text;  // "Best: hold JH QH KH — 1.73 credits; yours: 0.95 credits"
+    bool draw = false;
+    bool done = false;
+    void Draw_Anyway_Click() { draw = done = true; }
+    void Change_Holds_Click() { done = true; }  // also the close box
+};
+
+// What the machine keeps for the trainer: the player's options and this session's accuracy.
+struct TrainerState {
+    TrainerOptions options;
+    std::array<Accuracy, kSlots + 1> accuracy{};
+    bool hint_shown = false;
+};
+
+}  // namespace dw

@@ -1,0 +1,75 @@
+#include "machine_rig.h"
+#include "trainer/trainer_state.h"
+
+namespace dw {
+namespace {
+
+using test::Player;
+using test::Rig;
+
+TEST(Trainer, FileRoundTripAndDamage) {
+    const TrainerOptions o{true, false, DealSpeed::Instant};
+    EXPECT_EQ(write_trainer(o), "T\r\nF\r\n 2\r\n");
+    EXPECT_EQ(read_trainer(write_trainer(o)), o);
+    for (const char* bad : {"", "T\r\nF\r\n", "T\r\nX\r\n 1\r\n", "T\r\nF\r\n 3\r\n", "\xEF\xBB\xBFT\r\nF\r\n 0\r\n"})
+        EXPECT_FALSE(read_trainer(bad)) << bad;
+    EXPECT_EQ(animation_interval(DealSpeed::Normal), 180);
+    Rig rig;
+    rig.store.files["TRAINER1.VPK"] = "garbage";
+    rig.m.Main_Initialisation(1);
+    EXPECT_FALSE(rig.m.vm.menu("Mnu_Show_Best_Hold").checked);
+    EXPECT_TRUE(rig.m.vm.menu("Mnu_Speed_Normal").checked);
+    rig.m.Trainer_Command("Mnu_Speed_Fast");
+    EXPECT_EQ(rig.m.Deal_Interval(), 60);
+    EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\n");
+}
+
+// The engine's tables are built on a worker: the first question gets no answer at once, and
+// the window is never kept waiting.
+TEST(Trainer, HintsMistakesAndAccuracy) {
+    ThreadedAdvisor advisor;
+    Rig rig(&advisor);
+    Player play{rig};
+    rig.ready(1, 1000);
+    const PayRule rule{1, &rig.m.pay_table, 5, false, 0};
+    EXPECT_FALSE(advisor.holds(rule, test::H("TH JH QH KH 2C")));
+    advisor.wait(rule);
+
+    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    play.bet_and_deal(5);
+    EXPECT_TRUE(rig.m.vm.Pnl_Show_Payoffs.caption.starts_with("Best: hold T\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "));
+    EXPECT_TRUE(rig.m.vm.Pnl_Hint[3].visible);
+    EXPECT_FALSE(rig.m.vm.Pnl_Hint[4].visible);
+
+    // Holding only the pair of nothing (the 2): a mistake. Change Holds keeps the hand as dealt.
+    rig.dialogs.change_holds = true;
+    rig.m.Toggle_Hold(5);
+    rig.m.Draw();
+    ASSERT_EQ(rig.dialogs.mistakes.size(), 1u);
+    EXPECT_EQ(rig.m.phase(), Phase::Dealt);
+    EXPECT_TRUE(rig.m.held(5));
+    const auto values = *advisor.holds(rule, rig.m.cards.hand);
+    rig.dialogs.change_holds = false;
+    rig.m.Draw();
+    play.finish_draw();
+    rig.m.Trainer_Command("Mnu_Accuracy");
+    EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("Jacks or Better:  1 decisions, 1 mistake, "));
+
+    // The best hold: no alert, no mistake.
+    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    play.bet_and_deal(5);
+    for (int p = 1; p <= 4; ++p) rig.m.Toggle_Hold(p);
+    rig.m.Draw();
+    play.finish_draw();
+    EXPECT_EQ(rig.dialogs.mistakes.size(), 2u);  // the first hand asked twice
+    rig.m.Trainer_Command("Mnu_Accuracy");
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "Jacks or Better:  2 decisions, 1 mistake, %.2f credits given up",
+                  values[15] - values[16]);
+    EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(expected)) << rig.dialogs.shown.back().text;
+}
+
+}  // namespace
+}  // namespace dw
