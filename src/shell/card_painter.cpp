@@ -1,5 +1,7 @@
 #include "card_painter.h"
 
+#include "svg_deck.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -370,6 +372,16 @@ void CardSurface::click(const QPoint& at) {
 void CardSurface::mousePressEvent(QMouseEvent* e) { click(e->position().toPoint()); }
 void CardSurface::mouseDoubleClickEvent(QMouseEvent* e) { click(e->position().toPoint()); }
 
+CardPainter::CardPainter(CardSurface& surface) : surface_(surface) {}
+CardPainter::~CardPainter() = default;
+
+bool CardPainter::use_deck(const QString& name) {
+    deck_ = name.isEmpty() ? nullptr : SvgDeck::open(name);
+    return deck_ != nullptr;
+}
+
+QString CardPainter::deck() const { return deck_ ? deck_->name() : QString(); }
+
 int32_t CardPainter::InitializeDeck(intptr_t) {
     surface_.clear();
     return surface_.picture().isNull() ? 0 : 1;
@@ -380,7 +392,11 @@ void CardPainter::SetCurrentBack(int32_t design) { back_ = std::clamp(design, 1,
 void CardPainter::DrawCard(intptr_t, int32_t picture, int32_t x, int32_t y) {
     if (surface_.picture().isNull()) surface_.clear();
     QPainter g(&surface_.picture());
-    paint_card(g, QRectF(x, y, kCardWidth, kCardHeight), picture, back_);
+    g.setRenderHint(QPainter::Antialiasing);
+    const QRectF rect(x, y, kCardWidth, kCardHeight);
+    // The deck draws faces, its back and its jokers; the machine's own six backs and any card
+    // the deck lacks are painted here, so every picture keeps its look.
+    if (!(deck_ && deck_->draw(g, rect, picture))) paint_card(g, rect, picture, back_);
     g.end();
     surface_.update(QRect(x, y, kCardWidth, kCardHeight));
 }

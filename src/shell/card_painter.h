@@ -2,6 +2,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "cards/card_library.h"
 
@@ -38,9 +39,16 @@ private:
 };
 
 // The card-picture library of the machine, painted with QPainter onto a CardSurface.
+class SvgDeck;
+
 class CardPainter : public CardLibrary {
 public:
-    explicit CardPainter(CardSurface& surface) : surface_(surface) {}
+    explicit CardPainter(CardSurface& surface);
+    ~CardPainter() override;
+    // Draws with an installed SVG deck ("svg-standard"), or with its own painting for an empty
+    // name or a deck that cannot be read; true when the deck is in use.
+    bool use_deck(const QString& name);
+    QString deck() const;
     int32_t InitializeDeck(intptr_t window) override;
     void SetCurrentBack(int32_t design) override;
     void DrawCard(intptr_t surface, int32_t picture, int32_t x, int32_t y) override;
@@ -49,6 +57,7 @@ public:
 private:
     CardSurface& surface_;
     int back_ = 6;
+    std::unique_ptr<SvgDeck> deck_;
 };
 
 }  // namespace dw::shell

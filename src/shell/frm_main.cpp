@@ -1,6 +1,8 @@
 #include "frm_main.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QSettings>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,6 +20,7 @@
 #include "games/catalogue.h"
 #include "machine/menu_tree.h"
 #include "forms/frm_juicy.h"
+#include "svg_deck.h"
 #include "widgets/coin_slot.h"
 #include "widgets/plain_card.h"
 
@@ -46,6 +49,11 @@ Frm_Main::Frm_Main(Options options) {
     surface_->setObjectName("Pnl_Cards");
     surface_->setGeometry(kCardsX, kCardsY, 465, 266 + kCardHeight + 4);
     painter_ = std::make_unique<CardPainter>(*surface_);
+    // The deck the player chose last, else the first classic deck installed; without one the
+    // cards are painted here.
+    const QStringList decks = SvgDeck::installed();
+    const QString chosen = QSettings().value("deck", decks.value(0)).toString();
+    if (!painter_->use_deck(chosen) && !decks.isEmpty() && chosen != "") painter_->use_deck(decks.first());
     host_ = std::make_unique<MachineHost>(options, *painter_, this);
     host_->on_fatal = [this] {
         closing_ = true;
@@ -53,6 +61,7 @@ Frm_Main::Frm_Main(Options options) {
     };
 
     build_menus();
+    build_deck_menu();
     build_window();
     setWindowTitle("Dazzlewick 3.0");
     host_->add_view(this);
@@ -107,6 +116,32 @@ void Frm_Main::build_menus() {
         }
         action->setObjectName(name);
         actions_[name] = action;
+    }
+}
+
+void Frm_Main::build_deck_menu() {
+    QMenu* options = menuBar()->findChild<QMenu*>("Mnu_Options");
+    if (!options) return;
+    QMenu* menu = options->addMenu("Card &Deck");
+    menu->setObjectName("Mnu_Card_Deck");
+    auto* group = new QActionGroup(menu);
+    auto add = [&](const QString& caption, const QString& deck) {
+        QAction* a = menu->addAction(caption);
+        a->setCheckable(true);
+        a->setChecked(painter_->deck() == deck);
+        a->setData(deck);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, deck] {
+            painter_->use_deck(deck);
+            QSettings().setValue("deck", deck);
+            run([this] { machine().Repaint_Hand(); });
+        });
+    };
+    add("Dazzlewick's Own Cards", "");
+    for (const QString& deck : SvgDeck::installed()) {
+        QString caption = deck.mid(4).replace('-', ' ');
+        caption[0] = caption[0].toUpper();
+        add(caption, deck);
     }
 }
 

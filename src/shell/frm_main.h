@@ -65,6 +65,7 @@ private:
 
     void build_menus();
     void build_window();
+    void build_deck_menu();
     QLabel* label(const QString& name, const Control& control, QRect at, const QString& style, bool colours = true);
     QPushButton* button(const QString& name, const Control& control, QRect at);
     void dispatch(const QString& menu);

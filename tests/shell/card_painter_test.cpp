@@ -3,8 +3,14 @@
 #include <set>
 
 #include "card_painter.h"
+#include "svg_deck.h"
 
+using dw::shell::CardPainter;
+using dw::shell::CardSurface;
+using dw::shell::kCardHeight;
+using dw::shell::kCardWidth;
 using dw::shell::paint_card;
+using dw::shell::SvgDeck;
 
 namespace {
 QImage picture(int number, int back = 1) {
@@ -19,6 +25,26 @@ QImage picture(int number, int back = 1) {
 class CardPainterTest : public QObject {
     Q_OBJECT
 private slots:
+    void anInstalledDeckDrawsAndAMissingOneFallsBack() {
+        CardSurface surface;
+        surface.resize(465, 370);
+        CardPainter painter(surface);
+        const QStringList decks = SvgDeck::installed();
+        QVERIFY(!painter.use_deck("svg-no-such-deck"));
+        painter.InitializeDeck(0);
+        painter.DrawCard(0, 40, 21, 266);  // the ace of spades, painted here
+        const QImage own = surface.picture().toImage().copy(21, 266, kCardWidth, kCardHeight);
+        QVERIFY(own.pixelColor(kCardWidth / 2, 5) != QColor(0, 96, 48));
+        if (decks.isEmpty()) QSKIP("no SVG card deck installed");
+        QVERIFY(painter.use_deck(decks.first()));
+        painter.DrawCard(0, 40, 21, 266);
+        painter.DrawCard(0, 110, 109, 266);  // a joker: from the deck, or painted when it has none
+        painter.DrawCard(0, 111, 197, 266);
+        const QImage picture = surface.picture().toImage();
+        QVERIFY(picture.copy(21, 266, kCardWidth, kCardHeight) != own);
+        QVERIFY(picture.copy(109, 266, kCardWidth, kCardHeight) != picture.copy(197, 266, kCardWidth, kCardHeight));
+    }
+
     void everyPictureDrawsAndNoTwoLookAlike() {
         std::vector<int> numbers;
         for (int n = 1; n <= 52; ++n) numbers.push_back(n);
