@@ -240,13 +240,15 @@ void Frm_Main::build_window() {
     label("Pnl_Progressive_Display", vm.Pnl_Progressive_Display, {8, 240, 420, 32},
           "background: black; border: 2px ridge #c0a040; font-size: 17pt; font-weight: bold;")
         ->setAlignment(Qt::AlignCenter);
+    // Light on the felt: the machine's own colour for this line is black, unreadable here.
     auto* bet = label("Lbl_Progressive_Bet", vm.Lbl_Progressive_Bet, {436, 240, 236, 32},
-                      "color: white; font-weight: bold; font-size: 10pt;");
+                      "color: #fff0a0; font-weight: bold; font-size: 10pt;", false);
     bet->setAlignment(Qt::AlignCenter);
     bet->setWordWrap(true);
-    label("Pnl_Banner", vm.Pnl_Banner, {8, 276, 664, 24},
-          "background: #101010; color: #ffd040; border: 1px solid #c0a040; font-family: monospace; "
-          "font-size: 13pt; font-weight: bold;", false)
+    // An LED marquee: a bar as wide as its fifteen characters.
+    label("Pnl_Banner", vm.Pnl_Banner, {kWidth / 2 - 130, 276, 260, 24},
+          "background: #101010; color: #ffb020; border: 2px ridge #c0a040; font-family: monospace; "
+          "font-size: 15pt; font-weight: bold;", false)
         ->setAlignment(Qt::AlignCenter);
     label("Pnl_Show_Payoffs", vm.Pnl_Show_Payoffs, {8, 304, 664, 26},
           "color: white; font-size: 12pt; font-weight: bold; background: #00502a; border: 1px solid #003018;", false)
@@ -287,10 +289,9 @@ void Frm_Main::build_window() {
     auto* fifth = button("Btn_Show_Fifth", vm.Btn_Show_Fifth, {card_left(2), 456, 3 * 88 - 17, 26});
     connect(fifth, &QPushButton::clicked, this, [this] { run([this] { machine().Btn_Show_Fifth_Click(); }); });
 
-    label("Pnl_Game_Over", vm.Pnl_Game_Over, {8, 346, 96, 60},
-          "background: #101010; color: #ff4040; border: 2px ridge #c0a040; font-weight: bold; font-size: 10pt;", false)
+    label("Pnl_Game_Over", vm.Pnl_Game_Over, {4, 346, 116, 60},
+          "background: #101010; color: #ff4040; border: 2px ridge #c0a040; font-weight: bold; font-size: 9pt;", false)
         ->setAlignment(Qt::AlignCenter);
-    static_cast<QLabel*>(bindings_.back().widget)->setWordWrap(true);
 
     coin_slot_ = new CoinSlot(c);
     coin_slot_->setObjectName("Coin_Slot");
@@ -349,13 +350,21 @@ void Frm_Main::apply(Binding& b) {
     const int i = b.widget->objectName().back().digitValue();
     if (i < 1 || c.height <= 0) return;
     const int top = kChartTop + c.top / 15;
-    // The machine's heights are in twips of its own fonts; never cut a line of ours off.
+    // The machine's heights are in twips of its own fonts. Every column reaches down to the award
+    // line; a chart with more rows than fit gets a smaller font instead of running into it.
+    constexpr int kChartBottom = 236;
+    const int available = kChartBottom - top;
     QFont font = l->font();
-    font.setPointSizeF(c.font_size);
     font.setBold(c.bold);
     const int lines = static_cast<int>(std::count(c.caption.begin(), c.caption.end(), '\n')) + 1;
-    const int needed = (QFontMetrics(font).lineSpacing() + 1) * lines + 8;
-    l->setGeometry(l->x(), top, l->width(), std::max(c.height / 15, needed));
+    double size = c.font_size;
+    auto needed = [&] {
+        font.setPointSizeF(size);
+        return (QFontMetrics(font).lineSpacing() + 1) * lines + 8;
+    };
+    while (size > 6 && needed() > available) size -= 0.25;
+    if (size != c.font_size) l->setStyleSheet(l->styleSheet() + QString("font-size: %1pt;").arg(size));
+    l->setGeometry(l->x(), top, l->width(), available);
     if (i == 1) {
         // The title sits above the columns and takes the height they leave.
         for (auto& other : bindings_)

@@ -10,6 +10,7 @@ namespace dw::shell {
 Frm_Percent::Frm_Percent(PercentModel& model, QWidget* parent) : QDialog(parent), model_(model) {
     setWindowTitle("Progressive Jackpot Percent");
     setObjectName("Frm_Percent");
+    setMinimumWidth(380);  // room for the whole title
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel("Enter the percent of each bet you want to add to the Progressive Jackpot, from 1% to 20%.");
     text->setWordWrap(true);
