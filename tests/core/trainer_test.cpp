@@ -73,3 +73,33 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
 
 }  // namespace
 }  // namespace dw
+
+namespace dw {
+namespace {
+
+TEST(Trainer, StudAndRideDecisions) {
+    struct Case {
+        GameId game;
+        const char* cards;
+        const char* advice;
+    } cases[] = {
+        {24, "6H 6D 2C KS 9H", "Trainer: Double Down!"},
+        {24, "2H 4D 7C 9S 3H", "Trainer: Stand Pat!"},
+        {25, "TH TD 4C 8S 2H", "Trainer: Let It Ride!"},
+        {25, "2H 4D 9C 8S 3H", "Trainer: Take Back 1/3"},
+    };
+    for (const auto& c : cases) {
+        test::Rig rig;
+        test::Player play{rig};
+        rig.ready(c.game, 100);
+        rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+        play.stack(c.cards);
+        rig.m.Bet_Max();
+        play.finish_deal();
+        EXPECT_NE(rig.m.vm.Pnl_Show_Payoffs.caption.find(c.advice), std::string::npos)
+            << c.cards << ": " << rig.m.vm.Pnl_Show_Payoffs.caption;
+    }
+}
+
+}  // namespace
+}  // namespace dw

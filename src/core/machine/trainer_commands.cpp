@@ -4,6 +4,7 @@
 #include "games/catalogue.h"
 #include "machine/machine.h"
 #include "records/record_store.h"
+#include "strategy/decisions.h"
 #include "trainer/trainer_state.h"
 
 namespace dw {
@@ -92,6 +93,17 @@ void Machine::show_hint(bool asked) {
     vm.Pnl_Show_Payoffs.caption = "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " +
                                   credits_text(j.best_ev) + "; yours: " + credits_text(j.held_ev);
     trainer_->hint_shown = true;
+}
+
+void Machine::show_decision_hint(int shown) {
+    if (!trainer_->options.show_best_hold) return;
+    const bool stud = game_info(game).flow == Flow::Stud;
+    const double e = strategy::stud_expectation({game, &pay_table, Coins_Bet, false, 0}, cards.hand, shown);
+    char line[96];
+    // Doubling stakes one more coin per coin for `e` back; a part that rides returns `e`.
+    std::snprintf(line, sizeof line, "  Trainer: %s (a coin returns %.3f)",
+                  stud ? (e > 1 ? "Double Down!" : "Stand Pat!") : (e >= 1 ? "Let It Ride!" : "Take Back 1/3"), e);
+    vm.Pnl_Show_Payoffs.caption += line;
 }
 
 bool Machine::judge_draw() {

@@ -52,6 +52,7 @@ void StudRound::after_deal() {
     }
     vm.focus = r != 0 ? "Btn_Double" : "Btn_Stand";
     phase_ = Phase::Deciding;
+    h_.decision_hint(4);
 }
 
 void StudRound::Button(HandButton button) {

@@ -47,6 +47,7 @@ void RideRound::decide(int r) {
     }
     vm.focus = r != 0 ? "Btn_Stand" : "Btn_Double";
     phase_ = Phase::Deciding;
+    h_.decision_hint(cards_up_);
 }
 
 void RideRound::take_back_third() {
