@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QPointer>
 #include <QSettings>
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 #include "games/catalogue.h"
 #include "machine/menu_tree.h"
 #include "forms/frm_juicy.h"
+#include "strategy/hold_analysis.h"
 #include "svg_deck.h"
 #include "widgets/coin_slot.h"
 #include "widgets/plain_card.h"
@@ -90,6 +92,7 @@ void Frm_Main::build_menus() {
     static const QStringList kCheckable = {"Mnu_Progressive", "Mnu_Royals",      "Mnu_Double",     "Mnu_Juicy_Jackpots",
                                            "Mnu_Fancy_Cards", "Mnu_Plain_Cards", "Mnu_Autohold",
                                            "Mnu_Window_Juicy_Jackpots", "Mnu_Show_Best_Hold", "Mnu_Mistake_Alert",
+                                           "Mnu_Show_Return",
                                            "Mnu_Speed_Normal",  "Mnu_Speed_Fast",  "Mnu_Speed_Instant"};
     const auto& tree = menu_tree();
     for (size_t i = 0; i < tree.size(); ++i) {
@@ -375,6 +378,7 @@ void Frm_Main::apply(Binding& b) {
 void Frm_Main::refresh() {
     ViewModel& vm = machine().vm;
     for (auto& b : bindings_) apply(b);
+    show_return_in_title();
     for (size_t i = 0; i < 5; ++i) {
         PlainCard* p = plain_[i];
         const Control& card = vm.Pnl_Card[i];
@@ -422,6 +426,42 @@ void Frm_Main::refresh() {
             w->setFocus();
         vm.focus.clear();
     }
+}
+
+void Frm_Main::show_return_in_title() {
+    Machine& m = machine();
+    const GameInfo& info = game_info(m.game);
+    auto* title = centralWidget()->findChild<QLabel*>("Lbl_Pay_0");
+    if (!title) return;
+    QString text = shown_text(m.vm.Lbl_Pay[0].caption);
+    const auto finish = [&] {
+        if (title->text() != text) title->setText(text);
+    };
+    if (!m.vm.menu("Mnu_Show_Return").checked || info.flow != Flow::Draw) return finish();
+    // One figure per game and chart, at the full bet, the progressive left out.
+    QString key = QString::number(m.game);
+    for (int r = 1; r < kRows; ++r) key += "," + QString::number(m.pay_table.pay(m.game, r));
+    const auto known = returns_.find(key);
+    if (known != returns_.end()) {
+        text += QString("   (return with perfect play: %1%)").arg(*known * 100, 0, 'f', 2);
+        return finish();
+    }
+    finish();
+    if (return_asked_ == key) return;
+    return_asked_ = key;
+    auto table = std::make_shared<Pay_Table>(m.pay_table);
+    const GameId game = m.game;
+    const int coins = info.full_bet;
+    QPointer<Frm_Main> self(this);
+    return_worker_ = std::jthread([self, key, table, game, coins](std::stop_token stop) {
+        const auto r = strategy::chart_return({game, table.get(), coins, false, 0}, 1, stop);
+        if (!r.exact) return;
+        QMetaObject::invokeMethod(qApp, [self, key, value = r.value] {
+            if (!self) return;
+            self->returns_[key] = value;
+            self->refresh();
+        }, Qt::QueuedConnection);
+    });
 }
 
 void Frm_Main::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "card_painter.h"
 #include "control_binder.h"
@@ -71,6 +72,11 @@ private:
     void dispatch(const QString& menu);
     void apply(Binding& b);
     QPushButton* button_for_mnemonic(int key) const;
+    // The trainer's figure in the chart's title line, worked out on a worker per chart.
+    void show_return_in_title();
+    QMap<QString, double> returns_;
+    QString return_asked_;
+    std::jthread return_worker_;
 };
 
 }  // namespace dw::shell

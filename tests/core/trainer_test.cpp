@@ -8,10 +8,12 @@ using test::Player;
 using test::Rig;
 
 TEST(Trainer, FileRoundTripAndDamage) {
-    const TrainerOptions o{true, false, DealSpeed::Instant};
-    EXPECT_EQ(write_trainer(o), "T\r\nF\r\n 2\r\n");
+    const TrainerOptions o{true, false, DealSpeed::Instant, true};
+    EXPECT_EQ(write_trainer(o), "T\r\nF\r\n 2\r\nT\r\n");
+    EXPECT_EQ(read_trainer("F\r\nT\r\n 1\r\n"), (TrainerOptions{false, true, DealSpeed::Fast, false}));
     EXPECT_EQ(read_trainer(write_trainer(o)), o);
-    for (const char* bad : {"", "T\r\nF\r\n", "T\r\nX\r\n 1\r\n", "T\r\nF\r\n 3\r\n", "\xEF\xBB\xBFT\r\nF\r\n 0\r\n"})
+    for (const char* bad : {"", "T\r\nF\r\n", "T\r\nX\r\n 1\r\n", "T\r\nF\r\n 3\r\n", "\xEF\xBB\xBFT\r\nF\r\n 0\r\n",
+                            "T\r\nF\r\n 0\r\nmaybe\r\n"})
         EXPECT_FALSE(read_trainer(bad)) << bad;
     EXPECT_EQ(animation_interval(DealSpeed::Normal), 180);
     Rig rig;
@@ -21,7 +23,7 @@ TEST(Trainer, FileRoundTripAndDamage) {
     EXPECT_TRUE(rig.m.vm.menu("Mnu_Speed_Normal").checked);
     rig.m.Trainer_Command("Mnu_Speed_Fast");
     EXPECT_EQ(rig.m.Deal_Interval(), 60);
-    EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\n");
+    EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\nF\r\n");
 }
 
 // The engine's tables are built on a worker: the first question gets no answer at once, and

@@ -74,6 +74,7 @@ const std::vector<MenuEntry>& menu_tree() {
         {0, "Mnu_Trainer", "&Trainer", ""},
         {1, "Mnu_Show_Best_Hold", "Show &Best Hold", ""},
         {1, "Mnu_Mistake_Alert", "&Mistake Alert", ""},
+        {1, "Mnu_Show_Return", "Show the Chart's &Return", ""},
         {1, "Mnu_Trainer_Dmy1", "-", ""},
         {1, "Mnu_Speed_Normal", "&Normal Deal Speed", "", true},
         {1, "Mnu_Speed_Fast", "&Fast Deal Speed", ""},

@@ -48,7 +48,8 @@ void Machine::Pause_Tick() {
 void Machine::Toggle_Hold(int position) {
     if (!round_) return;
     round_->Toggle_Hold(position);
-    if (trainer_->hint_shown) show_hint(true);  // "yours" follows the holds
+    // "yours" follows the holds, and a hint that waited for its table comes once it can.
+    if (trainer_->hint_shown || trainer_->options.show_best_hold) show_hint(true);
 }
 
 
@@ -194,6 +195,10 @@ void Machine::Prepare_Hand() {
     juicy_->reset_for_hand();
     for (auto& h : vm.Pnl_Hint) h.visible = false;
     trainer_->hint_shown = false;
+    // The trainer's table for the full bet is built while the player bets.
+    const TrainerOptions& o = trainer_->options;
+    if (svc_.advisor && (o.show_best_hold || o.mistake_alert) && info.flow == Flow::Draw)
+        svc_.advisor->holds({game, &pay_table, info.full_bet, false, 0}, cards.hand);
     Unlock_Menus();
     Prepare_Hand_Cards(cards, game, svc_.rng, svc_.cards);
     Last_Sound.clear();

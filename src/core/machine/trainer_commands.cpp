@@ -39,6 +39,7 @@ void Machine::load_trainer() {
     trainer_->options = read.value_or(TrainerOptions{});
     vm.menu("Mnu_Show_Best_Hold").checked = trainer_->options.show_best_hold;
     vm.menu("Mnu_Mistake_Alert").checked = trainer_->options.mistake_alert;
+    vm.menu("Mnu_Show_Return").checked = trainer_->options.show_return;
     for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = trainer_->options.speed == speed;
 }
 
@@ -48,6 +49,7 @@ bool Machine::Trainer_Command(std::string_view menu) {
     TrainerOptions& o = trainer_->options;
     if (menu == "Mnu_Show_Best_Hold") o.show_best_hold = !o.show_best_hold;
     else if (menu == "Mnu_Mistake_Alert") o.mistake_alert = !o.mistake_alert;
+    else if (menu == "Mnu_Show_Return") o.show_return = !o.show_return;
     else if (menu == "Mnu_Hint") return show_hint(true), true;
     else if (menu == "Mnu_Accuracy") {
         std::string text;
@@ -74,6 +76,7 @@ bool Machine::Trainer_Command(std::string_view menu) {
          "Error saving the trainer file.  Your hard drive may be full, or the file may be write-protected.");
     vm.menu("Mnu_Show_Best_Hold").checked = o.show_best_hold;
     vm.menu("Mnu_Mistake_Alert").checked = o.mistake_alert;
+    vm.menu("Mnu_Show_Return").checked = o.show_return;
     for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = o.speed == speed;
     if (menu == "Mnu_Show_Best_Hold" && o.show_best_hold) show_hint(false);
     return true;

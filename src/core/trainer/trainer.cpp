@@ -6,7 +6,7 @@ namespace dw {
 
 std::string write_trainer(const TrainerOptions& o) {
     return std::string(o.show_best_hold ? "T" : "F") + "\r\n" + (o.mistake_alert ? "T" : "F") + "\r\n" +
-           files::number_line(static_cast<int>(o.speed));
+           files::number_line(static_cast<int>(o.speed)) + (o.show_return ? "T" : "F") + "\r\n";
 }
 
 std::optional<TrainerOptions> read_trainer(std::string_view text) {
@@ -20,7 +20,9 @@ std::optional<TrainerOptions> read_trainer(std::string_view text) {
     const auto best = flag(lines[0]), alert = flag(lines[1]);
     const auto speed = files::parse_int(lines[2]);
     if (!best || !alert || !speed || *speed < 0 || *speed > 2) return std::nullopt;
-    return TrainerOptions{*best, *alert, static_cast<DealSpeed>(*speed)};
+    const auto shown = lines.size() >= 4 ? flag(lines[3]) : std::optional<bool>(false);
+    if (!shown) return std::nullopt;
+    return TrainerOptions{*best, *alert, static_cast<DealSpeed>(*speed), *shown};
 }
 
 int animation_interval(DealSpeed speed) {

@@ -22,6 +22,7 @@ struct TrainerOptions {
     bool show_best_hold = false;
     bool mistake_alert = false;
     DealSpeed speed = DealSpeed::Normal;
+    bool show_return = false;  // the return of perfect play in the chart's title line
     bool operator==(const TrainerOptions&) const = default;
 };
 std::string write_trainer(const TrainerOptions& options);
