@@ -17,9 +17,11 @@
 #include "forms/frm_cheat.h"
 #include "forms/frm_juicy.h"
 #include "forms/frm_payouts.h"
+#include "trainer/trainer_state.h"
 #include "variants/juicy_jackpots.h"
 #include "widgets/digit_box.h"
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QListWidget>
 
 using namespace dw;
@@ -308,6 +310,24 @@ private slots:
         QVERIFY(clock.elapsed() < 500);  // the engine works away from the window's thread
         QCOMPARE(dialog.return_label()->text(), QString("Return with perfect play: working it out..."));
         QTRY_COMPARE_WITH_TIMEOUT(dialog.return_label()->text(), QString("Return with perfect play: 99.54%"), 30000);
+    }
+
+    void mistakeAlertAsksAndChangeHoldsGoesBack() {
+        for (bool draw : {false, true}) {
+            MistakeModel model;
+            model.text = "Best: hold 8♠ 8♥ — 4.12 credits; yours: 1.36 credits";
+            dw::shell::QtDialogs dialogs(nullptr);
+            QTimer::singleShot(100, [draw] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QString("Mistake Alert"));
+                for (auto* b : box->buttons())
+                    if (b->text() == (draw ? "&Draw Anyway" : "&Change Holds")) b->click();
+            });
+            dialogs.show_mistake(model);
+            QVERIFY(model.done);
+            QCOMPARE(model.draw, draw);
+        }
     }
 
     void cheatListIsTheOrderDealt() {
