@@ -119,6 +119,23 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
                 for (c[2] = static_cast<CardIndex>(c[1] + 1); c[2] < n; ++c[2])
                     for (c[3] = static_cast<CardIndex>(c[2] + 1); c[3] < n; ++c[3])
                         for (c[4] = static_cast<CardIndex>(c[3] + 1); c[4] < n; ++c[4]) {
+                            // Suits are interchangeable: a hand stands for every hand its suits
+                            // can be relabelled into, and only the one with its suits' rank
+                            // patterns in falling order is worked out.
+                            ++local;
+                            uint32_t sig[4] = {0, 0, 0, 0};
+                            for (int i = 0; i < 5; ++i)
+                                if (c[i] < 52) sig[c[i] % 4] |= 1u << (c[i] / 4);
+                            if (sig[0] < sig[1] || sig[1] < sig[2] || sig[2] < sig[3]) continue;
+                            double weight = 24;
+                            for (int a = 0, run = 1; a < 4; ++a) {
+                                if (a + 1 < 4 && sig[a + 1] == sig[a]) {
+                                    ++run;
+                                    weight /= run;
+                                } else {
+                                    run = 1;
+                                }
+                            }
                             const FinalHandTable* used = &table;
                             double bet = rule.coins, bonus = 0;
                             if (doubled || info.eights_bonus) {
@@ -135,11 +152,11 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
                             int best = 0;
                             for (int m = 1; m < 32; ++m)
                                 if (values[static_cast<size_t>(m)] > values[static_cast<size_t>(best)]) best = m;
-                            part.win += values[static_cast<size_t>(best)] + bonus;
-                            part.bet += bet;
+                            part.win += weight * (values[static_cast<size_t>(best)] + bonus);
+                            part.bet += weight * bet;
                             const auto rows = hold_rows(*used, c, best);
-                            for (size_t r = 0; r < rows.size() && r < part.rows.size(); ++r) part.rows[r] += rows[r];
-                            ++local;
+                            for (size_t r = 0; r < rows.size() && r < part.rows.size(); ++r)
+                                part.rows[r] += weight * rows[r];
                         }
             done += local;
             local = 0;
