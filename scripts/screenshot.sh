@@ -19,6 +19,7 @@ sleep 1
 # shortcuts work.
 DISPLAY=$display openbox >/dev/null 2>&1 &
 wm=$!
+sleep 0.5
 DISPLAY=$display build/dazzlewick >/dev/null 2>&1 &
 game=$!
 sleep 3
@@ -31,7 +32,7 @@ for k in $keys; do
     *) # Keys go to the game's newest visible window (a dialog when one is open).
        wins=$(DISPLAY=$display xdotool search --onlyvisible --pid $game 2>/dev/null || true)
        active=$(DISPLAY=$display xdotool getactivewindow 2>/dev/null || true)
-       if [ -n "$wins" ] && ! grep -qx "$active" <<<"$wins"; then
+       if [ -n "$wins" ] && [ -z "$active" ]; then
          DISPLAY=$display xdotool windowactivate --sync "$(tail -1 <<<"$wins")" 2>/dev/null || true
        fi
        DISPLAY=$display xdotool key --delay 100 "$k" ;;

@@ -267,12 +267,14 @@ void Frm_Main::build_window() {
         plain->on_click = [this, p] { run([this, p] { machine().Toggle_Hold(p); }); };
         plain->hide();
         plain_[i] = plain;
+        // The WILD markers keep clear of what they mark: a tab on the top edge of a fancy card,
+        // between its corner indices; a strip under the suit of a plain card.
         for (auto* wild : {label(QString("Pnl_Wild_%1").arg(p), vm.Pnl_Wild[i],
-                                 {card_left(p) + 8, kCardsY + 266 + kCardHeight - 22, kCardWidth - 16, 18},
-                                 "background: #ffe040; border: 1px solid #806000; font-weight: bold;"),
+                                 {card_left(p) + 16, kCardsY + 266 - 7, kCardWidth - 32, 15},
+                                 "background: #ffe040; border: 1px solid #806000; font-weight: bold; font-size: 7pt;"),
                            label(QString("Pnl_Plain_Wild_%1").arg(p), vm.Pnl_Plain_Wild[i],
-                                 {card_left(p) + 8, kCardsY + 266 + 4, kCardWidth - 16, 18},
-                                 "background: #ffe040; border: 1px solid #806000; font-weight: bold;")})
+                                 {card_left(p) + 8, kCardsY + 266 + kCardHeight - 20, kCardWidth - 16, 16},
+                                 "background: #ffe040; border: 1px solid #806000; font-weight: bold; font-size: 8pt;")})
             wild->setAlignment(Qt::AlignCenter);
         // The trainer's mark: an outline around a card of the best hold.
         auto* hint = label(QString("Pnl_Hint_%1").arg(p), vm.Pnl_Hint[i],

@@ -20,7 +20,9 @@ Frm_Startup::Frm_Startup(QString asset_directory) : QWidget(nullptr), assets_(st
 
 bool Frm_Startup::event(QEvent* e) {
     // The first activation speaks the welcome and starts the clock; later ones change nothing.
-    if (e->type() == QEvent::WindowActivate && activations_++ == 0) {
+    // A window manager that never activates the splash must not keep the machine from
+    // starting, so being shown counts as well.
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && activations_++ == 0) {
         sound_.play(QDir(assets_).filePath("Welcome.Wav").toStdString());
         timer_.start();
     }

@@ -12,15 +12,20 @@ void PlainCard::paintEvent(QPaintEvent*) {
     g.setPen(QPen(QColor(90, 90, 90), 1));
     g.setBrush(back);
     g.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    // The rank fits inside the card ("Joker" included), in the same red as the suit.
     QFont f = font();
-    f.setPointSizeF(size);
     f.setBold(true);
+    double points = size;
+    do {
+        f.setPointSizeF(points);
+        points -= 1;
+    } while (points > 6 && QFontMetrics(f).horizontalAdvance(rank) > width() - 8);
     g.setFont(f);
-    g.setPen(colour);
-    g.drawText(QRect(0, 6, width(), height() / 2), Qt::AlignCenter, rank);
+    g.setPen(colour == QColor(255, 0, 0) ? QColor(200, 16, 32) : colour);
+    g.drawText(QRect(0, 4, width(), height() / 2 - 2), Qt::AlignCenter, rank);
     static const char kLetters[] = {' ', 'H', 'D', 'C', 'S'};
     if (suit >= kHeart && suit <= kSpade)
-        paint_suit(g, kLetters[suit], QRectF(width() / 2.0 - 13, height() / 2.0 + 6, 26, 26));
+        paint_suit(g, kLetters[suit], QRectF(width() / 2.0 - 12, height() / 2.0, 24, 24));
 }
 
 void PlainCard::mousePressEvent(QMouseEvent*) {
