@@ -22,6 +22,8 @@ std::string as_shown(const std::string& caption) {
     return out;
 }
 
+}  // namespace
+
 double parse_number(const std::string& option, const std::string& text) {
     size_t used = 0;
     double v = 0;
@@ -34,7 +36,16 @@ double parse_number(const std::string& option, const std::string& text) {
     return v;
 }
 
-}  // namespace
+
+Pay_Table load_payouts(const std::string& payouts) {
+    // An unusable pay file means the default charts, as in the game.
+    Pay_Table table;
+    Set_Default_Payouts(table, 0);
+    if (!payouts.empty())
+        if (const auto text = files::read_text(payouts))
+            if (const auto read = read_payouts(*text)) table = *read;
+    return table;
+}
 
 int run_chart(const std::vector<std::string>& args, std::ostream& out) {
     int game = 0;
@@ -64,12 +75,8 @@ int run_chart(const std::vector<std::string>& args, std::ostream& out) {
     }
     if (game == 0) throw UsageError("chart needs a game number");
 
-    // The same chart routines the window uses; an unusable pay file means the default charts.
-    Pay_Table table;
-    Set_Default_Payouts(table, 0);
-    if (!payouts.empty())
-        if (const auto text = files::read_text(payouts))
-            if (const auto read = read_payouts(*text)) table = *read;
+    // The same chart routines the window uses.
+    const Pay_Table table = load_payouts(payouts);
     const GameId g = static_cast<GameId>(game);
     const ChartPanels chart = draw_chart(g, chart_kind_for(g, coins), table, progressive, jackpot);
     const AwardLines lines = award_lines(progressive, royals, jackpot, chart.top_award, chart.max_bet, format_us_currency);

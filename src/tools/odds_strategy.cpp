@@ -34,40 +34,19 @@ Options parse(const std::vector<std::string>& args, bool allow_json) {
         };
         if (a == "--payouts") o.payouts = value();
         else if (a == "--coins") {
-            const std::string& v = value();
-            size_t used = 0;
-            int c = 0;
-            try {
-                c = std::stoi(v, &used);
-            } catch (const std::exception&) {
-                used = 0;
-            }
-            if (used != v.size() || c < 1 || c > 15) throw UsageError("--coins takes a whole number from 1 to 15");
-            o.coins = c;
+            const double c = parse_number(a, value());
+            if (c < 1 || c > 15 || c != std::floor(c)) throw UsageError("--coins takes a whole number from 1 to 15");
+            o.coins = static_cast<int>(c);
         } else if (a == "--jackpot") {
-            const std::string& v = value();
-            size_t used = 0;
-            try {
-                o.jackpot = std::stod(v, &used);
-            } catch (const std::exception&) {
-                used = 0;
-            }
-            if (used != v.size() || !std::isfinite(o.jackpot) || o.jackpot < 0) throw UsageError("--jackpot takes a number from 0 up");
+            // Bounded as the chart command bounds it: a jackpot is added to a win in credits.
+            o.jackpot = parse_number(a, value());
+            if (o.jackpot < 0 || o.jackpot > 1e9) throw UsageError("--jackpot takes a number from 0 up");
             o.progressive = true;
         } else if (a == "--json" && allow_json) o.json = true;
         else if (!a.empty() && a[0] == '-') throw UsageError("unknown option '" + a + "'");
         else o.words.push_back(a);
     }
     return o;
-}
-
-Pay_Table load_table(const std::string& payouts) {
-    Pay_Table table;
-    Set_Default_Payouts(table, 0);
-    if (!payouts.empty())
-        if (const auto text = files::read_text(payouts))
-            if (const auto read = read_payouts(*text)) table = *read;
-    return table;
 }
 
 }  // namespace
@@ -80,7 +59,7 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
         for (const auto& g : kGames) games.push_back(g.id);
     else
         games.push_back(parse_game(o.words[0]));
-    const Pay_Table table = load_table(o.payouts);
+    const Pay_Table table = load_payouts(o.payouts);
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     for (int g : games) {
         const GameInfo& info = game_info(static_cast<GameId>(g));
@@ -128,7 +107,7 @@ int run_hold(const std::vector<std::string>& args, std::ostream& out) {
     const GameInfo& info = game_info(static_cast<GameId>(g));
     if (info.flow != Flow::Draw && info.flow != Flow::PickFive)
         throw UsageError("game " + std::to_string(g) + " has no draw");
-    const Pay_Table table = load_table(o.payouts);
+    const Pay_Table table = load_payouts(o.payouts);
     const int coins = o.coins ? o.coins : info.full_bet;
     const strategy::FinalHandTable finals({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot},
                                           std::max(1u, std::thread::hardware_concurrency()));

@@ -19,14 +19,8 @@ std::vector<std::string> lines(const std::string& caption) {
 }
 using L = std::vector<std::string>;
 
-Pay_Table defaults() {
-    Pay_Table t;
-    Set_Default_Payouts(t, 0);
-    return t;
-}
-
 TEST(Chart, AcesAndEightsPanelsLineUp) {
-    const auto p = draw_chart(16, ChartKind::Standard, defaults(), false, 0);
+    const auto p = draw_chart(16, ChartKind::Standard, test::default_pay_table(), false, 0);
     EXPECT_EQ(p.captions[0], "Winning Hands for Aces and Eights Bonus Poker");
     EXPECT_EQ(lines(p.captions[1]), (L{"", "Royal Flush", "Straight Flush", "4 Aces or 4 Eights", "4 Sevens",
                                        "4 of a Kind", "Full House", "Flush", "Straight", "3 of a Kind", "2 Pairs",
@@ -43,7 +37,7 @@ TEST(Chart, AcesAndEightsPanelsLineUp) {
 
 // Every column of every chart has one line per label line.
 TEST(Chart, EveryColumnHasALinePerShownRow) {
-    const Pay_Table t = defaults();
+    const Pay_Table t = test::default_pay_table();
     for (GameId g = 1; g <= 25; ++g) {
         for (int coins : {0, 4, 6}) {
             const auto p = draw_chart(g, chart_kind_for(g, coins), t, true, 17.5);
@@ -58,7 +52,7 @@ TEST(Chart, EveryColumnHasALinePerShownRow) {
 }
 
 TEST(Chart, CombinedLinesOfDeucesBonusAndDoubleDouble) {
-    const auto five = draw_chart(5, ChartKind::Standard, defaults(), false, 0);
+    const auto five = draw_chart(5, ChartKind::Standard, test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(five.captions[1]).back(), "Straight OR 3 of a Kind");
     EXPECT_EQ(lines(five.captions[1])[2], "4 Deuces plus Ace");
     EXPECT_EQ(lines(five.captions[2]), (L{"1 Credit", "500", "400", "200", "80", "40", "20", "25", "15", "5", "4", "3",
@@ -66,7 +60,7 @@ TEST(Chart, CombinedLinesOfDeucesBonusAndDoubleDouble) {
     EXPECT_EQ(lines(five.captions[6]), (L{"5 Credits", "* 4000 *", "2000", "1000", "400", "200", "100", "125", "75",
                                           "25", "20", "15", "5"}));
     EXPECT_EQ(five.title_size, 8.25);
-    const auto dd = draw_chart(14, ChartKind::Standard, defaults(), false, 0);
+    const auto dd = draw_chart(14, ChartKind::Standard, test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(dd.captions[1]), (L{"", "Royal Flush", "Straight Flush", "4 Aces w/2-4", "4 of a Kind (2-4) w/A-4",
                                         "4 Aces w/5-K", "4 of a Kind (2-4) w/5-K", "4 of a Kind (5-K)", "Full House",
                                         "Flush", "Straight", "3 of a Kind", "2 Pair OR Jacks or Better"}));
@@ -86,24 +80,24 @@ TEST(Chart, TopCellRules) {
 }
 
 TEST(Chart, DeucesJokersHasTwoTopCells) {
-    const auto off = draw_chart(6, ChartKind::Standard, defaults(), false, 0);
+    const auto off = draw_chart(6, ChartKind::Standard, test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(off.captions[6]), (L{"5 Credits", "* 10000 *", "4000", "125", "60", "45", "30", "15", "15", "15",
                                          "10", "5"}));
-    const auto on = draw_chart(6, ChartKind::Standard, defaults(), true, 123.9);
+    const auto on = draw_chart(6, ChartKind::Standard, test::default_pay_table(), true, 123.9);
     EXPECT_EQ(lines(on.captions[6])[1], "*10123*");
     EXPECT_EQ(lines(on.captions[6])[2], "*4123*");
-    const auto big = draw_chart(6, ChartKind::Standard, defaults(), true, 96000);
+    const auto big = draw_chart(6, ChartKind::Standard, test::default_pay_table(), true, 96000);
     EXPECT_EQ(lines(big.captions[6])[1], "106000");
     EXPECT_EQ(lines(big.captions[6])[2], "100000");
     EXPECT_EQ(off.top_award, 10000);
 }
 
 TEST(Chart, DoubleDownDrawPlainAndDoubled) {
-    const auto plain = draw_chart(23, chart_kind_for(23, 5), defaults(), true, 50);
+    const auto plain = draw_chart(23, chart_kind_for(23, 5), test::default_pay_table(), true, 50);
     EXPECT_EQ(lines(plain.captions[6]), (L{"5 Credits", "2000", "250", "150", "50", "30", "20", "15", "5", "5"}));
     EXPECT_EQ(plain.top_award, 5000);
     EXPECT_EQ(plain.max_bet, 10);
-    const auto doubled = draw_chart(23, chart_kind_for(23, 6), defaults(), false, 0);
+    const auto doubled = draw_chart(23, chart_kind_for(23, 6), test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(doubled.captions[2]), (L{"2 Credits", "800", "100", "60", "20", "12", "8", "6", "2", "2"}));
     EXPECT_EQ(lines(doubled.captions[5]).front(), "8 Credits");
     EXPECT_EQ(lines(doubled.captions[6]), (L{"10 Crdts.", "* 5000 *", "500", "300", "100", "60", "40", "30", "10",
@@ -112,11 +106,11 @@ TEST(Chart, DoubleDownDrawPlainAndDoubled) {
 }
 
 TEST(Chart, DoubleDownStudRegularAndDoubled) {
-    const auto regular = draw_chart(24, chart_kind_for(24, 3), defaults(), false, 0);
+    const auto regular = draw_chart(24, chart_kind_for(24, 3), test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(regular.captions[1]).back(), "Sixes to Tens");
     EXPECT_EQ(lines(regular.captions[6]), (L{"5 Credits", "2500", "1000", "250", "60", "45", "30", "20", "15", "10",
                                              "5"}));
-    const auto doubled = draw_chart(24, chart_kind_for(24, 4), defaults(), true, 0);
+    const auto doubled = draw_chart(24, chart_kind_for(24, 4), test::default_pay_table(), true, 0);
     std::vector<std::string> heads;
     for (size_t c = 2; c <= 6; ++c) heads.push_back(lines(doubled.captions[c]).front());
     EXPECT_EQ(heads, (L{"4 Credits", "5 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
@@ -127,16 +121,16 @@ TEST(Chart, DoubleDownStudRegularAndDoubled) {
 }
 
 TEST(Chart, LetItRideThreeTwoAndOnePart) {
-    const auto three = draw_chart(25, ChartKind::RideThree, defaults(), false, 0);
+    const auto three = draw_chart(25, ChartKind::RideThree, test::default_pay_table(), false, 0);
     std::vector<std::string> heads;
     for (size_t c = 2; c <= 6; ++c) heads.push_back(lines(three.captions[c]).front());
     EXPECT_EQ(heads, (L{"3 Credits", "6 Credits", "9 Credits", "12 Crdts.", "15 Crdts."}));
     EXPECT_EQ(lines(three.captions[6]), (L{"15 Crdts.", "* 15000 *", "3000", "750", "180", "135", "90", "60", "45",
                                            "30"}));
     EXPECT_EQ(lines(three.captions[1]).back(), "Tens or Better");
-    const auto two = draw_chart(25, ChartKind::RideTwo, defaults(), true, 10);
+    const auto two = draw_chart(25, ChartKind::RideTwo, test::default_pay_table(), true, 10);
     EXPECT_EQ(lines(two.captions[6]), (L{"10 Crdts.", "5000", "2000", "500", "120", "90", "60", "40", "30", "20"}));
-    const auto one = draw_chart(25, ChartKind::RideOne, defaults(), true, 10);
+    const auto one = draw_chart(25, ChartKind::RideOne, test::default_pay_table(), true, 10);
     EXPECT_EQ(lines(one.captions[6]), (L{"5 Credits", "2500", "1000", "250", "60", "45", "30", "20", "15", "10"}));
     EXPECT_EQ(lines(one.captions[2]).front(), "1 Credit");
     for (const auto* p : {&three, &two, &one}) {
@@ -146,7 +140,7 @@ TEST(Chart, LetItRideThreeTwoAndOnePart) {
 }
 
 TEST(Chart, ACustomisedTopRowStillShowsTheTopAward) {
-    Pay_Table t = defaults();
+    Pay_Table t = test::default_pay_table();
     t.at(1, 9).Pay = 1000;
     t.at(1, 1).Pay = 2;
     const auto p = draw_chart(1, ChartKind::Standard, t, false, 0);
@@ -157,7 +151,7 @@ TEST(Chart, ACustomisedTopRowStillShowsTheTopAward) {
 }
 
 TEST(Chart, HiddenRowsAddNoLine) {
-    Pay_Table t = defaults();
+    Pay_Table t = test::default_pay_table();
     t.at(1, 4).Shown = 0;  // the straight shares the flush's line
     const auto p = draw_chart(1, ChartKind::Standard, t, false, 0);
     EXPECT_EQ(lines(p.captions[2]), (L{"1 Credit", "250", "50", "25", "9", "6", "3", "2", "1"}));

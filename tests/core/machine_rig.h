@@ -56,6 +56,10 @@ struct Rig {
         m.Coin_Bucket = -80;
         m.Check_Menu();
     }
+    // No progressive, reversible royals or double up: the hand pays just its chart.
+    void goodies_off() {
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) m.vm.menu(goody).checked = false;
+    }
     // Between hands of `game` with `credits` on the meter.
     void ready(GameId game, int32_t credits) {
         m.Credits = credits;

@@ -8,14 +8,8 @@ namespace {
 using test::Player;
 using test::Rig;
 
-Pay_Table defaults() {
-    Pay_Table t;
-    Set_Default_Payouts(t, 0);
-    return t;
-}
-
 TEST(PayFinal, ChartTopPrizesLinesAndJackpot) {
-    const Pay_Table table = defaults();
+    const Pay_Table table = test::default_pay_table();
     Pay_Table edited = table;
     edited.at(1, 8).Pay = 800;  // a straight flush worth a royal's 4000 at five coins
     struct Case {
@@ -67,7 +61,7 @@ TEST(PayFinal, TheMachinePaysWhatThePayRuleSays) {
         if (info.flow != Flow::Draw) continue;
         Rig rig;
         Player play{rig};
-        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) rig.m.vm.menu(goody).checked = false;
+        rig.goodies_off();
         rig.ready(info.id, 50000);
         for (int hand = 0; hand < 150; ++hand) {
             play.bet_and_deal(1 + static_cast<int>(choices.next() * 5));

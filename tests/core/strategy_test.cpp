@@ -10,14 +10,8 @@ using test::H;
 using test::Player;
 using test::Rig;
 
-Pay_Table defaults() {
-    Pay_Table t;
-    Set_Default_Payouts(t, 0);
-    return t;
-}
-
 TEST(Strategy, BestHoldsOfKnownHands) {
-    const Pay_Table table = defaults();
+    const Pay_Table table = test::default_pay_table();
     const strategy::FinalHandTable jacks({1, &table, 5, false, 0}, 2);
     struct Case {
         const char* dealt;
@@ -73,7 +67,7 @@ TEST(Strategy, TheEngineAndTheMachinePayAlike) {
 }
 
 TEST(Strategy, ReturnOfNineSixJacksAndItsRows) {
-    const Pay_Table table = defaults();
+    const Pay_Table table = test::default_pay_table();
     const auto r = strategy::chart_return({1, &table, 5, false, 0}, 2);
     EXPECT_NEAR(r.value, 0.9954390437, 5e-11);
     EXPECT_NEAR(std::accumulate(r.rows.begin(), r.rows.end(), 0.0), 1.0, 1e-9);

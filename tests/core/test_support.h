@@ -9,6 +9,7 @@
 #include "cards/card_library.h"
 #include "cards/rng.h"
 #include "eval/evaluators.h"
+#include "games/pay_table.h"
 
 namespace dw::test {
 
@@ -65,6 +66,13 @@ struct CodeCase {
 inline void expect_codes(const std::vector<CodeCase>& cases) {
     for (const auto& c : cases)
         EXPECT_EQ(Check_Hand(static_cast<GameId>(c.game), H(c.hand)), c.code) << "game " << c.game << ": " << c.hand;
+}
+
+// Every chart at its default pays.
+inline Pay_Table default_pay_table() {
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    return t;
 }
 
 inline int64_t choose(int64_t n, int64_t k) {

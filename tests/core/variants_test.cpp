@@ -135,7 +135,7 @@ TEST(DoubleDownStud, WholeHands) {
     for (const auto& c : cases) {
         Rig rig;
         Player play{rig};
-        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) rig.m.vm.menu(goody).checked = false;
+        rig.goodies_off();
         rig.ready(24, c.credits);
         play.stack(c.cards);
         play.bet_and_deal(5);
@@ -229,7 +229,7 @@ TEST(LetItRide, TakeBacksAndTheTopPrize) {
     for (const auto& c : cases) {
         Rig rig;
         Player play{rig};
-        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) rig.m.vm.menu(goody).checked = false;
+        rig.goodies_off();
         rig.ready(25, 100);
         play.stack(c.cards);
         rig.m.Bet_Max();

@@ -120,7 +120,6 @@ TEST(PayoutsEditor, BoxesCopyDownAndRestore) {
     EXPECT_EQ(side.rows, 11);
     EXPECT_EQ(side.max_length[10], 5);
     EXPECT_EQ(side.max_length[9], 4);
-    EXPECT_EQ(side.shrink_twips(), 4 * 360);
     EXPECT_EQ(PayoutsModel(table, 22).Lbl_Hand[0].caption, "Jacks or Better:");
 }
 

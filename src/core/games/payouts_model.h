@@ -36,7 +36,6 @@ public:
     // return shown while editing.
     Pay_Table preview(const Pay_Table& table) const;
     int slot() const { return slot_; }
-    int shrink_twips() const { return (kBoxes - rows) * 360; }
 
 private:
     int slot_;

@@ -3,14 +3,10 @@
 
 namespace dw {
 
-void DrawRound::Start() {
-    phase_ = Phase::Dealing;
-    Draw_Pos = 0;
-    begin_deal(h_);
-}
+void DrawRound::Start() { start_deal(0); }
 
 void DrawRound::Deal_Tick() {
-    if (phase_ == Phase::Dealing && deal_animation_tick(h_, Draw_Pos)) after_deal();
+    if (deal_tick()) after_deal();
 }
 
 void DrawRound::after_deal() {

@@ -36,7 +36,6 @@ public:
     bool double_the_bet(std::string_view game_name) override;
     void return_coins(int16_t coins, int16_t refund) override;
     void Pause_Half() override;
-    void Pause_Short() override;
     HandCode evaluate() override;
     void announce_deal(HandCode& code) override;
     bool side_bet_evaluate() override;

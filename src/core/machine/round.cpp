@@ -108,10 +108,6 @@ void MachineRounds::Pause_Half() {
     m_.Pause_Enabled = true;
 }
 
-void MachineRounds::Pause_Short() {
-    m_.Pause_Ms = 50;
-    m_.Pause_Enabled = true;
-}
 
 HandCode MachineRounds::evaluate() { return Check_Hand(m_.game, m_.cards.hand, &m_.Hot_Hits); }
 

@@ -22,6 +22,15 @@ void begin_deal(RoundHost& h) {
     vm.hourglass = true;
 }
 
+void FlowBase::start_deal(int hidden) {
+    phase_ = Phase::Dealing;
+    h_.set_hidden_last(hidden);
+    Draw_Pos = 0;
+    begin_deal(h_);
+}
+
+bool FlowBase::deal_tick() { return phase_ == Phase::Dealing && deal_animation_tick(h_, Draw_Pos); }
+
 bool deal_animation_tick(RoundHost& h, int16_t& pos) {
     ++pos;
     ViewModel& vm = h.view();

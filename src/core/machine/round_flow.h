@@ -31,7 +31,7 @@ public:
     virtual void Start() = 0;          // the bet is on the table
     virtual void Deal_Tick() {}        // Timer1
     virtual void Draw_Tick() {}        // Timer2
-    virtual void Pause_Done() {}       // after Pause_Half / Pause_Short
+    virtual void Pause_Done() {}       // after Pause_Half
     virtual void Button(HandButton) {} // Btn_Double, Btn_Stand, Btn_Show_Fifth
     virtual void Toggle_Hold(int) {}
     virtual void Draw() {}             // Btn_Redeal
@@ -42,6 +42,23 @@ public:
 // The start of every deal: menus locked, the hand face down, the bet buttons off, the deal
 // timer running.
 void begin_deal(RoundHost& host);
+
+// What every flow keeps: its host, its step and the place of the deal animation.
+class FlowBase : public RoundFlow {
+public:
+    explicit FlowBase(RoundHost& host) : h_(host) {}
+    Phase phase() const override { return phase_; }
+    void End() override { phase_ = Phase::Idle; }
+
+protected:
+    RoundHost& h_;
+    Phase phase_ = Phase::Idle;
+    int16_t Draw_Pos = -1;
+    // Starts the deal with the last `hidden` cards to stay face down.
+    void start_deal(int hidden);
+    // One tick of the deal; true once the five cards are dealt.
+    bool deal_tick();
+};
 
 // One tick of the deal animation shared by every flow: takes the next card into position
 // `pos` + 1 and shows it unless the host hides the last cards. True once the five are dealt

@@ -51,9 +51,8 @@ public:
     virtual bool double_the_bet(std::string_view game_name) = 0;
     // Let It Ride's take-back: `coins` stay riding and `refund` goes back to the credits.
     virtual void return_coins(int16_t coins, int16_t refund) = 0;
-    // Pauses end in the flow's Pause_Done, called by a one-shot timer: 0.5 s and 0.05 s.
+    // A pause ends in the flow's Pause_Done, called by a one-shot timer after 0.5 s.
     virtual void Pause_Half() = 0;
-    virtual void Pause_Short() = 0;
 
     // Check_Hand of the cards on the table (Hot Hands' lines are kept by the machine).
     virtual HandCode evaluate() = 0;

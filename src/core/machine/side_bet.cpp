@@ -55,12 +55,8 @@ int16_t Machine::Pay_Juicy() {
     vm.hourglass = true;
     const int16_t row = juicy_->evaluate(cards.hand).row;
     const int32_t win = row == 0 ? 0 : pay_table.pay(kSideBetSlot, row);
-    add_winnings(static_cast<int64_t>(win) - 1);
-    Show_Winnings();
-    Save_Progressive();
     add_credits_capped(win);
-    stats.record(kSideBetSlot, row, 1, win);
-    Save_Stats();
+    Record_Side_Bet(row, win);
     if (win > 0) {
         juicy_->show_win(row);
         vm.activate = false;

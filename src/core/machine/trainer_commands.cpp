@@ -50,8 +50,10 @@ bool Machine::Trainer_Command(std::string_view menu) {
     if (menu == "Mnu_Show_Best_Hold") o.show_best_hold = !o.show_best_hold;
     else if (menu == "Mnu_Mistake_Alert") o.mistake_alert = !o.mistake_alert;
     else if (menu == "Mnu_Show_Return") o.show_return = !o.show_return;
-    else if (menu == "Mnu_Hint") return show_hint(true), true;
-    else if (menu == "Mnu_Accuracy") {
+    else if (menu == "Mnu_Hint") {
+        show_hint(true);
+        return true;
+    } else if (menu == "Mnu_Accuracy") {
         std::string text;
         for (const auto& info : kGames) {
             const Accuracy& a = trainer_->accuracy[static_cast<size_t>(info.id)];

@@ -96,7 +96,6 @@ std::optional<std::string> MemoryStore::read(std::string_view name) {
 
 bool MemoryStore::write(std::string_view name, std::string_view text) {
     if (fail_all || failing.count(name)) return false;
-    ++writes;
     files[std::string(name)] = std::string(text);
     return true;
 }

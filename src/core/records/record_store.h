@@ -61,7 +61,6 @@ public:
     std::map<std::string, std::string, std::less<>> files;
     std::set<std::string, std::less<>> failing;
     bool fail_all = false;
-    int writes = 0;
 };
 
 // The names of every record file the machine keeps.

@@ -30,7 +30,6 @@ public:
 
     int deck() const { return deck_; }
     int rows() const { return rows_; }
-    const PayRule& rule() const { return rule_; }
 
     // Index of a sorted set of cards among the sets of its size.
     static uint32_t set_index(const CardIndex* sorted, int size);
@@ -41,8 +40,6 @@ public:
         return &counts_[static_cast<size_t>(size)][static_cast<size_t>(index) * static_cast<size_t>(rows_)];
     }
     uint8_t final_row(uint32_t index) const { return row5_[index]; }
-    // The pay of one final hand and its row.
-    double final_pay(uint32_t index) const { return pay_[5][index]; }
 
 private:
     PayRule rule_;

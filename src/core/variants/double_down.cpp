@@ -25,15 +25,10 @@ const StudFourCall* stud_four_call(int result) {
     return nullptr;
 }
 
-void StudRound::Start() {
-    phase_ = Phase::Dealing;
-    h_.set_hidden_last(1);
-    Draw_Pos = 0;
-    begin_deal(h_);
-}
+void StudRound::Start() { start_deal(1); }
 
 void StudRound::Deal_Tick() {
-    if (phase_ == Phase::Dealing && deal_animation_tick(h_, Draw_Pos)) after_deal();
+    if (deal_tick()) after_deal();
 }
 
 void StudRound::after_deal() {

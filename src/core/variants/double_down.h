@@ -5,20 +5,15 @@ namespace dw {
 
 // A hand of Double Down Stud: four cards up and one down, the choice to double or stand on the
 // four, then the fifth card and the payoff on the coins now on the table.
-class StudRound : public RoundFlow {
+class StudRound : public FlowBase {
 public:
-    explicit StudRound(RoundHost& host) : h_(host) {}
+    using FlowBase::FlowBase;
     void Start() override;
     void Deal_Tick() override;
     void Pause_Done() override;
     void Button(HandButton button) override;
-    Phase phase() const override { return phase_; }
-    void End() override { phase_ = Phase::Idle; }
 
 private:
-    RoundHost& h_;
-    Phase phase_ = Phase::Idle;
-    int16_t Draw_Pos = -1;
     HandCode code_ = 0;
 
     void after_deal();

@@ -13,15 +13,10 @@ std::optional<TakeBack> take_back(int coins, bool first) {
     return TakeBack{static_cast<int16_t>(coins - per_part), static_cast<int16_t>(per_part)};
 }
 
-void RideRound::Start() {
-    phase_ = Phase::Dealing;
-    h_.set_hidden_last(2);
-    Draw_Pos = 0;
-    begin_deal(h_);
-}
+void RideRound::Start() { start_deal(2); }
 
 void RideRound::Deal_Tick() {
-    if (phase_ != Phase::Dealing || !deal_animation_tick(h_, Draw_Pos)) return;
+    if (!deal_tick()) return;
     ViewModel& vm = h_.view();
     const int r = Check_Ride_Three(h_.card_state().hand);
     if (r == 1) {

@@ -16,20 +16,15 @@ std::optional<TakeBack> take_back(int coins, bool first);
 
 // A hand of Let It Ride: three cards up, a decision, the fourth card, a decision, the fifth
 // card and the payoff on the parts still riding.
-class RideRound : public RoundFlow {
+class RideRound : public FlowBase {
 public:
-    explicit RideRound(RoundHost& host) : h_(host) {}
+    using FlowBase::FlowBase;
     void Start() override;
     void Deal_Tick() override;
     void Pause_Done() override;
     void Button(HandButton button) override;
-    Phase phase() const override { return phase_; }
-    void End() override { phase_ = Phase::Idle; }
 
 private:
-    RoundHost& h_;
-    Phase phase_ = Phase::Idle;
-    int16_t Draw_Pos = -1;
     int cards_up_ = 3;
     bool took_back_first_ = false;
     HandCode code_ = 0;
