@@ -43,6 +43,30 @@ uint32_t FinalHandTable::set_index(const CardIndex* sorted, int size) {
     return static_cast<uint32_t>(index);
 }
 
+namespace {
+
+// The set of k cards with a given index among the sets of its size (the inverse of set_index).
+void set_of(uint64_t index, int k, CardIndex* out) {
+    for (int i = k - 1; i >= 0; --i) {
+        int c = i;
+        while (kBinomials.c[c + 1][i + 1] <= index) ++c;
+        out[i] = static_cast<CardIndex>(c);
+        index -= kBinomials.c[c][i + 1];
+    }
+}
+
+// The next set of the same size in colexicographic order, which is the order of the indices.
+void next_set(CardIndex* set, int k) {
+    int i = 0;
+    while (i + 1 < k && set[i] + 1 == set[i + 1]) {
+        set[i] = static_cast<CardIndex>(i);
+        ++i;
+    }
+    if (k > 0) ++set[i];
+}
+
+}  // namespace
+
 FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_token stop)
     : rule_(rule), table_(*rule.table), deck_(deck_size(rule.game)) {
     rule_.table = &table_;
@@ -66,10 +90,12 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
         }
         return it->second;
     };
-    const unsigned t = std::max(1u, threads);
+    std::array<CardCode, 54> codes;
+    for (int c = 0; c < 54; ++c) codes[static_cast<size_t>(c)] = card_of(static_cast<CardIndex>(c));
 
-    // Every final hand priced, by its first card, shared among the threads.
-    auto work = [&](int first_card, int step) {
+    // Every final hand priced, in index order, each thread a stretch of the indices.
+    const uint64_t finals = choose(n, 5);
+    auto work = [&](uint64_t from, uint64_t to) {
         struct Price {
             double pay = 0;
             int row = 0;
@@ -77,34 +103,30 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
         };
         std::vector<Price> cache(static_cast<size_t>(kRows + 2) * kMasks);
         CardIndex c[5];
+        set_of(from, 5, c);
         Hand hand;
         HotHits hits{};
-        for (c[0] = static_cast<CardIndex>(first_card); c[0] < n && !stop.stop_requested();
-             c[0] = static_cast<CardIndex>(c[0] + step))
-            for (c[1] = static_cast<CardIndex>(c[0] + 1); c[1] < n; ++c[1])
-                for (c[2] = static_cast<CardIndex>(c[1] + 1); c[2] < n; ++c[2])
-                    for (c[3] = static_cast<CardIndex>(c[2] + 1); c[3] < n; ++c[3])
-                        for (c[4] = static_cast<CardIndex>(c[3] + 1); c[4] < n; ++c[4]) {
-                            for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
-                            hits = {};
-                            const HandCode code = Check_Hand(rule_.game, hand, &hits);
-                            int mask = 0;
-                            for (size_t i = 0; i < hits.size(); ++i) mask |= hits[i] ? 1 << i : 0;
-                            Price& p = cache[static_cast<size_t>(std::clamp<int>(code, 0, kRows + 1)) * kMasks +
-                                             static_cast<size_t>(mask)];
-                            if (!p.known) {
-                                const auto [pay, row] = price(code, hits, mask);
-                                p = {pay, row, true};
-                            }
-                            const uint32_t index = set_index(c, 5);
-                            pay_[5][index] = p.pay;
-                            row5_[index] = static_cast<uint8_t>(p.row);
-                        }
+        for (uint64_t index = from; index < to; ++index, next_set(c, 5)) {
+            if ((index & 0xffff) == 0 && stop.stop_requested()) return;
+            for (size_t i = 0; i < 5; ++i) hand[i] = codes[c[i]];
+            hits = {};
+            const HandCode code = Check_Hand(rule_.game, hand, &hits);
+            int mask = 0;
+            for (size_t i = 0; i < hits.size(); ++i) mask |= hits[i] ? 1 << i : 0;
+            Price& p = cache[static_cast<size_t>(std::clamp<int>(code, 0, kRows + 1)) * kMasks + static_cast<size_t>(mask)];
+            if (!p.known) {
+                const auto [pay, row] = price(code, hits, mask);
+                p = {pay, row, true};
+            }
+            pay_[5][index] = p.pay;
+            row5_[index] = static_cast<uint8_t>(p.row);
+        }
     };
     {
+        const unsigned t = std::max(1u, threads);
         std::vector<std::thread> pool;
-        for (unsigned i = 1; i < t; ++i) pool.emplace_back(work, static_cast<int>(i), static_cast<int>(t));
-        work(0, static_cast<int>(t));
+        for (unsigned i = 1; i < t; ++i) pool.emplace_back(work, finals * i / t, finals * (i + 1) / t);
+        work(0, finals / t);
         for (auto& th : pool) th.join();
     }
     if (stop.stop_requested()) {
@@ -112,74 +134,42 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
         return;
     }
 
-    // The sums of the sets of four: every card that completes a final hand, looked up.
+    // Each set of k cards sums the final hands over it. Every set hands its sums down to the sets
+    // one card smaller, in index order; a final hand over a set of k cards arrives through
+    // 5 - k of the sets between them, so the smaller sums are divided by that at the end.
     const size_t rows = static_cast<size_t>(rows_);
-    auto fours = [&](int first, int step) {
-        CardIndex s4[4];
-        for (s4[0] = static_cast<CardIndex>(first); s4[0] < n; s4[0] = static_cast<CardIndex>(s4[0] + step))
-            for (s4[1] = static_cast<CardIndex>(s4[0] + 1); s4[1] < n; ++s4[1])
-                for (s4[2] = static_cast<CardIndex>(s4[1] + 1); s4[2] < n; ++s4[2])
-                    for (s4[3] = static_cast<CardIndex>(s4[2] + 1); s4[3] < n; ++s4[3]) {
-                        const uint32_t index = set_index(s4, 4);
-                        double sum = 0;
-                        uint32_t* counts = &counts_[4][index * rows];
-                        CardIndex f[5];
-                        for (int c = 0; c < n; ++c) {
-                            // Insert c in order; skip the cards already in the set.
-                            int k = 0, j = 0;
-                            bool inside = false;
-                            for (; j < 4 && s4[j] < c; ++j) f[k++] = s4[j];
-                            if (j < 4 && s4[j] == c) inside = true;
-                            if (inside) continue;
-                            f[k++] = static_cast<CardIndex>(c);
-                            for (; j < 4; ++j) f[k++] = s4[j];
-                            const uint32_t full = set_index(f, 5);
-                            sum += pay_[5][full];
-                            ++counts[row5_[full]];
-                        }
-                        pay_[4][index] = sum;
-                    }
-    };
-    {
-        std::vector<std::thread> pool;
-        for (unsigned i = 1; i < t; ++i) pool.emplace_back(fours, static_cast<int>(i), static_cast<int>(t));
-        fours(0, static_cast<int>(t));
-        for (auto& th : pool) th.join();
-    }
-
-    // Smaller sets from the next size up: each final hand over a set of k cards is reached
-    // through 5 - k of its sets of k + 1.
-    for (int k = 3; k >= 0; --k) {
-        std::vector<CardIndex> set(static_cast<size_t>(k));
-        const size_t count = choose(n, k);
-        // Walk the sets of size k in index order by generating them in colexicographic order.
-        for (int i = 0; i < k; ++i) set[static_cast<size_t>(i)] = static_cast<CardIndex>(i);
-        for (size_t done = 0; done < count; ++done) {
-            const uint32_t index = set_index(set.data(), k);
-            double sum = 0;
-            std::vector<uint64_t> counts(rows, 0);
-            CardIndex f[5];
-            for (int c = 0; c < n; ++c) {
-                int m = 0, j = 0;
-                for (; j < k && set[static_cast<size_t>(j)] < c; ++j) f[m++] = set[static_cast<size_t>(j)];
-                if (j < k && set[static_cast<size_t>(j)] == c) continue;
-                f[m++] = static_cast<CardIndex>(c);
-                for (; j < k; ++j) f[m++] = set[static_cast<size_t>(j)];
-                const uint32_t up = set_index(f, k + 1);
-                sum += pay_[static_cast<size_t>(k + 1)][up];
-                const uint32_t* up_counts = &counts_[static_cast<size_t>(k + 1)][up * rows];
-                for (size_t r = 0; r < rows; ++r) counts[r] += up_counts[r];
+    for (int k = 4; k >= 0; --k) {
+        const size_t up = static_cast<size_t>(k + 1);
+        const int size = k + 1;
+        auto& pay = pay_[static_cast<size_t>(k)];
+        auto& counts = counts_[static_cast<size_t>(k)];
+        CardIndex s[5];
+        for (int i = 0; i < size; ++i) s[i] = static_cast<CardIndex>(i);
+        const uint64_t sets = choose(n, size);
+        for (uint64_t index = 0; index < sets; ++index, next_set(s, size)) {
+            // The index of the set without card i: the cards below it keep their place, the
+            // cards above it move one place down.
+            uint64_t below[6], above[6];
+            below[0] = 0;
+            for (int i = 0; i < size; ++i) below[i + 1] = below[i] + kBinomials.c[s[i]][i + 1];
+            above[size] = 0;
+            for (int i = size - 1; i >= 0; --i) above[i] = above[i + 1] + (i > 0 ? kBinomials.c[s[i]][i] : 0);
+            const double p = pay_[up][index];
+            for (int i = 0; i < size; ++i) {
+                const size_t sub = below[i] + above[i + 1];
+                pay[sub] += p;
+                uint32_t* into = &counts[sub * rows];
+                if (k == 4) {
+                    ++into[row5_[index]];
+                } else {
+                    const uint32_t* from = &counts_[up][index * rows];
+                    for (size_t r = 0; r < rows; ++r) into[r] += from[r];
+                }
             }
-            pay_[static_cast<size_t>(k)][index] = sum / (5 - k);
-            for (size_t r = 0; r < rows; ++r)
-                counts_[static_cast<size_t>(k)][index * rows + r] = static_cast<uint32_t>(counts[r] / static_cast<uint64_t>(5 - k));
-            // Next set in colex order.
-            int i = 0;
-            while (i + 1 < k && set[static_cast<size_t>(i)] + 1 == set[static_cast<size_t>(i + 1)]) {
-                set[static_cast<size_t>(i)] = static_cast<CardIndex>(i);
-                ++i;
-            }
-            if (k > 0) ++set[static_cast<size_t>(i)];
+        }
+        if (k < 4) {
+            for (auto& v : pay) v /= 5 - k;
+            for (auto& v : counts) v /= static_cast<uint32_t>(5 - k);
         }
     }
 }
