@@ -3,7 +3,8 @@
 
 #include "cards/rng.h"
 #include "cards/deck.h"
-#include "strategy/hold_analysis.h"
+#include "games/catalogue.h"
+#include "strategy/variant_returns.h"
 
 namespace {
 
@@ -38,12 +39,27 @@ void BM_HoldsOfOneHand(benchmark::State& state) {
 }
 BENCHMARK(BM_HoldsOfOneHand)->Unit(benchmark::kMicrosecond);
 
-void BM_ReturnOfJacks(benchmark::State& state) {
+// The return of a game at its full bet: Args are the game and the threads. Jacks or Better
+// (52 cards), Deuces Jokers Wild (53), Double Jokers Wild (54), Double Down Stud, Let It Ride.
+void BM_Return(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    const auto game = static_cast<dw::GameId>(state.range(0));
+    const int coins = dw::game_info(game).full_bet;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dw::strategy::game_return({game, &table, coins, false, 0}, static_cast<unsigned>(state.range(1))));
+}
+BENCHMARK(BM_Return)
+    ->ArgsProduct({{1, 6, 10, 24, 25}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// Pick Five: 10,000 simulated hands.
+void BM_PickFive(benchmark::State& state) {
     const dw::Pay_Table table = defaults();
     for (auto _ : state)
-        benchmark::DoNotOptimize(dw::strategy::chart_return({1, &table, 5, false, 0}, static_cast<unsigned>(state.range(0))));
+        benchmark::DoNotOptimize(dw::strategy::pick_five_return({22, &table, 5, false, 0}, 10000, 2));
 }
-BENCHMARK(BM_ReturnOfJacks)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PickFive)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

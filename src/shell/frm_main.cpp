@@ -21,7 +21,7 @@
 #include "games/catalogue.h"
 #include "machine/menu_tree.h"
 #include "forms/frm_juicy.h"
-#include "strategy/hold_analysis.h"
+#include "strategy/variant_returns.h"
 #include "svg_deck.h"
 #include "widgets/coin_slot.h"
 #include "widgets/plain_card.h"
@@ -439,7 +439,7 @@ void Frm_Main::show_return_in_title() {
     const auto finish = [&] {
         if (title->text() != text) title->setText(text);
     };
-    if (!m.vm.menu("Mnu_Show_Return").checked || info.flow != Flow::Draw) return finish();
+    if (!m.vm.menu("Mnu_Show_Return").checked || info.flow == Flow::PickFive) return finish();
     // One figure per game and chart, at the full bet, the progressive left out.
     QString key = QString::number(m.game);
     for (int r = 1; r < kRows; ++r) key += "," + QString::number(m.pay_table.pay(m.game, r));
@@ -456,8 +456,8 @@ void Frm_Main::show_return_in_title() {
     const int coins = info.full_bet;
     QPointer<Frm_Main> self(this);
     return_worker_ = std::jthread([self, key, table, game, coins](std::stop_token stop) {
-        const auto r = strategy::chart_return({game, table.get(), coins, false, 0}, 1, stop);
-        if (!r.exact) return;
+        const auto r = strategy::game_return({game, table.get(), coins, false, 0}, 1, stop);
+        if (!r.complete) return;
         QMetaObject::invokeMethod(qApp, [self, key, value = r.value] {
             if (!self) return;
             self->returns_[key] = value;

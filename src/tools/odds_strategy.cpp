@@ -9,7 +9,7 @@
 #include "games/payouts_file.h"
 #include "odds_commands.h"
 #include "records/file_io.h"
-#include "strategy/hold_analysis.h"
+#include "strategy/variant_returns.h"
 
 namespace dw::odds {
 
@@ -64,24 +64,28 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
     for (int g : games) {
         const GameInfo& info = game_info(static_cast<GameId>(g));
         const int coins = o.coins ? o.coins : info.full_bet;
-        if (info.flow != Flow::Draw) {
-            // Pick Five, Double Down Stud and Let It Ride have decisions of their own that the
-            // draw engine does not solve.
-            if (o.json) out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"return\":null}\n";
-            else out << "Game " << g << " (" << info.list_text << "): not solved by the draw engine\n";
+        if (info.flow == Flow::Ride && coins % 3 != 0) {
+            const std::string why = "Let It Ride bets three equal parts: --coins takes 3, 6, 9, 12 or 15";
+            if (games.size() == 1) throw UsageError(why);
+            if (!o.json) out << "Game " << g << " (" << info.list_text << "): " << why << "\n";
             continue;
         }
         const auto start = std::chrono::steady_clock::now();
-        const auto r = strategy::chart_return({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot}, threads);
+        const auto r = strategy::game_return({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot}, threads);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (o.json) {
             out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"return\":" << std::fixed << std::setprecision(10)
                 << r.value << ",\"rows\":[";
             for (size_t i = 0; i < r.rows.size(); ++i) out << (i ? "," : "") << std::setprecision(12) << r.rows[i];
-            out << "],\"seconds\":" << std::setprecision(3) << seconds << "}\n";
+            out << "]";
+            if (r.samples) out << ",\"margin\":" << std::setprecision(10) << r.margin << ",\"samples\":" << r.samples;
+            out << ",\"seconds\":" << std::setprecision(3) << seconds << "}\n";
         } else {
             out << "Game " << g << " (" << info.list_text << "), " << coins << " coins: return " << std::fixed
-                << std::setprecision(10) << r.value << "  (" << std::setprecision(2) << seconds << " s)\n";
+                << std::setprecision(10) << r.value;
+            if (r.samples)
+                out << " \u00b1 " << r.margin << " (95%, " << r.samples << " hands simulated)";
+            out << "  (" << std::setprecision(2) << seconds << " s)\n";
             const auto& chart = default_chart(g);
             for (size_t row = r.rows.size(); row-- > 0;) {
                 if (r.rows[row] == 0 && row > chart.size()) continue;
@@ -94,7 +98,7 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
         }
         out.unsetf(std::ios::floatfield);
     }
-    out << (o.words[0] == "all" ? "" : "") << "The reversible royal is not part of these figures.\n";
+    out << "The reversible royal is not part of these figures.\n";
     return 0;
 }
 

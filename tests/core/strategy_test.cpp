@@ -1,7 +1,8 @@
 #include <numeric>
 
 #include "machine_rig.h"
-#include "strategy/hold_analysis.h"
+#include "eval/evaluators.h"
+#include "strategy/variant_returns.h"
 
 namespace dw {
 namespace {
@@ -72,6 +73,87 @@ TEST(Strategy, ReturnOfNineSixJacksAndItsRows) {
     EXPECT_NEAR(r.value, 0.9954390437, 5e-11);
     EXPECT_NEAR(std::accumulate(r.rows.begin(), r.rows.end(), 0.0), 1.0, 1e-9);
     EXPECT_NEAR(r.rows[9], 0.0000247583, 1e-10);
+}
+
+// Pick Five's refused cards are out of the draw: every hold of two cards or more, counted draw
+// by draw over the 42 cards left.
+TEST(Strategy, DeadCardsComeOutOfTheDraw) {
+    const Pay_Table table = test::default_pay_table();
+    const PayRule rule{22, &table, 5, false, 0};
+    const strategy::FinalHandTable finals(rule, 2);
+    const Hand dealt = H("2D 7C QH KH AH"), refused = H("3S 4S 5S TH JH");
+    strategy::CardIndex c[5], dead[5];
+    for (size_t i = 0; i < 5; ++i) {
+        c[i] = strategy::index_of(dealt[i]);
+        dead[i] = strategy::index_of(refused[i]);
+    }
+    const auto values = strategy::hold_values(finals, c, dead);
+    std::vector<strategy::CardIndex> left;
+    for (strategy::CardIndex x = 0; x < 52; ++x)
+        if (std::find(c, c + 5, x) == c + 5 && std::find(dead, dead + 5, x) == dead + 5) left.push_back(x);
+    for (int mask = 0; mask < 32; ++mask) {
+        const int held = __builtin_popcount(static_cast<unsigned>(mask));
+        if (held < 2) continue;
+        Hand hand;
+        size_t k = 0;
+        for (size_t i = 0; i < 5; ++i)
+            if (mask & (1 << i)) hand[k++] = dealt[i];
+        double sum = 0, draws = 0;
+        std::vector<size_t> pick(static_cast<size_t>(5 - held));
+        std::function<void(size_t, size_t)> draw = [&](size_t at, size_t from) {
+            if (at == pick.size()) {
+                for (size_t i = 0; i < pick.size(); ++i) hand[k + i] = strategy::card_of(left[pick[i]]);
+                HotHits hits{};
+                sum += static_cast<double>(pay_final(rule, Check_Hand(22, hand, &hits), hits).amount);
+                ++draws;
+                return;
+            }
+            for (size_t i = from; i < left.size(); ++i) {
+                pick[at] = i;
+                draw(at + 1, i + 1);
+            }
+        };
+        draw(0, 0);
+        EXPECT_NEAR(values[static_cast<size_t>(mask)], sum / draws, 1e-9) << strategy::hold_text(dealt, mask);
+    }
+    const auto rows = strategy::hold_rows(finals, c, 0b11100, dead);
+    EXPECT_NEAR(std::accumulate(rows.begin(), rows.end(), 0.0), 1.0, 1e-12);
+    EXPECT_NEAR(rows[9], 0.0, 1e-12);  // both cards the royal needs are refused
+}
+
+// Let It Ride pays in proportion to the coins riding below its top prize, so each third is then
+// its own bet: it rides after three cards and after four when a coin on it returns 1 or more.
+TEST(Strategy, StudGamesReturns) {
+    const Pay_Table table = test::default_pay_table();
+    const strategy::FinalHandTable per_coin({25, &table, 1, false, 0}, 2);
+    double first = 0, second = 0;
+    for (uint32_t i = 0; i < strategy::choose(52, 3); ++i) first += std::max(1.0, per_coin.pay_sum(3, i) / 1176.0);
+    for (uint32_t i = 0; i < strategy::choose(52, 4); ++i) second += std::max(1.0, per_coin.pay_sum(4, i) / 48.0);
+    const double last = per_coin.pay_sum(0, 0) / static_cast<double>(strategy::choose(52, 5));
+    const double thirds = (first / 22100.0 + second / 270725.0 + last) / 3;
+    const auto ride = strategy::game_return({25, &table, 3, false, 0}, 2);
+    EXPECT_NEAR(ride.value, thirds, 1e-12);
+    // The top prize at fifteen coins makes riding worth a little more.
+    EXPECT_GT(strategy::game_return({25, &table, 15, false, 0}, 2).value, ride.value);
+
+    // Double Down Stud doubles only where it wins, so it beats standing pat on every hand.
+    const auto stud = strategy::game_return({24, &table, 5, false, 0}, 2);
+    double stand = 0;
+    for (size_t r = 1; r < stud.rows.size(); ++r) stand += stud.rows[r] * table.pay(24, static_cast<int>(r));
+    EXPECT_GT(stud.value, stand);
+    EXPECT_LT(stud.value, 1.0);
+    for (const auto* r : {&ride, &stud}) EXPECT_NEAR(std::accumulate(r->rows.begin(), r->rows.end(), 0.0), 1.0, 1e-12);
+}
+
+// The Pick Five simulation gives the same figure on any number of threads.
+TEST(Strategy, PickFiveSimulation) {
+    const Pay_Table table = test::default_pay_table();
+    const auto one = strategy::pick_five_return({22, &table, 5, false, 0}, 2000, 1);
+    const auto two = strategy::pick_five_return({22, &table, 5, false, 0}, 2000, 2);
+    EXPECT_EQ(one.value, two.value);
+    EXPECT_EQ(one.samples, 2000u);
+    EXPECT_GT(one.margin, 0.0);
+    EXPECT_NEAR(std::accumulate(one.rows.begin(), one.rows.end(), 0.0), 1.0, 1e-9);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <span>
 #include <thread>
 
 #include "eval/evaluators.h"
@@ -11,47 +12,66 @@ namespace dw::strategy {
 
 namespace {
 
-// The indices of the 32 subsets of a sorted dealt hand, and their sizes.
+// The sets of up to five cards among the dealt cards and the dead ones, by bit mask (the dealt
+// cards are bits 0 to 4): their indices and sizes. `Sets` is 32 without dead cards, else 1024.
+template <size_t Sets>
 struct Subsets {
-    std::array<uint32_t, 32> index;
-    std::array<int, 32> size;
-    explicit Subsets(const CardIndex c[5]) {
-        for (int mask = 0; mask < 32; ++mask) {
+    int bits;
+    std::array<uint32_t, Sets> index;
+    std::array<int8_t, Sets> size;
+    Subsets(const CardIndex c[5], std::span<const CardIndex> dead) : bits(5 + static_cast<int>(dead.size())) {
+        CardIndex all[10];
+        for (int i = 0; i < 5; ++i) all[i] = c[i];
+        for (size_t i = 0; i < dead.size(); ++i) all[5 + i] = dead[i];
+        for (int mask = 0; mask < (1 << bits); ++mask) {
+            const int k = __builtin_popcount(static_cast<unsigned>(mask));
+            size[static_cast<size_t>(mask)] = static_cast<int8_t>(k);
+            if (k > 5) continue;
             CardIndex sub[5];
-            int k = 0;
-            for (int i = 0; i < 5; ++i)
-                if (mask & (1 << i)) sub[k++] = c[i];
+            int n = 0;
+            for (int i = 0; i < bits; ++i)
+                if (mask & (1 << i)) sub[n++] = all[i];
+            if (!dead.empty()) std::sort(sub, sub + n);  // the dealt cards alone come sorted
             index[static_cast<size_t>(mask)] = FinalHandTable::set_index(sub, k);
-            size[static_cast<size_t>(mask)] = k;
         }
     }
 };
 
-}  // namespace
-
-std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex c[5]) {
-    const Subsets s(c);
-    // Sum of pays of the final hands holding exactly the held cards and none of the discards:
-    // by inclusion and exclusion over the discards that come back (a superset transform).
-    std::array<double, 32> f{};
-    for (int m = 0; m < 32; ++m) f[static_cast<size_t>(m)] = table.pay_sum(s.size[static_cast<size_t>(m)], s.index[static_cast<size_t>(m)]);
-    for (int bit = 0; bit < 5; ++bit)
-        for (int m = 0; m < 32; ++m)
+template <size_t Sets>
+std::array<double, 32> values(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead) {
+    const Subsets<Sets> s(c, dead);
+    const int sets = 1 << s.bits;
+    // Sum of pays of the final hands holding exactly the held cards and none of the discards or
+    // dead cards: by inclusion and exclusion over the cards that come back (a superset transform).
+    std::array<double, Sets> f;
+    for (int m = 0; m < sets; ++m) {
+        const int k = s.size[static_cast<size_t>(m)];
+        f[static_cast<size_t>(m)] = k <= 5 ? table.pay_sum(k, s.index[static_cast<size_t>(m)]) : 0.0;
+    }
+    for (int bit = 0; bit < s.bits; ++bit)
+        for (int m = 0; m < sets; ++m)
             if (!(m & (1 << bit))) f[static_cast<size_t>(m)] -= f[static_cast<size_t>(m | (1 << bit))];
-    const int unseen = table.deck() - 5;
+    const int unseen = table.deck() - s.bits;
+    std::array<double, 32> out;
     for (int m = 0; m < 32; ++m)
-        f[static_cast<size_t>(m)] /= static_cast<double>(choose(unseen, 5 - s.size[static_cast<size_t>(m)]));
-    return f;
+        out[static_cast<size_t>(m)] = f[static_cast<size_t>(m)] / static_cast<double>(choose(unseen, 5 - s.size[static_cast<size_t>(m)]));
+    return out;
 }
 
-std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5], int mask) {
-    const Subsets s(c);
+}  // namespace
+
+std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead) {
+    return dead.empty() ? values<32>(table, c, dead) : values<1024>(table, c, dead);
+}
+
+std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5], int mask, std::span<const CardIndex> dead) {
+    const Subsets<1024> s(c, dead);
     std::vector<double> rows(static_cast<size_t>(table.rows()), 0.0);
-    for (int m = 0; m < 32; ++m) {
-        if ((m & mask) != mask) continue;
-        const int extra = __builtin_popcount(static_cast<unsigned>(m & ~mask));
-        const double sign = extra % 2 == 0 ? 1.0 : -1.0;
+    for (int m = 0; m < (1 << s.bits); ++m) {
         const int k = s.size[static_cast<size_t>(m)];
+        if ((m & mask) != mask || k > 5) continue;
+        const int extra = k - __builtin_popcount(static_cast<unsigned>(mask));
+        const double sign = extra % 2 == 0 ? 1.0 : -1.0;
         if (k == 5) {
             rows[table.final_row(s.index[static_cast<size_t>(m)])] += sign;
         } else {
@@ -59,7 +79,7 @@ std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5],
             for (int r = 0; r < table.rows(); ++r) rows[static_cast<size_t>(r)] += sign * counts[r];
         }
     }
-    const double draws = static_cast<double>(choose(table.deck() - 5, 5 - __builtin_popcount(static_cast<unsigned>(mask))));
+    const double draws = static_cast<double>(choose(table.deck() - s.bits, 5 - __builtin_popcount(static_cast<unsigned>(mask))));
     for (auto& r : rows) r /= draws;
     return rows;
 }
@@ -90,7 +110,7 @@ std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand&
 ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress) {
     const GameInfo& info = game_info(rule.game);
     const FinalHandTable table(rule, threads, stop);
-    if (table.stopped()) return {0, {}, false};
+    if (table.stopped()) return {0, {}, false, 0, 0};
     // Double Down Draw: a winning deal is played on twice the coins.
     std::unique_ptr<FinalHandTable> doubled;
     if (info.doubles_winning_deal) {
@@ -177,7 +197,7 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
     }
     for (auto& r : out.rows) r /= static_cast<double>(total);
     out.value = bet > 0 ? win / bet : 0;
-    out.exact = !stop.stop_requested();
+    out.complete = !stop.stop_requested();
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <span>
 #include <stop_token>
 #include <vector>
 
@@ -18,11 +19,14 @@ struct HoldValue {
 // The 32 holds of a dealt hand, best first; ties keep the order of their masks.
 std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt);
 
-// The expected win of each of the 32 holds, by mask.
-std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex dealt_sorted[5]);
+// The expected win of each of the 32 holds, by mask over the sorted cards. Dead cards (up to
+// five, seen and out of the deck, as Pick Five's refused cards) cannot come in the draw.
+std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex dealt_sorted[5],
+                                   std::span<const CardIndex> dead = {});
 
-// The chance of each chart row (row 0 first) when `mask` is held; `mask` over the sorted cards.
-std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex dealt_sorted[5], int mask);
+// The chance of each chart row (row 0 first) when `mask` is held.
+std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex dealt_sorted[5], int mask,
+                              std::span<const CardIndex> dead = {});
 
 // The return of perfect play of a draw game: credits won per coin bet over every dealt hand,
 // and the chance of ending in each chart row. Crazy Eights' deal bonus is counted; the
@@ -30,7 +34,9 @@ std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex dealt
 struct ChartReturn {
     double value = 0;
     std::vector<double> rows;
-    bool exact = true;
+    bool complete = true;    // false when a stop request cut it short
+    double margin = 0;       // half the 95% interval of a simulated figure; 0 when exact
+    uint64_t samples = 0;    // hands simulated; 0 when exact
 };
 using Progress = std::function<void(double done)>;
 ChartReturn chart_return(const PayRule& rule, unsigned threads = 1, std::stop_token stop = {}, const Progress& progress = {});

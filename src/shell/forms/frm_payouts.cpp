@@ -12,7 +12,7 @@
 
 #include "control_binder.h"
 #include "games/catalogue.h"
-#include "strategy/hold_analysis.h"
+#include "strategy/variant_returns.h"
 #include "widgets/digit_box.h"
 
 namespace dw::shell {
@@ -65,7 +65,7 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         grid->addWidget(box, line, 1);
     }
     layout->addLayout(grid);
-    if (table_ && model.slot() <= 25 && game_info(static_cast<GameId>(model.slot())).flow == Flow::Draw) {
+    if (table_ && model.slot() <= 25 && game_info(static_cast<GameId>(model.slot())).flow != Flow::PickFive) {
         return_ = new QLabel;
         return_->setObjectName("Lbl_Return");
         return_->setAlignment(Qt::AlignCenter);
@@ -116,8 +116,8 @@ void Frm_Payouts::work_out_return() {
     const int coins = game_info(game).full_bet;
     QPointer<Frm_Payouts> self(this);
     worker_ = std::jthread([self, request, chart, game, coins](std::stop_token stop) {
-        const auto r = strategy::chart_return({game, chart.get(), coins, false, 0}, 1, stop);
-        if (!r.exact) return;
+        const auto r = strategy::game_return({game, chart.get(), coins, false, 0}, 1, stop);
+        if (!r.complete) return;
         const QString text = QString("Return with perfect play: %1%").arg(r.value * 100, 0, 'f', 2);
         QMetaObject::invokeMethod(
             qApp,
