@@ -1,4 +1,5 @@
 // dazzlewick-odds return and hold: the strategy engine from the command line.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <iomanip>
@@ -18,6 +19,7 @@ namespace {
 struct Options {
     std::vector<std::string> words;
     std::string payouts;
+    std::string refused;
     int coins = 0;  // 0: the game's full bet
     double jackpot = 0;
     bool progressive = false;
@@ -33,6 +35,7 @@ Options parse(const std::vector<std::string>& args, bool allow_json) {
             return args[++i];
         };
         if (a == "--payouts") o.payouts = value();
+        else if (a == "--refused" && !allow_json) o.refused = value();
         else if (a == "--coins") {
             const double c = parse_number(a, value());
             if (c < 1 || c > 15 || c != std::floor(c)) throw UsageError("--coins takes a whole number from 1 to 15");
@@ -115,7 +118,17 @@ int run_hold(const std::vector<std::string>& args, std::ostream& out) {
     const int coins = o.coins ? o.coins : info.full_bet;
     const strategy::FinalHandTable finals({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot},
                                           std::max(1u, std::thread::hardware_concurrency()));
-    const auto holds = strategy::analyse_holds(finals, *hand);
+    std::vector<CardCode> dead;
+    if (!o.refused.empty()) {
+        // Pick Five's five refused cards, out of the draw.
+        const auto refused = parse_hand(o.refused);
+        if (g != 22 || !refused) throw UsageError("--refused takes Pick Five's five refused cards, \"3S 4S 5S TH JH\"");
+        dead.assign(refused->begin(), refused->end());
+        for (const CardCode& c : dead)
+            if (std::find(hand->begin(), hand->end(), c) != hand->end())
+                throw UsageError(card_text(c) + " is both in the hand and refused");
+    }
+    const auto holds = strategy::analyse_holds(finals, *hand, dead);
     out << std::fixed << std::setprecision(6);
     for (const auto& h : holds)
         out << std::setw(12) << h.ev << (h.tied ? " =" : "  ") << "  " << strategy::hold_text(*hand, h.mask) << "\n";

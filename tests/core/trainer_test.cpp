@@ -103,5 +103,25 @@ TEST(Trainer, StudAndRideDecisions) {
     }
 }
 
+// In Pick Five the hint knows the five refused cards are out of the draw.
+TEST(Trainer, PickFiveHintsLeaveTheRefusedCardsOut) {
+    struct Recorder : HoldAdvisor {
+        std::vector<CardCode> dead;
+        std::optional<std::array<double, 32>> holds(const PayRule&, const Hand&, std::span<const CardCode> d) override {
+            dead.assign(d.begin(), d.end());
+            return std::nullopt;
+        }
+    } recorder;
+    test::Rig rig(&recorder);
+    test::Player play{rig};
+    rig.ready(22, 100);
+    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+    rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
+    const auto deck = rig.m.cards.Deck;
+    play.bet_and_deal(5);
+    ASSERT_EQ(recorder.dead.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(recorder.dead[i], deck[2 * i + 1]) << i;
+}
+
 }  // namespace
 }  // namespace dw

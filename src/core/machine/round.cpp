@@ -193,7 +193,8 @@ void Machine::Prepare_Hand() {
     trainer_->hint_shown = false;
     // The trainer's table for the full bet is built while the player bets.
     const TrainerOptions& o = trainer_->options;
-    if (svc_.advisor && (o.show_best_hold || o.mistake_alert) && info.flow == Flow::Draw)
+    if (svc_.advisor && (o.show_best_hold || o.mistake_alert) &&
+        (info.flow == Flow::Draw || info.flow == Flow::PickFive))
         svc_.advisor->holds({game, &pay_table, info.full_bet, false, 0}, cards.hand);
     Unlock_Menus();
     Prepare_Hand_Cards(cards, game, svc_.rng, svc_.cards);

@@ -1,4 +1,5 @@
 // The trainer: hints, the mistake gate, accuracy and the deal speed.
+#include <algorithm>
 #include <cstdio>
 
 #include "games/catalogue.h"
@@ -12,6 +13,16 @@ namespace dw {
 namespace {
 constexpr std::pair<std::string_view, DealSpeed> kSpeeds[] = {
     {"Mnu_Speed_Normal", DealSpeed::Normal}, {"Mnu_Speed_Fast", DealSpeed::Fast}, {"Mnu_Speed_Instant", DealSpeed::Instant}};
+
+// Pick Five's refused cards, seen and out of the draw: the offered cards (deck cards 1 to 10)
+// that are not in the hand.
+std::vector<CardCode> out_of_draw(const CardState& cards, GameId game) {
+    std::vector<CardCode> dead;
+    if (game_info(game).flow != Flow::PickFive) return dead;
+    for (size_t i = 1; i <= 10; ++i)
+        if (std::find(cards.hand.begin(), cards.hand.end(), cards.Deck[i]) == cards.hand.end()) dead.push_back(cards.Deck[i]);
+    return dead;
+}
 
 std::string credits_text(double ev) {
     char buffer[32];
@@ -86,7 +97,7 @@ bool Machine::Trainer_Command(std::string_view menu) {
 
 void Machine::show_hint(bool asked) {
     if (phase() != Phase::Dealt || !svc_.advisor || (!asked && !trainer_->options.show_best_hold)) return;
-    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand);
+    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
     if (!values) {
         vm.Pnl_Show_Payoffs.caption = "The trainer is still working out this chart...";
         return;
@@ -114,7 +125,7 @@ void Machine::show_decision_hint(int shown) {
 bool Machine::judge_draw() {
     for (auto& h : vm.Pnl_Hint) h.visible = false;
     if (!svc_.advisor) return true;
-    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand);
+    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
     if (!values) return true;  // not known yet: nothing is judged
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;

@@ -84,14 +84,17 @@ std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5],
     return rows;
 }
 
-std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt) {
+std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt, std::span<const CardCode> dead) {
     // The engine works on sorted cards; masks are given back by position.
     std::array<std::pair<CardIndex, int>, 5> cards;
     for (int p = 0; p < 5; ++p) cards[static_cast<size_t>(p)] = {index_of(dealt[static_cast<size_t>(p)]), p};
     std::sort(cards.begin(), cards.end());
     CardIndex c[5];
     for (int i = 0; i < 5; ++i) c[i] = cards[static_cast<size_t>(i)].first;
-    const auto values = hold_values(table, c);
+    CardIndex out_of_draw[5];
+    const size_t dead_count = std::min<size_t>(dead.size(), 5);
+    for (size_t i = 0; i < dead_count; ++i) out_of_draw[i] = index_of(dead[i]);
+    const auto values = hold_values(table, c, std::span<const CardIndex>(out_of_draw, dead_count));
     std::array<HoldValue, 32> out;
     for (int m = 0; m < 32; ++m) {
         int by_position = 0;

@@ -17,7 +17,9 @@ struct HoldValue {
 };
 
 // The 32 holds of a dealt hand, best first; ties keep the order of their masks.
-std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt);
+// Dead cards (up to five) are seen and out of the draw.
+std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt,
+                                        std::span<const CardCode> dead = {});
 
 // The expected win of each of the 32 holds, by mask over the sorted cards. Dead cards (up to
 // five, seen and out of the deck, as Pick Five's refused cards) cannot come in the draw.

@@ -69,7 +69,8 @@ void ThreadedAdvisor::start(const Key& key, const PayRule& rule) {
     });
 }
 
-std::optional<std::array<double, 32>> ThreadedAdvisor::holds(const PayRule& rule, const Hand& dealt) {
+std::optional<std::array<double, 32>> ThreadedAdvisor::holds(const PayRule& rule, const Hand& dealt,
+                                                             std::span<const CardCode> dead) {
     std::shared_ptr<const strategy::FinalHandTable> table;
     {
         std::lock_guard lock(mutex_);
@@ -82,7 +83,7 @@ std::optional<std::array<double, 32>> ThreadedAdvisor::holds(const PayRule& rule
         table = it->second;
     }
     std::array<double, 32> out{};
-    for (const auto& h : strategy::analyse_holds(*table, dealt)) out[static_cast<size_t>(h.mask)] = h.ev;
+    for (const auto& h : strategy::analyse_holds(*table, dealt, dead)) out[static_cast<size_t>(h.mask)] = h.ev;
     return out;
 }
 

@@ -52,15 +52,18 @@ Judgement judge(const std::array<double, 32>& by_position, int held_mask);
 class HoldAdvisor {
 public:
     virtual ~HoldAdvisor() = default;
-    // The 32 hold values by position mask (bit p - 1 holds position p), once ready.
-    virtual std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt) = 0;
+    // The 32 hold values by position mask (bit p - 1 holds position p), once ready; `dead` are
+    // cards seen and out of the draw (Pick Five's refused cards).
+    virtual std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt,
+                                                        std::span<const CardCode> dead = {}) = 0;
 };
 
 // Builds each table on a thread of its own and keeps the last few.
 class ThreadedAdvisor : public HoldAdvisor {
 public:
     ~ThreadedAdvisor() override;
-    std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt) override;
+    std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt,
+                                                std::span<const CardCode> dead = {}) override;
     // Blocks until the table of `rule` is ready (for tests and tools).
     void wait(const PayRule& rule);
 
