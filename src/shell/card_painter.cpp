@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <vector>
 
 namespace dw::shell {
 
@@ -340,8 +341,9 @@ void paint_card(QPainter& g, const QRectF& r, int picture, int back_design) {
 CardSurface::CardSurface(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void CardSurface::clear() {
-    const qreal dpr = devicePixelRatioF();
-    picture_ = QPixmap(size() * dpr);
+    const qreal dpr = devicePixelRatioF() * scale_;
+    const QSize design(qRound(width() / scale_), qRound(height() / scale_));
+    picture_ = QPixmap(design * dpr);
     picture_.setDevicePixelRatio(dpr);
     picture_.fill(kFelt);
     update();
@@ -349,8 +351,12 @@ void CardSurface::clear() {
 
 void CardSurface::paintEvent(QPaintEvent*) {
     QPainter g(this);
-    if (picture_.isNull()) g.fillRect(rect(), kFelt);
-    else g.drawPixmap(0, 0, picture_);
+    if (picture_.isNull()) {
+        g.fillRect(rect(), kFelt);
+        return;
+    }
+    g.scale(scale_, scale_);
+    g.drawPixmap(0, 0, picture_);
 }
 
 void CardSurface::resizeEvent(QResizeEvent*) {
@@ -364,8 +370,8 @@ void CardSurface::resizeEvent(QResizeEvent*) {
 
 void CardSurface::click(const QPoint& at) {
     for (int p = 1; p <= 5; ++p) {
-        const QRect card(21 + 88 * (p - 1), 266, kCardWidth, kCardHeight);
-        if (card.contains(at) && on_card_click) on_card_click(p);
+        const QRectF card(21 + 88 * (p - 1), 266, kCardWidth, kCardHeight);
+        if (card.contains(QPointF(at) / scale_) && on_card_click) on_card_click(p);
     }
 }
 
@@ -384,6 +390,7 @@ QString CardPainter::deck() const { return deck_ ? deck_->name() : QString(); }
 
 int32_t CardPainter::InitializeDeck(intptr_t) {
     surface_.clear();
+    drawn_.clear();
     return surface_.picture().isNull() ? 0 : 1;
 }
 
@@ -391,14 +398,27 @@ void CardPainter::SetCurrentBack(int32_t design) { back_ = std::clamp(design, 1,
 
 void CardPainter::DrawCard(intptr_t, int32_t picture, int32_t x, int32_t y) {
     if (surface_.picture().isNull()) surface_.clear();
+    std::erase_if(drawn_, [&](const Drawn& d) { return d.x == x && d.y == y; });
+    drawn_.push_back({picture, x, y, back_});
+    draw(drawn_.back());
+}
+
+void CardPainter::redraw() {
+    surface_.clear();
+    for (const Drawn& d : drawn_) draw(d);
+}
+
+void CardPainter::draw(const Drawn& card) {
+    const auto [picture, x, y, back] = card;
     QPainter g(&surface_.picture());
     g.setRenderHint(QPainter::Antialiasing);
     const QRectF rect(x, y, kCardWidth, kCardHeight);
     // The deck draws faces, its back and its jokers; the machine's own six backs and any card
     // the deck lacks are painted here, so every picture keeps its look.
-    if (!(deck_ && deck_->draw(g, rect, picture))) paint_card(g, rect, picture, back_);
+    if (!(deck_ && deck_->draw(g, rect, picture))) paint_card(g, rect, picture, back);
     g.end();
-    surface_.update(QRect(x, y, kCardWidth, kCardHeight));
+    const double s = surface_.scale();
+    surface_.update(QRectF(x * s, y * s, kCardWidth * s, kCardHeight * s).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 }  // namespace dw::shell

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "cards/card_library.h"
 
@@ -25,6 +26,10 @@ public:
     explicit CardSurface(QWidget* parent = nullptr);
     QPixmap& picture() { return picture_; }
     void clear();
+    // The machine draws in design pixels; on screen the surface is `scale` times as large, and
+    // its picture holds every device pixel. Takes effect with the next resize.
+    void set_scale(double scale) { scale_ = scale; }
+    double scale() const { return scale_; }
     std::function<void(int position)> on_card_click;
 
 protected:
@@ -35,6 +40,7 @@ protected:
 
 private:
     QPixmap picture_;
+    double scale_ = 1;
     void click(const QPoint& at);
 };
 
@@ -53,10 +59,18 @@ public:
     void SetCurrentBack(int32_t design) override;
     void DrawCard(intptr_t surface, int32_t picture, int32_t x, int32_t y) override;
     int back() const { return back_; }
+    // Draws again every card that lies on the surface, as it was drawn (after a change of scale).
+    void redraw();
 
 private:
+    struct Drawn {
+        int32_t picture, x, y;
+        int back;
+    };
     CardSurface& surface_;
     int back_ = 6;
+    std::vector<Drawn> drawn_;  // the cards on the surface, each place once, in the order drawn
+    void draw(const Drawn& card);
     std::unique_ptr<SvgDeck> deck_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <cmath>
 
 namespace dw::shell {
 
@@ -12,6 +14,22 @@ QString shown_text(const std::string& text) {
     s.replace("\r\n", "\n");
     s.replace("&&", "&");
     return s;
+}
+
+QString scaled_style(const QString& style, double scale) {
+    if (scale == 1) return style;
+    static const QRegularExpression size(R"((\d+(?:\.\d+)?)(pt|px)\b)");
+    QString out;
+    qsizetype from = 0;
+    for (auto it = size.globalMatch(style); it.hasNext();) {
+        const auto match = it.next();
+        out += style.mid(from, match.capturedStart() - from);
+        const double value = match.captured(1).toDouble() * scale;
+        out += match.captured(2) == "pt" ? QString::number(value, 'f', 1) + "pt"
+                                         : QString::number(std::max(1L, std::lround(value))) + "px";
+        from = match.capturedEnd();
+    }
+    return out + style.mid(from);
 }
 
 void apply_binding(Binding& b) {
@@ -28,6 +46,7 @@ void apply_binding(Binding& b) {
             if (c.bold) style += "font-weight: bold;";
         }
     }
+    style = scaled_style(style, b.scale);
     if (!b.drawn || style != b.widget->styleSheet()) b.widget->setStyleSheet(style);
     if (auto* l = qobject_cast<QLabel*>(b.widget)) l->setText(shown_text(c.caption));
     if (auto* p = qobject_cast<QPushButton*>(b.widget)) p->setText(QString::fromUtf8(c.caption.c_str()));

@@ -31,7 +31,7 @@ namespace dw::shell {
 namespace {
 
 
-constexpr int kWidth = 680;
+constexpr int kWidth = Frm_Main::kDesignSize.width();
 constexpr int kCardsX = 107;     // the card surface's place in the window
 constexpr int kCardsY = 68;      // cards are drawn 266 pixels down the surface
 constexpr int kChartTop = 34;
@@ -44,7 +44,7 @@ Frm_Main::Frm_Main(Options options) {
     setObjectName("Frm_Main");
     auto* central = new QWidget(this);
     central->setObjectName("Pnl_Table");
-    central->setFixedSize(kWidth, 590);
+    central->setMinimumSize(kDesignSize);
     central->setStyleSheet("QWidget#Pnl_Table { background: #006030; }");
     setCentralWidget(central);
     surface_ = new CardSurface(central);
@@ -65,6 +65,10 @@ Frm_Main::Frm_Main(Options options) {
     build_menus();
     build_deck_menu();
     build_window();
+    for (QWidget* w : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        design_.insert(w, w->geometry());
+        w->setProperty("design_font", w->font());  // buttons and lists may have fonts of their own
+    }
     setWindowTitle("Dazzlewick 3.0");
     host_->add_view(this);
     qApp->installEventFilter(this);
@@ -216,6 +220,7 @@ void Frm_Main::build_window() {
         auto* l = new QLabel(text, c);
         l->setGeometry(at);
         l->setStyleSheet(style);
+        l->setProperty("design_style", style);
         return l;
     };
 
@@ -368,13 +373,55 @@ void Frm_Main::apply(Binding& b) {
         return (QFontMetrics(font).lineSpacing() + 1) * lines + 8;
     };
     while (size > 6 && needed() > available) size -= 0.25;
-    if (size != c.font_size) l->setStyleSheet(l->styleSheet() + QString("font-size: %1pt;").arg(size));
-    l->setGeometry(l->x(), top, l->width(), available);
+    if (size != c.font_size) l->setStyleSheet(l->styleSheet() + scaled_style(QString("font-size: %1pt;").arg(size), scale_));
+    QRect at = design_.value(l, l->geometry());
+    at.setTop(top);
+    at.setHeight(available);
+    place(l, at);
     if (i == 1) {
         // The title sits above the columns and takes the height they leave.
         for (auto& other : bindings_)
-            if (other.widget->objectName() == "Lbl_Pay_0") other.widget->setFixedHeight(std::max(14, top - kChartTop));
+            if (other.widget->objectName() == "Lbl_Pay_0") {
+                QRect title = design_.value(other.widget, other.widget->geometry());
+                title.setHeight(std::max(14, top - kChartTop));
+                place(other.widget, title);
+            }
     }
+}
+
+void Frm_Main::place(QWidget* widget, const QRect& design) {
+    if (design_.contains(widget)) design_[widget] = design;
+    // Edges are scaled, not sizes, so that neighbours stay neighbours.
+    auto x = [this](int v) { return origin_.x() + static_cast<int>(std::lround(v * scale_)); };
+    auto y = [this](int v) { return origin_.y() + static_cast<int>(std::lround(v * scale_)); };
+    const QRect at(QPoint(x(design.left()), y(design.top())), QPoint(x(design.right() + 1) - 1, y(design.bottom() + 1) - 1));
+    if (widget->geometry() != at) widget->setGeometry(at);
+}
+
+void Frm_Main::rescale() {
+    QWidget* c = centralWidget();
+    const double s = std::min(c->width() / static_cast<double>(kWidth), c->height() / static_cast<double>(kDesignSize.height()));
+    const QPoint origin((c->width() - static_cast<int>(std::lround(kWidth * s))) / 2,
+                        (c->height() - static_cast<int>(std::lround(kDesignSize.height() * s))) / 2);
+    if (s == scale_ && origin == origin_) return;
+    scale_ = s;
+    origin_ = origin;
+    surface_->set_scale(s);
+    for (auto it = design_.cbegin(); it != design_.cend(); ++it) {
+        QWidget* w = it.key();
+        place(w, it.value());
+        QFont font = w->property("design_font").value<QFont>();
+        if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * s);
+        else if (font.pixelSize() > 0) font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * s)));
+        w->setFont(font);
+        if (const QVariant style = w->property("design_style"); style.isValid()) w->setStyleSheet(scaled_style(style.toString(), s));
+    }
+    for (auto& b : bindings_) {
+        b.scale = s;
+        b.drawn = false;
+    }
+    painter_->redraw();
+    refresh();
 }
 
 void Frm_Main::refresh() {
@@ -482,6 +529,7 @@ void Frm_Main::closeEvent(QCloseEvent* event) {
     run([this, &leave] { leave = machine().Exit_Requested(); });
     if (leave) {
         closing_ = true;
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) QSettings().setValue("window_size", size());
         host_->stop_timers();
         QTimer::singleShot(0, this, [this] { close(); });
     }
@@ -499,6 +547,7 @@ QPushButton* Frm_Main::button_for_mnemonic(int key) const {
 }
 
 bool Frm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize && !design_.isEmpty()) rescale();
     // Alt with the underlined letter presses the button that is there to be pressed now. Qt's own
     // mnemonics would find the same letter on a disabled button or a menu title ("&Draw!" and
     // "&Double Down!", "&Stats" and "&Stand Pat!") and then do nothing at all.

@@ -1,6 +1,7 @@
 #pragma once
 #include <QLabel>
 #include <QMainWindow>
+#include <QHash>
 #include <QMap>
 #include <QPushButton>
 #include <QTimer>
@@ -50,6 +51,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+public:
+    // The cabinet is laid out at its design size of 680 x 590 and scales with the window as a
+    // whole: places, fonts, cards and the card surface.
+    static constexpr QSize kDesignSize{680, 590};
+    double scale() const { return scale_; }
+
 private:
     CardSurface* surface_ = nullptr;
     std::unique_ptr<CardPainter> painter_;
@@ -63,6 +70,11 @@ private:
     std::array<PlainCard*, 5> plain_{};
 
     std::vector<Binding> bindings_;
+    double scale_ = 1;
+    QPoint origin_;
+    QHash<QWidget*, QRect> design_;  // every widget of the cabinet at its design place
+    void place(QWidget* widget, const QRect& design);
+    void rescale();
 
     void build_menus();
     void build_window();

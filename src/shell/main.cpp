@@ -3,12 +3,29 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 #include "forms/frm_startup.h"
 #include "frm_main.h"
 #include "machine_host.h"
 
 namespace {
+
+// The first start fills most of the screen; later starts open at the size the player left.
+QSize opening_size(QWidget& window) {
+    window.adjustSize();
+    const QSize smallest = window.size();
+    const QSize kept = QSettings().value("window_size").toSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return smallest;
+    const QRect area = screen->availableGeometry();
+    if (kept.isValid()) return kept.boundedTo(area.size()).expandedTo(smallest);
+    const QSize cabinet = dw::shell::Frm_Main::kDesignSize;
+    const QSize extra = smallest - cabinet;  // the menu bar and the frame's insides
+    const double scale = std::max(1.0, std::min((area.width() * 0.92 - extra.width()) / cabinet.width(),
+                                                (area.height() * 0.9 - extra.height()) / cabinet.height()));
+    return (QSizeF(cabinet) * scale).toSize() + extra;
+}
 
 // Centred across; down the screen, a little below the middle on a tall screen and a fifth of
 // the free height on a short one.
@@ -53,7 +70,7 @@ int main(int argc, char** argv) {
         options.show_goodies = splash.show_goodies();
         splash.hide();
         window = std::make_unique<dw::shell::Frm_Main>(options);
-        window->adjustSize();
+        window->resize(opening_size(*window));
         place_main_window(*window);
         window->show();
         splash.close();

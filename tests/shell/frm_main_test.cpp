@@ -151,6 +151,40 @@ private slots:
         QCOMPARE(m.stats.Game_Stats[1][Stats::kThisSession][Stats::kPlayed], 5);
     }
 
+    // Twice the design size: everything lies twice as far and twice as large, the cards are drawn
+    // with every pixel, and a click on a card holds that card, fancy or plain.
+    void theCabinetScalesAndCardsTakeClicks() {
+        auto w = open();
+        Machine& m = w->machine();
+        w->resize(w->width() + 680, w->height() + 590);
+        QTRY_COMPARE(w->scale(), 2.0);
+        QCOMPARE(w->findChild<QWidget*>("Btn_Deal")->geometry(), QRect(504, 1096, 232, 68));
+        auto* surface = w->findChild<QWidget*>("Pnl_Cards");
+        QCOMPARE(surface->width(), 930);
+        QTest::keyClick(w.get(), 'm');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
+        const QPoint third(2 * (21 + 88 * 2 + 35), 2 * (266 + 48));
+        QTest::mouseClick(surface, Qt::LeftButton, {}, third);
+        QVERIFY(m.held(3));
+        QVERIFY(!m.held(2) && !m.held(4));
+        // The picture behind the surface has a pixel for every pixel on screen.
+        auto* cards = static_cast<dw::shell::CardSurface*>(surface);
+        QCOMPARE(cards->picture().width(), qRound(930 * cards->devicePixelRatioF()));
+        QTest::keyClick(w.get(), 'd');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Idle, 5000);
+        w->action("Mnu_Plain_Cards")->trigger();
+        QTest::keyClick(w.get(), 'm');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
+        auto* plain = w->findChild<dw::shell::PlainCard*>("Pnl_Card_4");
+        QVERIFY(plain->isVisible());
+        QCOMPARE(plain->QWidget::size(), QSize(142, 192));
+        QTest::mouseClick(plain, Qt::LeftButton, {}, plain->rect().center());
+        QVERIFY(m.held(4));
+        w->resize(w->width() - 680, w->height() - 590);
+        QTRY_COMPARE(w->scale(), 1.0);
+        QCOMPARE(plain->QWidget::size(), QSize(71, 96));
+    }
+
     void dealClickedTwiceDealsOneHand() {
         auto w = open();
         Machine& m = w->machine();

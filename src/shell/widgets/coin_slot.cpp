@@ -7,7 +7,10 @@ namespace dw::shell {
 void CoinSlot::paintEvent(QPaintEvent*) {
     QPainter g(this);
     g.setRenderHint(QPainter::Antialiasing);
-    const QRectF plate = QRectF(rect()).adjusted(4, 4, -4, -4);
+    // Drawn at its design size of 72 pixels, scaled to its size on screen.
+    constexpr double kDesign = 72;
+    g.scale(width() / kDesign, height() / kDesign);
+    const QRectF plate = QRectF(0, 0, kDesign, kDesign).adjusted(4, 4, -4, -4);
     QLinearGradient brass(plate.topLeft(), plate.bottomRight());
     brass.setColorAt(0, QColor(240, 210, 120));
     brass.setColorAt(1, QColor(150, 110, 40));
@@ -23,7 +26,7 @@ void CoinSlot::paintEvent(QPaintEvent*) {
         const double d = slot.height() * 0.8;
         QRectF coin(slot.center().x() - 4, slot.top() - d * shown + d * 0.25, 8, d);
         g.save();
-        g.setClipRect(QRectF(rect()).adjusted(0, 0, 0, -(height() - slot.top() - slot.height() * 0.2)));
+        g.setClipRect(QRectF(0, 0, kDesign, slot.top() + slot.height() * 0.2));
         g.setBrush(QColor(200, 200, 210));
         g.drawEllipse(coin);
         g.restore();
