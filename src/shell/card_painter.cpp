@@ -40,7 +40,10 @@ QPainterPath suit_path(char suit) {
         p.addEllipse(QRectF(0.28, 0.02, 0.44, 0.44));
         p.addEllipse(QRectF(0.02, 0.36, 0.44, 0.44));
         p.addEllipse(QRectF(0.54, 0.36, 0.44, 0.44));
-        p.moveTo(0.5, 0.45);
+        // The middle where the three lobes meet, filled, and a stem that grows out of it.
+        p.addEllipse(QRectF(0.32, 0.3, 0.36, 0.36));
+        p.moveTo(0.44, 0.6);
+        p.lineTo(0.56, 0.6);
         p.lineTo(0.64, 1.0);
         p.lineTo(0.36, 1.0);
         p.closeSubpath();

@@ -35,6 +35,7 @@ constexpr int kWidth = Frm_Main::kDesignSize.width();
 constexpr int kCardsX = 107;     // the card surface's place in the window
 constexpr int kCardsY = 68;      // cards are drawn 266 pixels down the surface
 constexpr int kChartTop = 34;
+const QString kWinMark = "background: transparent; border: 2px solid #ff40d0;";
 
 int card_left(int p) { return kCardsX + 21 + 88 * (p - 1); }
 
@@ -69,6 +70,7 @@ Frm_Main::Frm_Main(Options options) {
         design_.insert(w, w->geometry());
         w->setProperty("design_font", w->font());  // buttons and lists may have fonts of their own
     }
+    design_.remove(win_row_);  // placed over the chart's text as it is laid out
     setWindowTitle("Dazzlewick 3.0");
     host_->add_view(this);
     qApp->installEventFilter(this);
@@ -245,6 +247,11 @@ void Frm_Main::build_window() {
               chart)
             ->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
+    // What the last hand paid for stays outlined until the next bet: its row of the chart here,
+    // its cards below.
+    win_row_ = label("Pnl_Win_Row", vm.Pnl_Win_Row, {8, kChartTop + 20, 664, 16}, kWinMark, false);
+    win_row_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     label("Pnl_Progressive_Display", vm.Pnl_Progressive_Display, {8, 240, 420, 32},
           "background: black; border: 2px ridge #c0a040; font-size: 17pt; font-weight: bold;")
         ->setAlignment(Qt::AlignCenter);
@@ -281,6 +288,9 @@ void Frm_Main::build_window() {
                                  {card_left(p) + 8, kCardsY + 266 + kCardHeight - 20, kCardWidth - 16, 16},
                                  "background: #ffe040; border: 1px solid #806000; font-weight: bold; font-size: 8pt;")})
             wild->setAlignment(Qt::AlignCenter);
+        label(QString("Pnl_Win_Card_%1").arg(p), vm.Pnl_Win_Card[i],
+              {card_left(p) - 6, kCardsY + 266 - 6, kCardWidth + 12, kCardHeight + 12}, kWinMark + "border-width: 3px; border-radius: 8px;", false)
+            ->setAttribute(Qt::WA_TransparentForMouseEvents);
         // The trainer's mark: an outline around a card of the best hold.
         auto* hint = label(QString("Pnl_Hint_%1").arg(p), vm.Pnl_Hint[i],
                            {card_left(p) - 4, kCardsY + 266 - 4, kCardWidth + 8, kCardHeight + 8},
@@ -427,6 +437,25 @@ void Frm_Main::rescale() {
 void Frm_Main::refresh() {
     ViewModel& vm = machine().vm;
     for (auto& b : bindings_) apply(b);
+    if (vm.Pnl_Win_Row.visible) {
+        // Around the row's line of text across every column, found as the label lays it out.
+        auto* rows = centralWidget()->findChild<QLabel*>("Lbl_Pay_1");
+        auto* last = centralWidget()->findChild<QLabel*>("Lbl_Pay_6");
+        const QStringList lines = rows->text().split('\n');
+        const int n = std::min<int>(vm.Pnl_Win_Row.picture, static_cast<int>(lines.size()) - 1);
+        const QFontMetrics metrics(rows->font());
+        auto height_of = [&](int count) {
+            return count == 0 ? 0 : metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
+                                                          lines.mid(0, count).join('\n')).height();
+        };
+        // The text starts below the label's one-pixel border.
+        const int border = std::max(1, static_cast<int>(std::lround(scale_)));
+        const int first = rows->y() + rows->contentsRect().top() + border;
+        const int pad = 2 * border;
+        const QRect at(QPoint(rows->x() - pad, first + height_of(n) - border),
+                       QPoint(last->geometry().right() + pad, first + height_of(n + 1) + border));
+        if (win_row_->geometry() != at) win_row_->setGeometry(at);
+    }
     show_return_in_title();
     for (size_t i = 0; i < 5; ++i) {
         PlainCard* p = plain_[i];

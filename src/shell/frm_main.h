@@ -71,6 +71,7 @@ private:
 
     std::vector<Binding> bindings_;
     double scale_ = 1;
+    QLabel* win_row_ = nullptr;
     QPoint origin_;
     QHash<QWidget*, QRect> design_;  // every widget of the cabinet at its design place
     void place(QWidget* widget, const QRect& design);

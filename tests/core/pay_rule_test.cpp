@@ -1,5 +1,7 @@
 #include "games/catalogue.h"
 #include "games/pay_rule.h"
+#include "games/winning_cards.h"
+#include "eval/evaluators.h"
 #include "machine_rig.h"
 
 namespace dw {
@@ -80,6 +82,53 @@ TEST(PayFinal, TheMachinePaysWhatThePayRuleSays) {
             ASSERT_EQ(rig.m.Credits - before, pay.amount) << "game " << info.id << ", hand " << hand;
         }
     }
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+// The marks of a paid hand: the cards that made it and its line of the chart, kept until the
+// next bet.
+TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
+    const Pay_Table table = test::default_pay_table();
+    struct Case {
+        GameId game;
+        const char* hand;
+        int cards;  // bit p - 1 for position p
+        int line;   // the row's line of the chart's text
+    } cases[] = {
+        {1, "JH 4C JD 8S 2H", 0b00101, 9},   // a pair of jacks, not the three others
+        {1, "JH 4C JD 4S 2H", 0b01111, 8},   // two pairs
+        {1, "5H 6C 7D 8S 9H", 0b11111, 6},   // every card of a straight
+        {1, "2H 4C JD 8S 9H", 0, 0},         // nothing paid
+        {4, "2H 2C 7D 8S KH", 0b00011, 10},  // deuces wild: the two deuces make three of a kind
+        {14, "AH AC AD AS 3H", 0b11111, 3},  // four aces with a kicker of 2-4: the kicker counts
+        {14, "AH AC AD AS KH", 0b01111, 5},  // four aces with a king: the king does not
+        {6, "JK 2H 7S 7D KC", 0b01111, 7},   // a joker and a deuce make four sevens
+    };
+    for (const auto& c : cases) {
+        const Hand hand = test::H(c.hand);
+        EXPECT_EQ(winning_cards({c.game, &table, 5, false, 0}, hand), c.cards) << c.game << ": " << c.hand;
+        HotHits hits{};
+        const HandCode code = Check_Hand(c.game, hand, &hits);
+        EXPECT_EQ(chart_text_line(c.game, code), c.line) << c.game << ": " << c.hand;
+    }
+
+    Rig rig;
+    Player play{rig};
+    rig.ready(1, 100);
+    play.stack("JH 4C JD 8S 2H 9C 5D 3S");
+    play.bet_and_deal(5);
+    play.hold_and_draw("13");
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(rig.m.vm.Pnl_Win_Card[static_cast<size_t>(p)].visible, p == 0 || p == 2) << p;
+    EXPECT_TRUE(rig.m.vm.Pnl_Win_Row.visible);
+    EXPECT_EQ(rig.m.vm.Pnl_Win_Row.picture, 9);
+    rig.m.Bet_One_Credit();
+    EXPECT_FALSE(rig.m.vm.Pnl_Win_Row.visible);
+    EXPECT_FALSE(rig.m.vm.Pnl_Win_Card[0].visible);
 }
 
 }  // namespace

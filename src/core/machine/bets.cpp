@@ -18,6 +18,7 @@ constexpr const char* kGameEntries[] = {
 }  // namespace
 
 void Machine::Lock_Menus() {
+    mark_win(0);  // a new bet: the last hand's marks go
     for (const char* name : kGameEntries) vm.menu(name).enabled = false;
     vm.menu("Mnu_Juicy_Jackpots").enabled = false;
     vm.Lst_Games.enabled = false;

@@ -59,6 +59,7 @@ void Machine::Check_Menu() {
 
 void Machine::Select_Game(GameId g) {
     game = g;
+    mark_win(0);
     Check_Menu();
 }
 
@@ -70,6 +71,7 @@ void Machine::Select_Game_Menu(std::string_view item) {
 void Machine::Lst_Games_Click(int index) {
     if (Game_List_Busy) return;
     game = static_cast<GameId>(index + 1);
+    mark_win(0);
     Check_Menu();
 }
 

@@ -43,9 +43,12 @@ Machine::Machine(Services services)
         vm.Pnl_Hold[i].caption = "HELD";
         vm.Pnl_Wild[i].caption = "WILD";
         vm.Pnl_Plain_Wild[i].caption = "WILD";
-        for (auto* c : {&vm.Pnl_Wild[i], &vm.Pnl_Plain_Wild[i], &vm.Pnl_Card[i], &vm.Pnl_Hint[i]}) c->visible = false;
+        for (auto* c : {&vm.Pnl_Wild[i], &vm.Pnl_Plain_Wild[i], &vm.Pnl_Card[i], &vm.Pnl_Hint[i], &vm.Pnl_Win_Card[i]})
+            c->visible = false;
         vm.Pnl_Card[i].font_size = 24;
     }
+    vm.Pnl_Win_Row.visible = false;
+    vm.Pnl_Progressive_Display.fore_colour = colour::kYellow;  // the colour cycle's first, until it turns
     vm.menu("Mnu_Fancy_Cards").checked = true;
     vm.menu("Mnu_Autohold").checked = true;
 }

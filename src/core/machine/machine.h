@@ -180,6 +180,7 @@ private:
     bool accepting_bets();
     void bet_steps(bool from_slot);
     void highlight(int panel, bool on);
+    void mark_win(HandCode code);  // code 0 clears the marks
     void finish_payoff(HandCode code, int64_t amount);
     void end_hand();
     void show_credits();

@@ -5,6 +5,7 @@
 #include "games/announcements.h"
 #include "games/catalogue.h"
 #include "games/pay_rule.h"
+#include "games/winning_cards.h"
 #include "machine/double_up.h"
 #include "machine/machine_rounds.h"
 #include "machine/machine.h"
@@ -166,6 +167,7 @@ void Machine::Payoff(HandCode& code) {
         Display_Progressive_Payout();
     }
 
+    if (amount > 0) mark_win(code);
     vm.Pnl_Show_Payoffs.caption =
         amount != 0 ? win_name + " pays " + std::to_string(amount) + (amount == 1 ? " credit" : " credits") : win_name;
 
@@ -174,6 +176,13 @@ void Machine::Payoff(HandCode& code) {
         return double_up_->Start();  // ends in finish_payoff, now or after its pauses
     }
     finish_payoff(code, amount);
+}
+
+void Machine::mark_win(HandCode code) {
+    const int cards_made = code ? winning_cards({game, &pay_table, Coins_Bet, progressive_on(), Jackpot}, cards.hand) : 0;
+    for (size_t i = 0; i < 5; ++i) vm.Pnl_Win_Card[i].visible = (cards_made & (1 << i)) != 0;
+    vm.Pnl_Win_Row.picture = code ? chart_text_line(game, code) : 0;
+    vm.Pnl_Win_Row.visible = vm.Pnl_Win_Row.picture != 0;
 }
 
 void Machine::finish_payoff(HandCode code, int64_t amount) {

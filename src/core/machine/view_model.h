@@ -55,6 +55,10 @@ struct ViewModel {
     // Per hand position, index 0 = position 1.
     std::array<Control, 5> Btn_Hold, Pnl_Hold, Pnl_Wild, Pnl_Plain_Wild, Pnl_Card, Img_Card, Pnl_InvisiCard;
     std::array<Control, 5> Pnl_Hint;  // the trainer's mark on the cards of the best hold
+    // What the last hand paid for, marked until the next bet: the cards that made it, and the
+    // chart's row (picture = its line in the chart's text, the header being line 0).
+    std::array<Control, 5> Pnl_Win_Card;
+    Control Pnl_Win_Row;
     Control Lst_Games;  // picture = selected index
     std::string caption;  // the window title
     std::map<std::string, MenuItem, std::less<>> menus;

@@ -1,0 +1,112 @@
+// Screenshots of the main window for a person to look at (not a test): every game's chart at the
+// design size, a hand with a joker and a wild deuce in both card styles at scale 1 and 2, and a
+// paid hand with its marks. Usage: dazzlewick_screens OUTDIR
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "cards/cheat.h"
+#include "frm_main.h"
+#include "games/catalogue.h"
+#include "scripted_dialogs.h"
+
+using namespace dw;
+
+namespace {
+
+bool wait_for(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > 10000) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QApplication::processEvents();
+    return true;
+}
+
+// Brings the named cards to the top of the deck, in order, as the cheat dialog would.
+void stack(Machine& m, const std::vector<std::string>& names) {
+    int at = m.cards.Next_Card;
+    for (const auto& name : names) {
+        const CardCode want = *parse_card(name);
+        for (int i = at; i <= 54; ++i) {
+            const CardCode& c = m.cards.Deck[static_cast<size_t>(i)];
+            if (want.Value == 1 ? c.Value == 1 : c.Value == want.Value && c.Suit == want.Suit) {
+                swap_deck_cards(m.cards, at++, i);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: dazzlewick_screens OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    QTemporaryDir records;
+    test::ScriptedDialogs dialogs;
+    dialogs.goodies_script = [](GoodiesModel& g) { g.boxes[2] = g.boxes[3] = false; };
+    shell::Frm_Main::Options o;
+    o.program_directory = records.path();
+    o.asset_directory = QCoreApplication::applicationDirPath();
+    o.dialogs = &dialogs;
+    shell::Frm_Main w(o);
+    w.show();
+    Machine& m = w.machine();
+    wait_for([&] { return m.phase() == Phase::Idle; });
+    auto save = [&](const QString& name) {
+        QApplication::processEvents();
+        w.grab().save(out.filePath(name + ".png"));
+        std::printf("%s\n", qPrintable(out.filePath(name + ".png")));
+    };
+
+    for (const auto& g : kGames) {
+        w.run([&] { m.Select_Game(g.id); });
+        save(QString("chart-%1").arg(g.id, 2, 10, QChar('0')));
+    }
+
+    // A joker and a wild deuce, fancy and plain, at the design size and at twice it.
+    w.run([&] { m.Select_Game(6); });
+    const QSize design = w.size();
+    for (bool plain : {false, true}) {
+        w.run([&] { plain ? m.Mnu_Plain_Cards_Click() : m.Mnu_Fancy_Cards_Click(); });
+        for (int scale : {1, 2}) {
+            w.resize(design + (scale - 1) * shell::Frm_Main::kDesignSize);
+            wait_for([&] { return w.scale() == scale; });
+            stack(m, {"JK", "2H", "7S", "7D", "KC"});
+            w.run([&] { m.Bet_Max(); });
+            wait_for([&] { return m.phase() == Phase::Dealt; });
+            save(QString("wild-%1-x%2").arg(plain ? "plain" : "fancy").arg(scale));
+            w.run([&] { m.Draw(); });
+            wait_for([&] { return m.phase() == Phase::Idle; });
+        }
+        w.resize(design);
+        wait_for([&] { return w.scale() == 1; });
+    }
+
+    // A paid hand keeps its marks: a pair of jacks.
+    w.run([&] {
+        m.Mnu_Fancy_Cards_Click();
+        m.Select_Game(1);
+    });
+    stack(m, {"JH", "4C", "JD", "8S", "2H", "9C", "5D", "3S"});
+    w.run([&] { m.Bet_Max(); });
+    wait_for([&] { return m.phase() == Phase::Dealt; });
+    w.run([&] {
+        for (int p = 1; p <= 5; ++p)
+            if (m.held(p) != (p == 1 || p == 3)) m.Toggle_Hold(p);
+        m.Draw();
+    });
+    wait_for([&] { return m.phase() == Phase::Idle; });
+    save("paid");
+    return 0;
+}
