@@ -41,7 +41,7 @@ public:
     bool side_bet_evaluate() override;
     void Pay_Juicy() override;
     void dealt_hint() override;
-    void decision_hint(int shown) override;
+    void decision_hint(int shown, int parts) override;
     bool draw_allowed() override;
     void settle(HandCode code) override;
     void finish_payoff(HandCode code, int64_t amount) override;

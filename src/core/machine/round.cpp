@@ -129,7 +129,7 @@ void MachineRounds::Pay_Juicy() {
 }
 
 void MachineRounds::dealt_hint() { m_.show_hint(false); }
-void MachineRounds::decision_hint(int shown) { m_.show_decision_hint(shown); }
+void MachineRounds::decision_hint(int shown, int parts) { m_.show_decision_hint(shown, parts); }
 bool MachineRounds::draw_allowed() { return m_.judge_draw(); }
 
 void MachineRounds::settle(HandCode code) {

@@ -65,8 +65,9 @@ public:
     // The trainer: the hint once the hand is dealt, and the gate before the draw (false: the
     // player goes back to change the holds).
     virtual void dealt_hint() = 0;
-    // Stud and Let It Ride: the trainer's advice at a decision, `shown` cards up.
-    virtual void decision_hint(int shown) = 0;
+    // Stud and Let It Ride: the trainer's advice at a decision, `shown` cards up and `parts`
+    // thirds of a Let It Ride bet riding (1 in Double Down Stud).
+    virtual void decision_hint(int shown, int parts) = 0;
     virtual bool draw_allowed() = 0;
     // Ends the hand: announces and pays the final hand, then prepares the next one.
     virtual void settle(HandCode code) = 0;

@@ -111,14 +111,18 @@ void Machine::show_hint(bool asked) {
     trainer_->hint_shown = true;
 }
 
-void Machine::show_decision_hint(int shown) {
+void Machine::show_decision_hint(int shown, int parts) {
     if (!trainer_->options.show_best_hold) return;
     const bool stud = game_info(game).flow == Flow::Stud;
-    const double e = strategy::stud_expectation({game, &pay_table, Coins_Bet, false, 0}, cards.hand, shown);
-    char line[96];
-    // Doubling stakes one more coin per coin for `e` back; a part that rides returns `e`.
-    std::snprintf(line, sizeof line, "  Trainer: %s (a coin returns %.3f)",
-                  stud ? (e > 1 ? "Double Down!" : "Stand Pat!") : (e >= 1 ? "Let It Ride!" : "Take Back 1/3"), e);
+    const PayRule rule{game, &pay_table, Coins_Bet / std::max(1, parts), progressive_on(), Jackpot};
+    const auto choice = stud ? strategy::double_down_choice(rule, cards.hand)
+                             : strategy::let_it_ride_choice(rule, cards.hand, shown, parts);
+    // What each choice leaves the player on average, in credits.
+    char line[112];
+    std::snprintf(line, sizeof line, "  Trainer: %s (%.2f against %.2f credits)",
+                  stud ? (choice.goes_on() ? "Double Down!" : "Stand Pat!")
+                       : (choice.goes_on() ? "Let It Ride!" : "Take Back 1/3"),
+                  std::max(choice.go_on, choice.hold_back), std::min(choice.go_on, choice.hold_back));
     vm.Pnl_Show_Payoffs.caption += line;
 }
 

@@ -1,5 +1,6 @@
 #include "strategy/decisions.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cards/deck.h"
@@ -8,38 +9,68 @@
 
 namespace dw::strategy {
 
-double stud_expectation(const PayRule& rule, const Hand& hand, int shown) {
-    PayRule one = rule;
-    one.coins = 1;  // per coin: the chart's pay, no fixed prize
-    one.progressive = false;
-    std::vector<CardIndex> unseen;
-    for (int c = 0; c < deck_size(rule.game); ++c) {
+namespace {
+
+// The cards of the game's deck that are not among the first `shown` of the hand.
+std::vector<CardCode> unseen(GameId game, const Hand& hand, int shown) {
+    std::vector<CardCode> out;
+    for (int c = 0; c < deck_size(game); ++c) {
         bool seen = false;
         for (int p = 0; p < shown; ++p) seen = seen || index_of(hand[static_cast<size_t>(p)]) == c;
-        if (!seen) unseen.push_back(static_cast<CardIndex>(c));
+        if (!seen) out.push_back(card_of(static_cast<CardIndex>(c)));
     }
-    Hand h = hand;
-    double total = 0;
-    long count = 0;
-    auto price = [&] {
+    return out;
+}
+
+// The average pay of the hands the fifth card completes, for 1, 2 and 3 parts riding (index 0
+// unused). Four cards of `hand` are known; `skip` is a card that is not in the deck either.
+std::array<double, 4> fifth_card_pays(const PayRule& rule, Hand hand, const std::vector<CardCode>& deck,
+                                      const CardCode* skip) {
+    std::array<double, 4> sums{};
+    int count = 0;
+    for (const CardCode& c : deck) {
+        if (skip && c == *skip) continue;
+        hand[4] = c;
         HotHits hits{};
-        total += static_cast<double>(pay_final(one, Check_Hand(rule.game, h, &hits), hits).amount);
-        ++count;
-    };
-    if (shown == 4) {
-        for (CardIndex c : unseen) {
-            h[4] = card_of(c);
-            price();
+        const HandCode code = Check_Hand(rule.game, hand, &hits);
+        for (int parts = 1; parts <= 3; ++parts) {
+            PayRule r = rule;
+            r.coins = rule.coins * parts;
+            sums[static_cast<size_t>(parts)] += static_cast<double>(pay_final(r, code, hits).amount);
         }
-    } else if (shown == 3) {
-        for (size_t i = 0; i < unseen.size(); ++i)
-            for (size_t j = i + 1; j < unseen.size(); ++j) {
-                h[3] = card_of(unseen[i]);
-                h[4] = card_of(unseen[j]);
-                price();
-            }
+        ++count;
     }
-    return count ? total / static_cast<double>(count) : 0;
+    for (auto& s : sums) s /= std::max(1, count);
+    return sums;
+}
+
+}  // namespace
+
+StudChoice double_down_choice(const PayRule& rule, const Hand& hand) {
+    const auto pays = fifth_card_pays(rule, hand, unseen(rule.game, hand, 4), nullptr);
+    // Doubling stakes the bet again: it is worth its pay less the coins it adds.
+    return {pays[2] - rule.coins, pays[1]};
+}
+
+StudChoice let_it_ride_choice(const PayRule& rule, const Hand& hand, int shown, int parts) {
+    const double part = rule.coins;
+    const auto deck = unseen(rule.game, hand, shown);
+    if (shown >= 4) {
+        const auto pays = fifth_card_pays(rule, hand, deck, nullptr);
+        return {pays[static_cast<size_t>(parts)], part + pays[static_cast<size_t>(parts - 1)]};
+    }
+    // After the third card: every fourth card, with the better choice after it.
+    StudChoice out;
+    Hand four = hand;
+    for (const CardCode& c : deck) {
+        four[3] = c;
+        const auto pays = fifth_card_pays(rule, four, deck, &c);
+        out.go_on += std::max(pays[3], part + pays[2]);
+        out.hold_back += part + std::max(pays[2], part + pays[1]);
+    }
+    out.go_on /= static_cast<double>(deck.size());
+    out.hold_back /= static_cast<double>(deck.size());
+    return out;
 }
 
 }  // namespace dw::strategy

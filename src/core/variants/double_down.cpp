@@ -47,7 +47,7 @@ void StudRound::after_deal() {
     }
     vm.focus = r != 0 ? "Btn_Double" : "Btn_Stand";
     phase_ = Phase::Deciding;
-    h_.decision_hint(4);
+    h_.decision_hint(4, 1);
 }
 
 void StudRound::Button(HandButton button) {

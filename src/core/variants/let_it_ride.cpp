@@ -42,7 +42,7 @@ void RideRound::decide(int r) {
     }
     vm.focus = r != 0 ? "Btn_Stand" : "Btn_Double";
     phase_ = Phase::Deciding;
-    h_.decision_hint(cards_up_);
+    h_.decision_hint(cards_up_, took_back_first_ ? 2 : 3);
 }
 
 void RideRound::take_back_third() {
