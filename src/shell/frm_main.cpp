@@ -445,15 +445,17 @@ void Frm_Main::refresh() {
         const int n = std::min<int>(vm.Pnl_Win_Row.picture, static_cast<int>(lines.size()) - 1);
         const QFontMetrics metrics(rows->font());
         auto height_of = [&](int count) {
-            return count == 0 ? 0 : metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
+            return count == 0 ? 0 : count == 1 && lines[0].isEmpty() ? metrics.lineSpacing() : metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
                                                           lines.mid(0, count).join('\n')).height();
         };
-        // The text starts below the label's one-pixel border.
-        const int border = std::max(1, static_cast<int>(std::lround(scale_)));
-        const int first = rows->y() + rows->contentsRect().top() + border;
-        const int pad = 2 * border;
-        const QRect at(QPoint(rows->x() - pad, first + height_of(n) - border),
-                       QPoint(last->geometry().right() + pad, first + height_of(n + 1) + border));
+        // A framed label indents its text from the aligned edges, the top one included, by half an
+        // "x"; the outline's edges lie on the boundaries between the lines, half above and half below.
+        const int indent = rows->indent() >= 0 ? rows->indent()
+                           : rows->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+        const int first = rows->y() + rows->contentsRect().top() + rows->margin() + indent;
+        const int edge = std::max(1, static_cast<int>(std::lround(2 * scale_)));
+        const QRect at(QPoint(rows->x() - edge, first + height_of(n) - edge / 2),
+                       QPoint(last->geometry().right() + edge, first + height_of(n + 1) - 1 + (edge - edge / 2)));
         if (win_row_->geometry() != at) win_row_->setGeometry(at);
     }
     show_return_in_title();

@@ -108,5 +108,20 @@ int main(int argc, char** argv) {
     });
     wait_for([&] { return m.phase() == Phase::Idle; });
     save("paid");
+
+    // And a chart of thirteen rows at one and a half times the size: four aces with a kicker.
+    w.resize(design + shell::Frm_Main::kDesignSize / 2);
+    wait_for([&] { return w.scale() == 1.5; });
+    w.run([&] { m.Select_Game(14); });
+    stack(m, {"AH", "AC", "AD", "AS", "3H"});
+    w.run([&] { m.Bet_Max(); });
+    wait_for([&] { return m.phase() == Phase::Dealt; });
+    w.run([&] {
+        for (int p = 1; p <= 5; ++p)
+            if (!m.held(p)) m.Toggle_Hold(p);
+        m.Draw();
+    });
+    wait_for([&] { return m.phase() == Phase::Idle; });
+    save("paid-x1.5");
     return 0;
 }
