@@ -124,10 +124,7 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
     };
     {
         const unsigned t = std::max(1u, threads);
-        std::vector<std::thread> pool;
-        for (unsigned i = 1; i < t; ++i) pool.emplace_back(work, finals * i / t, finals * (i + 1) / t);
-        work(0, finals / t);
-        for (auto& th : pool) th.join();
+        on_threads(t, [&](unsigned i) { work(finals * i / t, finals * (i + 1) / t); });
     }
     if (stop.stop_requested()) {
         stopped_ = true;

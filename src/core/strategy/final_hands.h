@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <algorithm>
 #include <stop_token>
+#include <thread>
 #include <vector>
 
 #include "cards/card.h"
@@ -17,6 +19,15 @@ CardIndex index_of(const CardCode& card);
 
 // C(n, k) for n up to 54.
 uint64_t choose(int n, int k);
+
+// Runs work(i) for i = 0 .. threads - 1, work(0) on the calling thread, and waits for all.
+template <typename Work>
+void on_threads(unsigned threads, Work&& work) {
+    std::vector<std::thread> pool;
+    for (unsigned i = 1; i < std::max(1u, threads); ++i) pool.emplace_back([&work, i] { work(i); });
+    work(0u);
+    for (auto& th : pool) th.join();
+}
 
 // Every final hand of a game's deck priced once by the machine's own rule (Check_Hand and
 // pay_final), and for every set of up to five cards the sum of the pays, and the count per chart

@@ -186,10 +186,7 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
             if (id == 0 && progress) progress(static_cast<double>(done.load()) / static_cast<double>(total));
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned i = 1; i < t; ++i) pool.emplace_back(work, i);
-    work(0);
-    for (auto& th : pool) th.join();
+    on_threads(t, work);
     ChartReturn out;
     out.rows.assign(static_cast<size_t>(table.rows()), 0.0);
     double win = 0, bet = 0;

@@ -136,10 +136,7 @@ ChartReturn pick_five_return(const PayRule& rule, uint64_t hands, unsigned threa
             }
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned i = 1; i < std::max(1u, threads); ++i) pool.emplace_back(work);
-    work();
-    for (auto& th : pool) th.join();
+    on_threads(threads, [&](unsigned) { work(); });
     if (stop.stop_requested()) return {0, {}, false, 0, 0};
     ChartReturn out;
     out.rows.assign(static_cast<size_t>(table.rows()), 0.0);
