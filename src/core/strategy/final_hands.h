@@ -20,6 +20,12 @@ CardIndex index_of(const CardCode& card);
 // C(n, k) for n up to 54.
 uint64_t choose(int n, int k);
 
+// Sorts a few cards in place (five at most: a plain insertion).
+inline void sort_cards(CardIndex* cards, int count) {
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && cards[j - 1] > cards[j]; --j) std::swap(cards[j - 1], cards[j]);
+}
+
 // Runs work(i) for i = 0 .. threads - 1, work(0) on the calling thread, and waits for all.
 template <typename Work>
 void on_threads(unsigned threads, Work&& work) {

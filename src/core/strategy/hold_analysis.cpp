@@ -31,7 +31,7 @@ struct Subsets {
             int n = 0;
             for (int i = 0; i < bits; ++i)
                 if (mask & (1 << i)) sub[n++] = all[i];
-            if (!dead.empty()) std::sort(sub, sub + n);  // the dealt cards alone come sorted
+            if (!dead.empty()) sort_cards(sub, n);  // the dealt cards alone come sorted
             index[static_cast<size_t>(mask)] = FinalHandTable::set_index(sub, k);
         }
     }

@@ -114,7 +114,7 @@ ChartReturn pick_five_return(const PayRule& rule, uint64_t hands, unsigned threa
                         CardIndex with[5];
                         std::copy(held, held + p, with);
                         with[p] = offered[o];
-                        std::sort(with, with + p + 1);
+                        sort_cards(with, p + 1);
                         if (p < 4) {
                             score[o] = table.pay_sum(p + 1, FinalHandTable::set_index(with, p + 1));
                         } else {
@@ -125,7 +125,7 @@ ChartReturn pick_five_return(const PayRule& rule, uint64_t hands, unsigned threa
                     const int take = score[1] > score[0] ? 1 : 0;
                     held[p] = offered[take];
                     refused[p] = offered[1 - take];
-                    std::sort(held, held + p + 1);
+                    sort_cards(held, p + 1);
                 }
                 const auto v = hold_values(table, held, refused);
                 const int best = static_cast<int>(std::max_element(v.begin(), v.end()) - v.begin());
