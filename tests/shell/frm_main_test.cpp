@@ -159,6 +159,7 @@ private slots:
         w->resize(w->width() + 680, w->height() + 590);
         QTRY_COMPARE(w->scale(), 2.0);
         QCOMPARE(w->findChild<QWidget*>("Btn_Deal")->geometry(), QRect(504, 1096, 232, 68));
+        QCOMPARE(w->findChild<QLabel*>("Lbl_Credits")->font().pointSizeF(), 28.0);  // 14 points at the design size
         auto* surface = w->findChild<QWidget*>("Pnl_Cards");
         QCOMPARE(surface->width(), 930);
         QTest::keyClick(w.get(), 'm');
