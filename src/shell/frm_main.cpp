@@ -366,7 +366,22 @@ void Frm_Main::apply(Binding& b) {
     apply_binding(b);
     const Control& c = *b.control;
     auto* l = qobject_cast<QLabel*>(b.widget);
-    if (!changed || !l || !b.widget->objectName().startsWith("Lbl_Pay")) return;
+    if (!changed || !l) return;
+    // One-line panels keep a long message (a trainer's hint after the machine's question, a large
+    // jackpot) on their line with a smaller font, measured at the design size.
+    static const QMap<QString, double> kOneLine = {{"Pnl_Show_Payoffs", 12}, {"Pnl_Progressive_Display", 17}};
+    if (const auto points = kOneLine.find(l->objectName()); points != kOneLine.end()) {
+        QFont font = l->property("design_font").value<QFont>();
+        font.setBold(true);
+        double size = *points;
+        const int room = design_.value(l).width() - 12;
+        for (font.setPointSizeF(size); size > 6 && QFontMetrics(font).horizontalAdvance(l->text()) > room;
+             font.setPointSizeF(size))
+            size -= 0.5;
+        if (size != *points) l->setStyleSheet(l->styleSheet() + scaled_style(QString("font-size: %1pt;").arg(size), scale_));
+        return;
+    }
+    if (!b.widget->objectName().startsWith("Lbl_Pay")) return;
     const int i = b.widget->objectName().back().digitValue();
     if (i < 1 || c.height <= 0) return;
     const int top = kChartTop + c.top / 15;

@@ -160,6 +160,10 @@ private slots:
         QTRY_COMPARE(w->scale(), 2.0);
         QCOMPARE(w->findChild<QWidget*>("Btn_Deal")->geometry(), QRect(504, 1096, 232, 68));
         QCOMPARE(w->findChild<QLabel*>("Lbl_Credits")->font().pointSizeF(), 28.0);  // 14 points at the design size
+        // A long message keeps to its line.
+        w->run([&] { m.vm.Pnl_Show_Payoffs.caption = "Take back 1/3 of bet?  Trainer: Take Back 1/3 (12.09 against 8.81 credits) and a few more words"; });
+        auto* message = w->findChild<QLabel*>("Pnl_Show_Payoffs");
+        QVERIFY(QFontMetrics(message->font()).horizontalAdvance(message->text()) < message->contentsRect().width());
         auto* surface = w->findChild<QWidget*>("Pnl_Cards");
         QCOMPARE(surface->width(), 930);
         QTest::keyClick(w.get(), 'm');
