@@ -16,7 +16,7 @@ int usage(const std::string& problem) {
                  "  dazzlewick-odds deal GAME|all [--json]\n"
                  "  dazzlewick-odds chart GAME [--payouts FILE] [--coins N] [--jackpot X]"
                  " [--progressive] [--royals]\n"
-                 "  dazzlewick-odds return GAME|all [--payouts FILE] [--coins N] [--jackpot X] [--json]\n"
+                 "  dazzlewick-odds return GAME|all [--payouts FILE] [--coins N] [--jackpot X] [--hands N] [--json]\n"
                  "  dazzlewick-odds hold GAME \"TH JH QH KH 2C\" [--coins N] [--payouts FILE] [--refused \"CARDS\"]\n"
                  "GAME is a game number from 1 to 25.\n";
     return 2;

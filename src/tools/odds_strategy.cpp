@@ -22,6 +22,7 @@ struct Options {
     std::string refused;
     int coins = 0;  // 0: the game's full bet
     double jackpot = 0;
+    uint64_t hands = 100000;  // Pick Five's simulation
     bool progressive = false;
     bool json = false;
 };
@@ -45,6 +46,10 @@ Options parse(const std::vector<std::string>& args, bool allow_json) {
             o.jackpot = parse_number(a, value());
             if (o.jackpot < 0 || o.jackpot > 1e9) throw UsageError("--jackpot takes a number from 0 up");
             o.progressive = true;
+        } else if (a == "--hands" && allow_json) {
+            const double h = parse_number(a, value());
+            if (h < 1000 || h > 1e8 || h != std::floor(h)) throw UsageError("--hands takes a whole number from 1000 to 100000000");
+            o.hands = static_cast<uint64_t>(h);
         } else if (a == "--json" && allow_json) o.json = true;
         else if (!a.empty() && a[0] == '-') throw UsageError("unknown option '" + a + "'");
         else o.words.push_back(a);
@@ -74,7 +79,8 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
             continue;
         }
         const auto start = std::chrono::steady_clock::now();
-        const auto r = strategy::game_return({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot}, threads);
+        const auto r = strategy::game_return({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot}, threads,
+                                             {}, {}, o.hands);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (o.json) {
             out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"return\":" << std::fixed << std::setprecision(10)

@@ -155,14 +155,15 @@ ChartReturn pick_five_return(const PayRule& rule, uint64_t hands, unsigned threa
     return out;
 }
 
-ChartReturn game_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress) {
+ChartReturn game_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress,
+                        uint64_t pick_five_hands) {
     switch (game_info(rule.game).flow) {
     case Flow::Draw: return chart_return(rule, threads, stop, progress);
     case Flow::Stud: return double_down_stud(rule, threads, stop);
     case Flow::Ride: return let_it_ride(rule, threads, stop);
     case Flow::PickFive: break;
     }
-    return pick_five_return(rule, 100000, threads, stop);
+    return pick_five_return(rule, pick_five_hands, threads, stop);
 }
 
 }  // namespace dw::strategy
