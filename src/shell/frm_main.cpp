@@ -370,17 +370,7 @@ void Frm_Main::apply(Binding& b) {
     // One-line panels keep a long message (a trainer's hint after the machine's question, a large
     // jackpot) on their line with a smaller font, measured at the design size.
     static const QMap<QString, double> kOneLine = {{"Pnl_Show_Payoffs", 12}, {"Pnl_Progressive_Display", 17}};
-    if (const auto points = kOneLine.find(l->objectName()); points != kOneLine.end()) {
-        QFont font = l->property("design_font").value<QFont>();
-        font.setBold(true);
-        double size = *points;
-        const int room = design_.value(l).width() - 12;
-        for (font.setPointSizeF(size); size > 6 && QFontMetrics(font).horizontalAdvance(l->text()) > room;
-             font.setPointSizeF(size))
-            size -= 0.5;
-        if (size != *points) l->setStyleSheet(l->styleSheet() + scaled_style(QString("font-size: %1pt;").arg(size), scale_));
-        return;
-    }
+    if (const auto points = kOneLine.find(l->objectName()); points != kOneLine.end()) return fit_one_line(l, *points);
     if (!b.widget->objectName().startsWith("Lbl_Pay")) return;
     const int i = b.widget->objectName().back().digitValue();
     if (i < 1 || c.height <= 0) return;
@@ -412,6 +402,20 @@ void Frm_Main::apply(Binding& b) {
                 place(other.widget, title);
             }
     }
+}
+
+void Frm_Main::fit_one_line(QLabel* l, double points) {
+    QFont font = l->property("design_font").value<QFont>();
+    font.setBold(true);
+    double size = points;
+    const int room = design_.value(l).width() - 12;
+    for (font.setPointSizeF(size); size > 6 && QFontMetrics(font).horizontalAdvance(l->text()) > room; font.setPointSizeF(size))
+        size -= 0.5;
+    QString style = l->styleSheet();
+    const qsizetype fitted = style.indexOf(" /* fitted */");
+    if (fitted >= 0) style.truncate(fitted);
+    if (size != points) style += " /* fitted */" + scaled_style(QString("font-size: %1pt;").arg(size), scale_);
+    if (style != l->styleSheet()) l->setStyleSheet(style);
 }
 
 void Frm_Main::place(QWidget* widget, const QRect& design) {
@@ -530,7 +534,9 @@ void Frm_Main::show_return_in_title() {
     if (!title) return;
     QString text = shown_text(m.vm.Lbl_Pay[0].caption);
     const auto finish = [&] {
-        if (title->text() != text) title->setText(text);
+        if (title->text() == text) return;
+        title->setText(text);
+        fit_one_line(title, m.vm.Lbl_Pay[0].font_size);
     };
     if (!m.vm.menu("Mnu_Show_Return").checked || info.flow == Flow::PickFive) return finish();
     // One figure per game and chart, at the full bet, the progressive left out.

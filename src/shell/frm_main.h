@@ -75,6 +75,8 @@ private:
     QPoint origin_;
     QHash<QWidget*, QRect> design_;  // every widget of the cabinet at its design place
     void place(QWidget* widget, const QRect& design);
+    // A one-line label shrinks its font from `points` at the design size until its text fits.
+    void fit_one_line(QLabel* label, double points);
     void rescale();
 
     void build_menus();

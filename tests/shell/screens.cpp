@@ -3,7 +3,9 @@
 // paid hand with its marks. Usage: dazzlewick_screens OUTDIR
 #include <QApplication>
 #include <QDir>
+#include <QAction>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -123,5 +125,12 @@ int main(int argc, char** argv) {
     });
     wait_for([&] { return m.phase() == Phase::Idle; });
     save("paid-x1.5");
+
+    // The return of perfect play in the title of the longest one.
+    w.resize(design);
+    wait_for([&] { return w.scale() == 1; });
+    w.action("Mnu_Show_Return")->trigger();
+    wait_for([&] { return w.findChild<QLabel*>("Lbl_Pay_0")->text().contains("return"); });
+    save("return-in-title");
     return 0;
 }
