@@ -103,19 +103,24 @@ TEST(Trainer, StudAndRideDecisions) {
     }
 }
 
-// In Pick Five the hint knows the five refused cards are out of the draw.
+// In Pick Five the hint knows the five refused cards are out of the draw; a game chosen with the
+// trainer on has its table started at once.
 TEST(Trainer, PickFiveHintsLeaveTheRefusedCardsOut) {
     struct Recorder : HoldAdvisor {
         std::vector<CardCode> dead;
-        std::optional<std::array<double, 32>> holds(const PayRule&, const Hand&, std::span<const CardCode> d) override {
+        GameId asked = 0;
+        std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand&, std::span<const CardCode> d) override {
             dead.assign(d.begin(), d.end());
+            asked = rule.game;
             return std::nullopt;
         }
     } recorder;
     test::Rig rig(&recorder);
     test::Player play{rig};
-    rig.ready(22, 100);
     rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+    rig.m.Select_Game(22);
+    EXPECT_EQ(recorder.asked, GameId{22});
+    rig.ready(22, 100);
     rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
     const auto deck = rig.m.cards.Deck;
     play.bet_and_deal(5);

@@ -55,6 +55,7 @@ void Machine::Check_Menu() {
     }
 
     Display_Progressive_Payout();
+    warm_trainer();
 }
 
 void Machine::Select_Game(GameId g) {

@@ -197,6 +197,7 @@ private:
     void edit_payouts(int slot);
     void show_hint(bool asked);  // the best hold of the dealt hand, when the trainer knows it
     void show_decision_hint(int shown, int parts);
+    void warm_trainer();  // the trainer's table for this game's full bet starts building, if it helps
     bool judge_draw();           // the mistake gate before a draw; false: the player changes holds
     void load_trainer();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result

@@ -191,11 +191,7 @@ void Machine::Prepare_Hand() {
     juicy_->reset_for_hand();
     for (auto& h : vm.Pnl_Hint) h.visible = false;
     trainer_->hint_shown = false;
-    // The trainer's table for the full bet is built while the player bets.
-    const TrainerOptions& o = trainer_->options;
-    if (svc_.advisor && (o.show_best_hold || o.mistake_alert) &&
-        (info.flow == Flow::Draw || info.flow == Flow::PickFive))
-        svc_.advisor->holds({game, &pay_table, info.full_bet, false, 0}, cards.hand);
+    warm_trainer();
     Unlock_Menus();
     Prepare_Hand_Cards(cards, game, svc_.rng, svc_.cards);
     Last_Sound.clear();

@@ -95,6 +95,13 @@ bool Machine::Trainer_Command(std::string_view menu) {
     return true;
 }
 
+void Machine::warm_trainer() {
+    const TrainerOptions& o = trainer_->options;
+    const GameInfo& info = game_info(game);
+    if (svc_.advisor && (o.show_best_hold || o.mistake_alert) && (info.flow == Flow::Draw || info.flow == Flow::PickFive))
+        svc_.advisor->holds({game, &pay_table, info.full_bet, false, 0}, cards.hand);
+}
+
 void Machine::show_hint(bool asked) {
     if (phase() != Phase::Dealt || !svc_.advisor || (!asked && !trainer_->options.show_best_hold)) return;
     const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
