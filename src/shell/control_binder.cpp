@@ -26,7 +26,7 @@ QString scaled_style(const QString& style, double scale) {
         out += style.mid(from, match.capturedStart() - from);
         const double value = match.captured(1).toDouble() * scale;
         out += match.captured(2) == "pt" ? QString::number(value, 'f', 1) + "pt"
-                                         : QString::number(std::max(1L, std::lround(value))) + "px";
+                                         : QString::number(value == 0 ? 0L : std::max(1L, std::lround(value))) + "px";
         from = match.capturedEnd();
     }
     return out + style.mid(from);

@@ -1,11 +1,11 @@
 // dazzlewick-odds return and hold: the strategy engine from the command line.
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <iomanip>
 #include <thread>
 
 #include "cards/card.h"
+#include "cards/deck.h"
 #include "games/catalogue.h"
 #include "games/payouts_file.h"
 #include "odds_commands.h"
@@ -120,20 +120,19 @@ int run_hold(const std::vector<std::string>& args, std::ostream& out) {
     const GameInfo& info = game_info(static_cast<GameId>(g));
     if (info.flow != Flow::Draw && info.flow != Flow::PickFive)
         throw UsageError("game " + std::to_string(g) + " has no draw");
-    const Pay_Table table = load_payouts(o.payouts);
-    const int coins = o.coins ? o.coins : info.full_bet;
-    const strategy::FinalHandTable finals({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot},
-                                          std::max(1u, std::thread::hardware_concurrency()));
     std::vector<CardCode> dead;
     if (!o.refused.empty()) {
         // Pick Five's five refused cards, out of the draw.
         const auto refused = parse_hand(o.refused);
         if (g != 22 || !refused) throw UsageError("--refused takes Pick Five's five refused cards, \"3S 4S 5S TH JH\"");
         dead.assign(refused->begin(), refused->end());
-        for (const CardCode& c : dead)
-            if (std::find(hand->begin(), hand->end(), c) != hand->end())
-                throw UsageError(card_text(c) + " is both in the hand and refused");
     }
+    if (const auto problem = strategy::cards_problem(deck_size(static_cast<GameId>(g)), *hand, dead))
+        throw UsageError("cannot analyse these cards: " + *problem);
+    const Pay_Table table = load_payouts(o.payouts);
+    const int coins = o.coins ? o.coins : info.full_bet;
+    const strategy::FinalHandTable finals({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot},
+                                          std::max(1u, std::thread::hardware_concurrency()));
     const auto holds = strategy::analyse_holds(finals, *hand, dead);
     out << std::fixed << std::setprecision(6);
     for (const auto& h : holds)

@@ -52,7 +52,18 @@ TEST(OddsTool, BadArgumentsAreUsageErrors) {
         std::ostringstream out;
         EXPECT_THROW(odds::run_chart(args, out), odds::UsageError);
     }
+    // Cards the engine cannot index are refused before any table is built.
+    const std::vector<std::vector<std::string>> bad_holds = {
+        {"1", "JK JH QH KH 2C"}, {"1", "AH AH QH KH 2C"}, {"6", "JK JK QH KH 2C"}, {"24", "TH JH QH KH 2C"},
+        {"22", "2D 7C QH KH AH", "--refused", "2D 4S 5S TH JH"}, {"1", "2D 7C QH KH AH", "--refused", "3S 4S 5S TH JH"},
+        {"25", "TH JH QH KH 2C", "--coins", "4"}};
+    for (const auto& args : bad_holds) {
+        std::ostringstream out;
+        EXPECT_THROW(odds::run_hold(args, out), odds::UsageError) << args[1];
+    }
     std::ostringstream out;
+    EXPECT_THROW(odds::run_return({"25", "--coins", "4"}, out), odds::UsageError);
+    EXPECT_THROW(odds::run_return({"22", "--hands", "10"}, out), odds::UsageError);
     EXPECT_THROW(odds::run_deal({"all", "--xml"}, out), odds::UsageError);
     EXPECT_THROW(odds::run_deal({}, out), odds::UsageError);
     EXPECT_EQ(odds::run_deal({"9", "--json"}, out), 0);

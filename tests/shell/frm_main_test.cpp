@@ -160,6 +160,8 @@ private slots:
         QTRY_COMPARE(w->scale(), 2.0);
         QCOMPARE(w->findChild<QWidget*>("Btn_Deal")->geometry(), QRect(504, 1096, 232, 68));
         QCOMPARE(w->findChild<QLabel*>("Lbl_Credits")->font().pointSizeF(), 28.0);  // 14 points at the design size
+        QCOMPARE(dw::shell::scaled_style("border: 1px solid #305060; padding: 0px 3px; font-size: 8.25pt;", 1.5),
+                 QString("border: 2px solid #305060; padding: 0px 5px; font-size: 12.4pt;"));
         // A long message keeps to its line.
         w->run([&] { m.vm.Pnl_Show_Payoffs.caption = "Take back 1/3 of bet?  Trainer: Take Back 1/3 (12.09 against 8.81 credits) and a few more words"; });
         auto* message = w->findChild<QLabel*>("Pnl_Show_Payoffs");

@@ -84,6 +84,19 @@ std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5],
     return rows;
 }
 
+std::optional<std::string> cards_problem(int deck, const Hand& dealt, std::span<const CardCode> dead) {
+    std::vector<CardCode> cards(dealt.begin(), dealt.end());
+    cards.insert(cards.end(), dead.begin(), dead.end());
+    std::vector<bool> seen(54, false);
+    for (const CardCode& c : cards) {
+        const CardIndex i = index_of(c);
+        if (i >= deck) return deck == 52 ? "this game has no jokers" : deck == 53 ? "this game has one joker" : "a card is not in the deck";
+        if (seen[i]) return card_text(c) + " is there twice";
+        seen[i] = true;
+    }
+    return std::nullopt;
+}
+
 std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt, std::span<const CardCode> dead) {
     // The engine works on sorted cards; masks are given back by position.
     std::array<std::pair<CardIndex, int>, 5> cards;

@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <span>
 #include <stop_token>
 #include <vector>
@@ -17,7 +19,11 @@ struct HoldValue {
 };
 
 // The 32 holds of a dealt hand, best first; ties keep the order of their masks.
-// Dead cards (up to five) are seen and out of the draw.
+// Why cards cannot be analysed in a deck of `deck` cards: a card twice, or a joker the deck does
+// not have. Nothing when they can.
+std::optional<std::string> cards_problem(int deck, const Hand& dealt, std::span<const CardCode> dead = {});
+
+// Dead cards (up to five) are seen and out of the draw. The cards must pass cards_problem.
 std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt,
                                         std::span<const CardCode> dead = {});
 

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/ok_cancel.h"
+
 namespace dw::shell {
 
 Frm_Cashier::Frm_Cashier(CashierModel& model, QWidget* parent) : QDialog(parent), model_(model) {
@@ -26,24 +28,8 @@ Frm_Cashier::Frm_Cashier(CashierModel& model, QWidget* parent) : QDialog(parent)
     dollars->setAlignment(Qt::AlignCenter);
     dollars->setStyleSheet("color: #0a7a2a; font-weight: bold;");
     layout->addWidget(dollars);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("&Ok!");
-    ok->setObjectName("Btn_Ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel!");
-    cancel->setObjectName("Btn_Cancel");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    add_ok_cancel(this, layout, [this] { model_.Btn_Ok_Click(); }, [this] { model_.Btn_Cancel_Click(); });
     bind_box(Txt_Credits, model_, this);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        model_.Btn_Ok_Click();
-        accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        model_.Btn_Cancel_Click();
-        reject();
-    });
 }
 
 void Frm_Cashier::showEvent(QShowEvent* e) {

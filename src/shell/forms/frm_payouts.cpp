@@ -14,6 +14,7 @@
 #include "games/catalogue.h"
 #include "strategy/variant_returns.h"
 #include "widgets/digit_box.h"
+#include "widgets/ok_cancel.h"
 
 namespace dw::shell {
 
@@ -71,25 +72,12 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         return_->setAlignment(Qt::AlignCenter);
         layout->addWidget(return_);
     }
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("&Ok!");
-    ok->setObjectName("Btn_Ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel!");
-    cancel->setObjectName("Btn_Cancel");
+    const OkCancel buttons =
+        add_ok_cancel(this, layout, [this] { model_.Btn_Ok_Click(); }, [this] { model_.Btn_Cancel_Click(); });
     auto* help_button = new QPushButton("&Help!");
     help_button->setObjectName("Btn_Help");
-    for (auto* b : {ok, cancel, help_button}) buttons->addWidget(b);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        model_.Btn_Ok_Click();
-        accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        model_.Btn_Cancel_Click();
-        reject();
-    });
-    connect(help_button, &QPushButton::clicked, this, [ok, help = std::move(help)] {
+    buttons.row->addWidget(help_button);
+    connect(help_button, &QPushButton::clicked, this, [ok = buttons.ok, help = std::move(help)] {
         if (help) help();
         ok->setFocus();
     });

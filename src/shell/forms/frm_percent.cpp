@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/ok_cancel.h"
+
 namespace dw::shell {
 
 Frm_Percent::Frm_Percent(PercentModel& model, QWidget* parent) : QDialog(parent), model_(model) {
@@ -21,23 +23,14 @@ Frm_Percent::Frm_Percent(PercentModel& model, QWidget* parent) : QDialog(parent)
     row->addWidget(Txt_Pct);
     row->addWidget(new QLabel("percent."));
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("&Ok!");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel!");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    add_ok_cancel(
+        this, layout,
+        [this] {
+            model_.Lost_Focus();
+            model_.Btn_Ok_Click();
+        },
+        [this] { model_.Btn_Cancel_Click(); });
     bind_box(Txt_Pct, model_, this);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        model_.Lost_Focus();
-        model_.Btn_Ok_Click();
-        accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        model_.Btn_Cancel_Click();
-        reject();
-    });
 }
 
 void Frm_Percent::showEvent(QShowEvent* e) {
