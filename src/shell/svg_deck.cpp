@@ -20,6 +20,8 @@ QStringList SvgDeck::installed() {
 }
 
 std::unique_ptr<SvgDeck> SvgDeck::open(const QString& name) {
+    // Only a deck of the directory, by its own name: the name comes from the settings file.
+    if (!installed().contains(name)) return nullptr;
     const QDir dir(QDir(deck_directory()).filePath(name));
     const QStringList files = dir.entryList({"*.svgz", "*.svg"}, QDir::Files);
     if (files.isEmpty()) return nullptr;

@@ -31,6 +31,7 @@ private slots:
         CardPainter painter(surface);
         const QStringList decks = SvgDeck::installed();
         QVERIFY(!painter.use_deck("svg-no-such-deck"));
+        QVERIFY(!painter.use_deck("../carddecks/" + SvgDeck::installed().value(0)));  // names outside the list are refused
         painter.InitializeDeck(0);
         painter.DrawCard(0, 40, 21, 266);  // the ace of spades, painted here
         const QImage own = surface.picture().toImage().copy(21, 266, kCardWidth, kCardHeight);
