@@ -10,6 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dw::Config again;
     FUZZ_CHECK(dw::read_config(dw::write_config(config), again));
     FUZZ_CHECK(again.goodies == config.goodies);
-    if (whole) FUZZ_CHECK(again.names == config.names);
+    if (whole) {
+        // A bare CR inside a name is written as a blank; nothing else changes.
+        for (auto& name : config.names)
+            for (char& c : name)
+                if (c == '\r') c = ' ';
+        FUZZ_CHECK(again.names == config.names);
+    }
     return 0;
 }

@@ -48,7 +48,10 @@ void apply_binding(Binding& b) {
     }
     style = scaled_style(style, b.scale);
     if (!b.drawn || style != b.widget->styleSheet()) b.widget->setStyleSheet(style);
-    if (auto* l = qobject_cast<QLabel*>(b.widget)) l->setText(shown_text(c.caption));
+    if (auto* l = qobject_cast<QLabel*>(b.widget)) {
+        l->setTextFormat(Qt::PlainText);  // a caption may hold a player's name: never markup
+        l->setText(shown_text(c.caption));
+    }
     if (auto* p = qobject_cast<QPushButton*>(b.widget)) p->setText(QString::fromUtf8(c.caption.c_str()));
     b.widget->setEnabled(c.enabled);
     b.widget->setVisible(c.visible);

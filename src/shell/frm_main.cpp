@@ -583,6 +583,7 @@ void Frm_Main::closeEvent(QCloseEvent* event) {
         closing_ = true;
         if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) QSettings().setValue("window_size", size());
         host_->stop_timers();
+        if (juicy_) juicy_->hide();  // a window left up would keep the program (and its lock) alive
         QTimer::singleShot(0, this, [this] { close(); });
     }
 }

@@ -27,7 +27,8 @@ QString records_directory(const QString& requested) {
 
 RecordsLock::RecordsLock(const QString& directory) : lock_(QDir(directory).filePath(".dazzlewick.lock")) {
     lock_.setStaleLockTime(0);  // only a running process holds it; a crashed one's lock is stale
-    held_ = lock_.tryLock(0);
+    if (lock_.tryLock(0)) state_ = State::Held;
+    else state_ = lock_.error() == QLockFile::LockFailedError ? State::Elsewhere : State::NoPlace;
 }
 
 QString asset_directory() {
@@ -122,7 +123,10 @@ void MachineHost::run(const std::function<void()>& routine) {
         --depth_;
         dead_ = true;
         stop_timers();
-        QMessageBox::critical(dialog_parent_, QString::fromStdString(e.title), QString::fromStdString(e.text));
+        QMessageBox box(QMessageBox::Critical, QString::fromStdString(e.title), QString::fromStdString(e.text),
+                        QMessageBox::Ok, dialog_parent_);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
         if (on_fatal) on_fatal();
         QCoreApplication::exit(1);
         return;

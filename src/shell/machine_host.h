@@ -28,12 +28,15 @@ QString asset_directory();
 // while that one runs, so a second copy can never overwrite the first one's records.
 class RecordsLock {
 public:
+    // Held: this process keeps the records. Elsewhere: another copy runs on them. NoPlace: the
+    // directory cannot be written at all, so no copy could keep records there.
+    enum class State { Held, Elsewhere, NoPlace };
     explicit RecordsLock(const QString& directory);
-    bool held() const { return held_; }
+    State state() const { return state_; }
 
 private:
     QLockFile lock_;
-    bool held_ = false;
+    State state_ = State::NoPlace;
 };
 
 // A window that shows some of the machine's view model.

@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
@@ -59,9 +60,23 @@ int main(int argc, char** argv) {
     options.asset_directory = dw::shell::asset_directory();
 
     const dw::shell::RecordsLock lock(options.program_directory);
-    if (!lock.held()) {
+    if (lock.state() == dw::shell::RecordsLock::State::Elsewhere) {
         QMessageBox::critical(nullptr, "Error", "You are already running this program!");
         return 1;
+    }
+    if (lock.state() == dw::shell::RecordsLock::State::NoPlace) {
+        // Nothing can be saved, but the machine still plays: every save then says so itself.
+        QMessageBox box(QMessageBox::Warning, "File Error",
+                        "There is no place to keep your records: the folder\n" + options.program_directory +
+                            "\ncannot be written.\n\nYou can play, but nothing will be saved. Start with --records DIR "
+                            "to keep them in a folder of your choice.",
+                        QMessageBox::NoButton);
+        box.setTextFormat(Qt::PlainText);
+        QPushButton* play = box.addButton("&Play Anyway", QMessageBox::AcceptRole);
+        box.addButton("&Quit", QMessageBox::RejectRole);
+        box.setDefaultButton(play);
+        box.exec();
+        if (box.clickedButton() != play) return 1;
     }
 
     dw::shell::Frm_Startup splash(options.asset_directory);

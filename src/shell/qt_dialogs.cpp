@@ -29,6 +29,7 @@ MsgAnswer QtDialogs::message_box(std::string_view text, std::string_view title, 
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<int>(title.size())));
     QString body = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
     body.replace("\r\n", "\n");
+    box.setTextFormat(Qt::PlainText);  // names and numbers from the records are never markup
     box.setText(body);
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -157,6 +158,7 @@ void QtDialogs::show_mistake(MistakeModel& mistake) {
     QMessageBox box(parent_);
     box.setWindowTitle("Mistake Alert");
     box.setIcon(QMessageBox::Warning);
+    box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(mistake.text));
     auto* draw = box.addButton("&Draw Anyway", QMessageBox::AcceptRole);
     auto* change = box.addButton("&Change Holds", QMessageBox::RejectRole);

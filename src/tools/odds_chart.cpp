@@ -6,6 +6,7 @@
 #include "games/payouts_file.h"
 #include "odds_commands.h"
 #include "records/file_io.h"
+#include "records/record_store.h"
 
 namespace dw::odds {
 
@@ -42,7 +43,7 @@ Pay_Table load_payouts(const std::string& payouts) {
     Pay_Table table;
     Set_Default_Payouts(table, 0);
     if (!payouts.empty())
-        if (const auto text = files::read_text(payouts))
+        if (const auto text = files::read_text(payouts, kMaxRecordSize))
             if (const auto read = read_payouts(*text)) table = *read;
     return table;
 }

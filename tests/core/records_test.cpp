@@ -6,8 +6,11 @@
 #include "errors.h"
 #include "machine_rig.h"
 #include "records/config_file.h"
+#include "records/player_model.h"
+#include "help/help_file.h"
 #include "records/file_io.h"
 #include "records/progressive_file.h"
+#include "variants/juicy_jackpots.h"
 
 namespace dw {
 namespace {
@@ -25,6 +28,27 @@ TEST(ConfigFile, RoundTripIsByteExact) {
     EXPECT_EQ(c.goodies, (std::array<bool, 4>{true, false, true, false}));
     EXPECT_EQ(c.names[2], "");
     EXPECT_EQ(write_config(c), file);
+}
+
+// A name pasted with a line break stays one name on one line: the file keeps its eight lines.
+TEST(ConfigFile, ANameNeverSplitsIntoTwoLines) {
+    struct Case {
+        const char* typed;
+        const char* kept;
+    } cases[] = {{"Bob\nSmith", "Bob Smith"}, {"Ann\r\nLee", "Ann  Lee"}, {"Tab\tbed", "Tab bed"}, {"\n", " "}};
+    for (const auto& c : cases) {
+        PlayerModel players({"Player 1", "Player 2", "Player 3", "Player 4"}, 1);
+        players.Btn_Rename_Click(3, std::string(c.typed));
+        EXPECT_EQ(players.names[3], c.kept) << c.typed;
+        Config config;
+        config.names[1] = c.typed;  // however a name got in, it is written on one line
+        config.names[3] = players.names[3];
+        Config again;
+        ASSERT_TRUE(read_config(write_config(config), again));
+        EXPECT_EQ(files::split_lines(write_config(config)).size(), 8u) << c.typed;
+        EXPECT_EQ(again.names[3], c.kept);
+        EXPECT_EQ(again.names[2], "Player 3");
+    }
 }
 
 TEST(ConfigFile, OnlyACapitalTIsOn) {
@@ -86,7 +110,10 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     EXPECT_FALSE(rig.m.auto_hold_on());
     rig.m.Mnu_Autohold_Click();
     EXPECT_TRUE(rig.m.auto_hold_on());
+    rig.m.Mnu_Juicy_Jackpots_Click();
+    ASSERT_TRUE(rig.m.juicy_view().visible);
     EXPECT_TRUE(rig.m.Exit_Requested());
+    EXPECT_FALSE(rig.m.juicy_view().visible);  // the side bet's window goes with the machine
     EXPECT_EQ(rig.sound.names().back(), "exit.wav");
     EXPECT_EQ(rig.dialogs.shown.back().text, "Do you REALLY want to exit?");
     EXPECT_EQ(rig.dialogs.shown.back().buttons, MsgButtons::YesNo);
@@ -332,9 +359,11 @@ TEST(ProgressiveFile, JackpotReadsBackExactlyUnderAnyLocale) {
     for (int i = 0; i < 1000; ++i) {
         ProgressiveRecord r;
         r.jackpot = rng.next() * 40000;
-        for (char written : {'.', ','})
-            for (char reading : {'.', ','}) {
+        // A locale whose separator is not Latin-1 hands over a NUL: the file still says '.'.
+        for (char written : {'.', ',', '\0', '\xd9'})
+            for (char reading : {'.', ',', '\0'}) {
                 const std::string text = write_progressive(r, written);
+                EXPECT_EQ(text.find('\0'), std::string::npos);
                 RecordRead how;
                 EXPECT_EQ(read_progressive(text, reading, &how).jackpot, r.jackpot);
                 EXPECT_EQ(how, RecordRead::Whole);
@@ -552,6 +581,61 @@ TEST(HostileRecords, AProtectedRecordIsNotReplacedAndStaleTemporariesGo) {
     EXPECT_EQ(store.remove_stale_temporaries(), 2);
     EXPECT_TRUE(std::filesystem::exists(dir.path / ".notes.txt.abcdef"));
     EXPECT_TRUE(std::filesystem::exists(dir.path / "STATS1.VPK"));
+}
+
+// The help file is read with the records' care: a pipe or a device never stops the program.
+TEST(HostileRecords, TheHelpFileIsReadOnlyWhenItIsARegularFileOfSaneSize) {
+    test::TempDir dir;
+    const auto help = dir.path / "POKER.HLP";
+    ASSERT_EQ(::mkfifo(help.c_str(), 0644), 0);
+    EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
+    std::filesystem::remove(help);
+    std::filesystem::create_symlink("/dev/zero", help);
+    EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
+    std::filesystem::remove(help);
+    std::ofstream(help) << std::string(kMaxHelpSize + 1, 'x');
+    EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
+    EXPECT_TRUE(files::read_text(help, kMaxHelpSize + 1));
+    std::filesystem::remove(help);
+    std::filesystem::create_symlink("/dev/zero", help);
+    Rig rig;
+    rig.m.Asset_Directory = dir.path;
+    EXPECT_FALSE(rig.m.Load_Help());
+    ASSERT_FALSE(rig.dialogs.shown.empty());
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Help!");
+}
+
+// The trainer's file is a record like the others: its temporaries go, and an install adopts it.
+TEST(HostileRecords, TheTrainersFileIsOneOfTheRecords) {
+    test::TempDir dir, data;
+    DiskStore store(dir.path);
+    ASSERT_TRUE(store.write("TRAINER2.VPK", "T\r\nT\r\n 2\r\nF\r\n"));
+    std::ofstream(dir.path / ".TRAINER2.VPK.q1w2e3") << "x";
+    EXPECT_EQ(store.remove_stale_temporaries(), 1);
+    EXPECT_TRUE(adopt_records(dir.path, data.path));
+    EXPECT_EQ(DiskStore(data.path).read("TRAINER2.VPK"), "T\r\nT\r\n 2\r\nF\r\n");
+}
+
+// A record kept in another folder through a link is saved there; the link stays a link.
+TEST(HostileRecords, ARecordBehindALinkIsWrittenAtItsTarget) {
+    test::TempDir dir, synced;
+    DiskStore store(dir.path);
+    std::ofstream(synced.path / "stats.vpk") << "old\r\n";
+    std::filesystem::create_symlink(synced.path / "stats.vpk", dir.path / "STATS1.VPK");
+    ASSERT_TRUE(store.write("STATS1.VPK", "new\r\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path / "STATS1.VPK"));
+    EXPECT_EQ(files::read_text(synced.path / "stats.vpk", 100), "new\r\n");
+    EXPECT_EQ(store.read("STATS1.VPK"), "new\r\n");
+    // A link to a device, a pipe or nothing at all is still refused, and left as it was.
+    ASSERT_EQ(::mkfifo((synced.path / "pipe").c_str(), 0644), 0);
+    const std::pair<const char*, std::filesystem::path> refused[] = {
+        {"PROGRES1.VPK", "/dev/null"}, {"CONFIG.VPK", synced.path / "pipe"}, {"STATS2.VPK", synced.path / "gone"}};
+    for (const auto& [name, target] : refused) {
+        std::filesystem::create_symlink(target, dir.path / name);
+        EXPECT_FALSE(store.write(name, "x\r\n")) << name;
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.path / name)) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(synced.path / "gone"));
 }
 
 TEST(HostileRecords, AReadOnlyInstallStartsFromTheRecordsBesideIt) {

@@ -65,7 +65,7 @@ TEST(HelpFile, TheMachineRetriesAFileItCouldNotRead) {
 
 // The help file that ships has every topic the program asks for, each with text.
 TEST(HelpFile, TheShippedFileHasEveryTopic) {
-    const auto text = files::read_text(std::filesystem::path(DAZZLEWICK_BUILD_DIR) / "POKER.HLP");
+    const auto text = files::read_text(std::filesystem::path(DAZZLEWICK_BUILD_DIR) / "POKER.HLP", kMaxHelpSize);
     ASSERT_TRUE(text);
     const HelpFile f = read_help(*text);
     ASSERT_EQ(f.error, HelpFile::Error::None);

@@ -17,6 +17,8 @@
 #include "forms/frm_cheat.h"
 #include "forms/frm_juicy.h"
 #include "forms/frm_payouts.h"
+#include "forms/frm_statistics.h"
+#include "records/stats_screens.h"
 #include "trainer/trainer_state.h"
 #include "variants/juicy_jackpots.h"
 #include "widgets/digit_box.h"
@@ -126,6 +128,43 @@ private slots:
         w->close();
         QTRY_VERIFY(!w->isVisible());
         QVERIFY(QFile::exists(dir_.filePath("CONFIG.VPK")));
+    }
+
+    void exitWithTheSideBetOnClosesItsWindowToo() {
+        dialogs_.goodies_script = [](GoodiesModel&) {};  // every goody on, the side bet's window up
+        auto w = open();
+        auto* juicy = w->findChild<dw::shell::Frm_Juicy*>("Frm_Juicy");
+        QVERIFY(juicy && juicy->isVisible());
+        dialogs_.answers = {MsgAnswer::Yes};
+        w->close();
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY(!juicy->isVisible());  // nothing is left up to keep the program running
+        QVERIFY(!w->machine().juicy_view().visible);
+    }
+
+    void textsFromThePlayerAreNeverMarkup() {
+        // A name that Qt would read as an image to load is shown as the characters typed.
+        const QString name = "<img src=/dev/zero>";
+        Stats stats;
+        StatisticsModel model(stats, name.toStdString());
+        dw::shell::Frm_Statistics window(model, nullptr);
+        auto* label = window.findChild<QLabel*>("Lbl_PlayerName");
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(label->text().contains(name));
+        dw::shell::QtDialogs dialogs(nullptr);
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(100, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            format = box->textFormat();
+            box->accept();
+        });
+        dialogs.message_box("Thanks for playing, " + name.toStdString() + "!", "Cash Out", MsgButtons::Ok,
+                            MsgIcon::Information);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, "Thanks for playing, " + name + "!");
     }
 
     void keysPlayAWholeHand() {
@@ -396,12 +435,17 @@ private slots:
         QCOMPARE(w->machine().Player_Number, int16_t{2});
         w->action("Mnu_Show_Stats")->trigger();
         QCOMPARE(dialogs_.statistics_names.back(), std::string("Player 2"));
-        dw::shell::RecordsLock first(dir_.path());
-        QVERIFY(first.held());
-        dw::shell::RecordsLock second(dir_.path());
-        QVERIFY(!second.held());
+        using Lock = dw::shell::RecordsLock;
+        Lock first(dir_.path());
+        QCOMPARE(first.state(), Lock::State::Held);
+        Lock second(dir_.path());
+        QCOMPARE(second.state(), Lock::State::Elsewhere);
         QTemporaryDir other;
-        QVERIFY(dw::shell::RecordsLock(other.path()).held());
+        QCOMPARE(Lock(other.path()).state(), Lock::State::Held);
+        // A folder that cannot exist (under a plain file) is no place for records, not a second copy.
+        QFile file(other.filePath("plain"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(Lock(other.filePath("plain/records")).state(), Lock::State::NoPlace);
     }
 
     void cashierFiltersKeysAndCapsTheBox() {

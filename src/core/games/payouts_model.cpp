@@ -85,7 +85,10 @@ void PayoutsModel::Lost_Focus(int k) {
     Control& box = Txt_Value[static_cast<size_t>(k)];
     int32_t value = 0;
     const auto [end, error] = std::from_chars(box.caption.data(), box.caption.data() + box.caption.size(), value);
-    if (box.caption.empty() || error != std::errc() || value == 0) box.caption = std::to_string(stored_[static_cast<size_t>(k)]);
+    if (box.caption.empty() || error != std::errc() || value == 0) {
+        // The restored text is a change like a typed one: the rows that share this line follow it.
+        Text_Changed(k, std::to_string(stored_[static_cast<size_t>(k)]));
+    }
 }
 
 void PayoutsModel::Btn_Ok_Click() {

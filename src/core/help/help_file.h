@@ -20,6 +20,9 @@ struct HelpFile {
 
 HelpFile read_help(std::string_view text);
 
+// The largest help file read (the machine's own is about 15 KB).
+inline constexpr size_t kMaxHelpSize = 4 << 20;
+
 // The message box text of a help file that cannot be used.
 std::string_view help_error_text(HelpFile::Error error);
 

@@ -3,6 +3,7 @@
 
 #include "errors.h"
 #include "trainer/trainer_state.h"
+#include "variants/juicy_jackpots.h"
 #include "games/catalogue.h"
 #include "machine/dialog_models.h"
 #include "machine/machine.h"
@@ -324,6 +325,9 @@ bool Machine::Exit_Requested() {
     vm.hourglass = true;
     Save_Config();
     vm.hourglass = false;
+    // The side bet's window goes with the machine: left up, it would keep the program running.
+    juicy_->view.visible = false;
+    juicy_->view.activate = false;
     return true;
 }
 

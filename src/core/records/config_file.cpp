@@ -15,10 +15,20 @@ const std::array<std::string, 4> kGoodyHelp = {
     "goody!",
 };
 
+std::string one_line_name(std::string_view name) {
+    std::string out;
+    for (char c : name) out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
+    return out;
+}
+
 std::string write_config(const Config& config) {
     std::string out;
     for (bool on : config.goodies) out += on ? "T\r\n" : "F\r\n";
-    for (const auto& name : config.names) out += name + "\r\n";
+    for (std::string name : config.names) {
+        for (char& c : name)
+            if (c == '\r' || c == '\n') c = ' ';  // a name never splits into two lines
+        out += name + "\r\n";
+    }
     return out;
 }
 

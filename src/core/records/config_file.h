@@ -12,6 +12,9 @@ struct Config {
     std::array<std::string, 4> names{"Player 1", "Player 2", "Player 3", "Player 4"};
 };
 
+// A name as the rename box keeps it: control characters (a pasted line break, a tab) become blanks.
+std::string one_line_name(std::string_view name);
+// A line break inside a name is written as a blank, so no name can split into two lines.
 std::string write_config(const Config& config);
 
 // Reads as many of the eight lines as there are into `config` (a line read keeps its effect);

@@ -7,20 +7,37 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace dw::files {
 
 std::function<bool(const std::filesystem::path&)> before_rename;
 
-std::optional<std::string> read_text(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return buffer.str();
+std::optional<std::string> read_text(const std::filesystem::path& path, size_t max_size) {
+    // Opened without blocking, so a FIFO under the name cannot stop the program; only a regular
+    // file is read, and no more than `max_size` bytes of it (a link to /dev/zero ends there).
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> out;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= max_size) {
+        std::string text;
+        char buffer[8192];
+        bool ok = true;
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
+            if (n <= 0) break;
+            text.append(buffer, static_cast<size_t>(n));
+            if (text.size() > max_size) {
+                ok = false;
+                break;
+            }
+        }
+        if (ok) out = std::move(text);
+    }
+    ::close(fd);
+    return out;
 }
 
 namespace {

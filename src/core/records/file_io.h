@@ -9,8 +9,9 @@
 
 namespace dw::files {
 
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> read_text(const std::filesystem::path& path);
+// The whole file, or nothing when it cannot be read, is not a regular file (a pipe, a device, a
+// directory) or holds more than `max_size` bytes.
+std::optional<std::string> read_text(const std::filesystem::path& path, size_t max_size);
 
 // Writes the file through a temporary file in the same directory that is flushed to disk and
 // then renamed over the old one: a crash, a kill or a full disk leaves the old file whole.

@@ -11,8 +11,10 @@ std::string write_progressive(const ProgressiveRecord& r, char sep) {
     char buffer[64];
     const auto res = std::to_chars(buffer, buffer + sizeof buffer, r.jackpot);
     std::string jackpot(buffer, res.ptr);
+    // Every reader takes '.' and ','; a locale's other separator (or none in Latin-1) is written as '.'.
+    const char written = sep == ',' ? ',' : '.';
     for (char& c : jackpot)
-        if (c == '.') c = sep;
+        if (c == '.') c = written;
     std::string out = files::number_line(r.percent);
     out += (r.jackpot >= 0 ? " " : "") + jackpot + "\r\n";
     out += files::number_line(r.all_winnings);

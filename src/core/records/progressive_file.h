@@ -13,7 +13,8 @@ struct ProgressiveRecord {
     int16_t fancy_cards = -1;
 };
 
-// The jackpot is written with `decimal_separator`, in the shortest form that reads back exactly.
+// The jackpot is written with `decimal_separator` when it is ',' (else with '.', which every reader
+// takes), in the shortest form that reads back exactly.
 std::string write_progressive(const ProgressiveRecord& record, char decimal_separator);
 
 // How much of a progressive record could be read.

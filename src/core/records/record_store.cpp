@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <regex>
 
 #include "records/file_io.h"
@@ -17,6 +18,7 @@ const std::set<std::string>& record_names() {
         for (int p = 1; p <= 4; ++p) {
             n.insert("STATS" + std::to_string(p) + ".VPK");
             n.insert("PROGRES" + std::to_string(p) + ".VPK");
+            n.insert("TRAINER" + std::to_string(p) + ".VPK");
         }
         return n;
     }();
@@ -24,37 +26,21 @@ const std::set<std::string>& record_names() {
 }
 
 std::optional<std::string> DiskStore::read(std::string_view name) {
-    // Opened without blocking, so a FIFO under a record's name cannot stop the start.
-    const std::string path = (directory_ / std::string(name)).string();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    std::optional<std::string> out;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) <= kMaxRecordSize) {
-        std::string text;
-        char buffer[8192];
-        bool ok = true;
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) ok = false;
-            if (n <= 0) break;
-            text.append(buffer, static_cast<size_t>(n));
-            if (text.size() > kMaxRecordSize) {
-                ok = false;
-                break;
-            }
-        }
-        if (ok) out = std::move(text);
-    }
-    ::close(fd);
-    return out;
+    return files::read_text(directory_ / std::string(name), kMaxRecordSize);
 }
 
 bool DiskStore::write(std::string_view name, std::string_view text) {
     // The rename needs only the directory's permission; a record the player protected stays.
-    const std::filesystem::path path = directory_ / std::string(name);
+    std::filesystem::path path = directory_ / std::string(name);
     struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // A record kept elsewhere (a synced folder) through a link: the new file replaces the
+        // link's target, written beside it, and the link stays. A dangling link is refused.
+        char* target = ::realpath(path.c_str(), nullptr);
+        if (!target) return false;
+        path = target;
+        std::free(target);
+    }
     if (::lstat(path.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return false;
     }

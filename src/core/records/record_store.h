@@ -8,8 +8,8 @@
 
 namespace dw {
 
-// Where the record files (CONFIG.VPK, PAYOUTS.VPK, STATSn.VPK, PROGRESn.VPK) live. The machine
-// reads and writes them by name only; a write either replaces the whole record or leaves the
+// Where the record files (CONFIG.VPK, PAYOUTS.VPK, STATSn.VPK, PROGRESn.VPK, TRAINERn.VPK) live.
+// The machine reads and writes them by name only; a write either replaces the whole record or leaves the
 // old one as it was.
 class RecordStore {
 public:
@@ -30,7 +30,8 @@ inline constexpr size_t kMaxRecordSize = 1 << 20;
 
 // Records as files in one directory, each written through a temporary file that is flushed
 // to disk and renamed over the old one. Only regular files up to kMaxRecordSize are read; a
-// record whose file has no write permission is not replaced.
+// record whose file has no write permission is not replaced. A record that is a symbolic link
+// to a regular file is written at the link's target; a link to anything else is refused.
 class DiskStore : public RecordStore {
 public:
     explicit DiskStore(std::filesystem::path directory) : directory_(std::move(directory)) {}

@@ -73,6 +73,7 @@ Frm_Keyboard::Frm_Keyboard(const std::string& text, QWidget* parent) : QDialog(p
     setWindowTitle("Keyboard Equivalents");
     auto* layout = new QVBoxLayout(this);
     auto* info = new QLabel(shown_text(text));
+    info->setTextFormat(Qt::PlainText);  // the help file's text, never markup
     info->setObjectName("Lbl_Info");
     info->setStyleSheet("font-family: monospace;");
     layout->addWidget(info);
