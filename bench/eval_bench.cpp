@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "cards/deck.h"
-#include "eval/census.h"
+#include "games/catalogue.h"
+#include "games/census.h"
 #include "eval/evaluators.h"
 
 namespace {
@@ -14,7 +15,7 @@ std::vector<dw::Hand> random_hands(dw::GameId game, size_t count) {
     dw::CardState cards;
     std::vector<dw::Hand> hands;
     while (hands.size() < count) {
-        dw::Shuffle_Deck(cards, game, rng);
+        dw::Shuffle_Deck(cards, dw::joker_count(game), rng);
         for (int h = 0; h < 10; ++h) {
             dw::Hand hand;
             for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = cards.Deck[static_cast<size_t>(1 + h * 5 + i)];

@@ -30,7 +30,7 @@ void BM_HoldsOfOneHand(benchmark::State& state) {
     dw::CardState cards;
     for (auto _ : state) {
         state.PauseTiming();
-        dw::Shuffle_Deck(cards, 1, rng);
+        dw::Shuffle_Deck(cards, 0, rng);
         dw::Hand hand;
         for (int p = 1; p <= 5; ++p) hand[static_cast<size_t>(p - 1)] = cards.Deck[static_cast<size_t>(p)];
         state.ResumeTiming();

@@ -11,6 +11,7 @@
 #include "games/catalogue.h"
 #include "machine/machine.h"
 #include "records/record_store.h"
+#include "variants/juicy_jackpots.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "machine/view_model.h"
+#include "view/view_model.h"
 
 namespace dw::shell {
 

@@ -19,7 +19,7 @@
 
 #include "errors.h"
 #include "games/catalogue.h"
-#include "machine/menu_tree.h"
+#include "view/menu_tree.h"
 #include "forms/frm_juicy.h"
 #include "strategy/variant_returns.h"
 #include "svg_deck.h"

@@ -5,7 +5,7 @@
 #include "games/pay_table.h"
 #include "games/payouts_file.h"
 #include "odds_commands.h"
-#include "records/file_io.h"
+#include "files/file_io.h"
 #include "records/record_store.h"
 
 namespace dw::odds {

@@ -1,6 +1,6 @@
 #include <thread>
 
-#include "eval/census.h"
+#include "games/census.h"
 #include "games/pay_table.h"
 #include "odds_commands.h"
 

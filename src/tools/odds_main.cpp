@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "eval/census.h"
+#include "games/census.h"
 #include "odds_commands.h"
 
 namespace {

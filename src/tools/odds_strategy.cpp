@@ -9,7 +9,7 @@
 #include "games/catalogue.h"
 #include "games/payouts_file.h"
 #include "odds_commands.h"
-#include "records/file_io.h"
+#include "files/file_io.h"
 #include "strategy/variant_returns.h"
 
 namespace dw::odds {

@@ -1,6 +1,7 @@
 #include <set>
 
 #include "cards/deck.h"
+#include "games/catalogue.h"
 #include "test_support.h"
 
 namespace dw {
@@ -49,7 +50,7 @@ TEST(Shuffle, EveryGameDealsAPermutationWithItsJokers) {
             CardState cards;
             cards.Deck[53] = cards.Deck[54] = CardCode{77, 'X', 77};
             cards.Next_Card = 9;
-            Shuffle_Deck(cards, game, rng);
+            Shuffle_Deck(cards, joker_count(game), rng);
             EXPECT_EQ(cards.Next_Card, 1);
             std::set<int> naturals, jokers;
             for (int p = 1; p <= 52; ++p) {
@@ -88,8 +89,8 @@ TEST(Shuffle, EveryGameDealsAPermutationWithItsJokers) {
 TEST(Shuffle, BuildOrderAndFillFromTheBack) {
     CardState high, low;
     ScriptedRng almost_one({}, 0.999999), zero({}, 0.0);
-    Shuffle_Deck(high, 1, almost_one);
-    Shuffle_Deck(low, 1, zero);
+    Shuffle_Deck(high, 0, almost_one);
+    Shuffle_Deck(low, 0, zero);
     const char suits[] = {'H', 'D', 'C', 'S'};
     for (int s = 0; s < 4; ++s)
         for (int rank = 2; rank <= 14; ++rank) {
@@ -108,7 +109,7 @@ TEST(Shuffle, JokersDisplaceTheCardsTheyReplace) {
     // (rejected) and then Int(0.0 * 52 + 1) = 1: the 2 of hearts.
     ScriptedRng rng({0.5, 0.5, 0.0}, 0.999999);
     CardState cards;
-    Shuffle_Deck(cards, 10, rng);
+    Shuffle_Deck(cards, 2, rng);
     EXPECT_EQ(cards.Deck[53], make_card(2, 'C'));
     EXPECT_EQ(cards.Deck[54], make_card(2, 'H'));
     // With the fill keeping build order, the jokers stand where their cards were built.
@@ -117,7 +118,7 @@ TEST(Shuffle, JokersDisplaceTheCardsTheyReplace) {
 
     ScriptedRng one_joker({0.0}, 0.999999);
     CardState seven;
-    Shuffle_Deck(seven, 7, one_joker);
+    Shuffle_Deck(seven, 1, one_joker);
     EXPECT_EQ(seven.Deck[53], make_card(2, 'H'));
     EXPECT_EQ(seven.Deck[1], (CardCode{1, 'H', 110}));
 }
@@ -127,14 +128,14 @@ TEST(PrepareHand, NewBackOnlyAfterAHandWasDealt) {
     ScriptedRng rng({0.5}, 0.0);
     CardState cards;
     cards.hand[0].Value = kEmptyHandMarker;
-    Prepare_Hand_Cards(cards, 1, rng, library);
+    Prepare_Hand_Cards(cards, 0, rng, library);
     EXPECT_TRUE(library.backs.empty());
     EXPECT_EQ(cards.Next_Card, 1);
 
     cards.hand[0] = make_card(5, 'H');
     cards.Next_Card = 11;
     ScriptedRng rng2({0.99}, 0.0);
-    Prepare_Hand_Cards(cards, 1, rng2, library);
+    Prepare_Hand_Cards(cards, 0, rng2, library);
     ASSERT_EQ(library.backs.size(), 1u);
     EXPECT_EQ(library.backs[0], 6);  // Int(0.99 * 6 + 1)
     EXPECT_EQ(cards.Next_Card, 1);

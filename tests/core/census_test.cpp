@@ -1,7 +1,7 @@
 // Whole-deck counts of the evaluators against counts derived here by combinatorics.
 #include <map>
 
-#include "eval/census.h"
+#include "games/census.h"
 #include "test_support.h"
 
 namespace dw {

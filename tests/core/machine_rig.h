@@ -84,7 +84,7 @@ inline std::vector<std::string> words(const std::string& text) {
 // Puts the cards (as text, "JK" for a joker) on top of a freshly shuffled deck, in order, by
 // swapping them into place, so the next deal and draw take them one after another.
 inline void stack_deck(CardState& cards, GameId game, Rng& rng, const std::string& text) {
-    Shuffle_Deck(cards, game, rng);
+    Shuffle_Deck(cards, joker_count(game), rng);
     auto& d = cards.Deck;
     int at = cards.Next_Card;
     for (const auto& word : words(text)) {

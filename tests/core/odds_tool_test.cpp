@@ -3,7 +3,7 @@
 
 #include "games/payouts_file.h"
 #include "machine_rig.h"
-#include "eval/census.h"
+#include "games/census.h"
 #include "odds_commands.h"
 
 namespace dw {

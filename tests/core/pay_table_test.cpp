@@ -3,7 +3,7 @@
 
 #include "games/payouts_file.h"
 #include "machine_rig.h"
-#include "records/file_io.h"
+#include "files/file_io.h"
 
 namespace dw {
 namespace {

@@ -8,7 +8,7 @@
 #include "records/config_file.h"
 #include "records/player_model.h"
 #include "help/help_file.h"
-#include "records/file_io.h"
+#include "files/file_io.h"
 #include "records/progressive_file.h"
 #include "variants/juicy_jackpots.h"
 

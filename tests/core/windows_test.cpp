@@ -2,7 +2,7 @@
 #include "games/payouts_model.h"
 #include "help/help_file.h"
 #include "machine_rig.h"
-#include "records/file_io.h"
+#include "files/file_io.h"
 
 #include <fstream>
 
@@ -143,7 +143,7 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
 TEST(Cheat, NumbersTheDeckAndMovesWithinIt) {
     Rig rig;
     rig.m.Select_Game(10);
-    CheatModel cheat(rig.m.cards, 10);
+    CheatModel cheat(rig.m.cards, deck_size(10));
     ASSERT_EQ(cheat.Lst_Cards.size(), 54u);
     EXPECT_EQ(std::count_if(cheat.Lst_Cards.begin(), cheat.Lst_Cards.end(),
                             [](const std::string& e) { return e.ends_with("Joker"); }),

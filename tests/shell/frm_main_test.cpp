@@ -413,7 +413,7 @@ private slots:
     void cheatListIsTheOrderDealt() {
         auto w = open();
         Machine& m = w->machine();
-        CheatModel model(m.cards, m.game);
+        CheatModel model(m.cards, deck_size(m.game));
         dw::shell::Frm_Cheat dialog(model, w.get());
         dialog.show();
         // The seventh card moves up to fifth place and comes out fifth.

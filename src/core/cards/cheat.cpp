@@ -12,8 +12,8 @@ std::string cheat_entry(int position, const CardCode& card) {
     return std::string(position < 10 ? "#0" : "#") + std::to_string(position) + ":  " + Card_Name(card);
 }
 
-CheatModel::CheatModel(CardState& cards, GameId game) : cards_(cards) {
-    for (int p = 1; p <= deck_size(game); ++p) Lst_Cards.push_back(cheat_entry(p, cards.Deck[static_cast<size_t>(p)]));
+CheatModel::CheatModel(CardState& cards, int deck_size) : cards_(cards) {
+    for (int p = 1; p <= deck_size; ++p) Lst_Cards.push_back(cheat_entry(p, cards.Deck[static_cast<size_t>(p)]));
 }
 
 void CheatModel::move(int to) {

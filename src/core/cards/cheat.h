@@ -12,7 +12,7 @@ void swap_deck_cards(CardState& cards, int a, int b);
 // Frm_Cheat, "Cheat!": the deck position by position, and the moves of the selected card.
 class CheatModel {
 public:
-    CheatModel(CardState& cards, GameId game);
+    CheatModel(CardState& cards, int deck_size);  // the deck's first `deck_size` cards are listed
     std::vector<std::string> Lst_Cards;  // "#07:  Queen of Hearts"
     int selected = 0;                    // index into Lst_Cards (position - 1)
     bool done = false;

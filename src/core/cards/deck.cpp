@@ -1,21 +1,14 @@
 #include "cards/deck.h"
 
-#include "games/catalogue.h"
-
 namespace dw {
 
-int joker_count(GameId game) { return game_info(game).jokers; }
-
-int deck_size(GameId game) { return 52 + joker_count(game); }
-
-void Shuffle_Deck(CardState& cards, GameId game, Rng& rng) {
+void Shuffle_Deck(CardState& cards, int jokers, Rng& rng) {
     static constexpr char kSuits[4] = {'H', 'D', 'C', 'S'};
     auto& fresh = cards.Fresh_Deck;
     for (int s = 1; s <= 4; ++s)
         for (int16_t rank = 2; rank <= 14; ++rank)
             fresh[static_cast<size_t>((s - 1) * 13 + (rank - 1))] = make_card(rank, kSuits[s - 1]);
 
-    const int jokers = joker_count(game);
     int r1 = 0;
     if (jokers >= 1) {
         r1 = rnd_1_to(rng, 52);
@@ -41,9 +34,9 @@ void Shuffle_Deck(CardState& cards, GameId game, Rng& rng) {
     cards.Next_Card = 1;
 }
 
-void Prepare_Hand_Cards(CardState& cards, GameId game, Rng& rng, CardLibrary& library) {
+void Prepare_Hand_Cards(CardState& cards, int jokers, Rng& rng, CardLibrary& library) {
     if (!cards.no_hand_yet()) library.SetCurrentBack(rnd_1_to(rng, 6));
-    Shuffle_Deck(cards, game, rng);
+    Shuffle_Deck(cards, jokers, rng);
 }
 
 }  // namespace dw

@@ -23,16 +23,12 @@ struct CardState {
     void take_card(int p) { Hand_At(p) = Deck[static_cast<size_t>(Next_Card++)]; }
 };
 
-// Number of cards in the deck of a game: 52, 53 with one joker (games 6..9), 54 with two (game 10).
-int deck_size(GameId game);
-int joker_count(GameId game);
-
-// Builds the ordered deck, puts the jokers of the game in, shuffles by drawing without
-// replacement from the back, and sets Next_Card to 1.
-void Shuffle_Deck(CardState& cards, GameId game, Rng& rng);
+// Builds the ordered deck, puts `jokers` (0, 1 or 2) in for natural cards chosen at random,
+// shuffles by drawing without replacement from the back, and sets Next_Card to 1.
+void Shuffle_Deck(CardState& cards, int jokers, Rng& rng);
 
 // The card steps of preparing a hand: a new random back (unless no hand was dealt yet), then
 // a fresh shuffle.
-void Prepare_Hand_Cards(CardState& cards, GameId game, Rng& rng, CardLibrary& library);
+void Prepare_Hand_Cards(CardState& cards, int jokers, Rng& rng, CardLibrary& library);
 
 }  // namespace dw

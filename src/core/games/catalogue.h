@@ -48,6 +48,10 @@ extern const std::array<GameInfo, kGameCount> kGames;
 
 // The catalogue row of a game 1..25.
 const GameInfo& game_info(GameId game);
+
+// The jokers of a game's deck, and its size: 52, 53 with one joker (games 6..9), 54 with two (game 10).
+inline int joker_count(GameId game) { return game_info(game).jokers; }
+inline int deck_size(GameId game) { return 52 + joker_count(game); }
 bool is_game(GameId game);
 
 // Menu entries of the game menu that select nothing.

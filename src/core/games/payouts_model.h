@@ -3,7 +3,7 @@
 #include <string>
 
 #include "games/pay_table.h"
-#include "machine/view_model.h"
+#include "view/view_model.h"
 
 namespace dw {
 

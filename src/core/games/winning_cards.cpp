@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cards/deck.h"
+#include "games/catalogue.h"
 #include "eval/evaluators.h"
 
 namespace dw {

@@ -10,7 +10,7 @@ namespace dw {
 void Machine::Check_Menu() {
     // A game outside the catalogue can only come from corrupted state; stop before touching anything.
     if (!is_game(game)) throw FatalError("Error!", "Internal Error in Check_Menu");
-    Shuffle_Deck(cards, game, svc_.rng);
+    Shuffle_Deck(cards, joker_count(game), svc_.rng);
     Repaint_Hand();
 
     for (const auto& g : kGames) vm.menu(g.menu_item).checked = false;

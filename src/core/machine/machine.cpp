@@ -3,9 +3,9 @@
 
 #include "errors.h"
 #include "games/catalogue.h"
-#include "machine/double_up.h"
+#include "round/double_up.h"
 #include "machine/machine_rounds.h"
-#include "machine/menu_tree.h"
+#include "view/menu_tree.h"
 #include "trainer/trainer_state.h"
 #include "variants/juicy_jackpots.h"
 

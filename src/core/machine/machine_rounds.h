@@ -1,5 +1,5 @@
 #pragma once
-#include "machine/round_host.h"
+#include "round/round_host.h"
 
 namespace dw {
 

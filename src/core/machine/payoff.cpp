@@ -6,7 +6,7 @@
 #include "games/catalogue.h"
 #include "games/pay_rule.h"
 #include "games/winning_cards.h"
-#include "machine/double_up.h"
+#include "round/double_up.h"
 #include "machine/machine_rounds.h"
 #include "machine/machine.h"
 

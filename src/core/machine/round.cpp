@@ -2,14 +2,15 @@
 // and the services a flow asks for.
 #include "errors.h"
 #include "games/catalogue.h"
-#include "machine/double_up.h"
-#include "machine/draw_round.h"
+#include "round/double_up.h"
+#include "round/draw_round.h"
 #include "machine/machine.h"
 #include "machine/machine_rounds.h"
 #include "variants/double_down.h"
 #include "variants/juicy_jackpots.h"
 #include "trainer/trainer_state.h"
 #include "variants/let_it_ride.h"
+#include "variants/pick_five.h"
 
 namespace dw {
 
@@ -25,6 +26,7 @@ void Machine::Start_Hand() {
     switch (game_info(game).flow) {
     case Flow::Stud: round_ = std::make_unique<StudRound>(host); break;
     case Flow::Ride: round_ = std::make_unique<RideRound>(host); break;
+    case Flow::PickFive: round_ = std::make_unique<PickFiveRound>(host); break;
     default: round_ = std::make_unique<DrawRound>(host); break;
     }
     round_->Start();
@@ -193,7 +195,7 @@ void Machine::Prepare_Hand() {
     trainer_->hint_shown = false;
     warm_trainer();
     Unlock_Menus();
-    Prepare_Hand_Cards(cards, game, svc_.rng, svc_.cards);
+    Prepare_Hand_Cards(cards, joker_count(game), svc_.rng, svc_.cards);
     Last_Sound.clear();
     focus_first_enabled_bet_button();
     if (info.every_line && vm.Lbl_Multi_Payout.caption != kMultiPayoutLine)

@@ -2,7 +2,7 @@
 
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
-#include "machine/double_up.h"
+#include "round/double_up.h"
 #include "cards/cheat.h"
 #include "games/payouts_model.h"
 #include "help/help_file.h"

@@ -2,7 +2,7 @@
 #include "cards/cheat.h"
 #include "games/payouts_model.h"
 #include "machine/machine.h"
-#include "records/file_io.h"
+#include "files/file_io.h"
 #include "variants/juicy_jackpots.h"
 
 namespace dw {
@@ -77,7 +77,7 @@ void Machine::Show_Keyboard_Help() {
 
 void Machine::Show_Cheat() {
     if (!vm.menu("Mnu_Cheat").enabled || in_hand()) return;
-    CheatModel cheat(cards, game);
+    CheatModel cheat(cards, deck_size(game));
     svc_.dialogs.show_cheat(cheat);
     Repaint_Hand();
 }

@@ -1,6 +1,6 @@
 #include "records/config_file.h"
 
-#include "records/file_io.h"
+#include "files/file_io.h"
 
 namespace dw {
 

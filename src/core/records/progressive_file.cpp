@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "records/file_io.h"
+#include "files/file_io.h"
 
 namespace dw {
 

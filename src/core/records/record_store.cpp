@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <regex>
 
-#include "records/file_io.h"
+#include "files/file_io.h"
 
 namespace dw {
 

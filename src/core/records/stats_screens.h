@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "machine/view_model.h"
+#include "view/view_model.h"
 #include "records/stats.h"
 
 namespace dw {

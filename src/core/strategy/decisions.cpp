@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cards/deck.h"
+#include "games/catalogue.h"
 #include "eval/evaluators.h"
 #include "strategy/final_hands.h"
 

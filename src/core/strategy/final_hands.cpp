@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "cards/deck.h"
+#include "games/catalogue.h"
 #include "eval/evaluators.h"
 
 namespace dw::strategy {

@@ -1,6 +1,6 @@
 #include "trainer/trainer.h"
 
-#include "records/file_io.h"
+#include "files/file_io.h"
 
 namespace dw {
 

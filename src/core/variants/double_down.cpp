@@ -2,7 +2,7 @@
 #include "variants/double_down.h"
 
 #include "eval/evaluators.h"
-#include "machine/services.h"
+#include "round/dialogs.h"
 
 namespace dw {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "machine/round_flow.h"
+#include "round/round_flow.h"
 
 namespace dw {
 

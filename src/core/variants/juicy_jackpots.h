@@ -5,7 +5,7 @@
 #include "cards/rng.h"
 #include "eval/juicy.h"
 #include "games/pay_table.h"
-#include "machine/view_model.h"
+#include "view/view_model.h"
 
 namespace dw {
 

@@ -2,7 +2,7 @@
 #include "variants/let_it_ride.h"
 
 #include "eval/evaluators.h"
-#include "machine/services.h"
+#include "round/dialogs.h"
 
 namespace dw {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "machine/round_flow.h"
+#include "round/round_flow.h"
 
 namespace dw {
 

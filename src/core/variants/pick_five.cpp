@@ -1,5 +1,7 @@
 #include "variants/pick_five.h"
 
+#include "round/dialogs.h"
+
 namespace dw {
 
 bool PickFiveModel::Key_Press(char key) {
@@ -25,6 +27,13 @@ void pick_five_take(CardState& cards, int position, const PickFiveModel& answer)
     const int16_t taken = answer.CardReturn == 1 ? cards.Next_Card : static_cast<int16_t>(cards.Next_Card + 1);
     cards.Hand_At(position) = cards.Deck[static_cast<size_t>(taken)];
     cards.Next_Card = static_cast<int16_t>(cards.Next_Card + 2);
+}
+
+void PickFiveRound::take_dealt_card(int position) {
+    CardState& cards = h_.card_state();
+    PickFiveModel pick = pick_five_offer(cards, position);
+    h_.dialogs().show_pick5(pick);
+    pick_five_take(cards, position, pick);
 }
 
 }  // namespace dw

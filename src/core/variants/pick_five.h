@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cards/deck.h"
+#include "round/draw_round.h"
 
 namespace dw {
 
@@ -34,5 +35,14 @@ PickFiveModel pick_five_offer(const CardState& cards, int position);
 // Puts the chosen card (the second unless the first was chosen) into position p and discards
 // the other: Next_Card moves on by two.
 void pick_five_take(CardState& cards, int position, const PickFiveModel& answer);
+
+// Pick Five plays as a draw game whose deal offers two cards for each position.
+class PickFiveRound : public DrawRound {
+public:
+    using DrawRound::DrawRound;
+
+protected:
+    void take_dealt_card(int position) override;
+};
 
 }  // namespace dw

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "machine/double_up.h"
+#include "round/double_up.h"
 
 class QLabel;
 

@@ -1,6 +1,7 @@
 #include "forms/frm_payouts.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QPointer>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -43,7 +44,9 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         label->setStyleSheet(QString("color: %1;").arg(colour_of(model.Lbl_Hand[i].fore_colour).name()));
         auto* box = new DigitBox;
         box->setObjectName(QString("Txt_Value_%1").arg(k));
-        box->setMaxLength(model.max_length[i]);
+        // A stored pay longer than the box takes (Deuces and Joker's 1000) still shows whole; the
+        // model keeps what is typed to the box's length.
+        box->setMaxLength(std::max<int>(model.max_length[i], static_cast<int>(model.Txt_Value[i].caption.size())));
         box->setEnabled(model.Txt_Value[i].enabled);
         box->setMaximumWidth(90);
         box->select_all_on_focus = true;

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "machine/view_model.h"
+#include "view/view_model.h"
 
 namespace dw::shell {
 

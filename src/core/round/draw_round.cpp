@@ -1,5 +1,5 @@
 // The deal-and-draw round of the draw games, driven by the deal and draw timers.
-#include "machine/draw_round.h"
+#include "round/draw_round.h"
 
 namespace dw {
 

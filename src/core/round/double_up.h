@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cards/card.h"
-#include "machine/round_flow.h"
+#include "round/round_flow.h"
 
 namespace dw {
 

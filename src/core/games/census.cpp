@@ -1,8 +1,9 @@
-#include "eval/census.h"
+#include "games/census.h"
 
 #include <thread>
 
 #include "cards/deck.h"
+#include "games/catalogue.h"
 #include "eval/evaluators.h"
 
 namespace dw {

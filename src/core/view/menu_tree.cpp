@@ -1,4 +1,4 @@
-#include "machine/menu_tree.h"
+#include "view/menu_tree.h"
 
 namespace dw {
 

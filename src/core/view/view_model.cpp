@@ -1,4 +1,4 @@
-#include "machine/view_model.h"
+#include "view/view_model.h"
 
 #include <stdexcept>
 

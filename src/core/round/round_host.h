@@ -6,7 +6,7 @@
 #include "cards/rng.h"
 #include "games/catalogue.h"
 #include "games/chart.h"
-#include "machine/view_model.h"
+#include "view/view_model.h"
 #include "types.h"
 
 namespace dw {

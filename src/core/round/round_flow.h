@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "machine/round_host.h"
+#include "round/round_host.h"
 
 namespace dw {
 
@@ -56,13 +56,11 @@ protected:
     int16_t Draw_Pos = -1;
     // Starts the deal with the last `hidden` cards to stay face down.
     void start_deal(int hidden);
-    // One tick of the deal; true once the five cards are dealt.
+    // One tick of the deal: takes the next card into the next position and shows it unless the
+    // host hides the last cards. True once the five are dealt (the deal timer is then stopped).
     bool deal_tick();
+    // Where a dealt card comes from: the top of the deck, or the player's pick in Pick Five.
+    virtual void take_dealt_card(int position);
 };
-
-// One tick of the deal animation shared by every flow: takes the next card into position
-// `pos` + 1 and shows it unless the host hides the last cards. True once the five are dealt
-// (`pos` is then -1 and the deal timer stopped).
-bool deal_animation_tick(RoundHost& host, int16_t& pos);
 
 }  // namespace dw

@@ -1,8 +1,8 @@
 // The double-up round: the offer, the hand from a fresh shuffle, the pick, the reveal with its
 // half-second pause, and the comparison.
-#include "machine/double_up.h"
+#include "round/double_up.h"
 
-#include "machine/services.h"
+#include "round/dialogs.h"
 
 namespace dw {
 
@@ -52,7 +52,7 @@ void DoubleUpRound::offer() {
 
     CardState& cards = h_.card_state();
     cards.hand[0].Value = kEmptyHandMarker;
-    Shuffle_Deck(cards, h_.current_game(), h_.rng());
+    Shuffle_Deck(cards, joker_count(h_.current_game()), h_.rng());
     for (int p = 1; p <= 5; ++p) cards.Hand_At(p) = cards.Deck[static_cast<size_t>(p)];
     cards.Next_Card = 6;
     h_.set_double_up_mode(true);
