@@ -65,24 +65,47 @@ std::map<int, Row> rules_table() {
     return t;
 }
 
-// The key sound of an announcement, by the rules' sound table.
-std::string rules_sound(const std::string& text) {
-    auto has = [&](const char* part) { return text.find(part) != std::string::npos; };
-    if (has("(Jacks or Better)")) return "jacks1.wav";
-    if (has("(Tens or Better)")) return "tens1.wav";
-    if (has("(Kings or Better)")) return "Kings1.wav";
-    if (has("(Sixes-Tens)")) return "sixes.wav";
-    if (has("Two Pairs")) return "twopair1.wav";
-    if (has("ROYAL") || has("Royal")) return "rylflush.wav";
-    if (has("Straight Flush")) return "strflush.wav";
-    if (has("Five of a Kind") || has("Five Aces") || has("Deuces") || has("Hot!")) return "fivekind.wav";
-    if (text.rfind("Four", 0) == 0) return "fourkind.wav";
-    if (text.rfind("Three", 0) == 0) return "threeknd.wav";
-    if (text == "Straight!") return "straight.wav";
-    if (text == "Flush!") return "flush.wav";
-    if (text == "Full House!") return "fullhous.wav";
-    return "?";
-}
+// The key sound of every announcement, as the rules' sound table lists them.
+const std::map<std::string, std::string> kKeySounds = {
+    {"One Pair (Jacks or Better)", "jacks1.wav"},
+    {"One Pair (Tens or Better)", "tens1.wav"},
+    {"One Pair (Kings or Better)", "Kings1.wav"},
+    {"One Pair (Sixes-Tens)", "sixes.wav"},
+    {"Two Pairs!", "twopair1.wav"},
+    {"Three of a Kind!", "threeknd.wav"},
+    {"Three Fives!", "threeknd.wav"},
+    {"Straight!", "straight.wav"},
+    {"Flush!", "flush.wav"},
+    {"Full House!", "fullhous.wav"},
+    {"Four of a Kind!", "fourkind.wav"},
+    {"Four of a Kind (5-K)!", "fourkind.wav"},
+    {"Four of a Kind (2-4)!", "fourkind.wav"},
+    {"Four Aces!  Wow!", "fourkind.wav"},
+    {"Four of a Kind (2-4) plus A-4!  Wow!", "fourkind.wav"},
+    {"Four Aces plus 2-4!  Wow!", "fourkind.wav"},
+    {"Four Jacks!", "fourkind.wav"},
+    {"Four Queens!", "fourkind.wav"},
+    {"Four Kings!", "fourkind.wav"},
+    {"Four Aces!", "fourkind.wav"},
+    {"Four Sevens!", "fourkind.wav"},
+    {"Four Eights!", "fourkind.wav"},
+    {"Four Fives!", "fourkind.wav"},
+    {"Straight Flush!", "strflush.wav"},
+    {"* Straight Flush! *", "strflush.wav"},
+    {"Five of a Kind!", "fivekind.wav"},
+    {"** Five of a Kind! **", "fivekind.wav"},
+    {"Five of a Kind (6-K)!", "fivekind.wav"},
+    {"Five of a Kind (3-5)!", "fivekind.wav"},
+    {"Five Aces!", "fivekind.wav"},
+    {"Four Deuces!", "fivekind.wav"},
+    {"Four Deuces and Ace!", "fivekind.wav"},
+    {"4 Deuces and Joker!", "fivekind.wav"},
+    {"** Hot!  Multiple Combinations! **", "fivekind.wav"},
+    {"** ROYAL FLUSH! **", "rylflush.wav"},
+    {"** NATURAL ROYAL FLUSH! **", "rylflush.wav"},
+    {"Wild Royal Flush!", "rylflush.wav"},
+    {"* Royal Flush with Joker! *", "rylflush.wav"},
+};
 
 TEST(Announcements, EveryCodeOfEveryGameFollowsTheRulesTable) {
     for (const auto& [game, row] : rules_table()) {
@@ -91,7 +114,8 @@ TEST(Announcements, EveryCodeOfEveryGameFollowsTheRulesTable) {
             const auto text = announcement(static_cast<GameId>(game), code);
             ASSERT_TRUE(text) << "game " << game << " code " << code;
             EXPECT_EQ(*text, row[i]) << "game " << game << " code " << code;
-            EXPECT_EQ(announcement_key(*text), rules_sound(row[i])) << "game " << game << " code " << code;
+            ASSERT_TRUE(kKeySounds.count(row[i])) << row[i];
+            EXPECT_EQ(announcement_key(*text), kKeySounds.at(row[i])) << "game " << game << " code " << code;
         }
         EXPECT_FALSE(announcement(static_cast<GameId>(game), static_cast<HandCode>(row.size() + 1)))
             << "game " << game << " has no code past its table";

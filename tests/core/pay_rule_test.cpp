@@ -55,35 +55,6 @@ TEST(PayFinal, ChartTopPrizesLinesAndJackpot) {
     }
 }
 
-// Random hands played through the machine pay exactly what the pay rule says, in every game
-// that deals through the draw round, so the machine and the odds tool can never disagree.
-TEST(PayFinal, TheMachinePaysWhatThePayRuleSays) {
-    ClockRng choices(77);
-    for (const auto& info : kGames) {
-        if (info.flow != Flow::Draw) continue;
-        Rig rig;
-        Player play{rig};
-        rig.goodies_off();
-        rig.ready(info.id, 50000);
-        for (int hand = 0; hand < 150; ++hand) {
-            play.bet_and_deal(1 + static_cast<int>(choices.next() * 5));
-            if (rig.m.vm.Btn_Show_Fifth.visible) rig.m.Btn_Show_Fifth_Click();
-            const int coins = rig.m.Coins_Bet;
-            const int32_t before = rig.m.Credits;
-            std::string holds;
-            for (char p = '1'; p <= '5'; ++p)
-                if (choices.next() < 0.5) holds += p;
-            for (char p : holds) rig.m.Toggle_Hold(p - '0');
-            rig.m.Draw();
-            play.finish_draw();
-            HotHits hits{};
-            const HandCode code = Check_Hand(info.id, rig.m.cards.hand, &hits);
-            const FinalPay pay = pay_final({info.id, &rig.m.pay_table, coins, false, 0}, code, hits);
-            ASSERT_EQ(rig.m.Credits - before, pay.amount) << "game " << info.id << ", hand " << hand;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace dw
 

@@ -315,12 +315,15 @@ void play_randomly(Rig& rig, ClockRng& choices) {
     }
 }
 
-// Over 200,000 random hands of every open game: credits plus bucket move by exactly what the
-// statistics say the hand paid less what it cost, each hand adds its count to the statistics
-// rows, and no card comes out of the deck twice.
+// Over 200,000 random hands of every open game, with the side bet on and the double up taken or
+// declined at random: credits plus bucket move by exactly what the statistics say the hand and
+// its side bet paid less what they cost, each hand adds its count to the statistics rows, and no
+// card comes out of the deck twice.
 TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
     Rig rig;
     ClockRng choices(77);
+    rig.m.vm.menu("Mnu_Double").checked = true;
+    rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
     rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
     std::vector<GameId> games;
     for (const auto& info : kGames) {
@@ -331,7 +334,8 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
     }
     ASSERT_EQ(games.size(), 25u);
     const int64_t start = static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket;
-    int64_t net = 0;
+    int64_t net = 0, side_bets = 0, doubled = 0;
+    const auto& side = rig.m.stats.Game_Stats[kSideBetSlot][Stats::kThisSession];
     for (int hand = 0; hand < 200000; ++hand) {
         const GameId g = games[static_cast<size_t>(hand) % games.size()];
         if (rig.m.game != g) rig.m.Select_Game(g);
@@ -339,18 +343,34 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
         if (rig.m.Credits > 50000) rig.m.Mnu_Cash_Out();
         const auto& slot = rig.m.stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
         const auto played = slot[Stats::kPlayed], won = slot[Stats::kWon];
+        const auto side_played = side[Stats::kPlayed], side_won = side[Stats::kWon];
         int64_t counts = 0;
         for (const auto& row : rig.m.stats.Hand_Stats[static_cast<size_t>(g)]) counts += row[Stats::kSessionCount];
-        const int coins = 1 + static_cast<int>(choices.next() * 5);
-        for (int c = 0; c < coins && !rig.m.in_hand(); ++c) rig.m.Bet_One_Credit();
+        rig.dialogs.double_answers.clear();
+        rig.dialogs.picks.clear();
+        for (int k = 0; k < 5; ++k) {
+            rig.dialogs.double_answers.push_back(choices.next() < 0.5 ? 1 : 0);
+            rig.dialogs.picks.push_back(2 + static_cast<int>(choices.next() * 4));
+        }
+        rig.dialogs.offers.clear();
+        // Play Max now and then, so the side coin goes on where the game takes it.
+        if (choices.next() < 0.3) {
+            rig.m.Bet_Max();
+        } else {
+            const int coins = 1 + static_cast<int>(choices.next() * 5);
+            for (int c = 0; c < coins && !rig.m.in_hand(); ++c) rig.m.Bet_One_Credit();
+        }
         rig.m.Start_Hand();
         play_randomly(rig, choices);
         ASSERT_FALSE(rig.m.in_hand()) << "game " << g << ", hand " << hand;
+        doubled += rig.dialogs.offers.empty() ? 0 : 1;
+        side_bets += side[Stats::kPlayed] - side_played;
 
         std::set<int> seen;
         for (int i = 1; i < rig.m.cards.Next_Card; ++i)
             ASSERT_TRUE(seen.insert(rig.m.cards.Deck[static_cast<size_t>(i)].Image).second) << "hand " << hand;
         net += (slot[Stats::kWon] - won) - (slot[Stats::kPlayed] - played);
+        net += (side[Stats::kWon] - side_won) - (side[Stats::kPlayed] - side_played);
         ASSERT_EQ(static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket - start, net) << "game " << g << ", hand " << hand;
         int64_t now = 0;
         for (const auto& row : rig.m.stats.Hand_Stats[static_cast<size_t>(g)]) now += row[Stats::kSessionCount];
@@ -358,6 +378,9 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
         ASSERT_GE(now - counts, 1) << "game " << g << ", hand " << hand;
         ASSERT_LE(now - counts, 2) << "game " << g << ", hand " << hand;
     }
+    // Both goodies were really in play.
+    EXPECT_GT(side_bets, 10000);
+    EXPECT_GT(doubled, 10000);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "machine_rig.h"
 #include "eval/juicy.h"
 #include "variants/double_down.h"
@@ -72,6 +74,10 @@ TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine)
         {"10000 never", 10000, "3C", "KH", 0, 10000, "One Pair (Jacks or Better) pays 10000 credits"},
         {"kings push, and the offers go on", 5, "KC", "KH", 5, 5, "You've won 5 credits!"},
         {"a loss ends it", 5, "AC", "KH", 1, 0, "Too bad, better luck next time!"},
+        {"2499 doubled to 4998 is offered again", 2499, "3C", "KH", 2, 9996, "You've won 9996 credits!"},
+        {"2500 doubled to 5000 is not", 2500, "3C", "KH", 1, 5000, "You've won 5000 credits!"},
+        {"4999 pushed is offered again", 4999, "KC", "KH", 5, 4999, "You've won 4999 credits!"},
+        {"5000 pushed is not", 5000, "KC", "KH", 1, 5000, "You've won 5000 credits!"},
     };
     for (const auto& c : cases) {
         DoubleUpRig d(c.win);
@@ -275,6 +281,66 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     EXPECT_EQ(take_back(18, true), std::nullopt);
 }
 
+// Each step of a hand: the chart on the table, the sounds Velmora says and the message.
+TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
+    struct Step {
+        char decision;        // 'b' take back, 'r' ride
+        const char* chart;    // the last column's header once decided
+        const char* sounds;   // said after the card that follows is up, besides the deal sound
+        const char* message;  // after that card
+    };
+    struct Case {
+        const char* what;
+        const char* cards;
+        const char* dealt_sounds;
+        std::array<Step, 2> steps;
+        int32_t credits;
+    } cases[] = {
+        // The hand said again at the end is "you win"; a tens or two-pair sound is one of its variants.
+        {"tens at three cards are not said again at four", "TH TD 4C 8S 2H", "tens",
+         {{{'b', "10 Crdts.", "", "  One Pair (Tens or Better)!  Take back 1/3 of bet?"},
+           {'b', "5 Credits", "youwin", "One Pair (Tens or Better) pays 10 credits"}}},
+         100 - 15 + 5 + 5 + 10},
+        {"two pairs at four cards", "9H 9D 4C 4S 2H", "",
+         {{{'r', "15 Crdts.", "twopair", "  Two Pairs!  Take back 1/3 of bet?"},
+           {'b', "10 Crdts.", "youwin", "Two Pairs pays 30 credits"}}},
+         100 - 15 + 5 + 30},
+        {"a loss says nothing of holding and drawing", "2H 5D 9C JS 7H", "",
+         {{{'r', "15 Crdts.", "", "Take back 1/3 of bet?"}, {'r', "15 Crdts.", "", "Sorry, try again!"}}}, 100 - 15},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        Player play{rig};
+        rig.goodies_off();
+        rig.ready(25, 100);
+        play.stack(c.cards);
+        rig.m.Bet_Max();
+        play.finish_deal();
+        auto said = [&rig] {
+            std::string out;
+            for (const auto& name : rig.sound.names()) {
+                if (name == "deal.wav") continue;
+                const size_t stem = name.find_last_not_of("0123456789", name.rfind('.') - 1) + 1;
+                out += (out.empty() ? "" : " ") + name.substr(0, stem);
+            }
+            rig.sound.played.clear();
+            return out;
+        };
+        EXPECT_EQ(said(), c.dealt_sounds) << c.what;
+        for (const Step& step : c.steps) {
+            if (step.decision == 'b') rig.m.Btn_Double_Click();
+            else rig.m.Btn_Stand_Click();
+            EXPECT_TRUE(rig.m.vm.Lbl_Pay[6].caption.starts_with(step.chart)) << c.what << ": " << rig.m.vm.Lbl_Pay[6].caption;
+            rig.m.Btn_Show_Fifth_Click();
+            rig.m.Pause_Tick();
+            EXPECT_EQ(said(), step.sounds) << c.what;
+            EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, step.message) << c.what;
+        }
+        EXPECT_FALSE(rig.m.in_hand()) << c.what;
+        EXPECT_EQ(rig.m.Credits, c.credits) << c.what;
+    }
+}
+
 // ---- Juicy Jackpots ---------------------------------------------------------------------------
 
 TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
@@ -344,6 +410,73 @@ TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     rig.m.Juicy_Continue_Click();
     EXPECT_TRUE(rig.sound.names().back().starts_with("jacks"));
     EXPECT_TRUE(rig.m.vm.activate);
+}
+
+// A side-bet win: paid at once, its row lit at the pay it showed, the matched cards lit, and the
+// hand's own announcement held back until Continue.
+TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
+    struct Case {
+        const char* what;
+        int juicy_in_hand;  // the first N juicy cards are dealt
+        const char* others; // the rest of the hand, from these (juicy cards left out)
+        int row;
+        const char* announcement;  // the held-back sound's start, or "" for none
+    } cases[] = {
+        {"red jacks", 0, "JH JD 2C 3D 4S 5C 6D 7S", 1, "jacks"},
+        {"two juicy cards", 2, "2C 3D 4S 5C 6D 7S 8C", 8, ""},
+        {"all five", 5, "", 11, nullptr},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        Player play{rig};
+        rig.goodies_off();
+        rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
+        rig.ready(1, 100);
+        for (int row = 1; row <= 11; ++row) rig.m.pay_table.at(kSideBetSlot, row).Pay = 100 * row + 7;
+        rig.m.Juicy_Activate();
+        const JuicyModel& w = rig.m.juicy_view();
+        for (int k = 0; k < 11; ++k)
+            EXPECT_EQ(w.Hand_Value[static_cast<size_t>(k)].caption, std::to_string(100 * (k + 1) + 7) + " Coins");
+        const JuicyCards juicy = rig.m.juicy_cards();
+        std::string hand;
+        for (int k = 0; k < c.juicy_in_hand; ++k) hand += card_text(juicy[static_cast<size_t>(k)]) + " ";
+        int count = c.juicy_in_hand;
+        for (const auto& word : test::words(c.others)) {
+            const CardCode card = *parse_card(word);
+            if (count == 5 || std::find(juicy.begin(), juicy.end(), card) != juicy.end()) continue;
+            hand += word + " ";
+            ++count;
+        }
+        ASSERT_EQ(count, 5) << c.what;
+        play.stack(hand);
+        rig.sound.played.clear();
+        rig.m.Bet_Max();
+        play.finish_deal();
+        const int32_t pay = 100 * c.row + 7;
+        EXPECT_EQ(rig.m.Credits, 100 - 6 + pay) << c.what;
+        EXPECT_EQ(rig.m.stats.Game_Stats[kSideBetSlot][Stats::kThisSession][Stats::kWon], pay) << c.what;
+        for (int k = 0; k < 11; ++k) {
+            const int32_t colour = k == c.row - 1 ? colour::kRed : colour::kBlack;
+            EXPECT_EQ(w.Hand_Name[static_cast<size_t>(k)].fore_colour, colour) << c.what << " row " << k + 1;
+            EXPECT_EQ(w.Hand_Value[static_cast<size_t>(k)].fore_colour, colour) << c.what << " row " << k + 1;
+        }
+        for (size_t j = 0; j < 5; ++j) {
+            const bool dealt = std::find(rig.m.cards.hand.begin(), rig.m.cards.hand.end(), juicy[j]) != rig.m.cards.hand.end();
+            EXPECT_EQ(w.Pnl_Card[j].back_colour, dealt ? kLightYellow : colour::kWhite) << c.what << " card " << j;
+        }
+        // Only the deal and the side bet's own sound so far.
+        for (const auto& name : rig.sound.names()) EXPECT_TRUE(name == "deal.wav" || name == "Juicy.wav") << c.what << ": " << name;
+        EXPECT_EQ(rig.sound.names().back(), "Juicy.wav") << c.what;
+        rig.sound.played.clear();
+        rig.m.Juicy_Continue_Click();
+        if (!c.announcement) continue;  // the five juicy cards may or may not make a hand
+        if (*c.announcement) {
+            ASSERT_EQ(rig.sound.names().size(), 1u) << c.what;
+            EXPECT_TRUE(rig.sound.names()[0].starts_with(c.announcement)) << c.what << ": " << rig.sound.names()[0];
+        } else {
+            EXPECT_TRUE(rig.sound.names().empty()) << c.what;
+        }
+    }
 }
 
 }  // namespace
