@@ -479,14 +479,8 @@ void Frm_Main::refresh() {
     }
     show_return_in_title();
     for (size_t i = 0; i < 5; ++i) {
-        PlainCard* p = plain_[i];
-        const Control& card = vm.Pnl_Card[i];
-        p->rank = QString::fromStdString(card.caption);
-        p->size = card.font_size;
-        p->colour = colour_of(card.fore_colour);
-        p->suit = vm.Img_Card[i].picture;
-        p->setVisible(card.visible);
-        p->update();
+        plain_[i]->size = vm.Pnl_Card[i].font_size;
+        plain_[i]->show_control(vm.Pnl_Card[i], vm.Img_Card[i]);
         // The markers lie over the card they mark.
         for (auto& b : bindings_)
             if (b.widget->objectName().endsWith(QString("Wild_%1").arg(i + 1))) b.widget->raise();

@@ -57,7 +57,8 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     rig.m.Draw();
     play.finish_draw();
     rig.m.Trainer_Command("Mnu_Accuracy");
-    EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("Jacks or Better:  1 decisions, 1 mistake, "));
+    EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(
+        "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  1 decision, 1 mistake, "));
 
     // The best hold: no alert, no mistake.
     play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
@@ -68,7 +69,9 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     EXPECT_EQ(rig.dialogs.mistakes.size(), 2u);  // the first hand asked twice
     rig.m.Trainer_Command("Mnu_Accuracy");
     char expected[128];
-    std::snprintf(expected, sizeof expected, "Jacks or Better:  2 decisions, 1 mistake, %.2f credits given up",
+    std::snprintf(expected, sizeof expected,
+                  "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  2 decisions, 1 mistake, %.2f "
+                  "credits given up",
                   values[15] - values[16]);
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(expected)) << rig.dialogs.shown.back().text;
 }
@@ -78,6 +81,73 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
 
 namespace dw {
 namespace {
+
+// With every option off the trainer costs nothing: no table is asked for, nothing is judged.
+TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
+    struct Counter : HoldAdvisor {
+        int asked = 0;
+        std::optional<std::array<double, 32>> holds(const PayRule&, const Hand&, std::span<const CardCode>) override {
+            ++asked;
+            return std::nullopt;
+        }
+    } counter;
+    test::Rig rig(&counter);
+    test::Player play{rig};
+    for (const auto& info : kGames) {
+        rig.ready(info.id, 100);
+        rig.m.Bet_Max();
+        for (int step = 0; step < 100 && rig.m.in_hand(); ++step) {
+            Machine& m = rig.m;
+            if (m.Timer1_Enabled) m.Timer1_Tick();
+            else if (m.Timer2_Enabled) m.Timer2_Tick();
+            else if (m.Pause_Enabled) m.Pause_Tick();
+            else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
+            else if (m.vm.Btn_Stand.visible && m.vm.Btn_Stand.enabled) m.Btn_Stand_Click();
+            else if (m.vm.Btn_Redeal.enabled) m.Draw();
+        }
+        ASSERT_FALSE(rig.m.in_hand()) << info.id;
+    }
+    EXPECT_EQ(counter.asked, 0);
+    rig.m.Trainer_Command("Mnu_Accuracy");
+    EXPECT_EQ(rig.dialogs.shown.back().text,
+              "No hand judged this session yet.  Hands are judged while the best hold or the mistake alert is on.");
+    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    rig.ready(1, 100);
+    play.bet_and_deal(5);
+    play.hold_and_draw("");
+    EXPECT_GT(counter.asked, 0);
+}
+
+// The advisor keeps the tables used last within its budget, joins each worker once it is done,
+// and its lean tables give the very values of a whole one.
+TEST(Trainer, TheCacheKeepsTheMostRecentlyUsedTables) {
+    Pay_Table pays;
+    Set_Default_Payouts(pays, 0);
+    const PayRule a{1, &pays, 5, false, 0}, b{1, &pays, 4, false, 0}, c{1, &pays, 3, false, 0};
+    strategy::FinalHandTable whole(a);
+    size_t lean = 0;  // a lean table keeps the pay sums of the sets of up to four cards
+    for (int k = 0; k <= 4; ++k) lean += strategy::choose(52, k) * sizeof(double);
+    ThreadedAdvisor advisor(lean * 5 / 2);  // room for two lean tables, not three
+    advisor.wait(a);
+    advisor.wait(b);
+    EXPECT_EQ(advisor.workers(), 0u);
+    for (const char* hand : {"TH JH QH KH 2C", "2C 7D 9H JS KC", "5H 6H 7H 8D 9C"}) {
+        const Hand h = test::H(hand);
+        const auto lean = advisor.holds(a, h);
+        ASSERT_TRUE(lean);
+        for (const auto& v : strategy::analyse_holds(whole, h)) EXPECT_EQ((*lean)[static_cast<size_t>(v.mask)], v.ev) << hand;
+        // With cards out of the draw the lean table prices a few hundred final hands itself.
+        const Hand out = test::H("3S 4S 8C AD AH");
+        const auto lean_dead = advisor.holds(a, h, out);
+        for (const auto& v : strategy::analyse_holds(whole, h, out))
+            EXPECT_EQ((*lean_dead)[static_cast<size_t>(v.mask)], v.ev) << hand;
+    }
+    advisor.wait(c);  // b was used least recently
+    EXPECT_TRUE(advisor.has_table(a));
+    EXPECT_FALSE(advisor.has_table(b));
+    EXPECT_TRUE(advisor.has_table(c));
+    EXPECT_LT(advisor.workers(), 2u);
+}
 
 TEST(Trainer, StudAndRideDecisions) {
     struct Case {

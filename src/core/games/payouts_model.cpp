@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "view/digits.h"
+
 namespace dw {
 
 std::string_view payouts_title(int slot) {
@@ -60,20 +62,12 @@ PayoutsModel::PayoutsModel(const Pay_Table& table, int slot) : slot_(slot) {
     }
 }
 
-bool PayoutsModel::Key_Press(char key) { return (key >= '0' && key <= '9') || key == '\b'; }
+bool PayoutsModel::Key_Press(char key) { return digit_key(key); }
 
 bool PayoutsModel::Text_Changed(int k, const std::string& text) {
     if (k < 0 || k >= rows) return true;
-    bool clean = true;
-    std::string digits;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') digits += c;
-        else clean = false;
-    }
-    if (digits.size() > static_cast<size_t>(max_length[static_cast<size_t>(k)])) {
-        digits.resize(static_cast<size_t>(max_length[static_cast<size_t>(k)]));
-        clean = false;
-    }
+    const std::string digits = digits_of(text, static_cast<size_t>(max_length[static_cast<size_t>(k)]));
+    const bool clean = digits == text;
     Txt_Value[static_cast<size_t>(k)].caption = digits;
     // A chart line that covers several rows keeps one value: the disabled boxes below follow.
     for (int j = k - 1; j >= 0 && !Txt_Value[static_cast<size_t>(j)].enabled; --j) Txt_Value[static_cast<size_t>(j)].caption = digits;

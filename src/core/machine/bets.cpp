@@ -46,7 +46,7 @@ void Machine::bet_steps(bool from_slot) {
     const GameInfo& info = game_info(game);
     Lock_Menus();
     if (info.every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
-    if (info.flow == Flow::Ride && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
+    if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
     if (info.flow == Flow::Stud) Show_Chart(Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
     const int step = info.bet_step;
     if (!from_slot) {
@@ -81,7 +81,7 @@ void Machine::Bet_Max() {
     }
     const GameInfo& info = game_info(game);
     Lock_Menus();
-    if (info.flow == Flow::Ride && !vm.Lbl_Pay[6].caption.starts_with("15")) Show_Chart(ChartKind::RideThree);
+    if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
     if (info.flow == Flow::Stud) Show_Chart(ChartKind::StudDoubled);
     Credits -= needed;
     if (side_bet_active()) {

@@ -2,6 +2,7 @@
 
 #include "machine/machine.h"
 #include "records/stats.h"
+#include "view/digits.h"
 
 namespace dw {
 
@@ -35,7 +36,7 @@ void CashierModel::Activate() {
 }
 
 bool CashierModel::Key_Press(char key) {
-    if ((key >= '0' && key <= '9') || key == '\b') return true;
+    if (digit_key(key)) return true;
     m_.svc_.dialogs.beep();
     return false;
 }
@@ -43,9 +44,7 @@ bool CashierModel::Key_Press(char key) {
 void CashierModel::Text_Changed(const std::string& new_text) {
     // Only digits ever reach the box; anything else (a paste) is dropped with the beep of a
     // refused key.
-    std::string digits;
-    for (char c : new_text)
-        if (c >= '0' && c <= '9' && digits.size() < kMaxLength) digits += c;
+    const std::string digits = digits_of(new_text, kMaxLength);
     if (digits != new_text) m_.svc_.dialogs.beep();
     text = digits;
     limit_to_cap(true);

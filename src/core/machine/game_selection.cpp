@@ -92,6 +92,7 @@ void Machine::apply_chart(const ChartPanels& chart) {
 }
 
 void Machine::Show_Chart(ChartKind kind) {
+    shown_chart_ = kind;
     apply_chart(draw_chart(game, kind, pay_table, progressive_on(), Jackpot));
 }
 
@@ -101,8 +102,8 @@ void Machine::Display_Progressive_Payout() {
     vm.Lbl_Progressive_Bet.caption = lines.bet_line;
     vm.Lbl_Progressive_Bet.visible = lines.bet_line_visible;
     Marquee_Text = lines.marquee;
-    if (is_game(game)) Show_Chart(chart_kind_for(game, Coins_Bet));
-    else if (game != kSideBetSlot) throw FatalError("Error!", "Internal Error in Display_Progressive_Payout");
+    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Display_Progressive_Payout");
+    Show_Chart(chart_kind_for(game, Coins_Bet));
     Show_Coin_Bucket();
 }
 

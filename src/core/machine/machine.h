@@ -177,6 +177,7 @@ private:
     std::vector<HelpTopic> help_topics_;
     bool help_loaded_ = false;
     std::unique_ptr<TrainerState> trainer_;
+    ChartKind shown_chart_ = ChartKind::Standard;  // the chart on the table
     bool accepting_bets();
     void bet_steps(bool from_slot);
     void highlight(int panel, bool on);

@@ -10,6 +10,7 @@
 #include "records/record_store.h"
 #include "records/config_file.h"
 #include "records/progressive_file.h"
+#include "view/digits.h"
 
 namespace dw {
 
@@ -239,15 +240,13 @@ void PercentModel::Form_Load() {
 }
 
 bool PercentModel::Key_Press(char key) {
-    if ((key >= '0' && key <= '9') || key == '\b') return true;
+    if (digit_key(key)) return true;
     m_.svc_.dialogs.beep();
     return false;
 }
 
 void PercentModel::Text_Changed(const std::string& new_text) {
-    std::string digits;
-    for (char c : new_text)
-        if (c >= '0' && c <= '9' && digits.size() < 5) digits += c;
+    const std::string digits = digits_of(new_text, 5);
     if (digits != new_text) m_.svc_.dialogs.beep();
     text = digits;
     if (text.empty()) return;

@@ -69,12 +69,16 @@ bool Machine::Trainer_Command(std::string_view menu) {
         for (const auto& info : kGames) {
             const Accuracy& a = trainer_->accuracy[static_cast<size_t>(info.id)];
             if (a.decisions == 0) continue;
-            text += std::string(info.list_text) + ":  " + std::to_string(a.decisions) + " decisions, " +
+            text += std::string(info.list_text) + ":  " + std::to_string(a.decisions) +
+                    (a.decisions == 1 ? " decision, " : " decisions, ") +
                     std::to_string(a.mistakes) + (a.mistakes == 1 ? " mistake, " : " mistakes, ") +
                     credits_text(a.given_up) + " given up\r\n";
         }
-        svc_.dialogs.message_box(text.empty() ? "No hand judged this session yet." : text, "Accuracy", MsgButtons::Ok,
-                                 MsgIcon::Information);
+        // Only hands drawn while the hints or the mistake alert were on are judged.
+        svc_.dialogs.message_box(text.empty() ? "No hand judged this session yet.  Hands are judged while the best "
+                                                "hold or the mistake alert is on."
+                                              : "Hands judged while the trainer was on:\r\n\r\n" + text,
+                                 "Accuracy", MsgButtons::Ok, MsgIcon::Information);
         return true;
     } else {
         bool found = false;
@@ -135,7 +139,9 @@ void Machine::show_decision_hint(int shown, int parts) {
 
 bool Machine::judge_draw() {
     for (auto& h : vm.Pnl_Hint) h.visible = false;
-    if (!svc_.advisor) return true;
+    // With the trainer off nothing is judged, and no table is built for it.
+    const TrainerOptions& o = trainer_->options;
+    if (!svc_.advisor || !(o.show_best_hold || o.mistake_alert)) return true;
     const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
     if (!values) return true;  // not known yet: nothing is judged
     int held = 0;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "files/file_io.h"
+#include "types.h"
 
 namespace dw {
 
@@ -53,11 +54,11 @@ bool Stats::add_winnings(int64_t delta) {
 
 std::string write_stats(const Stats& s) {
     std::string out;
-    for (int slot = 1; slot <= 26; ++slot) {
+    for (int slot = 1; slot <= kSideBetSlot; ++slot) {
         out += files::number_line(s.Game_Stats[static_cast<size_t>(slot)][Stats::kAllSessions][Stats::kPlayed]);
         out += files::number_line(s.Game_Stats[static_cast<size_t>(slot)][Stats::kAllSessions][Stats::kWon]);
     }
-    for (int slot = 1; slot <= 26; ++slot)
+    for (int slot = 1; slot <= kSideBetSlot; ++slot)
         for (int row = 0; row <= 20; ++row)
             out += files::number_line(s.Hand_Stats[static_cast<size_t>(slot)][static_cast<size_t>(row)][Stats::kAllCount]);
     return out;
@@ -68,13 +69,13 @@ std::optional<Stats> read_stats(std::string_view text) {
     if (lines.size() < 598) return std::nullopt;
     Stats s;
     size_t i = 0;
-    for (int slot = 1; slot <= 26; ++slot)
+    for (int slot = 1; slot <= kSideBetSlot; ++slot)
         for (int field : {Stats::kPlayed, Stats::kWon}) {
             const auto v = files::parse_int(lines[i++]);
             if (!v) return std::nullopt;
             s.Game_Stats[static_cast<size_t>(slot)][Stats::kAllSessions][static_cast<size_t>(field)] = *v;
         }
-    for (int slot = 1; slot <= 26; ++slot)
+    for (int slot = 1; slot <= kSideBetSlot; ++slot)
         for (int row = 0; row <= 20; ++row) {
             const auto v = files::parse_int(lines[i++]);
             if (!v) return std::nullopt;

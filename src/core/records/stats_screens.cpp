@@ -122,7 +122,7 @@ void StatsDetailModel::build_rows() {
     hands += "No Payout";
     if (slot == 21) hands += "\r\n\r\n\r\nFor multi-payout hands,\r\nonly top hand is shown.";
     Lbl_Hands.caption = hands;
-    const bool long_list = slot == 5 || (slot >= 14 && slot <= 17) || slot == 21 || slot == 26;
+    const bool long_list = slot == 5 || (slot >= 14 && slot <= 17) || slot == 21 || slot == kSideBetSlot;
     for (Control* c : {&Lbl_Hands, &Lbl_How_Many, &Lbl_Pct}) c->font_size = long_list ? 8.25 : 9.75;
     Show_Counts();
 }

@@ -145,6 +145,10 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
         for (int i = 0; i < size; ++i) s[i] = static_cast<CardIndex>(i);
         const uint64_t sets = choose(n, size);
         for (uint64_t index = 0; index < sets; ++index, next_set(s, size)) {
+            if ((index & 0xffff) == 0 && stop.stop_requested()) {
+                stopped_ = true;
+                return;
+            }
             // The index of the set without card i: the cards below it keep their place, the
             // cards above it move one place down.
             uint64_t below[6], above[6];
@@ -170,6 +174,31 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
             for (auto& v : counts) v /= static_cast<uint32_t>(5 - k);
         }
     }
+}
+
+std::pair<double, uint8_t> FinalHandTable::final_price(uint32_t index) const {
+    CardIndex c[5];
+    set_of(index, 5, c);
+    Hand hand;
+    for (size_t i = 0; i < 5; ++i) hand[i] = card_of(c[i]);
+    HotHits hits{};
+    const HandCode code = Check_Hand(rule_.game, hand, &hits);
+    const FinalPay p = pay_final(rule_, code, hits);
+    return {static_cast<double>(p.amount), static_cast<uint8_t>(std::min<int>(p.code, rows_ - 1))};
+}
+
+void FinalHandTable::keep_hold_values_only() {
+    lean_ = true;
+    std::vector<double>().swap(pay_[5]);
+    std::vector<uint8_t>().swap(row5_);
+    for (auto& counts : counts_) std::vector<uint32_t>().swap(counts);
+}
+
+size_t FinalHandTable::bytes() const {
+    size_t total = row5_.capacity();
+    for (const auto& p : pay_) total += p.capacity() * sizeof(double);
+    for (const auto& c : counts_) total += c.capacity() * sizeof(uint32_t);
+    return total;
 }
 
 }  // namespace dw::strategy

@@ -50,14 +50,23 @@ public:
 
     // Index of a sorted set of cards among the sets of its size.
     static uint32_t set_index(const CardIndex* sorted, int size);
-    double pay_sum(int size, uint32_t index) const { return pay_[static_cast<size_t>(size)][index]; }
+    double pay_sum(int size, uint32_t index) const {
+        return size == 5 && lean_ ? final_price(index).first : pay_[static_cast<size_t>(size)][index];
+    }
     // Counts per row of the final hands containing a set of size 0..4; a set of five is one final
     // hand, whose row is final_row.
     const uint32_t* row_counts(int size, uint32_t index) const {
         return &counts_[static_cast<size_t>(size)][static_cast<size_t>(index) * static_cast<size_t>(rows_)];
     }
-    uint8_t final_row(uint32_t index) const { return row5_[index]; }
+    uint8_t final_row(uint32_t index) const { return lean_ ? final_price(index).second : row5_[index]; }
 
+    // Keeps only the pay sums of the sets of up to four cards, about a sixteenth of the table: the
+    // final hands are priced again when asked for (a hold's value asks for one, with dead cards a
+    // few hundred), and the row counts are gone, so row_counts must not be called afterwards.
+    void keep_hold_values_only();
+    bool lean() const { return lean_; }
+    // The memory the table holds now.
+    size_t bytes() const;
 private:
     PayRule rule_;
     Pay_Table table_;
@@ -67,6 +76,9 @@ private:
     std::array<std::vector<uint32_t>, 5> counts_;
     std::vector<uint8_t> row5_;
     bool stopped_ = false;
+    bool lean_ = false;
+    // The pay and row of the final hand with this index, priced by the machine's rule.
+    std::pair<double, uint8_t> final_price(uint32_t index) const;
 };
 
 }  // namespace dw::strategy

@@ -1,5 +1,8 @@
 #include "trainer/trainer.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "files/file_io.h"
 
 namespace dw {
@@ -44,7 +47,8 @@ Judgement judge(const std::array<double, 32>& by_position, int held_mask) {
 }
 
 ThreadedAdvisor::~ThreadedAdvisor() {
-    for (auto& w : workers_) w.join();
+    stop_.request_stop();
+    if (worker_.joinable()) worker_.join();
 }
 
 ThreadedAdvisor::Key ThreadedAdvisor::key_of(const PayRule& rule) const {
@@ -53,18 +57,54 @@ ThreadedAdvisor::Key ThreadedAdvisor::key_of(const PayRule& rule) const {
     return k;
 }
 
+void ThreadedAdvisor::reap() {
+    if (worker_done_ && worker_.joinable()) {
+        // The worker has handed its table over and is leaving: the join returns at once.
+        worker_.join();
+        worker_done_ = false;
+    }
+}
+
+void ThreadedAdvisor::evict() {
+    auto total = [this] {
+        size_t bytes = 0;
+        for (const auto& [key, kept] : tables_) bytes += kept.table->bytes();
+        return bytes;
+    };
+    while (tables_.size() > 1 && total() > budget_) {
+        auto oldest = tables_.begin();
+        for (auto it = tables_.begin(); it != tables_.end(); ++it)
+            if (it->second.used < oldest->second.used) oldest = it;
+        tables_.erase(oldest);
+    }
+}
+
 void ThreadedAdvisor::start(const Key& key, const PayRule& rule) {
+    if (building_) {
+        // The player has moved on: the build under way is stopped, and its worker joined.
+        stop_.request_stop();
+        mutex_.unlock();
+        if (worker_.joinable()) worker_.join();
+        mutex_.lock();
+        worker_done_ = false;
+    }
+    reap();
+    building_ = key;
+    stop_ = std::stop_source();
     // The worker prices with its own copy of the chart; the progressive is left out of hints.
-    building_[key] = true;
     auto table = std::make_shared<Pay_Table>(*rule.table);
     PayRule copy{rule.game, nullptr, rule.coins, false, 0};
-    workers_.emplace_back([this, key, table, copy]() mutable {
+    worker_ = std::thread([this, key, table, copy, stop = stop_.get_token()]() mutable {
+        // A background job: the window's thread comes first.
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
         copy.table = table.get();
-        auto built = std::make_shared<const strategy::FinalHandTable>(copy, 1);
+        auto built = std::make_shared<strategy::FinalHandTable>(copy, 1, stop);
+        if (!built->stopped()) built->keep_hold_values_only();
         std::lock_guard lock(mutex_);
-        if (tables_.size() >= 4) tables_.erase(tables_.begin());
-        tables_[key] = std::move(built);
-        building_.erase(key);
+        if (!built->stopped()) tables_[key] = {std::move(built), ++tick_};
+        if (building_ == key) building_.reset();
+        worker_done_ = true;
+        evict();
         ready_.notify_all();
     });
 }
@@ -74,13 +114,15 @@ std::optional<std::array<double, 32>> ThreadedAdvisor::holds(const PayRule& rule
     std::shared_ptr<const strategy::FinalHandTable> table;
     {
         std::lock_guard lock(mutex_);
+        reap();
         const Key key = key_of(rule);
         const auto it = tables_.find(key);
         if (it == tables_.end()) {
-            if (!building_.count(key)) start(key, rule);
+            if (building_ != key) start(key, rule);
             return std::nullopt;
         }
-        table = it->second;
+        it->second.used = ++tick_;
+        table = it->second.table;
     }
     std::array<double, 32> out{};
     for (const auto& h : strategy::analyse_holds(*table, dealt, dead)) out[static_cast<size_t>(h.mask)] = h.ev;
@@ -90,8 +132,21 @@ std::optional<std::array<double, 32>> ThreadedAdvisor::holds(const PayRule& rule
 void ThreadedAdvisor::wait(const PayRule& rule) {
     std::unique_lock lock(mutex_);
     const Key key = key_of(rule);
-    if (!tables_.count(key) && !building_.count(key)) start(key, rule);
+    if (!tables_.count(key) && building_ != key) start(key, rule);
     ready_.wait(lock, [&] { return tables_.count(key) != 0; });
+    tables_[key].used = ++tick_;
+    reap();
+}
+
+bool ThreadedAdvisor::has_table(const PayRule& rule) {
+    std::lock_guard lock(mutex_);
+    return tables_.count(key_of(rule)) != 0;
+}
+
+size_t ThreadedAdvisor::workers() {
+    std::lock_guard lock(mutex_);
+    reap();
+    return worker_.joinable() ? 1 : 0;
 }
 
 }  // namespace dw

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <stop_token>
 #include <thread>
 
 #include "cards/card.h"
@@ -58,28 +59,46 @@ public:
                                                         std::span<const CardCode> dead = {}) = 0;
 };
 
-// Builds each table on a thread of its own and keeps the last few.
+// Builds one table at a time on a worker thread of low priority and keeps the tables used most
+// recently, within a memory budget. Only the pay sums a hold's value needs are kept (about 3 MB a
+// chart). A build for a chart the player has left is stopped when another chart is asked for; a
+// finished worker is joined at the next call.
 class ThreadedAdvisor : public HoldAdvisor {
 public:
+    explicit ThreadedAdvisor(size_t budget_bytes = 24u << 20) : budget_(budget_bytes) {}
     ~ThreadedAdvisor() override;
     std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt,
                                                 std::span<const CardCode> dead = {}) override;
     // Blocks until the table of `rule` is ready (for tests and tools).
     void wait(const PayRule& rule);
+    // Whether the table of `rule` is kept now, and how many workers are still held (for tests).
+    bool has_table(const PayRule& rule);
+    size_t workers();
 
 private:
     struct Key {
         int game, coins;
         std::array<int32_t, 21> pays;
         bool operator<(const Key& o) const { return std::tie(game, coins, pays) < std::tie(o.game, o.coins, o.pays); }
+        bool operator==(const Key& o) const = default;
+    };
+    struct Kept {
+        std::shared_ptr<const strategy::FinalHandTable> table;
+        uint64_t used = 0;  // the tick of the last use
     };
     Key key_of(const PayRule& rule) const;
-    void start(const Key& key, const PayRule& rule);
+    void start(const Key& key, const PayRule& rule);  // with the mutex held
+    void reap();                                      // joins finished workers; with the mutex held
+    void evict();                                     // the least recently used, down to the budget
+    size_t budget_;
+    uint64_t tick_ = 0;
     std::mutex mutex_;
     std::condition_variable ready_;
-    std::map<Key, std::shared_ptr<const strategy::FinalHandTable>> tables_;
-    std::map<Key, bool> building_;
-    std::vector<std::thread> workers_;
+    std::map<Key, Kept> tables_;
+    std::optional<Key> building_;
+    std::stop_source stop_;
+    std::thread worker_;
+    bool worker_done_ = false;
 };
 
 }  // namespace dw

@@ -80,8 +80,8 @@ bool JuicyJackpots::Show_Tick() {
 
 void JuicyJackpots::show_pays(const Pay_Table& table) {
     for (size_t k = 0; k < 11; ++k)
-        view.Hand_Value[k].caption = std::to_string(table.pay(26, static_cast<int>(k) + 1)) + " Coins";
-    view.Pnl_50000.caption = grouped(table.pay(26, 11)) + " Coins!";
+        view.Hand_Value[k].caption = std::to_string(table.pay(kSideBetSlot, static_cast<int>(k) + 1)) + " Coins";
+    view.Pnl_50000.caption = grouped(table.pay(kSideBetSlot, 11)) + " Coins!";
 }
 
 JuicyResult JuicyJackpots::evaluate(const Hand& hand) {

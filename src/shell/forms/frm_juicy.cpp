@@ -97,9 +97,11 @@ void Frm_Juicy::place() {
     const int screen_width = screen ? screen->geometry().width() : 1024;
     adjustSize();
     const int width = frameGeometry().width();
-    int left = main.left() + main.width() + 100 / 15;
-    if (left + width >= screen_width) left = main.left() - 500 / 15 > 10 / 15 ? main.left() - 500 / 15 : main.left() - 60 / 15;
-    const int top = main.top() - 900 / 15 > 10 / 15 ? main.top() - 900 / 15 : main.top() - 70 / 15;
+    // The rules give the offsets in twips, fifteen to a pixel; rounded, so ten twips stay a pixel.
+    auto px = [](int twips) { return (twips + 7) / 15; };
+    int left = main.left() + main.width() + px(100);
+    if (left + width >= screen_width) left = main.left() - px(500) > px(10) ? main.left() - px(500) : main.left() - px(60);
+    const int top = main.top() - px(900) > px(10) ? main.top() - px(900) : main.top() - px(70);
     move(left, top);
 }
 
@@ -107,14 +109,8 @@ void Frm_Juicy::refresh() {
     JuicyModel& m = host_.machine().juicy_view();
     for (auto& b : bindings_) apply_binding(b);
     for (size_t i = 0; i < 5; ++i) {
-        const Control& p = m.Pnl_Card[i];
-        PlainCard* c = cards_[i];
-        c->rank = QString::fromStdString(p.caption);
-        c->colour = colour_of(p.fore_colour);
-        c->back = colour_of(p.back_colour);
-        c->suit = m.Img_Card[i].picture;
-        c->setVisible(p.visible);
-        c->update();
+        cards_[i]->back = colour_of(m.Pnl_Card[i].back_colour);
+        cards_[i]->show_control(m.Pnl_Card[i], m.Img_Card[i]);
     }
     if (m.visible && !isVisible()) {
         if (main_->isVisible()) place();

@@ -3,8 +3,17 @@
 #include <QPainter>
 
 #include "card_painter.h"
+#include "control_binder.h"
 
 namespace dw::shell {
+
+void PlainCard::show_control(const Control& card, const Control& image) {
+    rank = QString::fromStdString(card.caption);
+    colour = colour_of(card.fore_colour);
+    suit = image.picture;
+    setVisible(card.visible);
+    update();
+}
 
 void PlainCard::paintEvent(QPaintEvent*) {
     QPainter g(this);

@@ -17,6 +17,8 @@ public:
     QColor back{255, 255, 240};
     int suit = kNothing;  // the suit picture of the view model
     std::function<void()> on_click;
+    // Takes the rank, colour and visibility of `card` and the suit of `image` and repaints.
+    void show_control(const Control& card, const Control& image);
 
 protected:
     void paintEvent(QPaintEvent*) override;
