@@ -23,6 +23,37 @@ void BM_FinalHandTable(benchmark::State& state) {
 }
 BENCHMARK(BM_FinalHandTable)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
+// The memory of a table as built and as the trainer keeps it: Jacks or Better (52 cards),
+// Deuces Jokers Wild (53), Double Jokers Wild (54).
+void BM_TableMemory(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    for (auto _ : state) {
+        dw::strategy::FinalHandTable finals({static_cast<dw::GameId>(state.range(0)), &table, 5, false, 0}, 2);
+        state.counters["built_MB"] = static_cast<double>(finals.bytes()) / (1 << 20);
+        finals.keep_hold_values_only();
+        state.counters["kept_MB"] = static_cast<double>(finals.bytes()) / (1 << 20);
+    }
+}
+BENCHMARK(BM_TableMemory)->Arg(1)->Arg(6)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The 32 holds of a hand from a lean table, which prices the dealt hand itself.
+void BM_HoldsOfOneHandLean(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    dw::strategy::FinalHandTable finals({1, &table, 5, false, 0}, 2);
+    finals.keep_hold_values_only();
+    dw::ClockRng rng(3);
+    dw::CardState cards;
+    for (auto _ : state) {
+        state.PauseTiming();
+        dw::Shuffle_Deck(cards, 0, rng);
+        dw::Hand hand;
+        for (int p = 1; p <= 5; ++p) hand[static_cast<size_t>(p - 1)] = cards.Deck[static_cast<size_t>(p)];
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(dw::strategy::analyse_holds(finals, hand));
+    }
+}
+BENCHMARK(BM_HoldsOfOneHandLean)->Unit(benchmark::kMicrosecond);
+
 void BM_HoldsOfOneHand(benchmark::State& state) {
     const dw::Pay_Table table = defaults();
     const dw::strategy::FinalHandTable finals({1, &table, 5, false, 0}, 2);

@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,6 +45,9 @@ void place_main_window(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The strategy engine's tables are large and short-lived: blocks of a megabyte and more are
+    // mapped on their own and go back to the system when freed, instead of staying in a heap.
+    ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dazzlewick");
     QApplication::setApplicationVersion("3.0");

@@ -90,6 +90,7 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
             ++asked;
             return std::nullopt;
         }
+        void prepare(const PayRule&) override { ++asked; }
     } counter;
     test::Rig rig(&counter);
     test::Player play{rig};
@@ -184,6 +185,7 @@ TEST(Trainer, PickFiveHintsLeaveTheRefusedCardsOut) {
             asked = rule.game;
             return std::nullopt;
         }
+        void prepare(const PayRule& rule) override { asked = rule.game; }
     } recorder;
     test::Rig rig(&recorder);
     test::Player play{rig};

@@ -103,7 +103,7 @@ void Machine::warm_trainer() {
     const TrainerOptions& o = trainer_->options;
     const GameInfo& info = game_info(game);
     if (svc_.advisor && (o.show_best_hold || o.mistake_alert) && (info.flow == Flow::Draw || info.flow == Flow::PickFive))
-        svc_.advisor->holds({game, &pay_table, info.full_bet, false, 0}, cards.hand);
+        svc_.advisor->prepare({game, &pay_table, info.full_bet, false, 0});
 }
 
 void Machine::show_hint(bool asked) {

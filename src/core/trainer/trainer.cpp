@@ -1,5 +1,6 @@
 #include "trainer/trainer.h"
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -100,6 +101,8 @@ void ThreadedAdvisor::start(const Key& key, const PayRule& rule) {
         copy.table = table.get();
         auto built = std::make_shared<strategy::FinalHandTable>(copy, 1, stop);
         if (!built->stopped()) built->keep_hold_values_only();
+        // What the build needed for a moment goes back to the system, not to the worker's arena.
+        ::malloc_trim(0);
         std::lock_guard lock(mutex_);
         if (!built->stopped()) tables_[key] = {std::move(built), ++tick_};
         if (building_ == key) building_.reset();
@@ -124,9 +127,18 @@ std::optional<std::array<double, 32>> ThreadedAdvisor::holds(const PayRule& rule
         it->second.used = ++tick_;
         table = it->second.table;
     }
+    // A hand that is not one of the deck's (the face-down cards between hands) has no holds.
+    if (strategy::cards_problem(table->deck(), dealt, dead)) return std::nullopt;
     std::array<double, 32> out{};
     for (const auto& h : strategy::analyse_holds(*table, dealt, dead)) out[static_cast<size_t>(h.mask)] = h.ev;
     return out;
+}
+
+void ThreadedAdvisor::prepare(const PayRule& rule) {
+    std::lock_guard lock(mutex_);
+    reap();
+    const Key key = key_of(rule);
+    if (!tables_.count(key) && building_ != key) start(key, rule);
 }
 
 void ThreadedAdvisor::wait(const PayRule& rule) {

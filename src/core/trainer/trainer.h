@@ -57,6 +57,8 @@ public:
     // cards seen and out of the draw (Pick Five's refused cards).
     virtual std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt,
                                                         std::span<const CardCode> dead = {}) = 0;
+    // The table of `rule` starts building now, if it is not there yet (no hand is looked at).
+    virtual void prepare(const PayRule& rule) = 0;
 };
 
 // Builds one table at a time on a worker thread of low priority and keeps the tables used most
@@ -69,6 +71,7 @@ public:
     ~ThreadedAdvisor() override;
     std::optional<std::array<double, 32>> holds(const PayRule& rule, const Hand& dealt,
                                                 std::span<const CardCode> dead = {}) override;
+    void prepare(const PayRule& rule) override;
     // Blocks until the table of `rule` is ready (for tests and tools).
     void wait(const PayRule& rule);
     // Whether the table of `rule` is kept now, and how many workers are still held (for tests).
