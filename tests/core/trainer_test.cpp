@@ -143,6 +143,10 @@ TEST(Trainer, TheCacheKeepsTheMostRecentlyUsedTables) {
         for (const auto& v : strategy::analyse_holds(whole, h, out))
             EXPECT_EQ((*lean_dead)[static_cast<size_t>(v.mask)], v.ev) << hand;
     }
+    // The cards between hands are no hand of the deck: no holds, and nothing read out of bounds.
+    Hand face_down = test::H("TH JH QH KH 2C");
+    face_down[0].Value = kEmptyHandMarker;
+    EXPECT_FALSE(advisor.holds(a, face_down));
     advisor.wait(c);  // b was used least recently
     EXPECT_TRUE(advisor.has_table(a));
     EXPECT_FALSE(advisor.has_table(b));
