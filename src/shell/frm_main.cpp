@@ -523,7 +523,6 @@ void Frm_Main::refresh() {
 
 void Frm_Main::show_return_in_title() {
     Machine& m = machine();
-    const GameInfo& info = game_info(m.game);
     auto* title = centralWidget()->findChild<QLabel*>("Lbl_Pay_0");
     if (!title) return;
     QString text = shown_text(m.vm.Lbl_Pay[0].caption);
@@ -532,7 +531,7 @@ void Frm_Main::show_return_in_title() {
         title->setText(text);
         fit_one_line(title, m.vm.Lbl_Pay[0].font_size);
     };
-    if (!m.vm.menu("Mnu_Show_Return").checked || info.flow == Flow::PickFive) return finish();
+    if (!m.vm.menu("Mnu_Show_Return").checked || !strategy::has_exact_return(m.game)) return finish();
     // One figure per game and chart, at the full bet, the progressive left out.
     QString key = QString::number(m.game);
     for (int r = 1; r < kRows; ++r) key += "," + QString::number(m.pay_table.pay(m.game, r));
@@ -544,14 +543,9 @@ void Frm_Main::show_return_in_title() {
     finish();
     if (return_asked_ == key) return;
     return_asked_ = key;
-    auto table = std::make_shared<Pay_Table>(m.pay_table);
-    const GameId game = m.game;
-    const int coins = info.full_bet;
     QPointer<Frm_Main> self(this);
-    return_worker_ = std::jthread([self, key, table, game, coins](std::stop_token stop) {
-        const auto r = strategy::game_return({game, table.get(), coins, false, 0}, 1, stop);
-        if (!r.complete) return;
-        QMetaObject::invokeMethod(qApp, [self, key, value = r.value] {
+    return_worker_.request(m.game, m.pay_table, [self, key](double value) {
+        QMetaObject::invokeMethod(qApp, [self, key, value] {
             if (!self) return;
             self->returns_[key] = value;
             self->refresh();

@@ -12,6 +12,7 @@
 #include "card_painter.h"
 #include "control_binder.h"
 #include "machine_host.h"
+#include "strategy/return_worker.h"
 
 class QComboBox;
 class QAction;
@@ -91,7 +92,7 @@ private:
     void show_return_in_title();
     QMap<QString, double> returns_;
     QString return_asked_;
-    std::jthread return_worker_;
+    strategy::ReturnWorker return_worker_;
 };
 
 }  // namespace dw::shell

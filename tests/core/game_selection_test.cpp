@@ -100,6 +100,13 @@ TEST(CheckMenu, AGameOutsideTheCatalogueIsAnInternalError) {
         }
     }
     Rig rig;
+    // A menu item that does not exist is an internal error the host shows, never a crash.
+    try {
+        rig.m.vm.menu("Mnu_Jackz");
+        ADD_FAILURE() << "a misspelt menu item";
+    } catch (const FatalError& e) {
+        EXPECT_EQ(e.text, "There is no menu item Mnu_Jackz.");
+    }
     // The side bet's chart is edited by its slot, so the game is never 26 and 26 is no game either.
     for (GameId bad : {0, 26, 27}) {
         rig.m.game = bad;

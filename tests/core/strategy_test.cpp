@@ -1,7 +1,10 @@
+#include <condition_variable>
+#include <mutex>
 #include <numeric>
 
 #include "machine_rig.h"
 #include "eval/evaluators.h"
+#include "strategy/return_worker.h"
 #include "strategy/variant_returns.h"
 
 namespace dw {
@@ -154,6 +157,39 @@ TEST(Strategy, PickFiveSimulation) {
     EXPECT_EQ(one.samples, 2000u);
     EXPECT_GT(one.margin, 0.0);
     EXPECT_NEAR(std::accumulate(one.rows.begin(), one.rows.end(), 0.0), 1.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+// The window's return: only the newest request is answered, and Pick Five has no exact figure.
+TEST(ReturnWorker, TheNewestChartWins) {
+    for (GameId g : {1, 24, 25}) EXPECT_TRUE(strategy::has_exact_return(g)) << g;
+    for (GameId g : {0, 22, 26}) EXPECT_FALSE(strategy::has_exact_return(g)) << g;
+    const Pay_Table table = test::default_pay_table();
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::vector<std::pair<int, double>> answers;
+    {
+        strategy::ReturnWorker worker;
+        auto record = [&](int which) {
+            return [&, which](double value) {
+                std::lock_guard lock(mutex);
+                answers.emplace_back(which, value);
+                answered.notify_all();
+            };
+        };
+        worker.request(25, table, record(25));
+        worker.request(1, table, record(1));
+        std::unique_lock lock(mutex);
+        answered.wait(lock, [&] { return !answers.empty(); });
+    }
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].first, 1);
+    EXPECT_NEAR(answers[0].second, 0.9954390437, 1e-9);
 }
 
 }  // namespace

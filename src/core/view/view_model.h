@@ -66,6 +66,7 @@ struct ViewModel {
     std::string focus;  // name of the control that has the focus
     bool activate = false;  // the main window asks for the focus (and leaves a minimised or maximised state)
 
+    // A menu item by name; a name that is none throws FatalError, which the host shows and ends on.
     MenuItem& menu(std::string_view name);
     const MenuItem& menu(std::string_view name) const;
 };

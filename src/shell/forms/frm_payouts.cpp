@@ -69,7 +69,7 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         grid->addWidget(box, line, 1);
     }
     layout->addLayout(grid);
-    if (table_ && model.slot() <= 25 && game_info(static_cast<GameId>(model.slot())).flow != Flow::PickFive) {
+    if (table_ && strategy::has_exact_return(static_cast<GameId>(model.slot()))) {
         return_ = new QLabel;
         return_->setObjectName("Lbl_Return");
         return_->setAlignment(Qt::AlignCenter);
@@ -88,28 +88,16 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
     work_out_return();
 }
 
-Frm_Payouts::~Frm_Payouts() {
-    worker_.request_stop();
-    for (auto& w : retired_) w.request_stop();
-}
+Frm_Payouts::~Frm_Payouts() = default;
 
 void Frm_Payouts::work_out_return() {
     if (!return_) return;
     // The previous computation is stopped; the newest chart always wins.
     const int request = ++request_;
     return_->setText("Return with perfect play: working it out...");
-    auto chart = std::make_shared<Pay_Table>(model_.preview(*table_));
-    if (worker_.joinable()) {
-        worker_.request_stop();
-        retired_.push_back(std::move(worker_));
-    }
-    const GameId game = static_cast<GameId>(model_.slot());
-    const int coins = game_info(game).full_bet;
     QPointer<Frm_Payouts> self(this);
-    worker_ = std::jthread([self, request, chart, game, coins](std::stop_token stop) {
-        const auto r = strategy::game_return({game, chart.get(), coins, false, 0}, 1, stop);
-        if (!r.complete) return;
-        const QString text = QString("Return with perfect play: %1%").arg(r.value * 100, 0, 'f', 2);
+    worker_.request(static_cast<GameId>(model_.slot()), model_.preview(*table_), [self, request](double value) {
+        const QString text = QString("Return with perfect play: %1%").arg(value * 100, 0, 'f', 2);
         QMetaObject::invokeMethod(
             qApp,
             [self, request, text] {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/payouts_model.h"
+#include "strategy/return_worker.h"
 
 class QLabel;
 
@@ -31,8 +32,7 @@ private:
     std::array<DigitBox*, PayoutsModel::kBoxes> boxes_{};
     const Pay_Table* table_;
     QLabel* return_ = nullptr;
-    std::jthread worker_;
-    std::vector<std::jthread> retired_;  // stopped, joined when the dialog goes
+    strategy::ReturnWorker worker_;
     int request_ = 0;
     void show_texts();
     void work_out_return();
