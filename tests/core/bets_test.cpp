@@ -10,6 +10,9 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     Rig rig;
     rig.m.Credits = 10;
     rig.m.Prepare_Hand();
+    rig.m.Start_Hand();  // Deal with nothing bet deals nothing
+    EXPECT_EQ(rig.m.phase(), Phase::Idle);
+    EXPECT_FALSE(rig.m.Timer1_Enabled);
     for (int i = 1; i <= 4; ++i) {
         rig.m.Bet_One_Credit();
         EXPECT_EQ(rig.m.Coins_Bet, i);
@@ -26,6 +29,16 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     EXPECT_EQ(rig.m.Credits, 5);
     EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "5");
+}
+
+// The chart column of a bet: Let It Ride's per part, Double Down Stud's four columns of 4 to 10.
+TEST(Bets, TheColumnOfEachBet) {
+    struct Case {
+        GameId game;
+        int coins, column;
+    } cases[] = {{1, 1, 2}, {1, 5, 6}, {23, 10, 11}, {25, 3, 2}, {25, 9, 4}, {25, 15, 6},
+                 {24, 1, 2}, {24, 3, 4}, {24, 4, 2}, {24, 5, 3}, {24, 8, 6}};
+    for (const auto& c : cases) EXPECT_EQ(bet_column(c.game, c.coins), c.column) << c.game << " " << c.coins;
 }
 
 TEST(Bets, ButtonsFollowTheCredits) {

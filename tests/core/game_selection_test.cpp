@@ -1,5 +1,8 @@
 #include "errors.h"
 #include "games/catalogue.h"
+#include "view/menu_tree.h"
+
+#include <map>
 #include "machine_rig.h"
 
 namespace dw {
@@ -12,6 +15,52 @@ std::vector<std::string> checked_games(const Machine& m) {
     for (const auto& g : kGames)
         if (m.vm.menu(g.menu_item).checked) out.emplace_back(g.menu_item);
     return out;
+}
+
+// The catalogue as the rules give it: each game's top award and maximum bet, its jokers and wild
+// deuces, its flow and bets; the fixed top prize is the chart's top row.
+TEST(Catalogue, EveryGameAsTheRulesGiveIt) {
+    const int32_t top_awards[] = {4000, 4000, 4000, 4000, 4000, 10000, 5000, 4000, 5000, 4000, 4000, 4000, 4000,
+                                  4000, 4000, 4000, 4000, 4000, 4000, 4000, 4000, 4000, 5000, 10000, 15000};
+    for (const auto& info : kGames) {
+        const int g = info.id;
+        ASSERT_EQ(&info, &game_info(info.id));
+        EXPECT_EQ(info.top_award, top_awards[g - 1]) << g;
+        EXPECT_EQ(info.max_bet, g == 25 ? 15 : g >= 23 ? 10 : 5) << g;
+        EXPECT_EQ(info.jokers, g == 10 ? 2 : (g >= 6 && g <= 9) ? 1 : 0) << g;
+        EXPECT_EQ(info.deuces_wild, g >= 4 && g <= 6) << g;
+        EXPECT_EQ(info.flow, g == 22 ? Flow::PickFive : g == 24 ? Flow::Stud : g == 25 ? Flow::Ride : Flow::Draw) << g;
+        EXPECT_EQ(info.full_bet, g == 25 ? 15 : 5) << g;
+        EXPECT_EQ(info.bet_step, g == 25 ? 3 : 1) << g;
+        EXPECT_EQ(info.side_bet, g <= 3 || (g >= 11 && g <= 21) || g == 23) << g;
+        // Deuces and Joker's four deuces with the joker top the chart above its natural royal.
+        const TopPrize& highest = info.second_top.code != 0 ? info.second_top : info.top;
+        if (highest.code != 0) {
+            EXPECT_EQ(highest.code, static_cast<int>(default_chart(g).size())) << g;
+            EXPECT_EQ(highest.amount, info.top_award) << g;
+        }
+    }
+}
+
+// The menu tree: each game's item under its own sub-menu or straight under Game.
+TEST(MenuTree, EveryItemUnderItsParent) {
+    std::map<std::string_view, std::string_view> parent;
+    std::vector<std::string_view> open;
+    for (const auto& e : menu_tree()) {
+        ASSERT_LE(static_cast<size_t>(e.depth), open.size()) << e.name << " skips a level";
+        open.resize(static_cast<size_t>(e.depth));
+        parent[e.name] = e.depth == 0 ? "" : open.back();
+        open.push_back(e.name);
+    }
+    for (const auto& info : kGames) {
+        const int g = info.id;
+        const char* expected = g >= 7 && g <= 9 ? "Mnu_Joker" : g >= 11 && g <= 19 ? "Mnu_Bonus_Header" : "Mnu_Game_Header";
+        EXPECT_EQ(parent[info.menu_item], expected) << info.menu_item;
+    }
+    for (const char* item : {"Mnu_Cheat", "Mnu_Program_Payouts", "Mnu_Reset_All_Winnings"})
+        EXPECT_EQ(parent[item], "Mnu_Options") << item;
+    for (const char* item : {"Mnu_Fancy_Cards", "Mnu_Sound"}) EXPECT_EQ(parent[item], "Mnu_Setup_Heading") << item;
+    for (const char* item : {"Mnu_Show_Best_Hold", "Mnu_Mistake_Alert"}) EXPECT_EQ(parent[item], "Mnu_Trainer") << item;
 }
 
 TEST(CheckMenu, SwitchesTheWindowOverToEachGame) {

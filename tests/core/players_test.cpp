@@ -22,6 +22,7 @@ TEST(StatisticsScreens, FiguresPagesAndErasing) {
     int saves = 0;
     StatisticsModel screen(stats, "Ann");
     screen.save = [&] { return ++saves > 0; };
+    EXPECT_EQ(screen.Lbl_PlayerName.caption, "Ann");
     EXPECT_EQ(screen.Lbl_Percent_P[7].caption, "123.4%");
     EXPECT_EQ(screen.Lbl_Played[1].caption, "0 coins");
     EXPECT_EQ(screen.Lbl_Percent_P[1].fore_colour, 0x808080);

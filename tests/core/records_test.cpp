@@ -131,6 +131,9 @@ TEST(Config, GoodyHelpTexts) {
               "Hit a Reversible Royal and win the SUPER PAYOUT:  50,000 Coins!\r\n\r\nA Reversible Royal is a Natural "
               "Royal Flush dealt in order:  10-J-Q-K-A or A-K-Q-J-10.  C'mon... you can do it!");
     EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Information);
+    const size_t shown = rig.dialogs.shown.size();
+    for (int box : {-1, 4}) rig.m.Goody_Help(box);  // no such goody: nothing to say
+    EXPECT_EQ(rig.dialogs.shown.size(), shown);
 }
 
 // ---- statistics ---------------------------------------------------------------------------
@@ -330,6 +333,9 @@ TEST(ProgressiveFile, RoundTripAndCorrections) {
     EXPECT_EQ(r.all_winnings, -15);
     EXPECT_EQ(r.fancy_cards, 0);
     EXPECT_EQ(write_progressive(r, '.'), file);
+    // A jackpot below one credit keeps the blank of a number that is not negative.
+    const ProgressiveRecord small{2, 0.25, 0, 1};
+    EXPECT_EQ(write_progressive(small, '.'), " 2\r\n 0.25\r\n 0\r\n 1\r\n");
 
     struct Case {
         const char* text;
@@ -410,6 +416,12 @@ TEST(Progressive, PercentDialogRules) {
     };
     rig.m.Show_Percent_Dialog();
     EXPECT_EQ(rig.m.Jackpot_Percent, 15);
+    rig.dialogs.percent_script = [](PercentModel& p) {
+        p.Text_Changed("");  // OK straight from an empty box: the default
+        p.Btn_Ok_Click();
+    };
+    rig.m.Show_Percent_Dialog();
+    EXPECT_EQ(rig.m.Jackpot_Percent, 2);
 }
 
 TEST(Progressive, ClearTheJackpotOnlyAfterOk) {

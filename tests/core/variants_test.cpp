@@ -30,6 +30,15 @@ TEST(DoubleUp, DealerAgainstChosenCard) {
         EXPECT_EQ(double_up_outcome(c.deuces_wild, *parse_card(cards[0]), *parse_card(cards[1])), c.result) << c.cards;
     }
     EXPECT_EQ(double_up_question(1), "You've won 1 credit!\r\n\r\nDouble up to 2 credits?");
+    for (char key : {'2', '3', '4', '5'}) {
+        DoublePickModel pick;
+        EXPECT_TRUE(pick.Key_Press(key));
+        EXPECT_EQ(pick.choice, key - '0');
+    }
+    DoublePickModel none;
+    EXPECT_FALSE(none.Key_Press('1'));
+    EXPECT_FALSE(none.Key_Press('6'));
+    EXPECT_FALSE(none.done());
     EXPECT_EQ(double_up_question(40), "You've won 40 credits!\r\n\r\nDouble up to 80 credits?");
 }
 
@@ -101,7 +110,9 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     d.play.hold_and_draw("12345");
     ASSERT_EQ(d.rig.dialogs.offers.size(), 1u);
     EXPECT_EQ(d.rig.dialogs.offers[0], "You've won 5 credits!\r\n\r\nDouble up to 10 credits?");
-    // The chosen card is up; the others wait for the half-second pause.
+    // The chosen card is up; the others wait for the half-second pause. The hold buttons are plain.
+    EXPECT_EQ(d.rig.m.phase(), Phase::Paying);
+    for (const auto& b : d.rig.m.vm.Btn_Hold) EXPECT_EQ(b.fore_colour, colour::kBlack);
     EXPECT_TRUE(d.rig.m.Pause_Enabled);
     EXPECT_EQ(d.rig.m.Pause_Ms, 500);
     EXPECT_TRUE(d.rig.m.in_hand());
@@ -112,6 +123,15 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     EXPECT_EQ(d.rig.m.Credits, 109);
     EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "You've won 10 credits!");
     EXPECT_EQ(d.rig.sound.names().back(), "deal.wav");
+    // The double up is over: the next hand's pauses are its own (a hand of Double Down Stud).
+    d.rig.ready(24, 100);
+    d.play.stack("2H 4D 7C 9S 3H");
+    d.rig.m.Bet_Max();
+    d.play.finish_deal();
+    d.rig.m.Btn_Stand_Click();
+    d.rig.m.Btn_Show_Fifth_Click();
+    d.rig.m.Pause_Tick();
+    EXPECT_FALSE(d.rig.m.in_hand());
 }
 
 // ---- Double Down Stud -----------------------------------------------------------------------
@@ -370,6 +390,10 @@ TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
     for (const auto& c : cases) EXPECT_EQ(Evaluate_Juicy(H(c.hand), c.cards).row, c.row) << c.hand;
     const auto r = Evaluate_Juicy(H("3H 4D 2C 5S 7D"), juicy("2C 5S AH AS KD"));
     EXPECT_EQ(r.matched, (std::array<bool, 5>{true, true, false, false, false}));
+    // A pair row with one juicy card dealt lights no card: matches count from two.
+    const auto pair = Evaluate_Juicy(H("9H 9D 2C 5S 7D"), juicy("2C KS AH AS KD"));
+    EXPECT_EQ(pair.row, 1);
+    EXPECT_EQ(pair.matched, (std::array<bool, 5>{}));
 }
 
 TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
