@@ -126,6 +126,16 @@ TEST(Trainer, TheCacheKeepsTheMostRecentlyUsedTables) {
     Set_Default_Payouts(pays, 0);
     const PayRule a{1, &pays, 5, false, 0}, b{1, &pays, 4, false, 0}, c{1, &pays, 3, false, 0};
     strategy::FinalHandTable whole(a);
+    {
+        // A lean table prices a final hand again as the whole one stored it.
+        strategy::FinalHandTable lean_table(a);
+        lean_table.keep_hold_values_only();
+        EXPECT_LT(lean_table.bytes() * 10, whole.bytes());
+        for (uint32_t i = 0; i < strategy::choose(52, 5); i += 997) {
+            ASSERT_EQ(lean_table.pay_sum(5, i), whole.pay_sum(5, i)) << i;
+            ASSERT_EQ(lean_table.final_row(i), whole.final_row(i)) << i;
+        }
+    }
     size_t lean = 0;  // a lean table keeps the pay sums of the sets of up to four cards
     for (int k = 0; k <= 4; ++k) lean += strategy::choose(52, k) * sizeof(double);
     ThreadedAdvisor advisor(lean * 5 / 2);  // room for two lean tables, not three
