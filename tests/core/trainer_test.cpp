@@ -41,7 +41,8 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     rig.m.Trainer_Command("Mnu_Mistake_Alert");
     play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
     play.bet_and_deal(5);
-    EXPECT_TRUE(rig.m.vm.Pnl_Show_Payoffs.caption.starts_with("Best: hold T\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "));
+    EXPECT_TRUE(rig.m.vm.Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
+        << rig.m.vm.Pnl_Show_Payoffs.caption;
     EXPECT_TRUE(rig.m.vm.Pnl_Hint[3].visible);
     EXPECT_FALSE(rig.m.vm.Pnl_Hint[4].visible);
 
@@ -164,16 +165,59 @@ TEST(Trainer, TheCacheKeepsTheMostRecentlyUsedTables) {
     EXPECT_LT(advisor.workers(), 2u);
 }
 
+// A hint that waits for its table comes with the next half-second tick, after the machine's own
+// words on the hand; going back from the mistake alert keeps the best hold outlined.
+TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
+    struct Later : HoldAdvisor {
+        bool ready = false;
+        std::optional<std::array<double, 32>> holds(const PayRule&, const Hand&, std::span<const CardCode>) override {
+            if (!ready) return std::nullopt;
+            std::array<double, 32> v{};
+            v.fill(1.0);
+            v[3] = 5.0;  // the two jacks
+            return v;
+        }
+        void prepare(const PayRule&) override {}
+    } later;
+    test::Rig rig(&later);
+    test::Player play{rig};
+    rig.ready(1, 100);
+    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    play.stack("JH JD 2C 5S 9H 3D 4S 6C");
+    play.bet_and_deal(5);
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption,
+              "  One Pair (Jacks or Better)  \u2014  The trainer is still working out this chart...");
+    rig.m.Timer4_Tick();
+    EXPECT_FALSE(rig.m.vm.Pnl_Hint[0].visible);
+    later.ready = true;
+    rig.m.Timer4_Tick();
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  One Pair (Jacks or Better)  \u2014  Best: hold J\u2665 J\u2666 "
+                                                 "\u2014 5.00 credits; yours: 1.00 credits");
+    EXPECT_TRUE(rig.m.vm.Pnl_Hint[0].visible && rig.m.vm.Pnl_Hint[1].visible && !rig.m.vm.Pnl_Hint[2].visible);
+    rig.dialogs.change_holds = true;
+    rig.m.Draw();
+    EXPECT_EQ(rig.m.phase(), Phase::Dealt);
+    EXPECT_TRUE(rig.m.vm.Pnl_Hint[0].visible);
+    rig.m.Toggle_Hold(1);
+    rig.m.Toggle_Hold(2);
+    rig.dialogs.change_holds = false;
+    rig.m.Draw();
+    play.finish_draw();
+    EXPECT_FALSE(rig.m.vm.Pnl_Hint[0].visible);
+}
+
 TEST(Trainer, StudAndRideDecisions) {
     struct Case {
         GameId game;
         const char* cards;
         const char* advice;
     } cases[] = {
-        {24, "6H 6D 2C KS 9H", "Trainer: Double Down!"},
-        {24, "2H 4D 7C 9S 3H", "Trainer: Stand Pat!"},
-        {25, "TH TD 4C 8S 2H", "Trainer: Let It Ride!"},
-        {25, "2H 4D 9C 8S 3H", "Trainer: Take Back 1/3"},
+        // The better choice first with its credits, then the other one's.
+        {24, "6H 6D 2C KS 9H", "Trainer: Double Down! ("},
+        {24, "2H 4D 7C 9S 3H", "Trainer: Stand Pat! ("},
+        {25, "TH TD 4C 8S 2H", "Trainer: Let It Ride! ("},
+        {25, "2H 4D 9C 8S 3H", "Trainer: Take Back 1/3 ("},
     };
     for (const auto& c : cases) {
         test::Rig rig;

@@ -7,6 +7,9 @@
 
 namespace dw {
 
+// The message line of a dealt hand that wins nothing (draw games; Let It Ride shows nothing).
+inline constexpr std::string_view kHoldAndDraw = "Hold and Draw Cards";
+
 // The announcement of a hand in the message line (without its two leading blanks), by game
 // and HandCode 1..n; nothing when the game has no such code.
 std::optional<std::string_view> announcement(GameId game, HandCode code);

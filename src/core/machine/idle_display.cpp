@@ -2,6 +2,7 @@
 // the award line, and the blinking Deal and Draw captions.
 #include "games/catalogue.h"
 #include "machine/machine.h"
+#include "trainer/trainer_state.h"
 #include "variants/juicy_jackpots.h"
 
 namespace dw {
@@ -33,6 +34,8 @@ void Machine::Timer3_Tick() {
 
 void Machine::Timer4_Tick() {
     juicy_->blink();
+    // A hint that waited for its table comes as soon as the table is there.
+    if (trainer_->hint_waiting) show_hint(true);
     for (Control* b : {&vm.Btn_Deal, &vm.Btn_Redeal}) {
         if (b->enabled) b->fore_colour = b->fore_colour == colour::kBlack ? colour::kDarkRed : colour::kBlack;
         else if (b->fore_colour != colour::kBlack) b->fore_colour = colour::kBlack;

@@ -75,7 +75,7 @@ void Machine::Display_Hand_Value(HandCode& code) {
         }
     }
     if (code == 0) {
-        vm.Pnl_Show_Payoffs.caption = game_info(game).flow == Flow::Ride ? "" : "Hold and Draw Cards";
+        vm.Pnl_Show_Payoffs.caption = game_info(game).flow == Flow::Ride ? "" : std::string(kHoldAndDraw);
         return;
     }
     const auto text = announcement(game, code);

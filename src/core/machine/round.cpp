@@ -1,6 +1,7 @@
 // The machine's side of a hand: starting the game's flow, passing it the events and ticks,
 // and the services a flow asks for.
 #include "errors.h"
+#include "games/announcements.h"
 #include "games/catalogue.h"
 #include "round/double_up.h"
 #include "round/draw_round.h"
@@ -130,7 +131,12 @@ void MachineRounds::Pay_Juicy() {
     if (m_.Side_Bet_Placed == 1) m_.Pay_Juicy();
 }
 
-void MachineRounds::dealt_hint() { m_.show_hint(false); }
+void MachineRounds::dealt_hint() {
+    // What the machine said of the dealt hand stays beside the hint; "hold and draw" the hint says better.
+    const std::string& said = m_.vm.Pnl_Show_Payoffs.caption;
+    m_.trainer_->announcement = said == kHoldAndDraw ? "" : said;
+    m_.show_hint(false);
+}
 void MachineRounds::decision_hint(int shown, int parts) { m_.show_decision_hint(shown, parts); }
 bool MachineRounds::draw_allowed() { return m_.judge_draw(); }
 
@@ -193,6 +199,8 @@ void Machine::Prepare_Hand() {
     juicy_->reset_for_hand();
     for (auto& h : vm.Pnl_Hint) h.visible = false;
     trainer_->hint_shown = false;
+    trainer_->hint_waiting = false;
+    trainer_->announcement.clear();
     warm_trainer();
     Unlock_Menus();
     Prepare_Hand_Cards(cards, joker_count(game), svc_.rng, svc_.cards);

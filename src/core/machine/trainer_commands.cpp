@@ -36,7 +36,8 @@ std::string shown_cards(const Hand& hand, int mask) {
     for (int p = 0; p < 5; ++p) {
         if (!(mask & (1 << p))) continue;
         const CardCode& c = hand[static_cast<size_t>(p)];
-        std::string card = c.Value == 1 ? "Joker" : card_text(c).substr(0, card_text(c).size() - 1);
+        // Ranks as the cards show them: "10", not "T".
+        std::string card = c.Value == 1 ? "Joker" : c.Value == 10 ? "10" : card_text(c).substr(0, card_text(c).size() - 1);
         if (c.Value != 1) card += c.Suit == 'H' ? "\u2665" : c.Suit == 'D' ? "\u2666" : c.Suit == 'C' ? "\u2663" : "\u2660";
         out += (out.empty() ? "" : " ") + card;
     }
@@ -108,16 +109,20 @@ void Machine::warm_trainer() {
 
 void Machine::show_hint(bool asked) {
     if (phase() != Phase::Dealt || !svc_.advisor || (!asked && !trainer_->options.show_best_hold)) return;
+    // The machine's own announcement of the dealt hand stays, with the hint after it.
+    const std::string& said = trainer_->announcement;
+    const std::string before = said.empty() ? "" : said + "  \u2014  ";
     const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
+    trainer_->hint_waiting = !values;
     if (!values) {
-        vm.Pnl_Show_Payoffs.caption = "The trainer is still working out this chart...";
+        vm.Pnl_Show_Payoffs.caption = before + "The trainer is still working out this chart...";
         return;
     }
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
     const Judgement j = judge(*values, held);
     for (int p = 0; p < 5; ++p) vm.Pnl_Hint[static_cast<size_t>(p)].visible = (j.best_mask & (1 << p)) != 0;
-    vm.Pnl_Show_Payoffs.caption = "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " +
+    vm.Pnl_Show_Payoffs.caption = before + "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " +
                                   credits_text(j.best_ev) + "; yours: " + credits_text(j.held_ev);
     trainer_->hint_shown = true;
 }
@@ -128,22 +133,29 @@ void Machine::show_decision_hint(int shown, int parts) {
     const PayRule rule{game, &pay_table, Coins_Bet / std::max(1, parts), progressive_on(), Jackpot};
     const auto choice = stud ? strategy::double_down_choice(rule, cards.hand)
                              : strategy::let_it_ride_choice(rule, cards.hand, shown, parts);
-    // What each choice leaves the player on average, in credits.
-    char line[112];
-    std::snprintf(line, sizeof line, "  Trainer: %s (%.2f against %.2f credits)",
-                  stud ? (choice.goes_on() ? "Double Down!" : "Stand Pat!")
-                       : (choice.goes_on() ? "Let It Ride!" : "Take Back 1/3"),
-                  std::max(choice.go_on, choice.hold_back), std::min(choice.go_on, choice.hold_back));
+    // What each choice leaves the player on average, in credits, the better one named first.
+    const char* go_on = stud ? "Double Down!" : "Let It Ride!";
+    const char* hold_back = stud ? "Stand Pat!" : "Take Back 1/3";
+    const bool go = choice.goes_on();
+    char line[160];
+    std::snprintf(line, sizeof line, "  Trainer: %s (%.2f credits; %s %.2f)", go ? go_on : hold_back,
+                  go ? choice.go_on : choice.hold_back, go ? hold_back : go_on, go ? choice.hold_back : choice.go_on);
     vm.Pnl_Show_Payoffs.caption += line;
 }
 
 bool Machine::judge_draw() {
-    for (auto& h : vm.Pnl_Hint) h.visible = false;
+    // The best hold's outline goes with the draw; when the player goes back to change the holds
+    // it stays to help.
+    const auto drawing = [this] {
+        for (auto& h : vm.Pnl_Hint) h.visible = false;
+        trainer_->hint_waiting = false;
+        return true;
+    };
     // With the trainer off nothing is judged, and no table is built for it.
     const TrainerOptions& o = trainer_->options;
-    if (!svc_.advisor || !(o.show_best_hold || o.mistake_alert)) return true;
+    if (!svc_.advisor || !(o.show_best_hold || o.mistake_alert)) return drawing();
     const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
-    if (!values) return true;  // not known yet: nothing is judged
+    if (!values) return drawing();  // not known yet: nothing is judged
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
     const Judgement j = judge(*values, held);
@@ -160,7 +172,7 @@ bool Machine::judge_draw() {
         ++a.mistakes;
         a.given_up += j.best_ev - j.held_ev;
     }
-    return true;
+    return drawing();
 }
 
 }  // namespace dw

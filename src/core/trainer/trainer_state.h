@@ -22,6 +22,8 @@ struct TrainerState {
     TrainerOptions options;
     std::array<Accuracy, kSlots + 1> accuracy{};
     bool hint_shown = false;
+    bool hint_waiting = false;   // the hint waits for its table; the half-second tick tries again
+    std::string announcement;    // the machine's own words on the dealt hand, shown beside the hint
 };
 
 }  // namespace dw
