@@ -132,6 +132,8 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     d.rig.m.Btn_Show_Fifth_Click();
     d.rig.m.Pause_Tick();
     EXPECT_FALSE(d.rig.m.in_hand());
+    EXPECT_EQ(d.rig.m.Credits, 95);  // nothing for a nine high, and nothing paid twice
+    EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "Sorry, try again!");
 }
 
 // ---- Double Down Stud -----------------------------------------------------------------------

@@ -21,6 +21,7 @@ Phase Machine::phase() const { return round_ ? round_->phase() : Phase::Idle; }
 
 void Machine::Start_Hand() {
     if (in_hand() || Coins_Bet <= 0) return;
+    double_up_.reset();  // the last hand's double up is over: no pause of this hand goes to it
     vm.Pnl_Show_Payoffs.caption = "";
     Round_State = 2;
     RoundHost& host = *rounds_;
