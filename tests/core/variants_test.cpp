@@ -113,6 +113,9 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     // The chosen card is up; the others wait for the half-second pause. The hold buttons are plain.
     EXPECT_EQ(d.rig.m.phase(), Phase::Paying);
     for (const auto& b : d.rig.m.vm.Btn_Hold) EXPECT_EQ(b.fore_colour, colour::kBlack);
+    // The paid hand's marks are gone; the card taken is marked.
+    EXPECT_FALSE(d.rig.m.vm.Pnl_Win_Row.visible);
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(d.rig.m.vm.Pnl_Win_Card[i].visible, i == 1) << i;
     EXPECT_TRUE(d.rig.m.Pause_Enabled);
     EXPECT_EQ(d.rig.m.Pause_Ms, 500);
     EXPECT_TRUE(d.rig.m.in_hand());

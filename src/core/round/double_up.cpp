@@ -50,6 +50,10 @@ void DoubleUpRound::offer() {
     h_.dialogs().show_double(offer);
     if (offer.choice != 1) return finish();
 
+    // The paid hand's marks go with its cards.
+    ViewModel& view = h_.view();
+    for (auto& c : view.Pnl_Win_Card) c.visible = false;
+    view.Pnl_Win_Row.visible = false;
     CardState& cards = h_.card_state();
     cards.hand[0].Value = kEmptyHandMarker;
     Shuffle_Deck(cards, joker_count(h_.current_game()), h_.rng());
@@ -68,6 +72,7 @@ void DoubleUpRound::offer() {
 
     h_.Play_Sound(h_.sound_path("deal.wav"));
     h_.Draw_One_Card(choice_);
+    vm.Pnl_Win_Card[static_cast<size_t>(choice_ - 1)].visible = true;  // the card the player took
     revealing_ = true;
     h_.Pause_Half();
 }
