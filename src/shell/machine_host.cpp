@@ -19,7 +19,8 @@ QString records_directory(const QString& requested) {
     const QString exe = QCoreApplication::applicationDirPath();
     if (QFileInfo(exe).isWritable() && !QFileInfo::exists(QDir(exe).filePath("../share/dazzlewick/POKER.HLP")))
         return exe;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // ~/.local/share/Dazzlewick, named by the program alone (as before it had an organisation).
+    const QString data = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("Dazzlewick");
     QDir().mkpath(data);
     adopt_records(exe.toStdString(), data.toStdString());
     return data;

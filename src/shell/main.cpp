@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -30,6 +32,20 @@ QSize opening_size(QWidget& window) {
     return (QSizeF(cabinet) * scale).toSize() + extra;
 }
 
+// The settings file once lay under "Unknown Organization"; it moves to the program's own folder
+// the first time, and the old one goes.
+void adopt_old_settings() {
+    QApplication::setOrganizationName("Dazzlewick");
+    QSettings settings;
+    QSettings old("Unknown Organization", "Dazzlewick");
+    if (!settings.allKeys().isEmpty() || old.allKeys().isEmpty()) return;
+    for (const QString& key : old.allKeys()) settings.setValue(key, old.value(key));
+    settings.sync();
+    if (settings.status() != QSettings::NoError) return;
+    QFile::remove(old.fileName());
+    QDir().rmdir(QFileInfo(old.fileName()).path());  // only when nothing else is left in it
+}
+
 // Centred across; down the screen, a little below the middle on a tall screen and a fifth of
 // the free height on a short one.
 void place_main_window(QWidget& window) {
@@ -44,13 +60,24 @@ void place_main_window(QWidget& window) {
 
 }  // namespace
 
+namespace {
+// Qt's audio backend speaks up where there is no sound server; the sound player says it once itself.
+QtMessageHandler qt_handler = nullptr;
+void quieter(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("PulseAudioService:") || message == "No audio device detected") return;
+    if (qt_handler) qt_handler(type, context, message);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     // The strategy engine's tables are large and short-lived: blocks of a megabyte and more are
     // mapped on their own and go back to the system when freed, instead of staying in a heap.
     ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    qt_handler = qInstallMessageHandler(quieter);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dazzlewick");
     QApplication::setApplicationVersion("3.0");
+    adopt_old_settings();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Velmora's video poker machine.");
