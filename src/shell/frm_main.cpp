@@ -126,6 +126,10 @@ void Frm_Main::build_menus() {
         action->setObjectName(name);
         actions_[name] = action;
     }
+    // The deal speeds are one choice.
+    auto* speeds = new QActionGroup(this);
+    for (const char* speed : {"Mnu_Speed_Normal", "Mnu_Speed_Fast", "Mnu_Speed_Instant"})
+        if (QAction* a = actions_.value(speed)) speeds->addAction(a);
 }
 
 void Frm_Main::build_deck_menu() {

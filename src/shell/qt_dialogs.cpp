@@ -61,6 +61,10 @@ void QtDialogs::show_cashier(CashierModel& cashier) {
 
 void QtDialogs::show_goodies(GoodiesModel& goodies) {
     Frm_Config dialog(goodies, machine_, parent_);
+    // Centred on the screen: at the first start the main window is not up yet.
+    dialog.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     dialog.exec();
 }
 

@@ -11,6 +11,7 @@ namespace dw::shell {
 Frm_Startup::Frm_Startup(QString asset_directory) : QWidget(nullptr), assets_(std::move(asset_directory)) {
     setObjectName("Frm_Startup");
     setWindowTitle("Dazzlewick 3.0");
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);  // a splash: no title bar, no close box
     setFixedSize(460, 300);
     setCursor(Qt::WaitCursor);
     timer_.setSingleShot(true);
