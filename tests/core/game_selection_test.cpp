@@ -45,13 +45,25 @@ TEST(Catalogue, EveryGameAsTheRulesGiveIt) {
 // The menu tree: each game's item under its own sub-menu or straight under Game.
 TEST(MenuTree, EveryItemUnderItsParent) {
     std::map<std::string_view, std::string_view> parent;
-    std::vector<std::string_view> open;
-    for (const auto& e : menu_tree()) {
+    std::vector<std::string_view> open, menus, top;
+    const auto& tree = menu_tree();
+    for (size_t i = 0; i < tree.size(); ++i) {
+        const auto& e = tree[i];
         ASSERT_LE(static_cast<size_t>(e.depth), open.size()) << e.name << " skips a level";
         open.resize(static_cast<size_t>(e.depth));
         parent[e.name] = e.depth == 0 ? "" : open.back();
         open.push_back(e.name);
+        if (e.depth == 0) top.push_back(e.name);
+        if (i + 1 < tree.size() && tree[i + 1].depth > e.depth) menus.push_back(e.name);
     }
+    // The menu bar, and the only entries that open a menu of their own.
+    EXPECT_EQ(top, (std::vector<std::string_view>{"Mnu_File_Header", "Mnu_Game_Header", "Mnu_Goodies", "Mnu_Cashier",
+                                                  "Mnu_Stats_Hdr", "Mnu_Options", "Mnu_Trainer", "Mnu_Windows",
+                                                  "Mnu_Help_Header"}));
+    EXPECT_EQ(menus, (std::vector<std::string_view>{"Mnu_File_Header", "Mnu_Setup_Heading", "Mnu_Game_Header",
+                                                    "Mnu_Joker", "Mnu_Bonus_Header", "Mnu_Goodies", "Mnu_Cashier",
+                                                    "Mnu_Stats_Hdr", "Mnu_Options", "Mnu_Trainer", "Mnu_Windows",
+                                                    "Mnu_Help_Header", "Mnu_Help_How"}));
     for (const auto& info : kGames) {
         const int g = info.id;
         const char* expected = g >= 7 && g <= 9 ? "Mnu_Joker" : g >= 11 && g <= 19 ? "Mnu_Bonus_Header" : "Mnu_Game_Header";

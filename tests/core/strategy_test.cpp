@@ -70,6 +70,15 @@ TEST(Strategy, TheEngineAndTheMachinePayAlike) {
     }
 }
 
+// The engine's numbering of the cards and the machine's: both ways, the jokers by their pictures.
+TEST(Engine, CardNumbersBothWays) {
+    for (int i = 0; i < 54; ++i) EXPECT_EQ(strategy::index_of(strategy::card_of(static_cast<strategy::CardIndex>(i))), i);
+    EXPECT_EQ(strategy::index_of(make_joker(kFirstJokerImage)), 52);
+    EXPECT_EQ(strategy::index_of(make_joker(kSecondJokerImage)), 53);
+    EXPECT_EQ(strategy::index_of(make_card(2, 'H')), 0);
+    EXPECT_EQ(strategy::index_of(make_card(14, 'S')), 51);
+}
+
 // Two returns that take a fraction of a second each, so the fast tests see any change to the
 // engine: 9/6 Jacks or Better and Jokers Wild (a 53-card deck).
 TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
