@@ -142,6 +142,36 @@ private slots:
         QVERIFY(!w->machine().juicy_view().visible);
     }
 
+    void theSideBetWindowLeavesTheKeyboardToTheMachine() {
+        dialogs_.goodies_script = [](GoodiesModel& g) { g.boxes[2] = false; };  // the side bet on, no double up
+        auto w = open();
+        Machine& m = w->machine();
+        auto* juicy = w->findChild<dw::shell::Frm_Juicy*>("Frm_Juicy");
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        // From a game without the side bet to one with it, by key: the machine keeps the keyboard.
+        QTest::keyClick(w.get(), Qt::Key_F8, Qt::ControlModifier);
+        QCOMPARE(m.game, GameId{24});
+        QVERIFY(!juicy->isVisible());
+        QTest::keyClick(w.get(), Qt::Key_F8);
+        QCOMPARE(m.game, GameId{23});
+        QTRY_VERIFY(juicy->isVisible());
+        QVERIFY(QApplication::activeWindow() == w.get());
+        // Enter presses the side-bet window's focused Continue!, and the machine's keys typed there play.
+        m.juicy_view().Btn_Continue.visible = true;
+        juicy->refresh();
+        auto* go_on = juicy->findChild<QPushButton*>("Btn_Continue");
+        QVERIFY(go_on->isVisible());
+        go_on->setFocus();
+        bool pressed = false;
+        connect(go_on, &QPushButton::clicked, this, [&pressed] { pressed = true; });
+        QTest::keyClick(go_on, Qt::Key_Return);
+        QVERIFY(pressed);
+        m.Credits = 100;
+        QTest::keyClick(go_on, 'm');
+        QVERIFY(m.in_hand());
+    }
+
     void textsFromThePlayerAreNeverMarkup() {
         // A name that Qt would read as an image to load is shown as the characters typed.
         const QString name = "<img src=/dev/zero>";

@@ -1,6 +1,7 @@
 #include "forms/frm_juicy.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,6 +20,8 @@ Frm_Juicy::Frm_Juicy(MachineHost& host, QWidget* main_window)
     : QWidget(main_window, Qt::Window), host_(host), main_(main_window) {
     setObjectName("Frm_Juicy");
     setWindowTitle("Velmora's Juicy Jackpots!");
+    // Shown beside the machine without taking the keyboard; it asks for the focus only after a win.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setStyleSheet("QWidget#Frm_Juicy { background: #5a1040; } QLabel { color: white; }");
     JuicyModel& m = host_.machine().juicy_view();
     auto label = [this](const QString& name, const Control& c, const QString& style, bool colours = true) {
@@ -135,6 +138,20 @@ void Frm_Juicy::closeEvent(QCloseEvent* e) {
     if (!host_.machine().juicy_view().visible || host_.dead()) return e->accept();
     e->ignore();
     host_.run([this] { host_.machine().Juicy_Query_Unload(); });
+}
+
+void Frm_Juicy::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled() && b->isVisible()) b->click();
+        return;
+    }
+    const QString text = e->text();
+    if (text.size() == 1 && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const char key = text[0].toLatin1();
+        host_.run([this, key] { host_.machine().Key_Press(key); });
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Frm_Juicy::changeEvent(QEvent* e) {

@@ -27,6 +27,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Enter presses the focused button (Continue!); the machine's keys typed here still play.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     MachineHost& host_;
