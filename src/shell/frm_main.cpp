@@ -338,8 +338,8 @@ void Frm_Main::build_window() {
     label("Lbl_Played", vm.Lbl_Played, {282, 506, 60, 30}, meter, false)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label("Lbl_Juicy_Bet", vm.Lbl_Juicy_Bet, {350, 512, 140, 18}, "color: #ffe040; font-weight: bold;", false);
     fixed("WINNINGS", {500, 482, 172, 16}, meter_title + "qproperty-alignment: AlignCenter;");
-    fixed("This Session:", {500, 504, 80, 16}, "color: white; font-size: 8pt;");
-    fixed("All Sessions:", {500, 522, 80, 16}, "color: white; font-size: 8pt;");
+    fixed("This Session:", {500, 496, 80, 17}, "color: white; font-size: 8pt;");  // level with its box
+    fixed("All Sessions:", {500, 514, 80, 17}, "color: white; font-size: 8pt;");
     for (size_t k = 0; k < 2; ++k)
         label(QString("Lbl_Winnings_%1").arg(k), vm.Lbl_Winnings[k], {580, 496 + static_cast<int>(k) * 18, 92, 17},
               "background: #f0f0e0; font-weight: bold; padding-right: 3px;")

@@ -25,7 +25,9 @@
 namespace dw::shell {
 
 MsgAnswer QtDialogs::message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) {
-    QMessageBox box(parent_);
+    // Over the dialog that asks (the player dialog's "name was too long"), else over the machine.
+    QWidget* over = QApplication::activeModalWidget();
+    QMessageBox box(over ? over : parent_);
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<int>(title.size())));
     QString body = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
     body.replace("\r\n", "\n");
