@@ -72,7 +72,7 @@ TEST(HelpFile, TheShippedFileHasEveryTopic) {
     for (const char* topic : {"About Dazzlewick", "Playing Draw Poker", "Playing Double Down Stud", "Playing Let It Ride",
                               "Playing Crazy Eights Double Payout Poker", "Playing Hot Hands Multi-Payout Poker",
                               "Playing Pick Five Poker", "Playing Double Down Draw", "Velmora's Juicy Jackpots",
-                              "New Features", "Customize Payouts", "Player Selection", "Statistics"}) {
+                              "New Features", "Customize Payouts", "Player Selection", "Statistics", "The Trainer"}) {
         HelpModel m(f.topics, topic);
         EXPECT_EQ(m.Help_List[static_cast<size_t>(m.selected)], topic);
         EXPECT_GT(m.Help_Text.size(), 200u) << topic;
