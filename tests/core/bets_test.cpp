@@ -27,6 +27,8 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     }
     rig.m.Bet_One_Credit();
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
+    EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled || rig.m.vm.Btn_Play_Credit.enabled || rig.m.vm.Btn_Deal.enabled);
+    EXPECT_TRUE(rig.m.vm.hourglass);
     EXPECT_EQ(rig.m.Credits, 5);
     EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "5");
 }

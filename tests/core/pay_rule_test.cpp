@@ -39,6 +39,8 @@ TEST(PayFinal, ChartTopPrizesLinesAndJackpot) {
          "Three of a Kind", false},
         {"hot hands: every line", 21, "9H TH JH QH KH", 5, false, 0, &table, 295,
          "Wow!  Multiple Combination", false},
+        {"hot hands: one line, a pair of jacks", 21, "JH JD 2C 5S 9H", 5, false, 0, &table, 5,
+         "One Pair (Jacks or Better)", false},
         {"hot hands royal", 21, "TH JH QH KH AH", 5, true, 1.5, &table, 4296, "** SUPER PAYOFF! ** Royal Flush", true},
         {"double down draw at ten coins", 23, "TS JS QS KS AS", 10, false, 0, &table, 5000,
          "** SUPER PAYOFF! ** Royal Flush", false},

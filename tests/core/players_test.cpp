@@ -23,6 +23,9 @@ TEST(StatisticsScreens, FiguresPagesAndErasing) {
     StatisticsModel screen(stats, "Ann");
     screen.save = [&] { return ++saves > 0; };
     EXPECT_EQ(screen.Lbl_PlayerName.caption, "Ann");
+    screen.Btn_Total_Click();
+    screen.Btn_This_Click();
+    EXPECT_FALSE(screen.all_sessions);
     EXPECT_EQ(screen.Lbl_Percent_P[7].caption, "123.4%");
     EXPECT_EQ(screen.Lbl_Played[1].caption, "0 coins");
     EXPECT_EQ(screen.Lbl_Percent_P[1].fore_colour, 0x808080);
@@ -102,7 +105,12 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
         rig.dialogs.player_choices.push_back(player);
         rig.m.Mnu_Player_Click();
     };
+    rig.m.Asset_Directory = DAZZLEWICK_BUILD_DIR;  // the help file beside the tests
+    rig.dialogs.player_help = true;
     choose(1);  // the same player: everything stays
+    rig.dialogs.player_help = false;
+    ASSERT_FALSE(rig.dialogs.helps.empty());
+    EXPECT_EQ(rig.dialogs.helps.back(), "Player Selection");
     EXPECT_EQ(rig.m.Credits, 123);
     EXPECT_EQ(rig.m.stats.Winnings[Stats::kSessionWinnings], 7);
     EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kSessionCount], 1);

@@ -88,6 +88,20 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
     EXPECT_NEAR(std::accumulate(r.rows.begin(), r.rows.end(), 0.0), 1.0, 1e-9);
     EXPECT_NEAR(r.rows[9], 0.0000247583, 1e-10);
     EXPECT_NEAR(strategy::chart_return({7, &table, 5, false, 0}, 2).value, 0.9817968981, 5e-11);
+    // The stud games' exact returns, and a short Pick Five simulation, each with rows adding up.
+    const struct {
+        GameId game;
+        double value;
+    } exact[] = {{24, 0.9757527426}, {25, 0.9880908261}};
+    for (const auto& e : exact) {
+        const auto r = strategy::game_return({e.game, &table, game_info(e.game).full_bet, false, 0}, 2);
+        EXPECT_NEAR(r.value, e.value, 5e-10) << e.game;
+        EXPECT_NEAR(std::accumulate(r.rows.begin(), r.rows.end(), 0.0), 1.0, 1e-9) << e.game;
+    }
+    const auto pick = strategy::pick_five_return({22, &table, 5, false, 0}, 2000, 2);
+    EXPECT_NEAR(std::accumulate(pick.rows.begin(), pick.rows.end(), 0.0), 1.0, 1e-9);
+    EXPECT_GT(pick.value, 1.0);
+    EXPECT_LT(pick.value, 2.0);
 }
 
 // Pick Five's refused cards are out of the draw: every hold of two cards or more, counted draw

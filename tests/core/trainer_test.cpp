@@ -16,6 +16,12 @@ TEST(Trainer, FileRoundTripAndDamage) {
                             "T\r\nF\r\n 0\r\nmaybe\r\n"})
         EXPECT_FALSE(read_trainer(bad)) << bad;
     EXPECT_EQ(animation_interval(DealSpeed::Normal), 180);
+    Rig kept;  // a player's options come back with the menu's marks
+    kept.store.files["TRAINER1.VPK"] = "T\r\nT\r\n 2\r\nT\r\n";
+    kept.m.Main_Initialisation(1);
+    for (const char* item : {"Mnu_Show_Best_Hold", "Mnu_Mistake_Alert", "Mnu_Show_Return", "Mnu_Speed_Instant"})
+        EXPECT_TRUE(kept.m.vm.menu(item).checked) << item;
+    EXPECT_FALSE(kept.m.vm.menu("Mnu_Speed_Normal").checked);
     Rig rig;
     rig.store.files["TRAINER1.VPK"] = "garbage";
     rig.m.Main_Initialisation(1);
@@ -205,6 +211,23 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
     rig.m.Draw();
     play.finish_draw();
     EXPECT_FALSE(rig.m.vm.Pnl_Hint[0].visible);
+    // A draw before the table is there is not judged and not stopped.
+    later.ready = false;
+    play.stack("2H 4D 6C 8S TS 3D 5C 7S 9D JC");
+    play.bet_and_deal(5);
+    rig.m.Draw();
+    EXPECT_EQ(rig.m.phase(), Phase::Drawing);
+    play.finish_draw();
+    // A hint asked for with the options off stays with its hand.
+    later.ready = true;
+    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    play.bet_and_deal(5);
+    rig.m.Trainer_Command("Mnu_Hint");
+    EXPECT_TRUE(rig.m.vm.Pnl_Show_Payoffs.caption.find("Best: hold") != std::string::npos);
+    play.hold_and_draw("");
+    play.bet_and_deal(5);
+    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption.find("Best: hold"), std::string::npos);
 }
 
 TEST(Trainer, StudAndRideDecisions) {

@@ -179,6 +179,7 @@ TEST(DoubleDownStud, WholeHands) {
         else rig.m.Btn_Stand_Click();
         EXPECT_EQ(rig.m.Coins_Bet, c.coins) << c.what;
         EXPECT_EQ(rig.m.vm.focus, "Btn_Show_Fifth") << c.what;
+        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
         rig.m.Btn_Show_Fifth_Click();
         ASSERT_TRUE(rig.m.Pause_Enabled) << c.what;
         rig.m.Pause_Tick();
@@ -291,6 +292,7 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     play.finish_deal();
     rig.m.Btn_Double_Click();  // 6 coins: two parts of 2 left
     EXPECT_EQ(rig.m.Coins_Bet, 4);
+    EXPECT_EQ(rig.m.vm.Lbl_Played.caption, "4");
     EXPECT_EQ(rig.m.Credits, 96);
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fourth Card!");
     rig.m.Btn_Show_Fifth_Click();
@@ -302,6 +304,8 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     rig.m.Btn_Double_Click();
     EXPECT_EQ(rig.m.Coins_Bet, 2);
     EXPECT_EQ(rig.m.Credits, 98);
+    EXPECT_FALSE(rig.m.vm.Btn_Double.visible || rig.m.vm.Btn_Stand.visible);  // the last decision is made
+    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
     EXPECT_EQ(take_back(7, true), std::nullopt);
     EXPECT_EQ(take_back(18, true), std::nullopt);
 }

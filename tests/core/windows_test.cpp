@@ -164,6 +164,9 @@ TEST(Cheat, NumbersTheDeckAndMovesWithinIt) {
     EXPECT_EQ(rig.m.cards.Deck[9], moved);
     EXPECT_EQ(cheat.Lst_Cards[8], cheat_entry(9, moved));
     EXPECT_EQ(cheat.Lst_Cards[11].substr(0, 3), "#12");
+    cheat.Btn_Down_Click();  // one place down again
+    EXPECT_EQ(cheat.selected, 9);
+    EXPECT_EQ(rig.m.cards.Deck[10], moved);
 }
 
 }  // namespace

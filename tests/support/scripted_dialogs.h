@@ -89,6 +89,7 @@ struct ScriptedDialogs : DefaultDialogs {
         model.Btn_Ok_Click();
     }
     void show_player(PlayerModel& model) override {
+        if (player_help && model.help) model.help();
         if (!player_choices.empty()) {
             model.Btn_Player_Click(player_choices.front() - 1);
             player_choices.pop_front();
@@ -125,6 +126,7 @@ struct ScriptedDialogs : DefaultDialogs {
     std::function<void(PayoutsModel&)> payouts_script;
     std::function<void(CheatModel&)> cheat_script;
     std::vector<std::string> helps;  // the topic each help window opened on
+    bool player_help = false;        // the player dialog's Help is pressed
     std::string keyboard;
 };
 
