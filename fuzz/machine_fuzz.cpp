@@ -10,6 +10,7 @@
 #include "fuzz_check.h"
 #include "games/catalogue.h"
 #include "machine/machine.h"
+#include "random_play.h"
 #include "records/record_store.h"
 #include "variants/juicy_jackpots.h"
 
@@ -24,29 +25,6 @@ struct NoCards : dw::CardLibrary {
 struct NoSound : dw::SoundPlayer {
     void play(const std::string&) override {}
 };
-
-void play_out(dw::Machine& m, dw::Rng& choices) {
-    for (int step = 0; step < 300 && m.in_hand(); ++step) {
-        if (m.Timer1_Enabled) m.Timer1_Tick();
-        else if (m.Timer2_Enabled) m.Timer2_Tick();
-        else if (m.Pause_Enabled) m.Pause_Tick();
-        else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
-        else if (m.vm.Btn_Double.visible && m.vm.Btn_Double.enabled) {
-            if (choices.next() < 0.5) m.Btn_Double_Click();
-            else m.Btn_Stand_Click();
-        } else if (m.vm.Btn_Redeal.enabled) {
-            for (int p = 1; p <= 5; ++p)
-                if (choices.next() < 0.4) m.Toggle_Hold(p);
-            m.Draw();
-        } else if (m.juicy_showing()) {
-            m.Juicy_Tick();
-        } else if (m.juicy_view().Btn_Continue.visible && m.juicy_view().Btn_Continue.enabled) {
-            m.Juicy_Continue_Click();
-        } else {
-            break;
-        }
-    }
-}
 
 }  // namespace
 
@@ -87,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int64_t before = static_cast<int64_t>(m.Credits) + m.Coin_Bucket - net();
         m.Bet_Max();
         if (!m.in_hand()) m.Start_Hand();
-        play_out(m, choices);
+        dw::test::play_out(m, choices);
         FUZZ_CHECK(!m.in_hand());
         FUZZ_CHECK(static_cast<int64_t>(m.Credits) + m.Coin_Bucket - net() == before);
     }

@@ -2,6 +2,7 @@
 
 #include "games/catalogue.h"
 #include "machine_rig.h"
+#include "random_play.h"
 
 namespace dw {
 namespace {
@@ -295,26 +296,6 @@ TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
     EXPECT_FALSE(rig.m.held(2));
 }
 
-// Plays one hand with random choices through whatever the window offers, until the hand is over.
-void play_randomly(Rig& rig, ClockRng& choices) {
-    Machine& m = rig.m;
-    for (int step = 0; step < 200 && m.in_hand(); ++step) {
-        if (m.Timer1_Enabled) m.Timer1_Tick();
-        else if (m.Timer2_Enabled) m.Timer2_Tick();
-        else if (m.Pause_Enabled) m.Pause_Tick();
-        else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
-        else if (m.vm.Btn_Double.visible && m.vm.Btn_Double.enabled) {
-            if (choices.next() < 0.5) m.Btn_Double_Click();
-            else m.Btn_Stand_Click();
-        }
-        else if (m.vm.Btn_Redeal.enabled) {
-            for (int p = 1; p <= 5; ++p)
-                if (choices.next() < 0.4) m.Toggle_Hold(p);
-            m.Draw();
-        }
-    }
-}
-
 // Over 200,000 random hands of every open game, with the side bet on and the double up taken or
 // declined at random: credits plus bucket move by exactly what the statistics say the hand and
 // its side bet paid less what they cost, each hand adds its count to the statistics rows, and no
@@ -330,7 +311,7 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
         rig.ready(info.id, 100);
         rig.m.Bet_Max();
         if (rig.m.in_hand()) games.push_back(info.id);
-        play_randomly(rig, choices);
+        test::play_out(rig.m, choices);
     }
     ASSERT_EQ(games.size(), 25u);
     const int64_t start = static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket;
@@ -361,7 +342,7 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
             for (int c = 0; c < coins && !rig.m.in_hand(); ++c) rig.m.Bet_One_Credit();
         }
         rig.m.Start_Hand();
-        play_randomly(rig, choices);
+        test::play_out(rig.m, choices);
         ASSERT_FALSE(rig.m.in_hand()) << "game " << g << ", hand " << hand;
         doubled += rig.dialogs.offers.empty() ? 0 : 1;
         side_bets += side[Stats::kPlayed] - side_played;
