@@ -64,6 +64,8 @@ TEST(StatisticsScreens, DetailsLeaveTheBonusRowsOutOfTheBase) {
               "0%\r\n0%\r\n0%\r\n-----\r\n0%\r\n0%\r\n0%\r\n10%\r\n-----\r\n0%\r\n30%\r\n60%\r\n");
     EXPECT_EQ(detail.Lbl_How_Many.caption.substr(0, 6), "0\r\n0\r\n");
 
+    detail.Btn_Exit_Click();
+    EXPECT_TRUE(detail.done);
     StatsDetailModel hot(stats, 21, false);
     EXPECT_TRUE(hot.Lbl_Hands.caption.starts_with("Multi-Payout Hand\r\n"));
     EXPECT_TRUE(hot.Lbl_Hands.caption.ends_with("No Payout\r\n\r\n\r\nFor multi-payout hands,\r\nonly top hand is shown."));

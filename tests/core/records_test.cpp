@@ -294,6 +294,7 @@ TEST(Stats, MenuCommands) {
     rig.m.Mnu_Reset_All_Winnings();
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 0}));
+    EXPECT_EQ(rig.m.vm.Lbl_Winnings[1].caption, "0 coins");
     EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[2], " 0");
 
     rig.m.Mnu_Clear_All_Stats();
@@ -698,6 +699,8 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
 
 TEST(Startup, RecordsThenTheFirstHand) {
     Rig rig;
+    EXPECT_EQ(rig.m.vm.caption, "Dazzlewick 3.0");  // the window's title
+    EXPECT_EQ(rig.m.vm.Btn_Stand.caption, "&Stand Pat!");
     rig.store.files["CONFIG.VPK"] = "F\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n";
     rig.store.files["PROGRES1.VPK"] = " 5\r\n 250.5\r\n 1234\r\n 0\r\n";
     Stats s;

@@ -212,6 +212,17 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
     EXPECT_EQ(two.m.vm.Lbl_Pay[5].back_colour, colour::kRed);  // "4 Credits" of the regular chart
     EXPECT_EQ(two.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
     EXPECT_EQ(stud_four_call(5), nullptr);
+
+    // Three coins doubled are six: the doubled chart's "6 Credits" column.
+    Rig three;
+    Player p3{three};
+    three.ready(24, 100);
+    p3.stack("QH QD 3C 7S 8H");
+    p3.bet_and_deal(3);
+    three.m.Btn_Double_Click();
+    EXPECT_EQ(three.m.Coins_Bet, 6);
+    EXPECT_EQ(three.m.vm.Lbl_Pay[4].back_colour, colour::kRed);
+    EXPECT_EQ(three.m.vm.Lbl_Pay[6].back_colour, colour::kCyan);
 }
 
 // ---- Pick Five --------------------------------------------------------------------------------
@@ -411,6 +422,9 @@ TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
     rig.ready(1, 5);
     EXPECT_TRUE(rig.m.juicy_view().visible);
+    const JuicyModel& captions = rig.m.juicy_view();
+    EXPECT_EQ(captions.Btn_New_Cards.caption, "New Cards!");
+    EXPECT_EQ(captions.Btn_Continue.caption, "Continue!");
     EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled);
     rig.ready(1, 6);
     EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);

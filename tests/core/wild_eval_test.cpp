@@ -65,7 +65,7 @@ TEST(WildEval, DoubleJokers) {
         {10, "QC QD 3H 3S 8C", 1},  {10, "KC KD 3H 8S 9C", 0},  {10, "JK JK 7C 7D 7H", 8},
         {10, "JK JK QH KH AH", 9},  {10, "JK JK 8H 9H JH", 7},  {10, "JK JK 3H 9H KH", 4},
         {10, "JK JK 3C 9H KH", 2},  {10, "JK 5C 5D 9H 3S", 2},  {10, "JK 5C 5D 5H 5S", 8},
-        {10, "JK TS JS QS KS", 9},  {10, "JK 9S JS QS KS", 7},  {10, "TH JH QH KH AH", 10},
+        {10, "JK 5C 5D 8H 9S", 2},  {10, "JK 3C 4D 9H 9S", 2},  {10, "JK TS JS QS KS", 9},  {10, "JK 9S JS QS KS", 7},  {10, "TH JH QH KH AH", 10},
         {10, "9C 9D 9H 9S 2C", 6},  {10, "2C 2D 2H KS 5C", 2},  {10, "JK 2C 3D 4H 5S", 3},
     });
 }
