@@ -40,7 +40,7 @@ int run_deal(const std::vector<std::string>& args, std::ostream& out) {
             out << "Game " << g << ": " << c.hands << " hands from a deck of " << c.deck << "\n";
             const auto& chart = default_chart(g);
             for (size_t r = c.rows.size(); r-- > 0;) {
-                const std::string label = r == 0 ? "no win" : std::string(chart[chart.size() - r].label);
+                const std::string label = r == 0 ? "no win" : label_text(chart[chart.size() - r].label);
                 out << "  row " << r << (r < 10 ? "  " : " ") << label << std::string(label.size() < 28 ? 28 - label.size() : 1, ' ')
                     << c.rows[r] << "\n";
             }

@@ -88,7 +88,8 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
             for (size_t i = 0; i < r.rows.size(); ++i) out << (i ? "," : "") << std::setprecision(12) << r.rows[i];
             out << "]";
             if (r.samples) out << ",\"margin\":" << std::setprecision(10) << r.margin << ",\"samples\":" << r.samples;
-            out << ",\"seconds\":" << std::setprecision(3) << seconds << "}\n";
+            // Every line is JSON: the note the text output ends with is a field here.
+            out << ",\"seconds\":" << std::setprecision(3) << seconds << ",\"reversible_royal_included\":false}\n";
         } else {
             out << "Game " << g << " (" << info.list_text << "), " << coins << " coins: return " << std::fixed
                 << std::setprecision(10) << r.value;
@@ -99,7 +100,7 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
             for (size_t row = r.rows.size(); row-- > 0;) {
                 if (r.rows[row] == 0 && row > chart.size()) continue;
                 const std::string label = row == 0 ? "no win"
-                                          : row <= chart.size() ? std::string(chart[chart.size() - row].label)
+                                          : row <= chart.size() ? label_text(chart[chart.size() - row].label)
                                                                 : "multiple lines";
                 out << "  row " << std::setw(2) << row << "  " << std::left << std::setw(28) << label << std::right
                     << std::setprecision(10) << r.rows[row] << "\n";
@@ -107,7 +108,7 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
         }
         out.unsetf(std::ios::floatfield);
     }
-    out << "The reversible royal is not part of these figures.\n";
+    if (!o.json) out << "The reversible royal is not part of these figures.\n";
     return 0;
 }
 

@@ -66,6 +66,22 @@ TEST(OddsTool, BadArgumentsAreUsageErrors) {
     EXPECT_THROW(odds::run_return({"22", "--hands", "10"}, out), odds::UsageError);
     EXPECT_THROW(odds::run_deal({"all", "--xml"}, out), odds::UsageError);
     EXPECT_THROW(odds::run_deal({}, out), odds::UsageError);
+    EXPECT_EQ(label_text("4 Deuces && Joker"), "4 Deuces & Joker");
+    EXPECT_EQ(label_text("A && B && C"), "A & B & C");
+    EXPECT_EQ(label_text("Royal Flush"), "Royal Flush");
+    std::ostringstream deuces;
+    EXPECT_EQ(odds::run_deal({"6"}, deuces), 0);
+    EXPECT_NE(deuces.str().find("4 Deuces & Joker "), std::string::npos);
+    EXPECT_EQ(deuces.str().find("&&"), std::string::npos);
+    // Every line of --json is one JSON object.
+    std::ostringstream json;
+    EXPECT_EQ(odds::run_return({"1", "--json"}, json), 0);
+    std::istringstream lines(json.str());
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count)
+        EXPECT_TRUE(line.starts_with("{") && line.ends_with("}")) << line;
+    EXPECT_EQ(count, 1);
+    EXPECT_NE(json.str().find("\"reversible_royal_included\":false"), std::string::npos);
     EXPECT_EQ(odds::run_deal({"9", "--json"}, out), 0);
     EXPECT_EQ(out.str(), "{\"game\":9,\"deck\":53,\"hands\":2869685,\"rows\":[" + [] {
         const auto c = count_deal(9, 2);

@@ -165,4 +165,13 @@ std::vector<std::string_view> chart_lines(int slot) {
     return lines;
 }
 
+std::string label_text(std::string_view label) {
+    std::string out;
+    for (size_t i = 0; i < label.size(); ++i) {
+        out += label[i];
+        if (label[i] == '&' && i + 1 < label.size() && label[i + 1] == '&') ++i;
+    }
+    return out;
+}
+
 }  // namespace dw

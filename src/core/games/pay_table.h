@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct DefaultRow {
 
 // The default chart of a slot 1..26, top row first.
 const std::vector<DefaultRow>& default_chart(int slot);
+
+// A row's label as it reads on screen: the payout editor's "&&" (a dialog label's literal
+// ampersand) is one "&".
+std::string label_text(std::string_view label);
 
 // Writes the default chart of one slot, or of all 26 when slot is 0. Nothing is saved.
 void Set_Default_Payouts(Pay_Table& table, int16_t slot);
