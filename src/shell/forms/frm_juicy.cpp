@@ -1,6 +1,7 @@
 #include "forms/frm_juicy.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -145,13 +146,8 @@ void Frm_Juicy::keyPressEvent(QKeyEvent* e) {
         if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled() && b->isVisible()) b->click();
         return;
     }
-    const QString text = e->text();
-    if (text.size() == 1 && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const char key = text[0].toLatin1();
-        host_.run([this, key] { host_.machine().Key_Press(key); });
-        return;
-    }
-    QWidget::keyPressEvent(e);
+    // Any other key is the machine's: the main window takes it as if typed there.
+    QCoreApplication::sendEvent(main_, e);
 }
 
 void Frm_Juicy::changeEvent(QEvent* e) {
