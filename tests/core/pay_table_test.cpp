@@ -10,33 +10,53 @@ namespace {
 
 using test::Rig;
 
-TEST(DefaultCharts, RowCountsTopAndBottomPaysAndHiddenRows) {
+// Every default chart as the rules give it: the pay per coin of each row, the lowest first, and the
+// rows that share the chart line above them.
+TEST(DefaultCharts, EveryPayAndHiddenRow) {
     struct Case {
-        int slot, count, top, bottom;
+        int slot;
+        const char* pays;
         std::vector<int> hidden;
     } cases[] = {
-        {1, 9, 250, 1, {}},   {2, 9, 250, 1, {}},    {3, 9, 250, 1, {}},   {4, 10, 250, 1, {}},
-        {5, 13, 500, 1, {1}}, {6, 11, 1000, 1, {}},  {7, 11, 500, 1, {}},  {8, 11, 400, 1, {}},
-        {9, 10, 500, 1, {}},  {10, 10, 500, 1, {}},  {11, 11, 250, 1, {}}, {12, 11, 250, 1, {}},
-        {13, 11, 250, 1, {}}, {14, 13, 250, 1, {1}}, {15, 12, 250, 1, {}}, {16, 12, 250, 1, {9}},
-        {17, 13, 250, 1, {8, 9}}, {18, 11, 250, 1, {}}, {19, 10, 250, 1, {}}, {20, 11, 250, 1, {}},
-        {21, 9, 200, 1, {}},  {22, 9, 250, 1, {}},   {23, 9, 400, 1, {}},  {24, 10, 500, 1, {}},
-        {25, 9, 500, 2, {}},  {26, 11, 50000, 6, {}},
+        {1, "1 2 3 4 6 9 25 50 250", {}},
+        {2, "1 1 3 8 8 8 40 200 250", {}},
+        {3, "1 2 3 4 5 7 25 50 250", {}},
+        {4, "1 2 3 4 4 9 15 25 200 250", {}},
+        {5, "1 1 3 4 5 15 25 20 40 80 200 400 500", {1}},
+        {6, "1 2 3 3 3 6 9 12 25 250 1000", {}},
+        {7, "1 1 2 3 4 5 10 50 200 250 500", {}},
+        {8, "1 1 2 3 5 7 20 50 100 200 400", {}},
+        {9, "1 2 5 7 8 20 50 50 100 500", {}},
+        {10, "1 2 3 4 5 8 25 50 100 500", {}},
+        {11, "1 2 3 4 5 8 25 40 80 50 250", {}},
+        {12, "1 1 3 5 7 9 50 80 160 50 250", {}},
+        {13, "1 1 3 4 6 9 75 120 240 50 250", {}},
+        {14, "1 1 3 4 5 8 50 80 160 160 400 50 250", {1}},
+        {15, "1 2 3 4 6 8 20 40 60 80 50 250", {}},
+        {16, "1 2 3 4 5 8 25 50 80 80 50 250", {9}},
+        {17, "1 2 3 4 5 8 25 40 40 40 80 50 250", {8, 9}},
+        {18, "1 2 3 5 4 5 6 25 50 50 250", {}},
+        {19, "1 2 3 4 6 8 25 50 50 250", {}},
+        {20, "1 2 3 3 4 5 8 25 25 50 250", {}},
+        {21, "1 2 3 4 5 7 20 50 200", {}},
+        {22, "1 1 3 4 5 6 20 50 250", {}},
+        {23, "1 1 3 4 6 10 30 50 400", {}},
+        {24, "1 2 3 4 6 9 12 50 200 500", {}},
+        {25, "2 3 4 6 9 12 50 200 500", {}},
+        {26, "6 6 14 24 30 30 500 3 10 100 50000", {}},
     };
     Pay_Table t;
     Set_Default_Payouts(t, 0);
     for (const auto& c : cases) {
-        EXPECT_EQ(t.row_count(c.slot), c.count) << c.slot;
-        EXPECT_EQ(t.pay(c.slot, c.count), c.top) << c.slot;
-        EXPECT_EQ(t.pay(c.slot, 1), c.bottom) << c.slot;
-        for (int row = c.count + 1; row <= 20; ++row) EXPECT_EQ(t.pay(c.slot, row), 0) << c.slot << "/" << row;
+        const auto pays = test::words(c.pays);
+        ASSERT_EQ(t.row_count(c.slot), static_cast<int>(pays.size())) << c.slot;
         for (int row = 1; row <= 20; ++row) {
+            const int32_t pay = row <= t.row_count(c.slot) ? std::stoi(pays[static_cast<size_t>(row - 1)]) : 0;
+            EXPECT_EQ(t.pay(c.slot, row), pay) << c.slot << "/" << row;
             const bool hidden = std::find(c.hidden.begin(), c.hidden.end(), row) != c.hidden.end();
             EXPECT_EQ(t.at(c.slot, row).Shown, hidden ? 0 : -1) << c.slot << "/" << row;
         }
-        if (c.slot <= 25) {
-            EXPECT_EQ(t.row_count(c.slot), row_count_of(static_cast<GameId>(c.slot)));
-        }
+        if (c.slot <= 25) EXPECT_EQ(t.row_count(c.slot), row_count_of(static_cast<GameId>(c.slot)));
     }
 }
 
@@ -141,6 +161,7 @@ TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
         {"row count 20", with_line(0, " 20"), true},
         {"pay 1500", with_line(pay_line(5, 3), " 1500"), true},
         {"pay 1501", with_line(pay_line(5, 3), " 1501"), false},
+        {"pay 1501 in the lowest row", with_line(pay_line(5, 1), " 1501"), false},
         {"negative pay", with_line(pay_line(5, 3), "-5"), false},
         {"side bet 50000", with_line(pay_line(26, 4), " 50000"), true},
         {"side bet 2000000", with_line(pay_line(26, 4), " 2000000"), true},

@@ -494,6 +494,8 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     EXPECT_FALSE(store.read("STATS1.VPK"));
     ASSERT_TRUE(store.write("STATS1.VPK", "first\r\n"));
     EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
+    ASSERT_TRUE(store.write("CONFIG.VPK", "T"));  // down to the last byte
+    EXPECT_EQ(store.read("CONFIG.VPK"), "T");
 
     files::before_rename = [](const std::filesystem::path&) { return false; };  // a crash before the rename
     store.write("STATS1.VPK", "second\r\n");
@@ -511,7 +513,8 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     // Nothing but the record is left behind: no temporary files from the crash's clean-up aside.
     int others = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.path))
-        others += e.path().filename() != "STATS1.VPK" && e.path().filename() != "blocker" &&
+        others += e.path().filename() != "STATS1.VPK" && e.path().filename() != "CONFIG.VPK" &&
+                  e.path().filename() != "blocker" &&
                   !e.path().filename().string().starts_with(".STATS1.VPK.");
     EXPECT_EQ(others, 0);
 }

@@ -90,6 +90,11 @@ TEST(PayoutsEditor, BoxesCopyDownAndRestore) {
     ASSERT_FALSE(aces.Txt_Value[eights_box].enabled);
     EXPECT_TRUE(aces.Text_Changed(aces_box, "100"));
     EXPECT_EQ(aces.Txt_Value[eights_box].caption, "100");
+    // The chart the return is worked out for while editing: the boxes as they stand.
+    const Pay_Table preview = aces.preview(table);
+    EXPECT_EQ(preview.pay(16, 10), 100);
+    EXPECT_EQ(preview.pay(16, 9), 100);
+    EXPECT_EQ(preview.pay(16, 11), table.pay(16, 11));
     aces.Btn_Ok_Click();
     Pay_Table edited = table;
     aces.apply(edited);
