@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ libxkbcommon-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev kdegames-card-data-kf5 libgtest-dev libbenchmark-dev
-          espeak-ng sox xvfb xauth imagemagick xdotool openbox
+          festival festvox-us-slt-hts espeak-ng sox xvfb xauth imagemagick xdotool openbox
           librsvg2-bin desktop-file-utils appstream python3 "$@")
 
 missing=()
