@@ -33,11 +33,16 @@ int run_deal(const std::vector<std::string>& args, std::ostream& out) {
     for (int g : games) {
         const DealCensus c = count_deal(static_cast<GameId>(g), threads);
         if (json) {
-            out << "{\"game\":" << g << ",\"deck\":" << c.deck << ",\"hands\":" << c.hands << ",\"rows\":[";
+            // The census counts every card of the deck; a joker game deals 52 of them.
+            out << "{\"game\":" << g << ",\"deck\":" << c.deck << ",\"dealt_from\":52,\"hands\":" << c.hands << ",\"rows\":[";
             for (size_t r = 0; r < c.rows.size(); ++r) out << (r ? "," : "") << c.rows[r];
             out << "]}\n";
         } else {
-            out << "Game " << g << ": " << c.hands << " hands from a deck of " << c.deck << "\n";
+            out << "Game " << g << ": " << c.hands << " hands from a deck of " << c.deck;
+            if (c.deck > 52)
+                out << " (every card counted; the game deals 52 of them, the " << (c.deck == 53 ? "joker" : "2 jokers")
+                    << " in place of unseen natural cards)";
+            out << "\n";
             const auto& chart = default_chart(g);
             for (size_t r = c.rows.size(); r-- > 0;) {
                 const std::string label = r == 0 ? "no win" : label_text(chart[chart.size() - r].label);

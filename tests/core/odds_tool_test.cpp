@@ -83,12 +83,59 @@ TEST(OddsTool, BadArgumentsAreUsageErrors) {
     EXPECT_EQ(count, 1);
     EXPECT_NE(json.str().find("\"reversible_royal_included\":false"), std::string::npos);
     EXPECT_EQ(odds::run_deal({"9", "--json"}, out), 0);
-    EXPECT_EQ(out.str(), "{\"game\":9,\"deck\":53,\"hands\":2869685,\"rows\":[" + [] {
+    EXPECT_EQ(out.str(), "{\"game\":9,\"deck\":53,\"dealt_from\":52,\"hands\":2869685,\"rows\":[" + [] {
         const auto c = count_deal(9, 2);
         std::string s;
         for (size_t i = 0; i < c.rows.size(); ++i) s += (i ? "," : "") + std::to_string(c.rows[i]);
         return s;
     }() + "]}\n");
+}
+
+std::string hold(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    EXPECT_EQ(odds::run_hold(args, out), 0);
+    return out.str();
+}
+
+// Which deck, which bet and which unit a figure is for, and full precision in JSON.
+TEST(OddsTool, HoldSaysWhatItsFiguresAreFor) {
+    const struct {
+        std::vector<std::string> args;
+        const char* has;
+    } cases[] = {
+        {{"10", "7C 7D KS 9H 4C"}, "Double Jokers Wild), 5 coins, deck as dealt: what each hold wins on average, in credits"},
+        {{"10", "7C 7D KS 9H 4C"}, "\n    3.815556    7C 7D\n"},
+        {{"10", "7C 7D KS 9H 4C", "--full-deck"}, "5 coins, full 54-card deck:"},
+        {{"10", "7C 7D KS 9H 4C", "--full-deck"}, "\n    3.751357    7C 7D\n"},
+        {{"6", "7C 7D KS 9H 4C"}, "the joker in place of an unseen natural card; --full-deck counts all 53."},
+        {{"1", "7C 7D KS 9H 4C"}, "Jacks or Better), 5 coins: what each"},
+        // Double Down Draw plays a winning deal on twice the bet, and a losing one on the bet.
+        {{"23", "JC JD KS 9H 4C"}, "10 coins (the winning deal doubles the bet)"},
+        {{"23", "7C 7D KS 9H 4C"}, "Draw), 5 coins: what"},
+        {{"10", "7C 7D KS 9H 4C", "--json"}, "{\"game\":10,\"coins\":5,\"doubled\":false,\"deck\":\"as dealt\",\"unit\":\"credits\","
+                                             "\"holds\":[{\"cards\":\"7C 7D\",\"value\":3.81555"},
+        {{"1", "2C 4D 6H 8S TC", "--json", "--full-deck"}, "\"deck\":\"52\""},
+    };
+    for (const auto& c : cases) EXPECT_NE(hold(c.args).find(c.has), std::string::npos) << c.args[0] << " " << c.args[1] << ": " << c.has;
+    const std::string json = hold({"1", "2C 4D 6H 8S TC", "--json"});
+    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1);
+    EXPECT_NE(json.find("{\"cards\":\"\",\"value\":"), std::string::npos);  // the discard of all five
+}
+
+// A simulated figure is printed to the decimals its margin supports; an exact one to ten.
+TEST(OddsTool, ReturnPrintsWhatTheFigureSupports) {
+    std::ostringstream pick, jokers, full;
+    EXPECT_EQ(odds::run_return({"22", "--hands", "2000"}, pick), 0);
+    const std::string p = pick.str();
+    const size_t at = p.find("return ");
+    ASSERT_NE(at, std::string::npos) << p;
+    const std::string figure = p.substr(at + 7, p.find(' ', at + 7) - at - 7);
+    EXPECT_EQ(figure.size(), 4u) << p;  // 1.xx: a margin of some hundredths
+    EXPECT_NE(p.find("(95%, 2000 hands simulated)"), std::string::npos);
+    EXPECT_EQ(odds::run_return({"7"}, jokers), 0);
+    EXPECT_NE(jokers.str().find("Jokers Wild (Jacks+)), 5 coins, deck as dealt: return 0.9875926111"), std::string::npos) << jokers.str();
+    EXPECT_EQ(odds::run_return({"7", "--full-deck", "--json"}, full), 0);
+    EXPECT_NE(full.str().find("\"deck\":\"full\",\"return\":0.9817968981"), std::string::npos) << full.str();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <numeric>
+#include <span>
 
 #include "machine_rig.h"
 #include "eval/evaluators.h"
@@ -87,7 +88,9 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
     EXPECT_NEAR(r.value, 0.9954390437, 5e-11);
     EXPECT_NEAR(std::accumulate(r.rows.begin(), r.rows.end(), 0.0), 1.0, 1e-9);
     EXPECT_NEAR(r.rows[9], 0.0000247583, 1e-10);
-    EXPECT_NEAR(strategy::chart_return({7, &table, 5, false, 0}, 2).value, 0.9817968981, 5e-11);
+    // Jokers Wild as dealt (the joker in place of an unseen natural) and over all 53 cards.
+    EXPECT_NEAR(strategy::chart_return({7, &table, 5, false, 0}, 2).value, 0.9875926111, 5e-11);
+    EXPECT_NEAR(strategy::chart_return({7, &table, 5, false, 0}, 2, {}, {}, strategy::DeckModel::Full).value, 0.9817968981, 5e-11);
     // The stud games' exact returns, and a short Pick Five simulation, each with rows adding up.
     const struct {
         GameId game;
@@ -102,6 +105,84 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
     EXPECT_NEAR(std::accumulate(pick.rows.begin(), pick.rows.end(), 0.0), 1.0, 1e-9);
     EXPECT_GT(pick.value, 1.0);
     EXPECT_LT(pick.value, 2.0);
+}
+
+// A joker game deals 52 cards, the joker(s) in place of unseen naturals: a hold is worth the
+// average, over every natural that may be missing (every pair of them with two jokers), of its
+// worth with those cards out of the deck. Hands with no joker, one and both.
+TEST(Engine, TheDeckAsDealtAveragesOverTheMissingCards) {
+    const Pay_Table table = test::default_pay_table();
+    const struct {
+        GameId game;
+        const char* dealt;
+    } cases[] = {{6, "7C 7D KS 9H 4C"}, {6, "JK 2H 5S 9D KC"}, {6, "AH KH QH JH 3C"},
+                 {10, "7C 7D KS 9H 4C"}, {10, "JK 8H 8S TD 3C"}, {10, "JK JK 5S 6S 2D"}};
+    for (const auto& c : cases) {
+        const strategy::FinalHandTable finals({c.game, &table, 5, false, 0}, 2);
+        const Hand dealt = H(c.dealt);
+        strategy::CardIndex sorted[5];
+        for (size_t i = 0; i < 5; ++i) sorted[i] = strategy::index_of(dealt[i]);
+        strategy::sort_cards(sorted, 5);
+        std::vector<strategy::CardIndex> missing;
+        for (strategy::CardIndex x = 0; x < 52; ++x)
+            if (std::find(sorted, sorted + 5, x) == sorted + 5) missing.push_back(x);
+        std::array<double, 32> sum{};
+        std::array<double, 10> rows{};
+        double cases_counted = 0;
+        auto add = [&](std::span<const strategy::CardIndex> out) {
+            const auto v = strategy::hold_values(finals, sorted, out, strategy::DeckModel::Full);
+            for (size_t m = 0; m < 32; ++m) sum[m] += v[m];
+            const auto r = strategy::hold_rows(finals, sorted, 0b00011, out, strategy::DeckModel::Full);
+            for (size_t i = 0; i < rows.size() && i < r.size(); ++i) rows[i] += r[i];
+            ++cases_counted;
+        };
+        for (size_t a = 0; a < missing.size(); ++a) {
+            if (deck_size(c.game) == 53) {
+                add(std::span(&missing[a], 1));
+                continue;
+            }
+            for (size_t b = a + 1; b < missing.size(); ++b) {
+                const strategy::CardIndex two[2] = {missing[a], missing[b]};
+                add(two);
+            }
+        }
+        const auto dealt_values = strategy::hold_values(finals, sorted);
+        const auto full_values = strategy::hold_values(finals, sorted, {}, strategy::DeckModel::Full);
+        bool differs = false;
+        for (size_t m = 0; m < 32; ++m) {
+            EXPECT_NEAR(dealt_values[m], sum[m] / cases_counted, 1e-9) << c.dealt << " hold " << m;
+            differs |= std::abs(dealt_values[m] - full_values[m]) > 1e-6;
+        }
+        // With every joker in the hand the missing cards are just unseen cards: nothing changes.
+        EXPECT_EQ(differs, std::string(c.dealt).find("JK") == std::string::npos || (c.game == 10 && std::string(c.dealt) != "JK JK 5S 6S 2D"))
+            << c.dealt;
+        const auto dealt_rows = strategy::hold_rows(finals, sorted, 0b00011);
+        for (size_t i = 0; i < rows.size() && i < dealt_rows.size(); ++i)
+            EXPECT_NEAR(dealt_rows[i], rows[i] / cases_counted, 1e-12) << c.dealt << " row " << i;
+    }
+    // The hold of the two sevens, priced by hand: 3.815556 credits as dealt, 3.751357 over 54 cards.
+    const strategy::FinalHandTable doubles({10, &table, 5, false, 0}, 2);
+    const auto sevens = [&](strategy::DeckModel model) {
+        for (const auto& h : strategy::analyse_holds(doubles, H("7C 7D KS 9H 4C"), {}, model))
+            if (h.mask == 0b00011) return h.ev;
+        return -1.0;
+    };
+    EXPECT_NEAR(sevens(strategy::DeckModel::AsDealt), 3.815556, 5e-7);
+    EXPECT_NEAR(sevens(strategy::DeckModel::Full), 3.751357, 5e-7);
+}
+
+// Crazy Eights pays three and four eights on the deal beside the final hand: its rows of the
+// deal carry that bonus, so the rows priced by the chart add up to the return.
+TEST(Engine, EveryRowOfTheReturnIsPaid) {
+    const Pay_Table table = test::default_pay_table();
+    for (GameId g : {GameId{20}, GameId{1}}) {
+        const auto r = strategy::chart_return({g, &table, 1, false, 0}, 2);
+        double priced = 0;
+        for (size_t row = 1; row < r.rows.size() && row <= static_cast<size_t>(table.row_count(g)); ++row)
+            priced += r.rows[row] * table.pay(g, static_cast<int>(row));
+        EXPECT_NEAR(priced, r.value, 1e-9) << g;
+        EXPECT_GT(r.rows[3], 0.0) << g;
+    }
 }
 
 // Pick Five's refused cards are out of the draw: every hold of two cards or more, counted draw

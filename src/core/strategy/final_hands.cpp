@@ -68,6 +68,10 @@ void next_set(CardIndex* set, int k) {
 
 }  // namespace
 
+int FinalHandTable::row_of(HandCode made, HandCode paid) const {
+    return game_info(rule_.game).every_line ? made : paid;
+}
+
 FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_token stop)
     : rule_(rule), table_(*rule.table), deck_(deck_size(rule.game)) {
     rule_.table = &table_;
@@ -87,7 +91,7 @@ FinalHandTable::FinalHandTable(const PayRule& rule, unsigned threads, std::stop_
         auto [it, fresh] = prices.try_emplace({code, mask});
         if (fresh) {
             const FinalPay p = pay_final(rule_, code, hits);
-            it->second = {static_cast<double>(p.amount), std::min<int>(p.code, rows_ - 1)};
+            it->second = {static_cast<double>(p.amount), std::min<int>(row_of(code, p.code), rows_ - 1)};
         }
         return it->second;
     };
@@ -184,7 +188,7 @@ std::pair<double, uint8_t> FinalHandTable::final_price(uint32_t index) const {
     HotHits hits{};
     const HandCode code = Check_Hand(rule_.game, hand, &hits);
     const FinalPay p = pay_final(rule_, code, hits);
-    return {static_cast<double>(p.amount), static_cast<uint8_t>(std::min<int>(p.code, rows_ - 1))};
+    return {static_cast<double>(p.amount), static_cast<uint8_t>(std::min<int>(row_of(code, p.code), rows_ - 1))};
 }
 
 void FinalHandTable::keep_hold_values_only() {

@@ -54,7 +54,7 @@ public:
         return size == 5 && lean_ ? final_price(index).first : pay_[static_cast<size_t>(size)][index];
     }
     // Counts per row of the final hands containing a set of size 0..4; a set of five is one final
-    // hand, whose row is final_row.
+    // hand, whose row is final_row (in a game that pays every line, the row of the hand made).
     const uint32_t* row_counts(int size, uint32_t index) const {
         return &counts_[static_cast<size_t>(size)][static_cast<size_t>(index) * static_cast<size_t>(rows_)];
     }
@@ -77,6 +77,9 @@ private:
     std::vector<uint8_t> row5_;
     bool stopped_ = false;
     bool lean_ = false;
+    // A final hand's row: the row it is paid by, but in a game that pays every line the hand made
+    // (its top line), so that a full house paid on three lines still counts as a full house.
+    int row_of(HandCode made, HandCode paid) const;
     // The pay and row of the final hand with this index, priced by the machine's rule.
     std::pair<double, uint8_t> final_price(uint32_t index) const;
 };

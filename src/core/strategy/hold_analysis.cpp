@@ -12,17 +12,18 @@ namespace dw::strategy {
 
 namespace {
 
-// The sets of up to five cards among the dealt cards and the dead ones, by bit mask (the dealt
-// cards are bits 0 to 4): their indices and sizes. `Sets` is 32 without dead cards, else 1024.
+// The cards of a hold's sums: the five dealt cards (bits 0 to 4), then the extra cards (dead
+// cards, and the jokers the dealt deck may have lost), each set of up to five of them by its
+// index and size. `Sets` is a power of two at least 2^(5 + extra cards).
 template <size_t Sets>
 struct Subsets {
     int bits;
     std::array<uint32_t, Sets> index;
     std::array<int8_t, Sets> size;
-    Subsets(const CardIndex c[5], std::span<const CardIndex> dead) : bits(5 + static_cast<int>(dead.size())) {
-        CardIndex all[10];
+    Subsets(const CardIndex c[5], std::span<const CardIndex> extra) : bits(5 + static_cast<int>(extra.size())) {
+        CardIndex all[12];
         for (int i = 0; i < 5; ++i) all[i] = c[i];
-        for (size_t i = 0; i < dead.size(); ++i) all[5 + i] = dead[i];
+        for (size_t i = 0; i < extra.size(); ++i) all[5 + i] = extra[i];
         for (int mask = 0; mask < (1 << bits); ++mask) {
             const int k = __builtin_popcount(static_cast<unsigned>(mask));
             size[static_cast<size_t>(mask)] = static_cast<int8_t>(k);
@@ -31,18 +32,67 @@ struct Subsets {
             int n = 0;
             for (int i = 0; i < bits; ++i)
                 if (mask & (1 << i)) sub[n++] = all[i];
-            if (!dead.empty()) sort_cards(sub, n);  // the dealt cards alone come sorted
+            if (!extra.empty()) sort_cards(sub, n);  // the dealt cards alone come sorted
             index[static_cast<size_t>(mask)] = FinalHandTable::set_index(sub, k);
         }
     }
 };
 
+// What the deck as dealt changes for one dealt hand. The game deals 52 cards: the naturals with
+// `jokers` of them replaced, the replaced ones unseen, so every natural not seen is as likely to
+// be one of them. A final hand whose drawn cards hold `a` naturals can then be drawn only when
+// none of them was replaced: weight(a) = C(naturals - a, jokers) / C(naturals, jokers). Final
+// hands are told apart by which unseen jokers they draw (extra bits after the dead cards).
+struct DealtDeck {
+    int jokers = 0;                     // 0 for the full deck, or a game without jokers
+    int naturals = 0;                   // naturals not seen
+    std::array<CardIndex, 2> unseen{};  // jokers not seen
+    int unseen_count = 0;
+    int deck = 0;                       // cards in the deck dealt from
+
+    DealtDeck(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead, DeckModel model)
+        : deck(table.deck()) {
+        if (model == DeckModel::Full || table.deck() <= 52) return;
+        jokers = table.deck() - 52;
+        deck = 52;
+        int seen_naturals = 0;
+        bool seen[2] = {false, false};
+        auto see = [&](CardIndex x) {
+            if (x < 52) ++seen_naturals;
+            else seen[x - 52] = true;
+        };
+        for (int i = 0; i < 5; ++i) see(c[i]);
+        for (CardIndex x : dead) see(x);
+        naturals = 52 - seen_naturals;
+        for (int j = 0; j < jokers; ++j)
+            if (!seen[j]) unseen[static_cast<size_t>(unseen_count++)] = static_cast<CardIndex>(52 + j);
+    }
+    double weight(int drawn_naturals) const {
+        if (jokers == 0) return 1.0;
+        return static_cast<double>(choose(naturals - drawn_naturals, jokers)) / static_cast<double>(choose(naturals, jokers));
+    }
+};
+
+// The dead cards, then the unseen jokers: the extra cards of the sums.
+struct ExtraCards {
+    std::array<CardIndex, 7> cards{};
+    size_t count = 0;
+    ExtraCards(std::span<const CardIndex> dead, const DealtDeck& d) {
+        for (CardIndex x : dead) cards[count++] = x;
+        for (int j = 0; j < d.unseen_count; ++j) cards[count++] = d.unseen[static_cast<size_t>(j)];
+    }
+    std::span<const CardIndex> span() const { return {cards.data(), count}; }
+};
+
 template <size_t Sets>
-std::array<double, 32> values(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead) {
-    const Subsets<Sets> s(c, dead);
+std::array<double, 32> values(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead,
+                              const DealtDeck& d) {
+    const ExtraCards extra(dead, d);
+    const Subsets<Sets> s(c, extra.span());
     const int sets = 1 << s.bits;
-    // Sum of pays of the final hands holding exactly the held cards and none of the discards or
-    // dead cards: by inclusion and exclusion over the cards that come back (a superset transform).
+    // Sum of pays of the final hands holding exactly the held cards (and the unseen jokers of the
+    // mask) and none of the other dealt, dead or joker cards: by inclusion and exclusion over the
+    // cards that come back (a superset transform).
     std::array<double, Sets> f;
     for (int m = 0; m < sets; ++m) {
         const int k = s.size[static_cast<size_t>(m)];
@@ -51,35 +101,58 @@ std::array<double, 32> values(const FinalHandTable& table, const CardIndex c[5],
     for (int bit = 0; bit < s.bits; ++bit)
         for (int m = 0; m < sets; ++m)
             if (!(m & (1 << bit))) f[static_cast<size_t>(m)] -= f[static_cast<size_t>(m | (1 << bit))];
-    const int unseen = table.deck() - s.bits;
+    const int unseen = d.deck - 5 - static_cast<int>(dead.size());
+    const int joker_shift = 5 + static_cast<int>(dead.size());
     std::array<double, 32> out;
-    for (int m = 0; m < 32; ++m)
-        out[static_cast<size_t>(m)] = f[static_cast<size_t>(m)] / static_cast<double>(choose(unseen, 5 - s.size[static_cast<size_t>(m)]));
+    for (int m = 0; m < 32; ++m) {
+        const int drawn = 5 - s.size[static_cast<size_t>(m)];
+        double sum = 0;
+        for (int e = 0; e < (1 << d.unseen_count); ++e)
+            sum += f[static_cast<size_t>(m | (e << joker_shift))] * d.weight(drawn - __builtin_popcount(static_cast<unsigned>(e)));
+        out[static_cast<size_t>(m)] = sum / static_cast<double>(choose(unseen, drawn));
+    }
     return out;
 }
 
 }  // namespace
 
-std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead) {
-    return dead.empty() ? values<32>(table, c, dead) : values<1024>(table, c, dead);
+std::array<double, 32> hold_values(const FinalHandTable& table, const CardIndex c[5], std::span<const CardIndex> dead,
+                                   DeckModel model) {
+    const DealtDeck d(table, c, dead, model);
+    const size_t extra = dead.size() + static_cast<size_t>(d.unseen_count);
+    if (extra == 0) return values<32>(table, c, dead, d);
+    if (extra <= 2) return values<128>(table, c, dead, d);
+    if (extra <= 5) return values<1024>(table, c, dead, d);
+    return values<4096>(table, c, dead, d);
 }
 
-std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5], int mask, std::span<const CardIndex> dead) {
-    const Subsets<1024> s(c, dead);
+std::vector<double> hold_rows(const FinalHandTable& table, const CardIndex c[5], int mask, std::span<const CardIndex> dead,
+                              DeckModel model) {
+    const DealtDeck d(table, c, dead, model);
+    const ExtraCards extra(dead, d);
+    const Subsets<4096> s(c, extra.span());
+    const int held = __builtin_popcount(static_cast<unsigned>(mask));
+    const int joker_shift = 5 + static_cast<int>(dead.size());
     std::vector<double> rows(static_cast<size_t>(table.rows()), 0.0);
-    for (int m = 0; m < (1 << s.bits); ++m) {
-        const int k = s.size[static_cast<size_t>(m)];
-        if ((m & mask) != mask || k > 5) continue;
-        const int extra = k - __builtin_popcount(static_cast<unsigned>(mask));
-        const double sign = extra % 2 == 0 ? 1.0 : -1.0;
-        if (k == 5) {
-            rows[table.final_row(s.index[static_cast<size_t>(m)])] += sign;
-        } else {
-            const uint32_t* counts = table.row_counts(k, s.index[static_cast<size_t>(m)]);
-            for (int r = 0; r < table.rows(); ++r) rows[static_cast<size_t>(r)] += sign * counts[r];
+    // For each set of unseen jokers drawn, the final hands holding exactly the held cards and
+    // those jokers, by inclusion and exclusion, weighted by the chance their naturals were dealt.
+    for (int e = 0; e < (1 << d.unseen_count); ++e) {
+        const int exact = mask | (e << joker_shift);
+        const int exact_size = __builtin_popcount(static_cast<unsigned>(exact));
+        const double w = d.weight(5 - exact_size);
+        for (int m = 0; m < (1 << s.bits); ++m) {
+            const int k = s.size[static_cast<size_t>(m)];
+            if ((m & exact) != exact || k > 5) continue;
+            const double sign = (k - exact_size) % 2 == 0 ? w : -w;
+            if (k == 5) {
+                rows[table.final_row(s.index[static_cast<size_t>(m)])] += sign;
+            } else {
+                const uint32_t* counts = table.row_counts(k, s.index[static_cast<size_t>(m)]);
+                for (int r = 0; r < table.rows(); ++r) rows[static_cast<size_t>(r)] += sign * counts[r];
+            }
         }
     }
-    const double draws = static_cast<double>(choose(table.deck() - s.bits, 5 - __builtin_popcount(static_cast<unsigned>(mask))));
+    const double draws = static_cast<double>(choose(d.deck - 5 - static_cast<int>(dead.size()), 5 - held));
     for (auto& r : rows) r /= draws;
     return rows;
 }
@@ -97,7 +170,8 @@ std::optional<std::string> cards_problem(int deck, const Hand& dealt, std::span<
     return std::nullopt;
 }
 
-std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt, std::span<const CardCode> dead) {
+std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand& dealt, std::span<const CardCode> dead,
+                                        DeckModel model) {
     // The engine works on sorted cards; masks are given back by position.
     std::array<std::pair<CardIndex, int>, 5> cards;
     for (int p = 0; p < 5; ++p) cards[static_cast<size_t>(p)] = {index_of(dealt[static_cast<size_t>(p)]), p};
@@ -107,7 +181,7 @@ std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand&
     CardIndex out_of_draw[5];
     const size_t dead_count = std::min<size_t>(dead.size(), 5);
     for (size_t i = 0; i < dead_count; ++i) out_of_draw[i] = index_of(dead[i]);
-    const auto values = hold_values(table, c, std::span<const CardIndex>(out_of_draw, dead_count));
+    const auto values = hold_values(table, c, std::span<const CardIndex>(out_of_draw, dead_count), model);
     std::array<HoldValue, 32> out;
     for (int m = 0; m < 32; ++m) {
         int by_position = 0;
@@ -123,7 +197,8 @@ std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand&
     return out;
 }
 
-ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress) {
+ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress,
+                         DeckModel model) {
     const GameInfo& info = game_info(rule.game);
     const FinalHandTable table(rule, threads, stop);
     if (table.stopped()) return {0, {}, false, 0, 0};
@@ -136,9 +211,19 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
     }
     const int n = table.deck();
     const uint64_t total = choose(n, 5);
+    // As dealt, a hand with jokers is less likely than one without: its naturals must all have
+    // escaped the replacement. A hand with `naturals` natural cards is dealt in proportion to
+    // C(52 - naturals, jokers) / C(52, jokers).
+    const int jokers = model == DeckModel::AsDealt ? n - 52 : 0;
+    auto dealt_weight = [&](const CardIndex c[5]) {
+        if (jokers == 0) return 1.0;
+        int naturals = 0;
+        for (int i = 0; i < 5; ++i) naturals += c[i] < 52;
+        return static_cast<double>(choose(52 - naturals, jokers)) / static_cast<double>(choose(52, jokers));
+    };
     const unsigned t = std::max(1u, threads);
     struct Part {
-        double win = 0, bet = 0;
+        double win = 0, bet = 0, hands = 0;
         std::vector<double> rows;
     };
     std::vector<Part> parts(t);
@@ -163,7 +248,7 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
                             for (int i = 0; i < 5; ++i)
                                 if (c[i] < 52) sig[c[i] % 4] |= 1u << (c[i] / 4);
                             if (sig[0] < sig[1] || sig[1] < sig[2] || sig[2] < sig[3]) continue;
-                            double weight = 24;
+                            double weight = 24 * dealt_weight(c);
                             for (int a = 0, run = 1; a < 4; ++a) {
                                 if (a + 1 < 4 && sig[a + 1] == sig[a]) {
                                     ++run;
@@ -174,6 +259,7 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
                             }
                             const FinalHandTable* used = &table;
                             double bet = rule.coins, bonus = 0;
+                            int bonus_row = 0;
                             if (doubled || info.eights_bonus) {
                                 for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
                                 const HandCode dealt = Check_Hand(rule.game, hand);
@@ -181,18 +267,23 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
                                     used = doubled.get();
                                     bet = 2.0 * rule.coins;
                                 }
-                                if (info.eights_bonus && (dealt == 3 || dealt == 8))
+                                if (info.eights_bonus && (dealt == 3 || dealt == 8)) {
                                     bonus = static_cast<double>(rule.table->pay(rule.game, dealt)) * rule.coins;
+                                    bonus_row = dealt;
+                                }
                             }
-                            const auto values = hold_values(*used, c);
+                            const auto values = hold_values(*used, c, {}, model);
                             int best = 0;
                             for (int m = 1; m < 32; ++m)
                                 if (values[static_cast<size_t>(m)] > values[static_cast<size_t>(best)]) best = m;
                             part.win += weight * (values[static_cast<size_t>(best)] + bonus);
                             part.bet += weight * bet;
-                            const auto rows = hold_rows(*used, c, best);
+                            part.hands += weight;
+                            const auto rows = hold_rows(*used, c, best, {}, model);
                             for (size_t r = 0; r < rows.size() && r < part.rows.size(); ++r)
                                 part.rows[r] += weight * rows[r];
+                            // Crazy Eights' deal bonus has rows of its own, beside the final hand's.
+                            if (bonus_row != 0) part.rows[static_cast<size_t>(bonus_row)] += weight;
                         }
             done += local;
             local = 0;
@@ -202,13 +293,14 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
     on_threads(t, work);
     ChartReturn out;
     out.rows.assign(static_cast<size_t>(table.rows()), 0.0);
-    double win = 0, bet = 0;
+    double win = 0, bet = 0, hands = 0;
     for (const auto& p : parts) {
         win += p.win;
         bet += p.bet;
+        hands += p.hands;
         for (size_t r = 0; r < p.rows.size(); ++r) out.rows[r] += p.rows[r];
     }
-    for (auto& r : out.rows) r /= static_cast<double>(total);
+    for (auto& r : out.rows) r /= hands;
     out.value = bet > 0 ? win / bet : 0;
     out.complete = !stop.stop_requested();
     return out;

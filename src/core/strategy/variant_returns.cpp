@@ -156,9 +156,9 @@ ChartReturn pick_five_return(const PayRule& rule, uint64_t hands, unsigned threa
 }
 
 ChartReturn game_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress,
-                        uint64_t pick_five_hands) {
+                        uint64_t pick_five_hands, DeckModel model) {
     switch (game_info(rule.game).flow) {
-    case Flow::Draw: return chart_return(rule, threads, stop, progress);
+    case Flow::Draw: return chart_return(rule, threads, stop, progress, model);
     case Flow::Stud: return double_down_stud(rule, threads, stop);
     case Flow::Ride: return let_it_ride(rule, threads, stop);
     case Flow::PickFive: break;

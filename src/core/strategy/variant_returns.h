@@ -12,7 +12,8 @@ namespace dw::strategy {
 // - Pick Five: simulated (see pick_five_return).
 // The rows are the chance of ending in each chart row.
 ChartReturn game_return(const PayRule& rule, unsigned threads = 1, std::stop_token stop = {},
-                        const Progress& progress = {}, uint64_t pick_five_hands = 100000);
+                        const Progress& progress = {}, uint64_t pick_five_hands = 100000,
+                        DeckModel model = DeckModel::AsDealt);
 
 // Pick Five by simulation of `hands` hands from a fixed seed, so that the figure can be checked.
 // The picks follow a simple rule: at each of the first four places, the card whose cards so far,
