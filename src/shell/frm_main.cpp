@@ -535,21 +535,21 @@ void Frm_Main::show_return_in_title() {
         title->setText(text);
         fit_one_line(title, m.vm.Lbl_Pay[0].font_size);
     };
-    if (!m.vm.menu("Mnu_Show_Return").checked || !strategy::has_exact_return(m.game)) return finish();
+    if (!m.vm.menu("Mnu_Show_Return").checked || !is_game(m.game)) return finish();
     // One figure per game and chart, at the full bet, the progressive left out.
     QString key = QString::number(m.game);
     for (int r = 1; r < kRows; ++r) key += "," + QString::number(m.pay_table.pay(m.game, r));
     const auto known = returns_.find(key);
     if (known != returns_.end()) {
-        text += QString("   (return with perfect play: %1%)").arg(*known * 100, 0, 'f', 2);
+        text += QString("   (return with perfect play: %1)").arg(*known);
         return finish();
     }
     finish();
     if (return_asked_ == key) return;
     return_asked_ = key;
     QPointer<Frm_Main> self(this);
-    return_worker_.request(m.game, m.pay_table, [self, key](double value) {
-        QMetaObject::invokeMethod(qApp, [self, key, value] {
+    return_worker_.request(m.game, m.pay_table, [self, key](const std::string& figure) {
+        QMetaObject::invokeMethod(qApp, [self, key, value = QString::fromStdString(figure)] {
             if (!self) return;
             self->returns_[key] = value;
             self->refresh();

@@ -90,7 +90,7 @@ private:
     QPushButton* button_for_mnemonic(int key) const;
     // The trainer's figure in the chart's title line, worked out on a worker per chart.
     void show_return_in_title();
-    QMap<QString, double> returns_;
+    QMap<QString, QString> returns_;
     QString return_asked_;
     strategy::ReturnWorker return_worker_;
 };

@@ -272,18 +272,28 @@ TEST(Strategy, PickFiveSimulation) {
 namespace dw {
 namespace {
 
-// The window's return: only the newest request is answered, and Pick Five has no exact figure.
+// The window's return: an exact figure to two decimals of a percent, a simulated one to the
+// first digit of its margin, marked so.
+TEST(ReturnWorker, FiguresAsTheChartShowsThem) {
+    const struct {
+        double value, margin;
+        const char* shown;
+    } cases[] = {{0.9954390437, 0, "99.54%"},           {1.0027930795, 0, "100.28%"},
+                 {1.5237, 0.0401, "152% \u00b1 4%, simulated"}, {1.5237, 0.0089, "152.4% \u00b1 0.9%, simulated"},
+                 {0.98765, 0.00042, "98.77% \u00b1 0.04%, simulated"}};
+    for (const auto& c : cases) EXPECT_EQ(strategy::return_figure(c.value, c.margin), c.shown);
+}
+
+// Only the newest request is answered.
 TEST(ReturnWorker, TheNewestChartWins) {
-    for (GameId g : {1, 24, 25}) EXPECT_TRUE(strategy::has_exact_return(g)) << g;
-    for (GameId g : {0, 22, 26}) EXPECT_FALSE(strategy::has_exact_return(g)) << g;
     const Pay_Table table = test::default_pay_table();
     std::mutex mutex;
     std::condition_variable answered;
-    std::vector<std::pair<int, double>> answers;
+    std::vector<std::pair<int, std::string>> answers;
     {
         strategy::ReturnWorker worker;
         auto record = [&](int which) {
-            return [&, which](double value) {
+            return [&, which](const std::string& value) {
                 std::lock_guard lock(mutex);
                 answers.emplace_back(which, value);
                 answered.notify_all();
@@ -296,7 +306,7 @@ TEST(ReturnWorker, TheNewestChartWins) {
     }
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0].first, 1);
-    EXPECT_NEAR(answers[0].second, 0.9954390437, 1e-9);
+    EXPECT_EQ(answers[0].second, "99.54%");
 }
 
 }  // namespace

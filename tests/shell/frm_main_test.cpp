@@ -422,6 +422,19 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialog.return_label()->text(), QString("Return with perfect play: 99.54%"), 30000);
     }
 
+    // The chart's title gives the return of the deck as dealt, and Pick Five's simulated figure.
+    void chartTitleShowsEveryGamesReturn() {
+        if (qEnvironmentVariableIsEmpty("DAZZLEWICK_LONG")) QSKIP("whole returns: run with the long tests");
+        auto w = open();
+        w->action("Mnu_Show_Return")->trigger();
+        w->run([&] { w->machine().Lst_Games_Click(9); });
+        QTRY_COMPARE_WITH_TIMEOUT(text_of(*w, "Lbl_Pay_0"),
+                                  QString("Winning Hands for Double Jokers Wild Poker   (return with perfect play: 100.28%)"), 60000);
+        w->run([&] { w->machine().Lst_Games_Click(21); });
+        QTRY_VERIFY_WITH_TIMEOUT(text_of(*w, "Lbl_Pay_0").endsWith("%, simulated)"), 120000);
+        QVERIFY(text_of(*w, "Lbl_Pay_0").contains("(return with perfect play: 152% \u00b1 4%, simulated)"));
+    }
+
     void mistakeAlertAsksAndChangeHoldsGoesBack() {
         for (bool draw : {false, true}) {
             MistakeModel model;

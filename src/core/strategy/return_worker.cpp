@@ -1,5 +1,8 @@
 #include "strategy/return_worker.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "games/catalogue.h"
@@ -7,14 +10,24 @@
 
 namespace dw::strategy {
 
-bool has_exact_return(GameId game) { return is_game(game) && game_info(game).flow != Flow::PickFive; }
+std::string return_figure(double value, double margin) {
+    char text[64];
+    if (margin <= 0) {
+        std::snprintf(text, sizeof text, "%.2f%%", value * 100);
+        return text;
+    }
+    // Down to the first digit of the margin, in percent.
+    const int places = std::clamp(static_cast<int>(std::ceil(-std::log10(margin * 100))), 0, 2);
+    std::snprintf(text, sizeof text, "%.*f%% \u00b1 %.*f%%, simulated", places, value * 100, places, margin * 100);
+    return text;
+}
 
 ReturnWorker::~ReturnWorker() {
     current_.thread.request_stop();
     for (auto& job : stopping_) job.thread.request_stop();
 }
 
-void ReturnWorker::request(GameId game, const Pay_Table& chart, std::function<void(double)> done) {
+void ReturnWorker::request(GameId game, const Pay_Table& chart, std::function<void(const std::string&)> done) {
     if (current_.thread.joinable()) {
         current_.thread.request_stop();
         stopping_.push_back(std::move(current_));
@@ -27,7 +40,7 @@ void ReturnWorker::request(GameId game, const Pay_Table& chart, std::function<vo
     current_.thread = std::jthread([copy, game, coins, done = std::move(done), finished = current_.finished](
                                        std::stop_token stop) {
         const auto r = game_return({game, copy.get(), coins, false, 0}, 1, stop);
-        if (r.complete && !stop.stop_requested()) done(r.value);
+        if (r.complete && !stop.stop_requested()) done(return_figure(r.value, r.margin));
         *finished = true;
     });
 }

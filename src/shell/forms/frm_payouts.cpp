@@ -69,7 +69,7 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         grid->addWidget(box, line, 1);
     }
     layout->addLayout(grid);
-    if (table_ && strategy::has_exact_return(static_cast<GameId>(model.slot()))) {
+    if (table_ && is_game(static_cast<GameId>(model.slot()))) {
         return_ = new QLabel;
         return_->setObjectName("Lbl_Return");
         return_->setAlignment(Qt::AlignCenter);
@@ -96,8 +96,8 @@ void Frm_Payouts::work_out_return() {
     const int request = ++request_;
     return_->setText("Return with perfect play: working it out...");
     QPointer<Frm_Payouts> self(this);
-    worker_.request(static_cast<GameId>(model_.slot()), model_.preview(*table_), [self, request](double value) {
-        const QString text = QString("Return with perfect play: %1%").arg(value * 100, 0, 'f', 2);
+    worker_.request(static_cast<GameId>(model_.slot()), model_.preview(*table_), [self, request](const std::string& figure) {
+        const QString text = "Return with perfect play: " + QString::fromStdString(figure);
         QMetaObject::invokeMethod(
             qApp,
             [self, request, text] {
