@@ -16,8 +16,10 @@ int usage(const std::string& problem) {
                  "  dazzlewick-odds deal GAME|all [--json]\n"
                  "  dazzlewick-odds chart GAME [--payouts FILE] [--coins N] [--jackpot X]"
                  " [--progressive] [--royals]\n"
-                 "  dazzlewick-odds return GAME|all [--payouts FILE] [--coins N] [--jackpot X] [--hands N] [--json]\n"
+                 "  dazzlewick-odds return GAME|all [--payouts FILE] [--coins N] [--jackpot X] [--hands N]\n"
+                 "                          [--full-deck] [--json]\n"
                  "  dazzlewick-odds hold GAME \"TH JH QH KH 2C\" [--coins N] [--payouts FILE] [--refused \"CARDS\"]\n"
+                 "                          [--full-deck] [--json]\n"
                  "GAME is a game number from 1 to 25.\n";
     return 2;
 }
