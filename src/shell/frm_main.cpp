@@ -436,6 +436,12 @@ void Frm_Main::rescale() {
     const double s = std::min(c->width() / static_cast<double>(kWidth), c->height() / static_cast<double>(kDesignSize.height()));
     const QPoint origin((c->width() - static_cast<int>(std::lround(kWidth * s))) / 2,
                         (c->height() - static_cast<int>(std::lround(kDesignSize.height() * s))) / 2);
+    // The dialogs read where the cabinet is and how large, to grow and move with it.
+    setProperty("cabinet_scale", s);
+    setProperty("cabinet_origin", origin);
+    setProperty("cabinet_design", QSize(kWidth, kDesignSize.height()));
+    setProperty("cabinet_hand_bottom", kCardsY + 266 + kCardHeight + 4);
+    if (juicy_ && juicy_->isVisible()) juicy_->raise();
     if (s == scale_ && origin == origin_) return;
     scale_ = s;
     origin_ = origin;
@@ -555,6 +561,15 @@ void Frm_Main::show_return_in_title() {
             self->refresh();
         }, Qt::QueuedConnection);
     });
+}
+
+void Frm_Main::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A window manager may raise the main window over the side-bet window that belongs to it
+    // (when it is activated, maximised or grown over it): the side-bet window comes back on top.
+    if ((event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange) && juicy_ &&
+        juicy_->isVisible())
+        juicy_->raise();
 }
 
 void Frm_Main::showEvent(QShowEvent* event) {

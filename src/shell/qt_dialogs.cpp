@@ -12,14 +12,19 @@
 #include "trainer/trainer_state.h"
 #include "forms/frm_percent.h"
 
+#include <cmath>
+#include <optional>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
+#include "control_binder.h"
 #include "machine/machine.h"
 
 namespace dw::shell {
@@ -56,8 +61,90 @@ MsgAnswer QtDialogs::message_box(std::string_view text, std::string_view title, 
 
 void QtDialogs::beep() { QApplication::beep(); }
 
+namespace {
+
+// The cabinet as the main window lays it out: its scale and its top-left corner on the screen,
+// and the distance from the window's frame to the cabinet at the design size.
+struct Cabinet {
+    double scale = 1;
+    QPoint corner;  // the cabinet's top-left corner on the screen
+    QPoint chrome;  // from the window's frame to the cabinet at the design size
+    QRect area;     // the cabinet on the screen
+    int hand_bottom = 0;  // the bottom of the hand's cards on the screen
+};
+
+std::optional<Cabinet> cabinet_of(QWidget* main) {
+    auto* window = qobject_cast<QMainWindow*>(main);
+    if (!window || !window->centralWidget() || !window->isVisible()) return std::nullopt;
+    Cabinet c;
+    const double s = main->property("cabinet_scale").toDouble();
+    c.scale = s > 0 ? s : 1;
+    QWidget* central = window->centralWidget();
+    c.corner = central->mapToGlobal(main->property("cabinet_origin").toPoint());
+    const QSize design = main->property("cabinet_design").toSize();
+    c.area = QRect(c.corner, design * c.scale);
+    c.chrome = central->mapToGlobal(QPoint(0, 0)) - main->frameGeometry().topLeft();
+    c.hand_bottom = c.corner.y() + static_cast<int>(std::lround(main->property("cabinet_hand_bottom").toInt() * c.scale));
+    return c;
+}
+
+// A dialog made for the cabinet at its design size grows with it: fonts, sizes set in style
+// sheets, and the widths and sizes its widgets were given.
+void scale_with_cabinet(QWidget& dialog, double s) {
+    if (s == 1 || dialog.property("cabinet_scaled").toBool()) return;
+    dialog.setProperty("cabinet_scaled", true);
+    QList<QWidget*> all = dialog.findChildren<QWidget*>();
+    all.prepend(&dialog);
+    auto grown = [s](int v) { return static_cast<int>(std::lround(v * s)); };
+    // Every widget's font as it is now, each then set grown: a font inherited through a widget
+    // with a style sheet would not follow its parent's.
+    QList<QFont> fonts;
+    for (QWidget* w : all) fonts.append(w->font());
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        QWidget* w = all[i];
+        QFont f = fonts[i];
+        if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * s);
+        else if (f.pixelSize() > 0) f.setPixelSize(grown(f.pixelSize()));
+        w->setFont(f);
+        if (!w->styleSheet().isEmpty()) w->setStyleSheet(scaled_style(w->styleSheet(), s));
+        const QSize low = w->minimumSize(), high = w->maximumSize();
+        if (low.width() > 0) w->setMinimumWidth(grown(low.width()));
+        if (low.height() > 0) w->setMinimumHeight(grown(low.height()));
+        if (high.width() < QWIDGETSIZE_MAX) w->setMaximumWidth(grown(high.width()));
+        if (high.height() < QWIDGETSIZE_MAX) w->setMaximumHeight(grown(high.height()));
+    }
+    dialog.adjustSize();
+}
+
+// Places a dialog at an offset in twips from the main window's top-left corner, as laid out at
+// the design size: the part of the offset inside the cabinet grows with it, and a maximised
+// window's cabinet, centred on the screen, takes its dialogs with it.
+void place(QDialog& dialog, QWidget* main, int left_twips, int top_twips) {
+    const auto c = cabinet_of(main);
+    if (!c) return;
+    scale_with_cabinet(dialog, c->scale);
+    const QPoint inside = QPoint(left_twips / 15, top_twips / 15) - c->chrome;
+    dialog.move(c->corner + QPoint(static_cast<int>(std::lround(inside.x() * c->scale)),
+                                   static_cast<int>(std::lround(inside.y() * c->scale))));
+}
+
+// A dialog the rules give no place: scaled with the cabinet and centred over it, `height_share`
+// of the way down the free height (1 puts its bottom on the cabinet's bottom).
+void over_cabinet(QDialog& dialog, QWidget* main, double height_share = 0.5) {
+    const auto c = cabinet_of(main);
+    if (!c) return;
+    scale_with_cabinet(dialog, c->scale);
+    dialog.adjustSize();
+    const QSize size = dialog.frameGeometry().size().expandedTo(dialog.size());
+    dialog.move(c->area.left() + (c->area.width() - size.width()) / 2,
+                c->area.top() + static_cast<int>((c->area.height() - size.height()) * height_share));
+}
+
+}  // namespace
+
 void QtDialogs::show_cashier(CashierModel& cashier) {
     Frm_Cashier dialog(cashier, parent_);
+    over_cabinet(dialog, parent_);
     dialog.exec();
 }
 
@@ -69,13 +156,6 @@ void QtDialogs::show_goodies(GoodiesModel& goodies) {
         dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     dialog.exec();
 }
-
-namespace {
-// Places a dialog at an offset in twips from the main window's top-left corner.
-void place(QDialog& dialog, QWidget* main, int left_twips, int top_twips) {
-    if (main) dialog.move(main->frameGeometry().topLeft() + QPoint(left_twips / 15, top_twips / 15));
-}
-}  // namespace
 
 void QtDialogs::show_double(DoubleOfferModel& offer) {
     Frm_Double dialog(offer, parent_);
@@ -92,6 +172,15 @@ void QtDialogs::show_pick(DoublePickModel& pick) {
 
 void QtDialogs::show_pick5(PickFiveModel& pick) {
     Frm_Pick5 dialog(pick, parent_);
+    // Below the hand it builds, over the buttons it does not need, and on the screen.
+    if (const auto c = cabinet_of(parent_)) {
+        scale_with_cabinet(dialog, c->scale);
+        dialog.adjustSize();
+        int top = c->hand_bottom;
+        if (const QScreen* screen = parent_->screen())
+            top = std::min(top, screen->availableGeometry().bottom() - dialog.frameGeometry().height());
+        dialog.move(c->area.left() + (c->area.width() - dialog.frameGeometry().width()) / 2, top);
+    }
     dialog.exec();
 }
 
@@ -105,20 +194,17 @@ void QtDialogs::show_payouts(PayoutsModel& payouts) {
     if (!payouts.done) payouts.Btn_Cancel_Click();
 }
 
-namespace {
-// Centred across the screen, a third of the free height down.
-void centre_high(QDialog& dialog) {
-    dialog.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        dialog.move(area.left() + (area.width() - dialog.width()) / 2, area.top() + (area.height() - dialog.height()) / 3);
-    }
-}
-}  // namespace
-
 void QtDialogs::show_help(HelpModel& help) {
     Help_Dialog dialog(help, parent_);
-    centre_high(dialog);
+    if (const auto c = cabinet_of(parent_)) scale_with_cabinet(dialog, c->scale);
+    // Room for the topic list and a text column of some seventy characters.
+    const QFontMetrics metrics(dialog.font());
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * 130, metrics.lineSpacing() * 34)));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(dialog.size().boundedTo(area.size() * 0.9));
+        dialog.move(area.left() + (area.width() - dialog.width()) / 2, area.top() + (area.height() - dialog.height()) / 3);
+    }
     dialog.exec();
 }
 
@@ -140,6 +226,7 @@ void QtDialogs::show_cheat(CheatModel& cheat) {
 
 void QtDialogs::show_statistics(StatisticsModel& stats) {
     Frm_Statistics dialog(stats, parent_);
+    over_cabinet(dialog, parent_);
     dialog.exec();
 }
 

@@ -18,6 +18,8 @@
 #include "forms/frm_juicy.h"
 #include "forms/frm_payouts.h"
 #include "forms/frm_statistics.h"
+#include "forms/help_dialog.h"
+#include "qt_dialogs.h"
 #include "records/stats_screens.h"
 #include "trainer/trainer_state.h"
 #include "variants/juicy_jackpots.h"
@@ -338,6 +340,74 @@ private slots:
         QTest::keyClick(&window, '2');
         QCOMPARE(five.CardReturn, int16_t{2});
         QVERIFY(!window.isVisible());
+    }
+
+    // The double-up offer keeps its place on the cabinet and grows with it; Pick Five's chooser
+    // sits under the hand; the help window shows every topic whole.
+    void dialogsGrowAndMoveWithTheCabinet() {
+        auto w = open();
+        const QSize design = w->size();
+        dw::shell::QtDialogs dialogs(w.get());
+        QPoint offer_at[2];
+        double offer_points[2] = {0, 0};
+        for (int i : {0, 1}) {
+            const double scale = i == 0 ? 1.0 : 1.5;
+            w->resize(design + (scale - 1) * Frm_Main::kDesignSize);
+            QTRY_COMPARE(w->scale(), scale);
+            const QPoint cabinet = w->centralWidget()->mapToGlobal(QPoint(0, 0));
+            QTimer::singleShot(0, [&] {
+                if (auto* d = qobject_cast<dw::shell::Frm_Double*>(QApplication::activeModalWidget())) {
+                    offer_at[i] = d->pos() - cabinet;
+                    offer_points[i] = d->Lbl_Info->font().pointSizeF();
+                    QTest::keyClick(d, 'n');
+                }
+            });
+            DoubleOfferModel offer;
+            offer.question = "You've won 5 credits!";
+            dialogs.show_double(offer);
+            QCOMPARE(offer.choice, 0);
+
+            QRect chooser;
+            int card_width = 0, screen_bottom = 0;
+            QTimer::singleShot(0, [&] {
+                if (auto* d = qobject_cast<dw::shell::Frm_Pick5*>(QApplication::activeModalWidget())) {
+                    chooser = d->frameGeometry();
+                    card_width = d->card(1)->width();
+                    screen_bottom = d->screen()->availableGeometry().bottom();
+                    QTest::keyClick(d, '1');
+                }
+            });
+            PickFiveModel five;
+            five.Card1Value = 10;
+            five.Card2Value = 13;
+            dialogs.show_pick5(five);
+            QCOMPARE(five.CardReturn, int16_t{1});
+            // Under the hand, unless the screen ends first.
+            const int hand_bottom = cabinet.y() + static_cast<int>(std::lround((68 + 266 + 96 + 4) * scale));
+            QVERIFY2(chooser.top() >= hand_bottom - 1 || chooser.bottom() >= screen_bottom - 1,
+                     qPrintable(QString("%1 against %2").arg(chooser.top()).arg(hand_bottom)));
+            QCOMPARE(card_width, static_cast<int>(std::lround(71 * scale)));
+        }
+        // Offsets and fonts one and a half times those at the design size.
+        QVERIFY2(std::abs(offer_at[1].x() - offer_at[0].x() * 1.5) <= 2 && std::abs(offer_at[1].y() - offer_at[0].y() * 1.5) <= 2,
+                 qPrintable(QString("%1,%2 against %3,%4").arg(offer_at[0].x()).arg(offer_at[0].y()).arg(offer_at[1].x()).arg(offer_at[1].y())));
+        QCOMPARE(offer_points[1], offer_points[0] * 1.5);
+
+        QStringList cut;
+        QTimer::singleShot(0, [&] {
+            auto* help = QApplication::activeModalWidget();
+            if (!help) return;
+            if (auto* list = help->findChild<QListWidget*>("Help_List"))
+                for (int r = 0; r < list->count(); ++r)
+                    if (list->fontMetrics().horizontalAdvance(list->item(r)->text()) > list->viewport()->width())
+                        cut << list->item(r)->text();
+            help->close();
+        });
+        HelpModel help({{"About Dazzlewick", "Welcome"}, {"Playing Crazy Eights Double Payout Poker", "Eights"},
+                        {"Playing Hot Hands Multi-Payout Poker", "Lines"}},
+                       "About Dazzlewick");
+        dialogs.show_help(help);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     }
 
     void studButtonsAnswerAltKeysAndEnter() {

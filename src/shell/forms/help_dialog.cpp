@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "control_binder.h"
@@ -31,8 +32,11 @@ Help_Dialog::Help_Dialog(HelpModel& model, QWidget* parent) : QDialog(parent), m
     auto* row = new QHBoxLayout;
     Help_List = new QListWidget;
     Help_List->setObjectName("Help_List");
-    Help_List->setMaximumWidth(260);
     for (const auto& title : model.Help_List) Help_List->addItem(QString::fromStdString(title));
+    // As wide as the longest topic, so no title is cut.
+    Help_List->setFixedWidth(Help_List->sizeHintForColumn(0) + 2 * Help_List->frameWidth() +
+                             Help_List->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    Help_List->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (model.selected >= 0) Help_List->setCurrentRow(model.selected);
     Help_Text = new QPlainTextEdit;
     Help_Text->setObjectName("Help_Text");
