@@ -95,12 +95,20 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
     const struct {
         GameId game;
         double value;
-    } exact[] = {{24, 0.9757527426}, {25, 0.9880908261}};
+    } exact[] = {{24, 0.9757527426}, {25, 0.9880908261}, {23, 1.0753964357}};
     for (const auto& e : exact) {
         const auto r = strategy::game_return({e.game, &table, game_info(e.game).full_bet, false, 0}, 2);
         EXPECT_NEAR(r.value, e.value, 5e-10) << e.game;
         EXPECT_NEAR(std::accumulate(r.rows.begin(), r.rows.end(), 0.0), 1.0, 1e-9) << e.game;
     }
+    // Progress runs to the whole; a stop asked before the start leaves nothing complete.
+    double progress = 0;
+    strategy::chart_return({1, &table, 1, false, 0}, 1, {}, [&](double done) { progress = done; });
+    EXPECT_DOUBLE_EQ(progress, 1.0);
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_TRUE(strategy::FinalHandTable({1, &table, 1, false, 0}, 2, stop.get_token()).stopped());
+    EXPECT_FALSE(strategy::game_return({1, &table, 1, false, 0}, 2, stop.get_token()).complete);
     const auto pick = strategy::pick_five_return({22, &table, 5, false, 0}, 2000, 2);
     EXPECT_NEAR(std::accumulate(pick.rows.begin(), pick.rows.end(), 0.0), 1.0, 1e-9);
     EXPECT_GT(pick.value, 1.0);
