@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -112,6 +113,11 @@ void scale_with_cabinet(QWidget& dialog, double s) {
         if (low.height() > 0) w->setMinimumHeight(grown(low.height()));
         if (high.width() < QWIDGETSIZE_MAX) w->setMaximumWidth(grown(high.width()));
         if (high.height() < QWIDGETSIZE_MAX) w->setMaximumHeight(grown(high.height()));
+    }
+    // The layout learns the new sizes now, not at the next event loop, so the size is right.
+    if (QLayout* layout = dialog.layout()) {
+        layout->invalidate();
+        layout->activate();
     }
     dialog.adjustSize();
 }

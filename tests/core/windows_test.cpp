@@ -1,6 +1,7 @@
 #include "cards/cheat.h"
 #include "games/payouts_model.h"
 #include "help/help_file.h"
+#include "view/menu_tree.h"
 #include "machine_rig.h"
 #include "files/file_io.h"
 
@@ -77,6 +78,19 @@ TEST(HelpFile, TheShippedFileHasEveryTopic) {
         EXPECT_EQ(m.Help_List[static_cast<size_t>(m.selected)], topic);
         EXPECT_GT(m.Help_Text.size(), 200u) << topic;
     }
+    // Every item of the menus is named in the help as the menu names it, in quotes.
+    std::string all;
+    for (const auto& t : f.topics) all += t.text;
+    for (const MenuEntry& e : menu_tree()) {
+        if (e.caption == "-") continue;
+        std::string caption;
+        for (char c : e.caption)
+            if (c != '&') caption += c;
+        while (caption.ends_with(' ')) caption.pop_back();
+        if (e.depth == 0) EXPECT_NE(all.find(caption + ":"), std::string::npos) << "the " << caption << " menu";
+        else EXPECT_NE(all.find("\"" + caption + "\""), std::string::npos) << caption;
+    }
+    for (const char* topic : {"Card Deck", "Alt Keys", "Deal Speed"}) EXPECT_NE(all.find(topic), std::string::npos) << topic;
 }
 
 // ---- payout editor ---------------------------------------------------------------------------

@@ -1,16 +1,24 @@
 // Screenshots of the main window for a person to look at (not a test): every game's chart at the
-// design size, a hand with a joker and a wild deuce in both card styles at scale 1 and 2, and a
-// paid hand with its marks. Usage: dazzlewick_screens OUTDIR
+// design size, a hand with a joker and a wild deuce in both card styles at scale 1 and 2, a
+// paid hand with its marks, and the dialogs over the cabinet at scale 1 and 1.5.
+// Usage: dazzlewick_screens OUTDIR
 #include <QApplication>
 #include <QDir>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
 #include <cstdio>
 
 #include "cards/cheat.h"
+#include "forms/frm_pick5.h"
 #include "frm_main.h"
+#include "games/payouts_model.h"
+#include "qt_dialogs.h"
+#include "round/double_up.h"
 #include "games/catalogue.h"
 #include "scripted_dialogs.h"
 
@@ -132,5 +140,58 @@ int main(int argc, char** argv) {
     w.action("Mnu_Show_Return")->trigger();
     wait_for([&] { return w.findChild<QLabel*>("Lbl_Pay_0")->text().contains("return"); });
     save("return-in-title");
+
+    // The dialogs over the cabinet at scale 1 and 1.5, each as it stands on the main window.
+    shell::QtDialogs real(&w);
+    real.set_machine(&m);
+    auto over_window = [&](const QString& name, const std::function<void()>& open) {
+        // Taken once the dialog is up and laid out.
+        auto* poll = new QTimer;
+        poll->setInterval(100);
+        QObject::connect(poll, &QTimer::timeout, [&, name, poll] {
+            QWidget* d = QApplication::activeModalWidget();
+            if (!d || !d->isVisible()) return;
+            poll->deleteLater();
+            poll->stop();
+            QImage image = w.grab().toImage();
+            {
+                QPainter g(&image);
+                g.drawPixmap(d->mapToGlobal(QPoint(0, 0)) - w.mapToGlobal(QPoint(0, 0)), d->grab());
+            }
+            image.save(out.filePath(name + ".png"));
+            std::printf("%s\n", qPrintable(out.filePath(name + ".png")));
+            // The card pickers answer only their keys; the others close.
+            const QString key = d->objectName() == "Frm_Pick" ? "2" : d->objectName() == "Frm_Pick5" ? "1" : "";
+            if (!key.isEmpty()) {
+                QKeyEvent press(QEvent::KeyPress, key == "2" ? Qt::Key_2 : Qt::Key_1, Qt::NoModifier, key);
+                QApplication::sendEvent(d, &press);
+            } else {
+                d->close();
+                if (auto* dialog = qobject_cast<QDialog*>(d)) dialog->done(0);
+            }
+        });
+        poll->start();
+        open();
+    };
+    for (double scale : {1.0, 1.5}) {
+        w.resize(design + (scale - 1) * shell::Frm_Main::kDesignSize);
+        wait_for([&] { return w.scale() == scale; });
+        const QString x = scale == 1 ? "x1" : "x1.5";
+        w.run([&] { m.Select_Game(1); });
+        DoubleOfferModel offer;
+        offer.question = double_up_question(10);
+        over_window("double-offer-" + x, [&] { real.show_double(offer); });
+        DoublePickModel pick;
+        over_window("double-pick-" + x, [&] { real.show_pick(pick); });
+        PayoutsModel payouts(m.pay_table, 1);
+        over_window("payouts-" + x, [&] { real.show_payouts(payouts); });
+        PickFiveModel five;
+        five.lblCount = "The first card in your hand can be either of these two cards:";
+        five.Card1Value = 12;
+        five.Card1Suit = 'H';
+        five.Card2Value = 7;
+        five.Card2Suit = 'S';
+        over_window("pick-five-" + x, [&] { real.show_pick5(five); });
+    }
     return 0;
 }
