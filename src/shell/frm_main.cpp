@@ -446,6 +446,7 @@ void Frm_Main::rescale() {
     scale_ = s;
     origin_ = origin;
     surface_->set_scale(s);
+    if (juicy_) juicy_->set_scale(s);
     for (auto it = design_.cbegin(); it != design_.cend(); ++it) {
         QWidget* w = it.key();
         place(w, it.value());

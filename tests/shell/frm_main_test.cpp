@@ -387,6 +387,11 @@ private slots:
             QVERIFY2(chooser.top() >= hand_bottom - 1 || chooser.bottom() >= screen_bottom - 1,
                      qPrintable(QString("%1 against %2").arg(chooser.top()).arg(hand_bottom)));
             QCOMPARE(card_width, static_cast<int>(std::lround(71 * scale)));
+            // The side bet's window grows with the cabinet too.
+            auto* side_bet = w->findChild<dw::shell::Frm_Juicy*>();
+            QVERIFY(side_bet);
+            QCOMPARE(side_bet->card(0)->width(), static_cast<int>(std::lround(71 * scale)));
+            QCOMPARE(side_bet->scale(), scale);
         }
         // Offsets and fonts one and a half times those at the design size.
         QVERIFY2(std::abs(offer_at[1].x() - offer_at[0].x() * 1.5) <= 2 && std::abs(offer_at[1].y() - offer_at[0].y() * 1.5) <= 2,

@@ -1,5 +1,8 @@
 #include "forms/frm_juicy.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -93,6 +96,36 @@ Frm_Juicy::Frm_Juicy(MachineHost& host, QWidget* main_window)
 }
 
 Frm_Juicy::~Frm_Juicy() { host_.remove_view(this); }
+
+void Frm_Juicy::set_scale(double scale) {
+    if (scale == scale_ || scale <= 0) return;
+    if (design_fonts_.isEmpty()) {
+        QList<QWidget*> all = findChildren<QWidget*>();
+        all.prepend(this);
+        for (QWidget* w : all) {
+            design_fonts_.insert(w, w->font());
+            const bool bound = std::any_of(bindings_.begin(), bindings_.end(), [w](const Binding& b) { return b.widget == w; });
+            if (!bound && !w->styleSheet().isEmpty()) design_styles_.insert(w, w->styleSheet());
+        }
+    }
+    scale_ = scale;
+    for (auto it = design_fonts_.cbegin(); it != design_fonts_.cend(); ++it) {
+        QFont f = it.value();
+        if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
+        it.key()->setFont(f);
+    }
+    for (auto it = design_styles_.cbegin(); it != design_styles_.cend(); ++it)
+        it.key()->setStyleSheet(scaled_style(it.value(), scale));
+    for (PlainCard* c : cards_)
+        c->setFixedSize(static_cast<int>(std::lround(kCardWidth * scale)), static_cast<int>(std::lround(kCardHeight * scale)));
+    for (auto& b : bindings_) {
+        b.scale = scale;
+        b.drawn = false;
+    }
+    refresh();
+    adjustSize();
+    if (isVisible() && main_->isVisible()) place();
+}
 
 void Frm_Juicy::place() {
     // Beside the main window when the screen has room, else over its left edge; a little above it.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -23,6 +24,9 @@ public:
     void refresh() override;
     PlainCard* card(int i) const { return cards_[static_cast<size_t>(i)]; }
     void place();  // beside the main window, as far as the screen allows
+    // Grows with the main window's cabinet: fonts, style sizes and cards.
+    void set_scale(double scale);
+    double scale() const { return scale_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -35,7 +39,10 @@ private:
     QWidget* main_;
     std::vector<Binding> bindings_;
     std::array<PlainCard*, 5> cards_{};
-
+    double scale_ = 1;
+    // Every widget's font and (for those no binding styles) style sheet at the design size.
+    QHash<QWidget*, QFont> design_fonts_;
+    QHash<QWidget*, QString> design_styles_;
 };
 
 }  // namespace dw::shell
