@@ -441,7 +441,7 @@ void Frm_Main::rescale() {
     setProperty("cabinet_origin", origin);
     setProperty("cabinet_design", QSize(kWidth, kDesignSize.height()));
     setProperty("cabinet_hand_bottom", kCardsY + 266 + kCardHeight + 4);
-    if (juicy_ && juicy_->isVisible()) juicy_->raise();
+    if (juicy_ && juicy_->isVisible() && !QApplication::activeModalWidget()) juicy_->raise();
     if (s == scale_ && origin == origin_) return;
     scale_ = s;
     origin_ = origin;
@@ -568,9 +568,10 @@ void Frm_Main::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // A window manager may raise the main window over the side-bet window that belongs to it
     // (when it is activated, maximised or grown over it): the side-bet window comes back on top.
-    if ((event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange) && juicy_ &&
-        juicy_->isVisible())
-        juicy_->raise();
+    // Never over a dialog the machine has open.
+    const bool raised = event->type() == QEvent::WindowStateChange ||
+                        (event->type() == QEvent::ActivationChange && isActiveWindow());
+    if (raised && juicy_ && juicy_->isVisible() && !QApplication::activeModalWidget()) juicy_->raise();
 }
 
 void Frm_Main::showEvent(QShowEvent* event) {
