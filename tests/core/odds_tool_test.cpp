@@ -56,7 +56,8 @@ TEST(OddsTool, BadArgumentsAreUsageErrors) {
     const std::vector<std::vector<std::string>> bad_holds = {
         {"1", "JK JH QH KH 2C"}, {"1", "AH AH QH KH 2C"}, {"6", "JK JK QH KH 2C"}, {"24", "TH JH QH KH 2C"},
         {"22", "2D 7C QH KH AH", "--refused", "2D 4S 5S TH JH"}, {"1", "2D 7C QH KH AH", "--refused", "3S 4S 5S TH JH"},
-        {"25", "TH JH QH KH 2C", "--coins", "4"}};
+        {"25", "TH JH QH KH 2C", "--coins", "4"}, {"1"}, {"1", "TH JH QH KH 2C", "--coins", "16"},
+        {"1", "TH JH QH KH 2C", "extra"}};
     for (const auto& args : bad_holds) {
         std::ostringstream out;
         EXPECT_THROW(odds::run_hold(args, out), odds::UsageError) << args[1];
@@ -124,6 +125,22 @@ TEST(OddsTool, HoldSaysWhatItsFiguresAreFor) {
 
 // A simulated figure is printed to the decimals its margin supports; an exact one to ten.
 TEST(OddsTool, ReturnPrintsWhatTheFigureSupports) {
+    // The bounds of --coins and --hands are taken.
+    EXPECT_NE(hold({"1", "TH JH QH KH 2C", "--coins", "15"}).find("15 coins:"), std::string::npos);
+    std::ostringstream bounds;
+    EXPECT_EQ(odds::run_return({"22", "--hands", "1000", "--json"}, bounds), 0);
+    EXPECT_NE(bounds.str().find(",\"margin\":0."), std::string::npos) << bounds.str();
+    EXPECT_NE(bounds.str().find(",\"samples\":1000,"), std::string::npos) << bounds.str();
+    // Hot Hands: each row is the hand made, with what a coin wins on all its lines; no row is
+    // left for several lines.
+    std::ostringstream hot;
+    EXPECT_EQ(odds::run_return({"21"}, hot), 0);
+    for (const char* line : {"  row  9  Royal Flush                 0.0000247559  a coin pays 259\n",
+                             "  row  6  Full House                  0.0115467064  a coin pays 12 to 13\n",
+                             "  row  1  Jacks or Better             0.2184130987  a coin pays 1\n"})
+        EXPECT_NE(hot.str().find(line), std::string::npos) << line << hot.str();
+    EXPECT_EQ(hot.str().find("multiple lines"), std::string::npos);
+
     std::ostringstream pick, jokers, full;
     EXPECT_EQ(odds::run_return({"22", "--hands", "2000"}, pick), 0);
     const std::string p = pick.str();

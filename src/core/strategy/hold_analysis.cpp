@@ -213,13 +213,13 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
     const uint64_t total = choose(n, 5);
     // As dealt, a hand with jokers is less likely than one without: its naturals must all have
     // escaped the replacement. A hand with `naturals` natural cards is dealt in proportion to
-    // C(52 - naturals, jokers) / C(52, jokers).
+    // C(52 - naturals, jokers), the ways to choose the replaced cards among the others.
     const int jokers = model == DeckModel::AsDealt ? n - 52 : 0;
     auto dealt_weight = [&](const CardIndex c[5]) {
         if (jokers == 0) return 1.0;
         int naturals = 0;
         for (int i = 0; i < 5; ++i) naturals += c[i] < 52;
-        return static_cast<double>(choose(52 - naturals, jokers)) / static_cast<double>(choose(52, jokers));
+        return static_cast<double>(choose(52 - naturals, jokers));
     };
     const unsigned t = std::max(1u, threads);
     struct Part {
