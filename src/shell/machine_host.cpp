@@ -64,7 +64,6 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
     services.advisor = &advisor_;
     machine_ = std::make_unique<Machine>(services);
     machine_->Asset_Directory = options_.asset_directory.toStdString();
-    if (own_dialogs_) own_dialogs_->set_machine(machine_.get());
 
     // The timers of the machine: the deal and draw animations, the idle display, the button
     // blinking, the coin slot, the juicy cards appearing and the one-shot pause (last).

@@ -26,7 +26,6 @@
 #include <QScreen>
 
 #include "control_binder.h"
-#include "machine/machine.h"
 
 namespace dw::shell {
 
@@ -155,7 +154,7 @@ void QtDialogs::show_cashier(CashierModel& cashier) {
 }
 
 void QtDialogs::show_goodies(GoodiesModel& goodies) {
-    Frm_Config dialog(goodies, machine_, parent_);
+    Frm_Config dialog(goodies, parent_);
     // Centred on the screen: at the first start the main window is not up yet.
     dialog.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -191,10 +190,7 @@ void QtDialogs::show_pick5(PickFiveModel& pick) {
 }
 
 void QtDialogs::show_payouts(PayoutsModel& payouts) {
-    Machine* machine = machine_;
-    Frm_Payouts dialog(payouts, parent_, [machine] {
-        if (machine) machine->Show_Help("Customize Payouts");
-    }, machine ? &machine->pay_table : nullptr);
+    Frm_Payouts dialog(payouts, parent_, payouts.help, &payouts.source());
     place(dialog, parent_, 3300, 450);
     dialog.exec();
     if (!payouts.done) payouts.Btn_Cancel_Click();

@@ -15,7 +15,6 @@ namespace dw::shell {
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
-    void set_machine(Machine* machine) { machine_ = machine; }
     MsgAnswer message_box(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) override;
     void beep() override;
     void show_cashier(CashierModel& cashier) override;
@@ -36,7 +35,6 @@ public:
 
 private:
     QWidget* parent_;
-    Machine* machine_ = nullptr;
 };
 
 }  // namespace dw::shell

@@ -68,9 +68,13 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     missing.dialogs.goodies_script = [](GoodiesModel& g) {
         EXPECT_EQ(g.boxes, (std::array<bool, 4>{true, true, true, true}));
         g.boxes[1] = false;
+        g.help(1);  // a goody's "?" says what the goody is, over the dialog
     };
     EXPECT_FALSE(missing.m.Load_Config());
     EXPECT_EQ(missing.dialogs.goodies_shown, 1);
+    ASSERT_EQ(missing.dialogs.shown.size(), 1u);
+    EXPECT_EQ(missing.dialogs.shown[0].title, "Goodies Info!");
+    EXPECT_NE(missing.dialogs.shown[0].text.find("Reversible Royal"), std::string::npos);
     EXPECT_FALSE(missing.m.vm.menu("Mnu_Royals").checked);
     EXPECT_TRUE(missing.m.vm.menu("Mnu_Double").checked);
     EXPECT_FALSE(missing.store.has("CONFIG.VPK"));

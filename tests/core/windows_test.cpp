@@ -145,7 +145,10 @@ TEST(PayoutsEditor, BoxesCopyDownAndRestore) {
 TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
     for (bool ok : {true, false}) {
         Rig rig;
-        rig.dialogs.payouts_script = [ok](PayoutsModel& p) {
+        rig.m.Asset_Directory = DAZZLEWICK_BUILD_DIR;  // where the help file is built
+        rig.dialogs.payouts_script = [ok, &rig](PayoutsModel& p) {
+            EXPECT_EQ(&p.source(), &rig.m.pay_table);  // the return is worked out from the machine's charts
+            p.help();
             p.Text_Changed(8, "300");
             if (ok) p.Btn_Ok_Click();
             else p.Btn_Cancel_Click();
@@ -154,6 +157,7 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
         EXPECT_EQ(rig.m.pay_table.pay(1, 9), ok ? 300 : 250);
         EXPECT_EQ(rig.store.has("PAYOUTS.VPK"), ok);
         EXPECT_EQ(rig.m.vm.Lbl_Pay[2].caption.find("300") != std::string::npos, ok);
+        EXPECT_EQ(rig.dialogs.helps, std::vector<std::string>{"Customize Payouts"});
     }
 }
 

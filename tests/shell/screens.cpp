@@ -143,7 +143,6 @@ int main(int argc, char** argv) {
 
     // The dialogs over the cabinet at scale 1 and 1.5, each as it stands on the main window.
     shell::QtDialogs real(&w);
-    real.set_machine(&m);
     auto over_window = [&](const QString& name, const std::function<void()>& open) {
         // Taken once the dialog is up and laid out.
         auto* poll = new QTimer;

@@ -38,7 +38,7 @@ std::string_view payouts_title(int slot) {
     return slot >= 1 && slot <= kSlots ? kTitles[slot - 1] : std::string_view{};
 }
 
-PayoutsModel::PayoutsModel(const Pay_Table& table, int slot) : slot_(slot) {
+PayoutsModel::PayoutsModel(const Pay_Table& table, int slot) : slot_(slot), source_(&table) {
     Lbl_Game = std::string(payouts_title(slot));
     const auto& chart = default_chart(slot);
     rows = static_cast<int>(chart.size());

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 
 #include "games/pay_table.h"
@@ -36,9 +37,13 @@ public:
     // return shown while editing.
     Pay_Table preview(const Pay_Table& table) const;
     int slot() const { return slot_; }
+    // The charts the editor started from, for the return shown while editing.
+    const Pay_Table& source() const { return *source_; }
+    std::function<void()> help;  // the "Help!" button: its topic
 
 private:
     int slot_;
+    const Pay_Table* source_;
     std::array<int32_t, kBoxes> stored_{};
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 
 namespace dw {
@@ -11,6 +12,7 @@ class Machine;
 struct GoodiesModel {
     std::array<bool, 4> boxes{true, true, true, true};
     bool done = false;
+    std::function<void(int)> help;  // a goody's "?" button: what the goody is
     void Btn_Continue_Click() { done = true; }
 };
 

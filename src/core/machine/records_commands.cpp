@@ -43,6 +43,7 @@ bool Machine::Save_Config() {
 
 void Machine::Setup_Goodies() {
     GoodiesModel goodies;
+    goodies.help = [this](int goody) { Goody_Help(goody); };
     svc_.dialogs.show_goodies(goodies);
     for (size_t i = 0; i < 4; ++i) vm.menu(kGoodyMenus[i]).checked = goodies.boxes[i];
     vm.hourglass = false;

@@ -10,6 +10,7 @@ namespace dw {
 void Machine::edit_payouts(int slot) {
     vm.hourglass = true;
     PayoutsModel payouts(pay_table, slot);
+    payouts.help = [this] { Show_Help("Customize Payouts"); };
     vm.hourglass = false;
     svc_.dialogs.show_payouts(payouts);
     if (payouts.ok) {

@@ -7,11 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "machine/machine.h"
 
 namespace dw::shell {
 
-Frm_Config::Frm_Config(GoodiesModel& model, Machine* machine, QWidget* parent) : QDialog(parent), model_(model) {
+Frm_Config::Frm_Config(GoodiesModel& model, QWidget* parent) : QDialog(parent), model_(model) {
     setWindowTitle("First-Time-User Goodies Setup!");
     setMinimumWidth(460);
     setObjectName("Frm_Config");
@@ -40,8 +39,8 @@ Frm_Config::Frm_Config(GoodiesModel& model, Machine* machine, QWidget* parent) :
         auto* help = new QPushButton("?");
         help->setObjectName(QString("Btn_Help_%1").arg(i));
         help->setFixedWidth(28);
-        connect(help, &QPushButton::clicked, this, [machine, box, i] {
-            if (machine) machine->Goody_Help(i);
+        connect(help, &QPushButton::clicked, this, [this, box, i] {
+            if (model_.help) model_.help(i);
             box->setFocus();
         });
         grid->addWidget(box, i, 0);

@@ -12,7 +12,7 @@ namespace dw::shell {
 class Frm_Config : public QDialog {
     Q_OBJECT
 public:
-    Frm_Config(GoodiesModel& model, Machine* machine, QWidget* parent);
+    Frm_Config(GoodiesModel& model, QWidget* parent);
 
 protected:
     void closeEvent(QCloseEvent*) override;
