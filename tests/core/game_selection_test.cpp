@@ -113,10 +113,13 @@ TEST(CheckMenu, BetButtonsFollowTheCredits) {
         GameId game;
         int32_t credits;
         bool play_credit, play_max;
+        bool side_bet = false;  // the side bet on: the maximum is one coin more
     } cases[] = {{1, 0, false, false}, {1, 1, true, false}, {1, 4, true, false}, {1, 5, true, true},
-                 {25, 2, false, false}, {25, 3, true, false}, {25, 14, true, false}, {25, 15, true, true}};
+                 {25, 2, false, false}, {25, 3, true, false}, {25, 14, true, false}, {25, 15, true, true},
+                 {1, 5, true, false, true}, {1, 6, true, true, true}, {25, 15, true, true, true}};
     for (const auto& c : cases) {
         Rig rig;
+        rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = c.side_bet;
         rig.m.Credits = c.credits;
         rig.m.Select_Game(c.game);
         EXPECT_EQ(rig.m.vm.Btn_Play_Credit.enabled, c.play_credit) << c.game << "/" << c.credits;

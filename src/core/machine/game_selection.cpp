@@ -31,14 +31,13 @@ void Machine::Check_Menu() {
     if (info.flow == Flow::Ride) {
         vm.Lbl_CoinSlot.caption = "Play Three to Fifteen Coins";
         vm.Btn_Play_Credit.caption = "&Play 3!";
-        vm.Btn_Play_5.enabled = Credits >= 15;
-        vm.Btn_Play_Credit.enabled = Credits >= 3;
     } else {
         vm.Lbl_CoinSlot.caption = side_bet_active() ? "Play One to Six Coins" : "Play One to Five Coins";
         vm.Btn_Play_Credit.caption = "&Play 1!";
-        vm.Btn_Play_5.enabled = Credits >= (side_bet_active() ? 6 : 5);
-        vm.Btn_Play_Credit.enabled = Credits >= 1;
     }
+    // Let It Ride has no side bet: its full bet alone.
+    vm.Btn_Play_5.enabled = Credits >= (info.flow == Flow::Ride ? info.full_bet : max_bet_now());
+    vm.Btn_Play_Credit.enabled = Credits >= info.bet_step;
 
     if (info.flow == Flow::Stud || info.flow == Flow::Ride) {
         for (auto& b : vm.Btn_Hold) b.visible = false;
