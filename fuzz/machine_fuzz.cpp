@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     m.Main_Initialisation(1);
     for (const auto& info : dw::kGames) {
         m.Select_Game(info.id);
-        if (m.Credits < 50) m.Insert_Coin();
+        if (m.wallet().Credits < 50) m.Insert_Coin();
         // The hand's game and the side bet each count what they took and paid in their own slot.
         auto net = [&m, &info] {
             int64_t sum = 0;
@@ -62,12 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
             return sum;
         };
-        const int64_t before = static_cast<int64_t>(m.Credits) + m.Coin_Bucket - net();
+        const int64_t before = static_cast<int64_t>(m.wallet().Credits) + m.wallet().Coin_Bucket - net();
         m.Bet_Max();
         if (!m.in_hand()) m.Start_Hand();
         dw::test::play_out(m, choices);
         FUZZ_CHECK(!m.in_hand());
-        FUZZ_CHECK(static_cast<int64_t>(m.Credits) + m.Coin_Bucket - net() == before);
+        FUZZ_CHECK(static_cast<int64_t>(m.wallet().Credits) + m.wallet().Coin_Bucket - net() == before);
     }
     return 0;
 }

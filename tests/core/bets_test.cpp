@@ -8,14 +8,14 @@ using test::Rig;
 
 TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     Rig rig;
-    rig.m.Credits = 10;
+    rig.m.wallet().Credits = 10;
     rig.m.Prepare_Hand();
     rig.m.Start_Hand();  // Deal with nothing bet deals nothing
     EXPECT_EQ(rig.m.phase(), Phase::Idle);
     EXPECT_FALSE(rig.m.Timer1_Enabled);
     for (int i = 1; i <= 4; ++i) {
         rig.m.Bet_One_Credit();
-        EXPECT_EQ(rig.m.Coins_Bet, i);
+        EXPECT_EQ(rig.m.wallet().Coins_Bet, i);
         EXPECT_EQ(rig.m.vm.Lbl_Played.caption, std::to_string(i));
         EXPECT_EQ(rig.m.vm.Lbl_Pay[static_cast<size_t>(i + 1)].back_colour, colour::kRed);
         EXPECT_TRUE(rig.m.vm.Lbl_Pay[static_cast<size_t>(i + 1)].bold);
@@ -29,7 +29,7 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled || rig.m.vm.Btn_Play_Credit.enabled || rig.m.vm.Btn_Deal.enabled);
     EXPECT_TRUE(rig.m.vm.hourglass);
-    EXPECT_EQ(rig.m.Credits, 5);
+    EXPECT_EQ(rig.m.wallet().Credits, 5);
     EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "5");
 }
 
@@ -51,7 +51,7 @@ TEST(Bets, ButtonsFollowTheCredits) {
     } cases[] = {{1, 1, false, false}, {5, 1, true, true}, {4, 1, true, false}, {3, 1, true, false}, {2, 2, false, false}};
     for (const auto& c : cases) {
         Rig rig;
-        rig.m.Credits = c.credits;
+        rig.m.wallet().Credits = c.credits;
         rig.m.Prepare_Hand();
         for (int i = 0; i < c.singles; ++i) rig.m.Bet_One_Credit();
         EXPECT_EQ(rig.m.vm.Btn_Play_Credit.enabled, c.play_credit) << c.credits;
@@ -61,26 +61,26 @@ TEST(Bets, ButtonsFollowTheCredits) {
 
 TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
     Rig rig;
-    rig.m.Credits = 4;
+    rig.m.wallet().Credits = 4;
     rig.m.Prepare_Hand();
     const ViewModel before = rig.m.vm;
     rig.m.Bet_Max();
     EXPECT_EQ(rig.dialogs.beeps, 1);
-    EXPECT_EQ(rig.m.Credits, 4);
-    EXPECT_EQ(rig.m.Coins_Bet, 0);
+    EXPECT_EQ(rig.m.wallet().Credits, 4);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
     EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
     EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
 }
 
 TEST(Bets, PlayMaxBetsTheRestAndDeals) {
     Rig rig;
-    rig.m.Credits = 7;
+    rig.m.wallet().Credits = 7;
     rig.m.Prepare_Hand();
     rig.m.Bet_One_Credit();
     rig.m.Bet_One_Credit();
     rig.m.Bet_Max();
-    EXPECT_EQ(rig.m.Coins_Bet, 5);
-    EXPECT_EQ(rig.m.Credits, 2);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
+    EXPECT_EQ(rig.m.wallet().Credits, 2);
     EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, colour::kRed);
     EXPECT_EQ(rig.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
@@ -90,8 +90,8 @@ TEST(Bets, PlayMaxBetsTheRestAndDeals) {
 
 TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
     Rig rig;
-    rig.m.Credits = 0;
-    rig.m.Coin_Bucket = 0;
+    rig.m.wallet().Credits = 0;
+    rig.m.wallet().Coin_Bucket = 0;
     rig.m.Prepare_Hand();
     for (int coin = 1; coin <= 5; ++coin) {
         rig.m.Coin_Slot_Click();
@@ -103,18 +103,18 @@ TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
             frames.push_back(rig.m.vm.Coin_Slot.picture);
         }
         EXPECT_EQ(frames, (std::vector<int>{2, 3, 4, 1}));
-        EXPECT_EQ(rig.m.Coin_Bucket, -coin);
+        EXPECT_EQ(rig.m.wallet().Coin_Bucket, -coin);
         EXPECT_EQ(rig.m.vm.Lbl_Coins.caption, std::to_string(-coin));
     }
-    EXPECT_EQ(rig.m.Credits, 0);
-    EXPECT_EQ(rig.m.Coins_Bet, 5);
+    EXPECT_EQ(rig.m.wallet().Credits, 0);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
 }
 
 TEST(Cashier, BoxRulesAndPurchase) {
     Rig rig;
-    rig.m.Credits = 99990;
-    rig.m.Coin_Bucket = 0;
+    rig.m.wallet().Credits = 99990;
+    rig.m.wallet().Coin_Bucket = 0;
     std::string first_text;
     rig.dialogs.cashier_script = [&](CashierModel& c) {
         first_text = c.text;
@@ -137,8 +137,8 @@ TEST(Cashier, BoxRulesAndPurchase) {
     rig.m.Insert_Coin();
     EXPECT_EQ(first_text, "9");
     EXPECT_EQ(rig.dialogs.beeps, 3);  // two refused keys and the cap
-    EXPECT_EQ(rig.m.Credits, 99994);
-    EXPECT_EQ(rig.m.Coin_Bucket, -4);
+    EXPECT_EQ(rig.m.wallet().Credits, 99994);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, -4);
     EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "99994");
     EXPECT_EQ(rig.sound.names().back(), "cashier.wav");
     EXPECT_FALSE(rig.m.vm.hourglass);
@@ -146,13 +146,13 @@ TEST(Cashier, BoxRulesAndPurchase) {
 
 TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
     Rig rig;
-    rig.m.Credits = 0;
-    rig.m.Coin_Bucket = 0;
+    rig.m.wallet().Credits = 0;
+    rig.m.wallet().Coin_Bucket = 0;
     rig.m.Prepare_Hand();
     rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
     rig.m.Insert_Coin();
-    EXPECT_EQ(rig.m.Credits, 40);
-    EXPECT_EQ(rig.m.Coin_Bucket, -40);
+    EXPECT_EQ(rig.m.wallet().Credits, 40);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, -40);
     EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);
     EXPECT_EQ(rig.m.vm.focus, "Btn_Play_5");
     rig.dialogs.cashier_script = [](CashierModel& c) {
@@ -160,10 +160,10 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
         c.Btn_Cancel_Click();
     };
     rig.m.Insert_Coin();
-    EXPECT_EQ(rig.m.Credits, 40);
-    EXPECT_EQ(rig.m.Coin_Bucket, -40);
+    EXPECT_EQ(rig.m.wallet().Credits, 40);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, -40);
 
-    rig.m.Credits = 99999;
+    rig.m.wallet().Credits = 99999;
     const int visits = rig.dialogs.cashier_visits;
     rig.m.Insert_Coin();
     EXPECT_EQ(rig.dialogs.cashier_visits, visits);
@@ -171,7 +171,7 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
               "You can't have more than 99,999 credits!  Who do you think you are, Moneybaggins?");
     EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Exclamation);
 
-    rig.m.Credits = 50;
+    rig.m.wallet().Credits = 50;
     rig.m.vm.hourglass = true;  // the deal animation is running
     rig.m.Insert_Coin();
     EXPECT_EQ(rig.dialogs.cashier_visits, visits);
@@ -179,40 +179,40 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
 
 TEST(Cashier, CashOutAndTheBucketReset) {
     Rig rig;
-    rig.m.Credits = 0;
-    rig.m.Coin_Bucket = -80;
+    rig.m.wallet().Credits = 0;
+    rig.m.wallet().Coin_Bucket = -80;
     rig.m.Mnu_Cash_Out();
     EXPECT_EQ(rig.dialogs.shown.back().text, "Player 1 Paid: 0 coins     \r\nCredits: 0   ");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Cash Out!");
-    rig.m.Credits = 123;
+    rig.m.wallet().Credits = 123;
     rig.m.Mnu_Cash_Out();
-    EXPECT_EQ(rig.m.Coin_Bucket, 43);
-    EXPECT_EQ(rig.m.Credits, 0);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, 43);
+    EXPECT_EQ(rig.m.wallet().Credits, 0);
     EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled);
     EXPECT_EQ(rig.dialogs.shown.back().text, "Player 1 Paid: 123 coins     \r\nCredits: 0   ");
 
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Btn_Clear_Coins_Click();
-    EXPECT_EQ(rig.m.Coin_Bucket, 43);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, 43);
     EXPECT_EQ(rig.dialogs.shown.back().title, "Reset Coin Counter");
     EXPECT_EQ(rig.m.vm.focus, "Btn_Insert_Coin");
     rig.m.Btn_Clear_Coins_Click();
-    EXPECT_EQ(rig.m.Coin_Bucket, 0);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, 0);
     EXPECT_EQ(rig.m.vm.Lbl_Coins.caption, "0");
 }
 
 TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     rig.m.Key_Press('d');
     rig.m.Key_Press('e');
-    EXPECT_EQ(rig.m.Coins_Bet, 0);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
     rig.m.Key_Press('1');
-    EXPECT_EQ(rig.m.Coins_Bet, 1);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 1);
     rig.m.Key_Press('p');
-    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     rig.m.Key_Press('x');
     rig.m.Key_Press('E');
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
@@ -220,7 +220,7 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     rig.m.vm.focus = "Btn_Insert_Coin";
     rig.m.Key_Press('1');
     EXPECT_TRUE(rig.m.held(1));
-    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     EXPECT_EQ(rig.m.vm.focus, "Btn_Insert_Coin");
     rig.m.Key_Press('3');
     EXPECT_TRUE(rig.m.held(3));
@@ -229,12 +229,12 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     EXPECT_TRUE(rig.m.held(5));
     rig.m.Key_Press('e');
     rig.m.Key_Press('m');
-    EXPECT_EQ(rig.m.Coins_Bet, 2);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     rig.m.Key_Press('D');
     EXPECT_EQ(rig.m.phase(), Phase::Drawing);
     play.finish_draw();
     rig.m.Key_Press('5');
-    EXPECT_EQ(rig.m.Coins_Bet, 5);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
 }
 
@@ -315,7 +315,7 @@ TEST(SoundRule, QuietHoldsAnnouncementsBack) {
 TEST(SoundRule, JacksVariantsNeverRepeatTwiceRunning) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 1000;
+    rig.m.wallet().Credits = 1000;
     rig.m.Prepare_Hand();
     std::vector<std::string> variants;
     for (int hand = 0; hand < 12; ++hand) {
@@ -334,7 +334,7 @@ TEST(CardDisplay, PlainAndFancyCardsWithWildMarkers) {
     Rig rig;
     Player play{rig};
     rig.m.Select_Game(4);
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     // Before the first hand both styles show five backs.
     rig.library.draws.clear();
@@ -376,6 +376,76 @@ TEST(CardDisplay, PlainAndFancyCardsWithWildMarkers) {
     rig.m.Mnu_Fancy_Cards_Click();
     EXPECT_EQ(rig.library.draws.size(), 5u);
     EXPECT_FALSE(vm.Pnl_Card[0].visible);
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+// The wallet alone, without a machine: each rule that moves money.
+TEST(Wallet, EveryRuleThatMovesMoney) {
+    Wallet w;
+    w.start_session();
+    EXPECT_EQ(w.Credits, 80);
+    EXPECT_EQ(w.Coin_Bucket, -80);
+
+    // Doubling: from the credits while they last, the rest from the bucket.
+    const struct {
+        int32_t credits;
+        int16_t bet;
+        int32_t shortfall, credits_after, bucket_after;
+    } doubles[] = {{10, 5, 0, 5, -80}, {5, 5, 0, 0, -80}, {3, 5, 2, 0, -82}, {0, 5, 5, 0, -85}};
+    for (const auto& d : doubles) {
+        Wallet x;
+        x.start_session();
+        x.Credits = d.credits;
+        x.Coins_Bet = d.bet;
+        EXPECT_EQ(x.double_bet(), d.shortfall) << d.credits;
+        EXPECT_EQ(x.Coins_Bet, 2 * d.bet);
+        EXPECT_EQ(x.Credits, d.credits_after) << d.credits;
+        EXPECT_EQ(x.Coin_Bucket, d.bucket_after) << d.credits;
+    }
+
+    // The cap: a win that passes 99,999 stops there and says so.
+    const struct {
+        int32_t credits;
+        int64_t win;
+        bool capped;
+        int32_t after;
+    } wins[] = {{99990, 9, false, 99999}, {99990, 10, true, 99999}, {0, 5000000000, true, 99999}, {7, 0, false, 7}};
+    for (const auto& c : wins) {
+        Wallet x;
+        x.Credits = c.credits;
+        EXPECT_EQ(x.add_capped(c.win), c.capped) << c.credits << "+" << c.win;
+        EXPECT_EQ(x.Credits, c.after);
+    }
+    Wallet full;
+    full.Credits = 99998;
+    EXPECT_FALSE(full.full());
+    full.Credits = 99999;
+    EXPECT_TRUE(full.full());
+
+    // The cashier and the cash out move coins between the bucket and the credits.
+    w.buy(20);
+    EXPECT_EQ(w.Credits, 100);
+    EXPECT_EQ(w.Coin_Bucket, -100);
+    EXPECT_EQ(w.cash_out(), 100);
+    EXPECT_EQ(w.Credits, 0);
+    EXPECT_EQ(w.Coin_Bucket, 0);
+    w.Coins_Bet = 15;
+    w.take_back(10, 5);
+    EXPECT_EQ(w.Coins_Bet, 10);
+    EXPECT_EQ(w.Credits, 5);
+
+    // The bucket counts within 32 bits.
+    w.Coin_Bucket = INT32_MAX - 5;
+    EXPECT_TRUE(w.bucket_fits(5));
+    EXPECT_FALSE(w.bucket_fits(6));
+    w.Coin_Bucket = INT32_MIN + 5;
+    EXPECT_TRUE(w.bucket_fits(-5));
+    EXPECT_FALSE(w.bucket_fits(-6));
 }
 
 }  // namespace

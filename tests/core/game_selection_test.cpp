@@ -120,7 +120,7 @@ TEST(CheckMenu, BetButtonsFollowTheCredits) {
     for (const auto& c : cases) {
         Rig rig;
         rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = c.side_bet;
-        rig.m.Credits = c.credits;
+        rig.m.wallet().Credits = c.credits;
         rig.m.Select_Game(c.game);
         EXPECT_EQ(rig.m.vm.Btn_Play_Credit.enabled, c.play_credit) << c.game << "/" << c.credits;
         EXPECT_EQ(rig.m.vm.Btn_Play_5.enabled, c.play_max) << c.game << "/" << c.credits;

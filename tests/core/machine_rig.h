@@ -52,8 +52,8 @@ struct Rig {
     explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
         m.vm.menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
         m.Form_Load();
-        m.Credits = 80;
-        m.Coin_Bucket = -80;
+        m.wallet().Credits = 80;
+        m.wallet().Coin_Bucket = -80;
         m.Check_Menu();
     }
     // No progressive, reversible royals or double up: the hand pays just its chart.
@@ -62,7 +62,7 @@ struct Rig {
     }
     // Between hands of `game` with `credits` on the meter.
     void ready(GameId game, int32_t credits) {
-        m.Credits = credits;
+        m.wallet().Credits = credits;
         m.Select_Game(game);
         m.Prepare_Hand();
     }

@@ -65,17 +65,17 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         rig.m.vm.menu("Mnu_Progressive").checked = c.progressive;
         rig.m.vm.menu("Mnu_Royals").checked = c.royals;
         rig.m.Jackpot = c.jackpot;
-        rig.m.Credits = 1000;
+        rig.m.wallet().Credits = 1000;
         rig.m.Prepare_Hand();
         play.stack(c.cards);
         play.bet_and_deal(c.coins);
         ASSERT_EQ(rig.m.phase(), Phase::Dealt) << c.what;
         play.hold_and_draw(c.holds);
-        EXPECT_EQ(rig.m.Credits, 1000 - c.coins + c.paid) << c.what;
+        EXPECT_EQ(rig.m.wallet().Credits, 1000 - c.coins + c.paid) << c.what;
         EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.result) << c.what;
         EXPECT_EQ(rig.m.phase(), Phase::Idle) << c.what;
         EXPECT_EQ(rig.m.Round_State, 1);
-        EXPECT_EQ(rig.m.Coins_Bet, 0);
+        EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
         if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.Jackpot, 0.0) << c.what;
     }
 }
@@ -83,7 +83,7 @@ TEST(PlayHand, PayoffsOfWholeHands) {
 TEST(PlayHand, ProgressiveGrowsByThePercentOfEachBet) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     for (int hand = 0; hand < 3; ++hand) {
         play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
@@ -103,7 +103,7 @@ TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {
     Rig rig;
     Player play{rig};
     rig.m.Select_Game(21);
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     play.stack("QH QD QC 5S 5H");
     play.bet_and_deal(5);
@@ -122,17 +122,17 @@ TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {
     Rig rig;
     Player play{rig};
     rig.m.Select_Game(20);
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     play.stack("8C 8D 8H KS 3C 9D 4S");
     play.bet_and_deal(5);
     EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "BONUS!  3 Eights on Deal pays 15 credits!");
-    EXPECT_EQ(rig.m.Credits, 100 - 5 + 15);
+    EXPECT_EQ(rig.m.wallet().Credits, 100 - 5 + 15);
     EXPECT_EQ(rig.m.stats.Hand_Stats[20][3][Stats::kAllCount], 1);
     EXPECT_EQ(rig.sound.names().back(), "threeknd.wav");
     play.hold_and_draw("123");
     EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "Three of a Kind pays 15 credits");
-    EXPECT_EQ(rig.m.Credits, 100 - 5 + 15 + 15);
+    EXPECT_EQ(rig.m.wallet().Credits, 100 - 5 + 15 + 15);
     EXPECT_EQ(rig.m.stats.Hand_Stats[20][4][Stats::kAllCount], 1);
     EXPECT_EQ(rig.m.stats.Game_Stats[20][Stats::kAllSessions][Stats::kWon], 30);
     EXPECT_EQ(rig.sound.names().back(), "youwin1.wav");
@@ -153,7 +153,7 @@ TEST(PlayHand, AutoholdHoldsTheWildCards) {
         Player play{rig};
         rig.m.Select_Game(c.game);
         if (!c.autohold) rig.m.Mnu_Autohold_Click();
-        rig.m.Credits = 100;
+        rig.m.wallet().Credits = 100;
         rig.m.Prepare_Hand();
         play.stack(c.cards);
         play.bet_and_deal(5);
@@ -170,7 +170,7 @@ TEST(PlayHand, AutoholdHoldsTheWildCards) {
 TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     play.stack("JH JD 2C 5S 9H 3D 4C 7S");
     play.bet_and_deal(5);
@@ -190,12 +190,12 @@ TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
 TEST(PlayHand, CreditsStopAtTheBank) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 99990;
+    rig.m.wallet().Credits = 99990;
     rig.m.Prepare_Hand();
     play.stack("TS JS QS KS AS");
     play.bet_and_deal(5);
     play.hold_and_draw("12345");
-    EXPECT_EQ(rig.m.Credits, 99999);
+    EXPECT_EQ(rig.m.wallet().Credits, 99999);
     EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "99999");
     ASSERT_FALSE(rig.dialogs.shown.empty());
     EXPECT_EQ(rig.dialogs.shown.back().text, "You broke the bank!  You cannot have more than 99,999 credits!");
@@ -207,8 +207,8 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     Rig rig;
     Player play{rig};
     rig.m.Select_Game(23);
-    rig.m.Credits = 7;
-    rig.m.Coin_Bucket = 0;
+    rig.m.wallet().Credits = 7;
+    rig.m.wallet().Coin_Bucket = 0;
     rig.m.Prepare_Hand();
     play.stack("QH QD 3C 7S 9H 2S 4D 8C");
     play.bet_and_deal(5);
@@ -216,28 +216,28 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Double Your Bet!");
     EXPECT_FALSE(rig.m.vm.Btn_Hold[0].visible);
     rig.m.Btn_Show_Fifth_Click();
-    EXPECT_EQ(rig.m.Coins_Bet, 10);
-    EXPECT_EQ(rig.m.Credits, 0);
-    EXPECT_EQ(rig.m.Coin_Bucket, -3);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 10);
+    EXPECT_EQ(rig.m.wallet().Credits, 0);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, -3);
     EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play 3 additional coins.");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Draw");
     EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
     EXPECT_TRUE(rig.m.vm.Btn_Hold[0].visible);
     play.hold_and_draw("12");
-    EXPECT_EQ(rig.m.Credits, 10);  // a pair of queens at 10 coins
+    EXPECT_EQ(rig.m.wallet().Credits, 10);  // a pair of queens at 10 coins
     EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "5 Credits");
 
     Rig lose;
     Player p2{lose};
     lose.m.Select_Game(23);
-    lose.m.Credits = 100;
+    lose.m.wallet().Credits = 100;
     lose.m.Prepare_Hand();
     p2.stack("2H 4D 6C 8S TH");
     p2.bet_and_deal(5);
     EXPECT_EQ(lose.m.phase(), Phase::Dealt);
     EXPECT_FALSE(lose.m.vm.Btn_Show_Fifth.visible);
-    EXPECT_EQ(lose.m.Coins_Bet, 5);
+    EXPECT_EQ(lose.m.wallet().Coins_Bet, 5);
 }
 
 TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {
@@ -245,19 +245,19 @@ TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {
     Player play{rig};
     rig.m.Select_Game(23);
     rig.m.vm.menu("Mnu_Progressive").checked = false;
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     play.stack("QH QD JH 7S 9H KH AH TH");
     play.bet_and_deal(5);
     play.hold_and_draw("13");
     EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "** SUPER PAYOFF! ** Royal Flush pays 5000 credits");
-    EXPECT_EQ(rig.m.Credits, 100 - 10 + 5000);
+    EXPECT_EQ(rig.m.wallet().Credits, 100 - 10 + 5000);
 }
 
 TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     rig.m.Bet_One_Credit();
     rig.m.Start_Hand();
@@ -265,8 +265,8 @@ TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
     rig.m.Bet_Max();
     rig.m.Bet_One_Credit();
     rig.m.Coin_Slot_Click();
-    EXPECT_EQ(rig.m.Credits, 99);
-    EXPECT_EQ(rig.m.Coins_Bet, 1);
+    EXPECT_EQ(rig.m.wallet().Credits, 99);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 1);
     play.finish_deal();
     rig.m.Start_Hand();
     rig.m.Bet_Max();
@@ -281,7 +281,7 @@ TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
 TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
@@ -314,14 +314,14 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
         test::play_out(rig.m, choices);
     }
     ASSERT_EQ(games.size(), 25u);
-    const int64_t start = static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket;
+    const int64_t start = static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket;
     int64_t net = 0, side_bets = 0, doubled = 0;
     const auto& side = rig.m.stats.Game_Stats[kSideBetSlot][Stats::kThisSession];
     for (int hand = 0; hand < 200000; ++hand) {
         const GameId g = games[static_cast<size_t>(hand) % games.size()];
         if (rig.m.game != g) rig.m.Select_Game(g);
-        if (rig.m.Credits < 20) rig.m.Insert_Coin();
-        if (rig.m.Credits > 50000) rig.m.Mnu_Cash_Out();
+        if (rig.m.wallet().Credits < 20) rig.m.Insert_Coin();
+        if (rig.m.wallet().Credits > 50000) rig.m.Mnu_Cash_Out();
         const auto& slot = rig.m.stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
         const auto played = slot[Stats::kPlayed], won = slot[Stats::kWon];
         const auto side_played = side[Stats::kPlayed], side_won = side[Stats::kWon];
@@ -352,7 +352,7 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
             ASSERT_TRUE(seen.insert(rig.m.cards.Deck[static_cast<size_t>(i)].Image).second) << "hand " << hand;
         net += (slot[Stats::kWon] - won) - (slot[Stats::kPlayed] - played);
         net += (side[Stats::kWon] - side_won) - (side[Stats::kPlayed] - side_played);
-        ASSERT_EQ(static_cast<int64_t>(rig.m.Credits) + rig.m.Coin_Bucket - start, net) << "game " << g << ", hand " << hand;
+        ASSERT_EQ(static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket - start, net) << "game " << g << ", hand " << hand;
         int64_t now = 0;
         for (const auto& row : rig.m.stats.Hand_Stats[static_cast<size_t>(g)]) now += row[Stats::kSessionCount];
         // Hot Hands counts a multiple win twice, Crazy Eights a deal bonus as well.

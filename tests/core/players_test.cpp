@@ -102,7 +102,7 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     Rig rig;
     rig.m.stats.record(1, 1, 5, 5);
     rig.m.stats.Winnings = {7, 70};
-    rig.m.Credits = 123;
+    rig.m.wallet().Credits = 123;
     auto choose = [&](int player) {
         rig.dialogs.player_choices.push_back(player);
         rig.m.Mnu_Player_Click();
@@ -113,13 +113,13 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     rig.dialogs.player_help = false;
     ASSERT_FALSE(rig.dialogs.helps.empty());
     EXPECT_EQ(rig.dialogs.helps.back(), "Player Selection");
-    EXPECT_EQ(rig.m.Credits, 123);
+    EXPECT_EQ(rig.m.wallet().Credits, 123);
     EXPECT_EQ(rig.m.stats.Winnings[Stats::kSessionWinnings], 7);
     EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kSessionCount], 1);
     choose(2);
     EXPECT_EQ(rig.m.Player_Number, 2);
-    EXPECT_EQ(rig.m.Credits, 80);
-    EXPECT_EQ(rig.m.Coin_Bucket, -80);
+    EXPECT_EQ(rig.m.wallet().Credits, 80);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, -80);
     EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], 0);
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 0}));
     EXPECT_TRUE(rig.store.has("STATS1.VPK"));

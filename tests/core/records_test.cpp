@@ -204,7 +204,7 @@ TEST(StatsFile, AnyFaultGivesAllZeros) {
 TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     Rig rig;
     Player play{rig};
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     rig.m.Select_Game(3);
     rig.m.Prepare_Hand();
     play.stack("TH TD 2C 5S 9H");
@@ -308,8 +308,8 @@ TEST(Stats, MenuCommands) {
 TEST(Stats, NewGameOnlyAfterOk) {
     for (MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Ok}) {
         Rig rig;
-        rig.m.Credits = 500;
-        rig.m.Coin_Bucket = 7;
+        rig.m.wallet().Credits = 500;
+        rig.m.wallet().Coin_Bucket = 7;
         rig.m.stats.record(1, 1, 5, 5);
         rig.m.stats.Winnings = {3, 4};
         rig.dialogs.answers = {answer};
@@ -318,8 +318,8 @@ TEST(Stats, NewGameOnlyAfterOk) {
                   "New Game erases all Winnings totals, and clears all the statistics, both session and global.   "
                   "Confirm you want to do this by clicking the OK button.");
         const bool ok = answer == MsgAnswer::Ok;
-        EXPECT_EQ(rig.m.Credits, ok ? 80 : 500);
-        EXPECT_EQ(rig.m.Coin_Bucket, ok ? -80 : 7);
+        EXPECT_EQ(rig.m.wallet().Credits, ok ? 80 : 500);
+        EXPECT_EQ(rig.m.wallet().Coin_Bucket, ok ? -80 : 7);
         EXPECT_EQ(rig.m.stats.Winnings[1], ok ? 0 : 4);
         EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], ok ? 0 : 1);
         EXPECT_EQ(rig.store.has("STATS1.VPK"), ok);
@@ -674,22 +674,22 @@ TEST(HostileRecords, AReadOnlyInstallStartsFromTheRecordsBesideIt) {
 // Money that would not fit its 32-bit field stops the action with a message.
 TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
     Rig rig;
-    rig.m.Credits = 0;
-    rig.m.Coin_Bucket = INT32_MIN + 10;
+    rig.m.wallet().Credits = 0;
+    rig.m.wallet().Coin_Bucket = INT32_MIN + 10;
     rig.m.Prepare_Hand();
     rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };  // 40 credits
     rig.m.Insert_Coin();
-    EXPECT_EQ(rig.m.Credits, 0);
-    EXPECT_EQ(rig.m.Coin_Bucket, INT32_MIN + 10);
+    EXPECT_EQ(rig.m.wallet().Credits, 0);
+    EXPECT_EQ(rig.m.wallet().Coin_Bucket, INT32_MIN + 10);
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "The Coin Bucket cannot count that many coins.  Clear it with its Clear button first.");
-    rig.m.Coin_Bucket = INT32_MIN;
+    rig.m.wallet().Coin_Bucket = INT32_MIN;
     rig.m.Coin_Slot_Click();
     EXPECT_FALSE(rig.m.coin_slot_busy);
-    rig.m.Coin_Bucket = INT32_MAX - 5;
-    rig.m.Credits = 10;
+    rig.m.wallet().Coin_Bucket = INT32_MAX - 5;
+    rig.m.wallet().Credits = 10;
     rig.m.Mnu_Cash_Out();
-    EXPECT_EQ(rig.m.Credits, 10);
+    EXPECT_EQ(rig.m.wallet().Credits, 10);
 
     rig.m.stats.Winnings = {0, INT32_MIN + 3};
     rig.m.Record_Side_Bet(0, 0);
@@ -723,7 +723,7 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_EQ(rig.m.player_names[0], "A");
     EXPECT_EQ(rig.m.game, 1);
     EXPECT_TRUE(vm.menu("Mnu_Jacks").checked);
-    EXPECT_EQ(rig.m.Credits, 80);
+    EXPECT_EQ(rig.m.wallet().Credits, 80);
     EXPECT_EQ(vm.Lbl_Credits.caption, "80");
     EXPECT_EQ(vm.Lbl_Coins.caption, "-80");
     EXPECT_EQ(rig.m.Jackpot_Percent, 5);

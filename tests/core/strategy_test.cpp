@@ -64,9 +64,9 @@ TEST(Strategy, TheEngineAndTheMachinePayAlike) {
             const Hand dealt = rig.m.cards.hand;
             const auto holds = strategy::analyse_holds(finals, dealt);
             const auto all = std::find_if(holds.begin(), holds.end(), [](const auto& h) { return h.mask == 31; });
-            const int32_t before = rig.m.Credits;
+            const int32_t before = rig.m.wallet().Credits;
             play.hold_and_draw("12345");
-            ASSERT_EQ(static_cast<double>(rig.m.Credits - before), all->ev) << "game " << g << ": " << card_text(dealt[0]);
+            ASSERT_EQ(static_cast<double>(rig.m.wallet().Credits - before), all->ev) << "game " << g << ": " << card_text(dealt[0]);
         }
     }
 }

@@ -94,7 +94,7 @@ TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine)
         d.deal_double_up(c.dealer, c.chosen);
         d.play_hand("JH JD 2C 5S 9H");
         EXPECT_EQ(d.rig.dialogs.offers.size(), c.offers) << c.what;
-        EXPECT_EQ(d.rig.m.Credits, 99 + c.credited) << c.what;
+        EXPECT_EQ(d.rig.m.wallet().Credits, 99 + c.credited) << c.what;
         EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, c.message) << c.what;
         EXPECT_FALSE(d.rig.m.in_hand()) << c.what;
         EXPECT_EQ(d.rig.m.stats.Game_Stats[1][Stats::kThisSession][Stats::kWon], c.credited) << c.what;
@@ -120,10 +120,10 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     EXPECT_EQ(d.rig.m.Pause_Ms, 500);
     EXPECT_TRUE(d.rig.m.in_hand());
     d.rig.m.Bet_Max();
-    EXPECT_EQ(d.rig.m.Credits, 99);
+    EXPECT_EQ(d.rig.m.wallet().Credits, 99);
     d.rig.m.Pause_Tick();
     EXPECT_EQ(d.rig.dialogs.offers.size(), 2u);
-    EXPECT_EQ(d.rig.m.Credits, 109);
+    EXPECT_EQ(d.rig.m.wallet().Credits, 109);
     EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "You've won 10 credits!");
     EXPECT_EQ(d.rig.sound.names().back(), "deal.wav");
     // The double up is over: the next hand's pauses are its own (a hand of Double Down Stud).
@@ -135,7 +135,7 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     d.rig.m.Btn_Show_Fifth_Click();
     d.rig.m.Pause_Tick();
     EXPECT_FALSE(d.rig.m.in_hand());
-    EXPECT_EQ(d.rig.m.Credits, 95);  // nothing for a nine high, and nothing paid twice
+    EXPECT_EQ(d.rig.m.wallet().Credits, 95);  // nothing for a nine high, and nothing paid twice
     EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "Sorry, try again!");
 }
 
@@ -177,15 +177,15 @@ TEST(DoubleDownStud, WholeHands) {
             EXPECT_NE(d.picture, rig.m.cards.Hand_At(5).Image) << c.what << ": the fifth card lies face down";
         if (c.double_down) rig.m.Btn_Double_Click();
         else rig.m.Btn_Stand_Click();
-        EXPECT_EQ(rig.m.Coins_Bet, c.coins) << c.what;
+        EXPECT_EQ(rig.m.wallet().Coins_Bet, c.coins) << c.what;
         EXPECT_EQ(rig.m.vm.focus, "Btn_Show_Fifth") << c.what;
         EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
         rig.m.Btn_Show_Fifth_Click();
         ASSERT_TRUE(rig.m.Pause_Enabled) << c.what;
         rig.m.Pause_Tick();
         EXPECT_FALSE(rig.m.in_hand()) << c.what;
-        EXPECT_EQ(rig.m.Credits, c.credits_after) << c.what;
-        EXPECT_EQ(rig.m.Coin_Bucket, c.bucket_after) << c.what;
+        EXPECT_EQ(rig.m.wallet().Credits, c.credits_after) << c.what;
+        EXPECT_EQ(rig.m.wallet().Coin_Bucket, c.bucket_after) << c.what;
     }
 }
 
@@ -206,7 +206,7 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
         play.bet_and_deal(c.coins);
         const size_t messages = rig.dialogs.shown.size();
         rig.m.Btn_Double_Click();
-        EXPECT_EQ(rig.m.Coins_Bet, c.doubled) << c.coins;
+        EXPECT_EQ(rig.m.wallet().Coins_Bet, c.doubled) << c.coins;
         EXPECT_EQ(rig.m.vm.Lbl_Pay[c.red].back_colour, colour::kRed) << c.coins;
         EXPECT_EQ(rig.m.vm.Lbl_Pay[c.cyan].back_colour, colour::kCyan) << c.coins;
         EXPECT_TRUE(rig.m.vm.Lbl_Pay[6].caption.starts_with(c.last_header)) << c.coins;
@@ -258,9 +258,9 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     rig.m.Start_Hand();
     play.finish_deal();
     rig.m.Btn_Double_Click();  // 6 coins: two parts of 2 left
-    EXPECT_EQ(rig.m.Coins_Bet, 4);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 4);
     EXPECT_EQ(rig.m.vm.Lbl_Played.caption, "4");
-    EXPECT_EQ(rig.m.Credits, 96);
+    EXPECT_EQ(rig.m.wallet().Credits, 96);
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fourth Card!");
     rig.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
@@ -269,8 +269,8 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  One Pair (Tens or Better)!  Take back 1/3 of bet?");
     EXPECT_EQ(rig.m.vm.focus, "Btn_Stand");
     rig.m.Btn_Double_Click();
-    EXPECT_EQ(rig.m.Coins_Bet, 2);
-    EXPECT_EQ(rig.m.Credits, 98);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
+    EXPECT_EQ(rig.m.wallet().Credits, 98);
     EXPECT_FALSE(rig.m.vm.Btn_Double.visible || rig.m.vm.Btn_Stand.visible);  // the last decision is made
     EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
     EXPECT_EQ(take_back(7, true), std::nullopt);
@@ -351,7 +351,7 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
             if (step.message) EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, step.message) << c.what;
         }
         EXPECT_FALSE(rig.m.in_hand()) << c.what;
-        EXPECT_EQ(rig.m.Credits, c.credits) << c.what;
+        EXPECT_EQ(rig.m.wallet().Credits, c.credits) << c.what;
     }
 }
 
@@ -404,16 +404,16 @@ TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);
     play.stack("2H 4D 6C 8S TH");
     rig.m.Bet_Max();
-    EXPECT_EQ(rig.m.Coins_Bet, 5);
-    EXPECT_EQ(rig.m.Side_Bet_Placed, 1);
-    EXPECT_EQ(rig.m.Credits, 0);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
+    EXPECT_EQ(rig.m.wallet().Side_Bet_Placed, 1);
+    EXPECT_EQ(rig.m.wallet().Credits, 0);
     play.finish_deal();
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-1, -1}));
     EXPECT_EQ(rig.m.stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
     EXPECT_FALSE(rig.m.juicy_view().Btn_Continue.visible);
 
     // A winning deal: the window comes forward, the row turns red, the announcement waits.
-    rig.m.Credits = 100;
+    rig.m.wallet().Credits = 100;
     play.hold_and_draw("");
     const CardCode first = rig.m.juicy_cards()[0], second = rig.m.juicy_cards()[1];
     play.stack(card_text(first) + " " + card_text(second) + " JH JD 3C");
@@ -474,7 +474,7 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
         rig.m.Bet_Max();
         play.finish_deal();
         const int32_t pay = 100 * c.row + 7;
-        EXPECT_EQ(rig.m.Credits, 100 - 6 + pay) << c.what;
+        EXPECT_EQ(rig.m.wallet().Credits, 100 - 6 + pay) << c.what;
         EXPECT_EQ(rig.m.stats.Game_Stats[kSideBetSlot][Stats::kThisSession][Stats::kWon], pay) << c.what;
         for (int k = 0; k < 11; ++k) {
             const int32_t colour = k == c.row - 1 ? colour::kRed : colour::kBlack;

@@ -169,7 +169,7 @@ private slots:
         connect(go_on, &QPushButton::clicked, this, [&pressed] { pressed = true; });
         QTest::keyClick(go_on, Qt::Key_Return);
         QVERIFY(pressed);
-        m.Credits = 100;
+        m.wallet().Credits = 100;
         QTest::keyClick(go_on, 'm');
         QVERIFY(m.in_hand());
     }
@@ -203,7 +203,7 @@ private slots:
         auto w = open();
         Machine& m = w->machine();
         QTest::keyClick(w.get(), 'm');
-        QCOMPARE(m.Coins_Bet, int16_t{5});
+        QCOMPARE(m.wallet().Coins_Bet, int16_t{5});
         QCOMPARE(text_of(*w, "Lbl_Credits"), QString("75"));
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
         QCOMPARE(m.cards.Next_Card, int16_t{6});
@@ -275,7 +275,7 @@ private slots:
         QTest::mouseClick(deal, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
         QCOMPARE(m.cards.Next_Card, int16_t{6});
-        QCOMPARE(m.Credits, 79);
+        QCOMPARE(m.wallet().Credits, 79);
         QVERIFY(!deal->isEnabled());
         QVERIFY(w->findChild<QPushButton*>("Btn_Redeal")->isEnabled());
     }
@@ -424,7 +424,7 @@ private slots:
         QTest::keyClick(w.get(), 'm');
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Deciding, 5000);
         QTest::keyClick(w.get(), Qt::Key_D, Qt::AltModifier);
-        QCOMPARE(m.Coins_Bet, int16_t{10});
+        QCOMPARE(m.wallet().Coins_Bet, int16_t{10});
         QCOMPARE(m.phase(), Phase::AwaitCard);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(!m.in_hand(), 5000);
@@ -569,7 +569,7 @@ private slots:
     void cashierFiltersKeysAndCapsTheBox() {
         auto w = open();
         Machine& m = w->machine();
-        m.Credits = 99990;
+        m.wallet().Credits = 99990;
         CashierModel model(m);
         model.Form_Load();
         dw::shell::Frm_Cashier dialog(model, w.get());
@@ -585,7 +585,7 @@ private slots:
         QCOMPARE(dialog.Txt_Credits->text(), QString(""));
         QTest::keyClicks(dialog.Txt_Credits, "3");
         dialog.findChild<QPushButton*>("Btn_Ok")->click();
-        QCOMPARE(m.Credits, 99993);
+        QCOMPARE(m.wallet().Credits, 99993);
         QVERIFY(model.done);
     }
 
@@ -597,10 +597,10 @@ private slots:
         QVERIFY(config.open(QIODevice::ReadOnly));
         QCOMPARE(config.readAll(), QByteArray("T\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n"));
         Machine& m = w->machine();
-        m.Credits = 321;
+        m.wallet().Credits = 321;
         dialogs_.answers = {MsgAnswer::Cancel};
         w->action("Mnu_New_Game")->trigger();
-        QCOMPARE(m.Credits, 321);
+        QCOMPARE(m.wallet().Credits, 321);
         QVERIFY(!QFile::exists(dir_.filePath("STATS1.VPK")));
         w->action("Mnu_Plain_Cards")->trigger();
         QVERIFY(w->action("Mnu_Plain_Cards")->isChecked());

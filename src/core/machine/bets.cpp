@@ -40,41 +40,41 @@ void Machine::highlight(int panel, bool on) {
     vm.Lbl_Pay[static_cast<size_t>(panel)].bold = on;
 }
 
-void Machine::show_credits() { vm.Lbl_Credits.caption = std::to_string(Credits); }
+void Machine::show_credits() { vm.Lbl_Credits.caption = std::to_string(wallet_.Credits); }
 
 void Machine::bet_steps(bool from_slot) {
     const GameInfo& info = game_info(game);
     Lock_Menus();
     if (info.every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
     if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
-    if (info.flow == Flow::Stud) Show_Chart(Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
+    if (info.flow == Flow::Stud) Show_Chart(wallet_.Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
     const int step = info.bet_step;
     if (!from_slot) {
-        Credits -= step;
-        if (Credits < step) vm.Btn_Play_Credit.enabled = false;
+        wallet_.Credits -= step;
+        if (wallet_.Credits < step) vm.Btn_Play_Credit.enabled = false;
     }
-    if (Coins_Bet != 0) highlight(bet_column(game, Coins_Bet), false);
-    Coins_Bet = static_cast<int16_t>(Coins_Bet + step);
-    highlight(bet_column(game, Coins_Bet), true);
-    const bool max_affordable = max_bet_now() - Coins_Bet <= Credits;
+    if (wallet_.Coins_Bet != 0) highlight(bet_column(game, wallet_.Coins_Bet), false);
+    wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + step);
+    highlight(bet_column(game, wallet_.Coins_Bet), true);
+    const bool max_affordable = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
     if (!from_slot) vm.Btn_Play_5.enabled = max_affordable;
     else if (!max_affordable) vm.Btn_Play_5.enabled = false;
     show_credits();
-    vm.Lbl_Played.caption = std::to_string(Coins_Bet);
+    vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet);
     vm.Btn_Deal.enabled = true;
-    if (Coins_Bet == info.full_bet) Start_Hand();
+    if (wallet_.Coins_Bet == info.full_bet) Start_Hand();
 }
 
 void Machine::Bet_One_Credit() {
     if (!vm.Btn_Play_Credit.enabled || !accepting_bets()) return;
-    if (Credits < game_info(game).bet_step) return;
+    if (wallet_.Credits < game_info(game).bet_step) return;
     bet_steps(false);
 }
 
 void Machine::Bet_Max() {
     if (!accepting_bets()) return;
-    const int needed = max_bet_now() - Coins_Bet;
-    if (needed > Credits || needed <= 0) {
+    const int needed = max_bet_now() - wallet_.Coins_Bet;
+    if (needed > wallet_.Credits || needed <= 0) {
         svc_.dialogs.beep();
         vm.hourglass = false;
         return;
@@ -83,17 +83,17 @@ void Machine::Bet_Max() {
     Lock_Menus();
     if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
     if (info.flow == Flow::Stud) Show_Chart(ChartKind::StudDoubled);
-    Credits -= needed;
+    wallet_.Credits -= needed;
     if (side_bet_active()) {
-        Side_Bet_Placed = 1;
+        wallet_.Side_Bet_Placed = 1;
         vm.Lbl_Juicy_Bet.visible = true;
     }
-    if (Credits < info.bet_step) vm.Btn_Play_Credit.enabled = false;
-    if (Coins_Bet != 0) highlight(bet_column(game, Coins_Bet), false);
-    Coins_Bet = static_cast<int16_t>(Coins_Bet + needed - (side_bet_active() ? 1 : 0));
-    highlight(bet_column(game, Coins_Bet), true);
+    if (wallet_.Credits < info.bet_step) vm.Btn_Play_Credit.enabled = false;
+    if (wallet_.Coins_Bet != 0) highlight(bet_column(game, wallet_.Coins_Bet), false);
+    wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + needed - (side_bet_active() ? 1 : 0));
+    highlight(bet_column(game, wallet_.Coins_Bet), true);
     show_credits();
-    vm.Lbl_Played.caption = std::to_string(Coins_Bet);
+    vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet);
     Start_Hand();
 }
 
@@ -110,16 +110,16 @@ void Machine::Coin_Slot_Tick() {
     const int coins = game_info(game).bet_step;
     vm.Coin_Slot.picture = kFrames[(coins * 4 - coin_frames_left) % 4];
     if (--coin_frames_left > 0) return;
-    Coin_Bucket = add_saturated(Coin_Bucket, -coins);  // checked when the coin was dropped
+    wallet_.Coin_Bucket = add_saturated(wallet_.Coin_Bucket, -coins);  // checked when the coin was dropped
     Show_Coin_Bucket();
     coin_slot_busy = false;
     bet_steps(true);
-    if (Round_State == 1) vm.Btn_Play_5.enabled = max_bet_now() - Coins_Bet <= Credits;
+    if (Round_State == 1) vm.Btn_Play_5.enabled = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
 }
 
 void Machine::Insert_Coin() {
     if (vm.hourglass) return;
-    if (Credits >= 99999) {
+    if (wallet_.full()) {
         svc_.dialogs.beep();
         svc_.dialogs.message_box("You can't have more than 99,999 credits!  Who do you think you are, Moneybaggins?",
                                  "Message", MsgButtons::Ok, MsgIcon::Exclamation);
@@ -131,9 +131,9 @@ void Machine::Insert_Coin() {
     svc_.dialogs.show_cashier(cashier);
     vm.hourglass = false;
     show_credits();
-    if (!in_hand() && Credits != 0) {
-        vm.Btn_Play_Credit.enabled = Credits >= game_info(game).bet_step;
-        if (max_bet_now() - Coins_Bet > Credits) {
+    if (!in_hand() && wallet_.Credits != 0) {
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game).bet_step;
+        if (max_bet_now() - wallet_.Coins_Bet > wallet_.Credits) {
             vm.Btn_Play_5.enabled = false;
         } else {
             vm.Btn_Play_5.enabled = true;
@@ -149,7 +149,7 @@ void Machine::Mnu_Visit_Cashier() {
 void Machine::Btn_Clear_Coins_Click() {
     if (confirm("Clear the Coin Counter to zero:  confirm you want to do this by clicking the OK button.",
                 "Reset Coin Counter") == MsgAnswer::Ok) {
-        Coin_Bucket = 0;
+        wallet_.Coin_Bucket = 0;
         Show_Coin_Bucket();
     }
     focus_first_enabled_bet_button();
@@ -163,11 +163,10 @@ void Machine::focus_first_enabled_bet_button() {
 
 void Machine::Mnu_Cash_Out() {
     if (!vm.Btn_Insert_Coin.enabled) return;
-    const int32_t n = Credits;
+    const int32_t n = wallet_.Credits;
     if (!bucket_takes(n)) return;
-    Coin_Bucket += n;
+    wallet_.cash_out();
     Show_Coin_Bucket();
-    Credits = 0;
     show_credits();
     vm.Btn_Play_Credit.enabled = false;
     vm.Btn_Play_5.enabled = false;

@@ -18,8 +18,8 @@ int32_t CashierModel::amount() const {
 }
 
 void CashierModel::limit_to_cap(bool beep) {
-    if (static_cast<int64_t>(m_.Credits) + amount() > 99999) {
-        text = std::to_string(99999 - m_.Credits);
+    if (static_cast<int64_t>(m_.wallet_.Credits) + amount() > 99999) {
+        text = std::to_string(99999 - m_.wallet_.Credits);
         if (beep) m_.svc_.dialogs.beep();
     }
 }
@@ -58,14 +58,13 @@ void CashierModel::Btn_Ok_Click() {
     const int32_t n = amount();
     done = true;
     if (!m_.bucket_takes(-static_cast<int64_t>(n))) return;
-    m_.Coin_Bucket -= n;
+    m_.wallet_.buy(n);
     m_.Show_Coin_Bucket();
-    m_.Credits += n;
-    m_.vm.Lbl_Credits.caption = std::to_string(m_.Credits);
+    m_.vm.Lbl_Credits.caption = std::to_string(m_.wallet_.Credits);
 }
 
 void CashierModel::Btn_Cancel_Click() {
-    m_.vm.Lbl_Credits.caption = std::to_string(m_.Credits);
+    m_.vm.Lbl_Credits.caption = std::to_string(m_.wallet_.Credits);
     done = true;
 }
 

@@ -25,7 +25,7 @@ void Machine::Check_Menu() {
 
     const GameInfo& info = game_info(game);
     vm.menu(info.menu_item).checked = true;
-    Show_Chart(chart_kind_for(game, Coins_Bet));
+    Show_Chart(chart_kind_for(game, wallet_.Coins_Bet));
     vm.Lbl_Multi_Payout.caption = std::string(info.selection_line);
 
     if (info.flow == Flow::Ride) {
@@ -36,8 +36,8 @@ void Machine::Check_Menu() {
         vm.Btn_Play_Credit.caption = "&Play 1!";
     }
     // Let It Ride has no side bet: its full bet alone.
-    vm.Btn_Play_5.enabled = Credits >= (info.flow == Flow::Ride ? info.full_bet : max_bet_now());
-    vm.Btn_Play_Credit.enabled = Credits >= info.bet_step;
+    vm.Btn_Play_5.enabled = wallet_.Credits >= (info.flow == Flow::Ride ? info.full_bet : max_bet_now());
+    vm.Btn_Play_Credit.enabled = wallet_.Credits >= info.bet_step;
 
     if (info.flow == Flow::Stud || info.flow == Flow::Ride) {
         for (auto& b : vm.Btn_Hold) b.visible = false;
@@ -102,11 +102,11 @@ void Machine::Display_Progressive_Payout() {
     vm.Lbl_Progressive_Bet.visible = lines.bet_line_visible;
     Marquee_Text = lines.marquee;
     if (!is_game(game)) throw FatalError("Error!", "Internal Error in Display_Progressive_Payout");
-    Show_Chart(chart_kind_for(game, Coins_Bet));
+    Show_Chart(chart_kind_for(game, wallet_.Coins_Bet));
     Show_Coin_Bucket();
 }
 
-void Machine::Show_Coin_Bucket() { vm.Lbl_Coins.caption = std::to_string(Coin_Bucket); }
+void Machine::Show_Coin_Bucket() { vm.Lbl_Coins.caption = std::to_string(wallet_.Coin_Bucket); }
 
 void Machine::Mnu_Payouts_Reset_C() {
     if (confirm("Reset this game's payout chart to its default value:  confirm you want to do this by clicking the "

@@ -11,6 +11,7 @@
 #include "games/chart.h"
 #include "games/pay_table.h"
 #include "round/round_flow.h"
+#include "round/wallet.h"
 #include "machine/services.h"
 #include "view/view_model.h"
 #include "eval/juicy.h"
@@ -141,8 +142,7 @@ public:
     GameId game = 1;
     CardState cards;
     Pay_Table pay_table;
-    int32_t Credits = 0, Coin_Bucket = 0;
-    int16_t Coins_Bet = 0, Side_Bet_Placed = 0, Round_State = 1;
+    int16_t Round_State = 1;
     int16_t Top_Award = 4000, Max_Bet = 5;
     double Jackpot = 0;
     int16_t Jackpot_Percent = 2, Player_Number = 1, Repaint_Busy = 0;
@@ -167,8 +167,13 @@ public:
     bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
     bool auto_hold_on() const { return vm.menu("Mnu_Autohold").checked; }
     bool held(int position) const { return vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
+    // The credits, the coin bucket and the bets: read by the window's meters and by tests, which
+    // may also set them; the machine's rules change them through the wallet's own routines.
+    Wallet& wallet() { return wallet_; }
+    const Wallet& wallet() const { return wallet_; }
 private:
     Services svc_;
+    Wallet wallet_;
     struct IdleDisplay { int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1; } idle_;
     std::unique_ptr<RoundFlow> round_;
     std::unique_ptr<DoubleUpRound> double_up_;

@@ -86,7 +86,7 @@ void Machine::Display_Hand_Value(HandCode& code) {
 
 void Machine::Display_Hand_Eights(HandCode& code) {
     if (code != 3 && code != 8) return Display_Hand_Value(code);
-    const int64_t bonus = static_cast<int64_t>(pay_table.pay(game, code)) * Coins_Bet;
+    const int64_t bonus = static_cast<int64_t>(pay_table.pay(game, code)) * wallet_.Coins_Bet;
     vm.Pnl_Show_Payoffs.caption = std::string(code == 3 ? "BONUS!  3 Eights on Deal pays " : "BONUS!  4 Eights on Deal pays ") +
                                   std::to_string(bonus) + " credits!";
     add_winnings(bonus);
@@ -108,20 +108,15 @@ void Machine::add_winnings(int64_t delta) {
 }
 
 bool Machine::bucket_takes(int64_t delta) {
-    if (fits32(static_cast<int64_t>(Coin_Bucket) + delta)) return true;
+    if (wallet_.bucket_fits(delta)) return true;
     svc_.dialogs.message_box(kBucketLimit, "Message", MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
 }
 
 void Machine::add_credits_capped(int64_t amount) {
-    const int64_t total = static_cast<int64_t>(Credits) + amount;
-    if (total > 99999) {
-        Credits = 99999;
+    if (wallet_.add_capped(amount))
         svc_.dialogs.message_box("You broke the bank!  You cannot have more than 99,999 credits!", "Message",
                                  MsgButtons::Ok, MsgIcon::Information);
-    } else {
-        Credits = static_cast<int32_t>(total);
-    }
     show_credits();
 }
 
@@ -143,17 +138,17 @@ void Machine::Payoff(HandCode& code) {
     }
 
     if (progressive_on()) {
-        Jackpot += Jackpot_Percent / 100.0 * Coins_Bet;
+        Jackpot += Jackpot_Percent / 100.0 * wallet_.Coins_Bet;
         Display_Progressive_Payout();
         Save_Progressive();
     }
-    const FinalPay pay = pay_final({game, &pay_table, Coins_Bet, progressive_on(), Jackpot}, code, Hot_Hits);
+    const FinalPay pay = pay_final({game, &pay_table, wallet_.Coins_Bet, progressive_on(), Jackpot}, code, Hot_Hits);
     if (!pay.found) throw FatalError("Error", "Internal Error in Payoff");
     code = pay.code;
     int64_t amount = pay.amount;
     std::string win_name = pay.name;
 
-    if (royals_on() && Coins_Bet == Max_Bet && reversible_royal(cards.hand)) {
+    if (royals_on() && wallet_.Coins_Bet == Max_Bet && reversible_royal(cards.hand)) {
         amount = 50000;
         win_name = "* WOW! *  Reversible Royal Flush";
         if (progressive_on()) {
@@ -179,16 +174,16 @@ void Machine::Payoff(HandCode& code) {
 }
 
 void Machine::mark_win(HandCode code) {
-    const int cards_made = code ? winning_cards({game, &pay_table, Coins_Bet, progressive_on(), Jackpot}, cards.hand) : 0;
+    const int cards_made = code ? winning_cards({game, &pay_table, wallet_.Coins_Bet, progressive_on(), Jackpot}, cards.hand) : 0;
     for (size_t i = 0; i < 5; ++i) vm.Pnl_Win_Card[i].visible = (cards_made & (1 << i)) != 0;
     vm.Pnl_Win_Row.picture = code ? chart_text_line(game, code) : 0;
     vm.Pnl_Win_Row.visible = vm.Pnl_Win_Row.picture != 0;
 }
 
 void Machine::finish_payoff(HandCode code, int64_t amount) {
-    stats.record(game, code, Coins_Bet, static_cast<int32_t>(std::min<int64_t>(amount, INT32_MAX)));
+    stats.record(game, code, wallet_.Coins_Bet, static_cast<int32_t>(std::min<int64_t>(amount, INT32_MAX)));
     Save_Stats();
-    add_winnings(amount - Coins_Bet);
+    add_winnings(amount - wallet_.Coins_Bet);
     Show_Winnings();
     Save_Progressive();
     add_credits_capped(amount);

@@ -26,9 +26,8 @@ void Machine::Mnu_Player_Click() {
     const int16_t before = Player_Number;
     Choose_Player();
     if (Player_Number != before) {
-        Credits = 80;
+        wallet_.start_session();
         show_credits();
-        Coin_Bucket = -80;
         Show_Coin_Bucket();
         Load_Stats();
         Load_Progressive();
@@ -39,8 +38,8 @@ void Machine::Mnu_Player_Click() {
         vm.menu("Mnu_Fancy_Cards").checked = Fancy_Cards;
         vm.menu("Mnu_Plain_Cards").checked = !Fancy_Cards;
         // The bet buttons follow the new meters.
-        vm.Btn_Play_Credit.enabled = Credits >= game_info(game).bet_step;
-        vm.Btn_Play_5.enabled = Credits >= max_bet_now();
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game).bet_step;
+        vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     }
     Repaint_Hand();
 }

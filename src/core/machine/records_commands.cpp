@@ -168,14 +168,13 @@ void Machine::Mnu_New_Game() {
     stats.clear_all();
     Save_Stats();
     trainer_->accuracy = {};
-    Credits = 80;
-    vm.Lbl_Credits.caption = "80";
-    Coin_Bucket = -80;
+    wallet_.start_session();
+    vm.Lbl_Credits.caption = std::to_string(wallet_.Credits);
     Display_Progressive_Payout();
     // The meters changed under the bet buttons; between hands they follow the new credits.
-    if (!in_hand() && Coins_Bet == 0) {
-        vm.Btn_Play_Credit.enabled = Credits >= game_info(game).bet_step;
-        vm.Btn_Play_5.enabled = Credits >= max_bet_now();
+    if (!in_hand() && wallet_.Coins_Bet == 0) {
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game).bet_step;
+        vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     }
 }
 
@@ -289,9 +288,8 @@ void Machine::Main_Initialisation(intptr_t card_window) {
     Load_Payouts();
     game = 1;
     Check_Menu();
-    Credits = 80;
-    vm.Lbl_Credits.caption = "80";
-    Coin_Bucket = -80;
+    wallet_.start_session();
+    vm.Lbl_Credits.caption = std::to_string(wallet_.Credits);
     Load_Stats();
     Load_Progressive();
     load_trainer();

@@ -20,7 +20,7 @@ bool Machine::in_hand() const { return Round_State != 1 || phase() != Phase::Idl
 Phase Machine::phase() const { return round_ ? round_->phase() : Phase::Idle; }
 
 void Machine::Start_Hand() {
-    if (in_hand() || Coins_Bet <= 0) return;
+    if (in_hand() || wallet_.Coins_Bet <= 0) return;
     double_up_.reset();  // the last hand's double up is over: no pause of this hand goes to it
     vm.Pnl_Show_Payoffs.caption = "";
     Round_State = 2;
@@ -75,19 +75,12 @@ void Machine::Btn_Stand_Click() {
 
 bool MachineRounds::double_the_bet(std::string_view game_name) {
     Machine& m = m_;
-    const int32_t bet = m.Coins_Bet;
-    if (m.Credits < bet && !m.bucket_takes(static_cast<int64_t>(m.Credits) - bet)) return false;
-    m.Credits -= bet;
-    m.Coins_Bet = static_cast<int16_t>(bet * 2);
-    int32_t shortfall = 0;
-    if (m.Credits < 0) {
-        shortfall = -m.Credits;
-        m.Coin_Bucket -= shortfall;
-        m.Show_Coin_Bucket();
-        m.Credits = 0;
-    }
+    const int32_t bet = m.wallet_.Coins_Bet;
+    if (m.wallet_.Credits < bet && !m.bucket_takes(static_cast<int64_t>(m.wallet_.Credits) - bet)) return false;
+    const int32_t shortfall = m.wallet_.double_bet();
+    if (shortfall > 0) m.Show_Coin_Bucket();
     m.show_credits();
-    m.vm.Lbl_Played.caption = std::to_string(m.Coins_Bet);
+    m.vm.Lbl_Played.caption = std::to_string(m.wallet_.Coins_Bet);
     if (shortfall > 0) {
         const std::string text =
             shortfall == 1 ? "You didn't have enough credits, so you had to play one additional coin."
@@ -99,8 +92,7 @@ bool MachineRounds::double_the_bet(std::string_view game_name) {
 }
 
 void MachineRounds::return_coins(int16_t coins, int16_t refund) {
-    m_.Coins_Bet = coins;
-    m_.Credits += refund;
+    m_.wallet_.take_back(coins, refund);
     m_.show_credits();
     m_.vm.Lbl_Played.caption = std::to_string(coins);
 }
@@ -122,14 +114,14 @@ void MachineRounds::announce_deal(HandCode& code) {
 }
 
 bool MachineRounds::side_bet_evaluate() {
-    if (m_.Side_Bet_Placed != 1) return false;
+    if (m_.wallet_.Side_Bet_Placed != 1) return false;
     if (Evaluate_Juicy(m_.cards.hand, m_.juicy_cards()).row == 0) return false;
     m_.pending_sound = "QUIET!";
     return true;
 }
 
 void MachineRounds::Pay_Juicy() {
-    if (m_.Side_Bet_Placed == 1) m_.Pay_Juicy();
+    if (m_.wallet_.Side_Bet_Placed == 1) m_.Pay_Juicy();
 }
 
 void MachineRounds::dealt_hint() {
@@ -152,7 +144,7 @@ GameId MachineRounds::current_game() const { return m_.game; }
 const GameInfo& MachineRounds::info() const { return game_info(m_.game); }
 ViewModel& MachineRounds::view() { return m_.vm; }
 CardState& MachineRounds::card_state() { return m_.cards; }
-int16_t MachineRounds::coins_bet() const { return m_.Coins_Bet; }
+int16_t MachineRounds::coins_bet() const { return m_.wallet_.Coins_Bet; }
 int MachineRounds::hidden_last() const { return m_.Hide_Last_One ? 1 : (m_.Hide_Last_Two ? 2 : 0); }
 void MachineRounds::set_hidden_last(int n) {
     m_.Hide_Last_One = n == 1;
@@ -191,10 +183,10 @@ void Machine::Prepare_Hand() {
     vm.Btn_Redeal.enabled = false;
     vm.Lbl_Played.caption = "0";
     vm.Lbl_Juicy_Bet.visible = false;
-    Coins_Bet = 0;
-    Side_Bet_Placed = 0;
-    vm.Btn_Play_Credit.enabled = Credits >= info.bet_step;
-    vm.Btn_Play_5.enabled = Credits >= max_bet_now();
+    wallet_.Coins_Bet = 0;
+    wallet_.Side_Bet_Placed = 0;
+    vm.Btn_Play_Credit.enabled = wallet_.Credits >= info.bet_step;
+    vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     Round_State = 1;
     if (round_) round_->End();
     juicy_->reset_for_hand();

@@ -112,7 +112,7 @@ void Machine::show_hint(bool asked) {
     // The machine's own announcement of the dealt hand stays, with the hint after it.
     const std::string& said = trainer_->announcement;
     const std::string before = said.empty() ? "" : said + "  \u2014  ";
-    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
+    const auto values = svc_.advisor->holds({game, &pay_table, wallet_.Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
     trainer_->hint_waiting = !values;
     if (!values) {
         vm.Pnl_Show_Payoffs.caption = before + "The trainer is still working out this chart...";
@@ -130,7 +130,7 @@ void Machine::show_hint(bool asked) {
 void Machine::show_decision_hint(int shown, int parts) {
     if (!trainer_->options.show_best_hold) return;
     const bool stud = game_info(game).flow == Flow::Stud;
-    const PayRule rule{game, &pay_table, Coins_Bet / std::max(1, parts), progressive_on(), Jackpot};
+    const PayRule rule{game, &pay_table, wallet_.Coins_Bet / std::max(1, parts), progressive_on(), Jackpot};
     const auto choice = stud ? strategy::double_down_choice(rule, cards.hand)
                              : strategy::let_it_ride_choice(rule, cards.hand, shown, parts);
     // What each choice leaves the player on average, in credits, the better one named first.
@@ -154,7 +154,7 @@ bool Machine::judge_draw() {
     // With the trainer off nothing is judged, and no table is built for it.
     const TrainerOptions& o = trainer_->options;
     if (!svc_.advisor || !(o.show_best_hold || o.mistake_alert)) return drawing();
-    const auto values = svc_.advisor->holds({game, &pay_table, Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
+    const auto values = svc_.advisor->holds({game, &pay_table, wallet_.Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
     if (!values) return drawing();  // not known yet: nothing is judged
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
