@@ -448,5 +448,21 @@ TEST(Wallet, EveryRuleThatMovesMoney) {
     EXPECT_FALSE(w.bucket_fits(-6));
 }
 
+// The jackpot alone: each bet feeds its percent; a win pays its whole credits and starts again.
+TEST(Progressive, FeedsClaimsAndClears) {
+    Progressive p;
+    p.Jackpot_Percent = 2;
+    for (int i = 0; i < 3; ++i) p.feed(5);
+    EXPECT_DOUBLE_EQ(p.Jackpot, 0.3);
+    p.Jackpot_Percent = 20;
+    p.feed(10);
+    EXPECT_DOUBLE_EQ(p.Jackpot, 2.3);
+    EXPECT_EQ(p.claim(), 2);  // whole credits only
+    EXPECT_EQ(p.Jackpot, 0);
+    p.Jackpot = 7.9;
+    p.clear();
+    EXPECT_EQ(p.Jackpot, 0);
+}
+
 }  // namespace
 }  // namespace dw

@@ -189,7 +189,7 @@ TEST(AwardLine, ProgressiveOnAndOff) {
 TEST(AwardLine, MachineRedrawsChartBannerAndBucket) {
     Rig rig;
     rig.m.wallet().Coin_Bucket = -123;
-    rig.m.Jackpot = 2.5;
+    rig.m.progressive().Jackpot = 2.5;
     rig.m.Display_Progressive_Payout();
     EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.62!");
     EXPECT_TRUE(rig.m.vm.Lbl_Progressive_Bet.visible);

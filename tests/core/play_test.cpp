@@ -64,7 +64,7 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         rig.m.Select_Game(c.game);
         rig.m.vm.menu("Mnu_Progressive").checked = c.progressive;
         rig.m.vm.menu("Mnu_Royals").checked = c.royals;
-        rig.m.Jackpot = c.jackpot;
+        rig.m.progressive().Jackpot = c.jackpot;
         rig.m.wallet().Credits = 1000;
         rig.m.Prepare_Hand();
         play.stack(c.cards);
@@ -76,7 +76,7 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         EXPECT_EQ(rig.m.phase(), Phase::Idle) << c.what;
         EXPECT_EQ(rig.m.Round_State, 1);
         EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
-        if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.Jackpot, 0.0) << c.what;
+        if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.progressive().Jackpot, 0.0) << c.what;
     }
 }
 
@@ -90,13 +90,13 @@ TEST(PlayHand, ProgressiveGrowsByThePercentOfEachBet) {
         play.bet_and_deal(5);
         play.hold_and_draw("");
     }
-    EXPECT_NEAR(rig.m.Jackpot, 0.3, 1e-12);
+    EXPECT_NEAR(rig.m.progressive().Jackpot, 0.3, 1e-12);
     EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.07!");
     rig.m.vm.menu("Mnu_Progressive").checked = false;
     play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
     play.bet_and_deal(5);
     play.hold_and_draw("");
-    EXPECT_NEAR(rig.m.Jackpot, 0.3, 1e-12);
+    EXPECT_NEAR(rig.m.progressive().Jackpot, 0.3, 1e-12);
 }
 
 TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {

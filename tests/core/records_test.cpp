@@ -224,7 +224,7 @@ TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     EXPECT_EQ(fresh.m.stats.Hand_Stats[3][1][Stats::kAllCount], 1);
     EXPECT_EQ(fresh.m.stats.Hand_Stats[3][0][Stats::kAllCount], 1);
     EXPECT_EQ(fresh.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
-    EXPECT_NEAR(fresh.m.Jackpot, 0.14, 1e-12);
+    EXPECT_NEAR(fresh.m.progressive().Jackpot, 0.14, 1e-12);
     EXPECT_EQ(fresh.m.stats.Winnings[Stats::kAllWinnings], -2);
     const std::string stats_file = rig.store.text("STATS1.VPK");
     const auto lines = files::split_lines(stats_file);
@@ -396,7 +396,7 @@ TEST(RecordFiles, NumbersTakeBlanksAroundThemButNotInside) {
 
 TEST(Progressive, PercentDialogRules) {
     Rig rig;
-    rig.m.Jackpot_Percent = 4;
+    rig.m.progressive().Jackpot_Percent = 4;
     rig.dialogs.percent_script = [&](PercentModel& p) {
         EXPECT_EQ(p.text, "4");
         EXPECT_FALSE(p.Key_Press('x'));
@@ -413,31 +413,31 @@ TEST(Progressive, PercentDialogRules) {
     };
     rig.m.Show_Percent_Dialog();
     EXPECT_EQ(rig.dialogs.beeps, 3);
-    EXPECT_EQ(rig.m.Jackpot_Percent, 15);
+    EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 15);
     EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[0], " 15");
     rig.dialogs.percent_script = [](PercentModel& p) {
         p.Text_Changed("9");
         p.Btn_Cancel_Click();
     };
     rig.m.Show_Percent_Dialog();
-    EXPECT_EQ(rig.m.Jackpot_Percent, 15);
+    EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 15);
     rig.dialogs.percent_script = [](PercentModel& p) {
         p.Text_Changed("");  // OK straight from an empty box: the default
         p.Btn_Ok_Click();
     };
     rig.m.Show_Percent_Dialog();
-    EXPECT_EQ(rig.m.Jackpot_Percent, 2);
+    EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 2);
 }
 
 TEST(Progressive, ClearTheJackpotOnlyAfterOk) {
     Rig rig;
-    rig.m.Jackpot = 55.5;
+    rig.m.progressive().Jackpot = 55.5;
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Mnu_Reset_Progressive();
-    EXPECT_EQ(rig.m.Jackpot, 55.5);
+    EXPECT_EQ(rig.m.progressive().Jackpot, 55.5);
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear Progressive Jackpot");
     rig.m.Mnu_Reset_Progressive();
-    EXPECT_EQ(rig.m.Jackpot, 0);
+    EXPECT_EQ(rig.m.progressive().Jackpot, 0);
     EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.00!");
 }
 
@@ -470,7 +470,7 @@ TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
         Rig rig;
         rig.store.files[c.file] = "old";
         rig.store.failing.insert(c.file);
-        rig.m.Jackpot = 77;
+        rig.m.progressive().Jackpot = 77;
         rig.m.stats.record(2, 2, 5, 10);
         rig.m.pay_table.at(2, 9).Pay = 1234;
         EXPECT_FALSE(c.save(rig.m)) << c.file;
@@ -480,7 +480,7 @@ TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
         EXPECT_EQ(rig.dialogs.shown[0].icon, MsgIcon::Critical);
         EXPECT_FALSE(rig.m.vm.hourglass);
         EXPECT_EQ(rig.store.text(c.file), "old");
-        EXPECT_EQ(rig.m.Jackpot, 77);
+        EXPECT_EQ(rig.m.progressive().Jackpot, 77);
         EXPECT_EQ(rig.m.stats.Hand_Stats[2][2][Stats::kAllCount], 1);
         EXPECT_EQ(rig.m.pay_table.pay(2, 9), 1234);
         rig.store.failing.clear();
@@ -726,8 +726,8 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_EQ(rig.m.wallet().Credits, 80);
     EXPECT_EQ(vm.Lbl_Credits.caption, "80");
     EXPECT_EQ(vm.Lbl_Coins.caption, "-80");
-    EXPECT_EQ(rig.m.Jackpot_Percent, 5);
-    EXPECT_EQ(rig.m.Jackpot, 250.5);
+    EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 5);
+    EXPECT_EQ(rig.m.progressive().Jackpot, 250.5);
     EXPECT_FALSE(rig.m.Fancy_Cards);
     EXPECT_TRUE(vm.menu("Mnu_Plain_Cards").checked);
     EXPECT_FALSE(vm.menu("Mnu_Fancy_Cards").checked);

@@ -92,11 +92,11 @@ void Machine::apply_chart(const ChartPanels& chart) {
 
 void Machine::Show_Chart(ChartKind kind) {
     shown_chart_ = kind;
-    apply_chart(draw_chart(game, kind, pay_table, progressive_on(), Jackpot));
+    apply_chart(draw_chart(game, kind, pay_table, progressive_on(), progressive_.Jackpot));
 }
 
 void Machine::Display_Progressive_Payout() {
-    const AwardLines lines = award_lines(progressive_on(), royals_on(), Jackpot, Top_Award, Max_Bet, svc_.currency);
+    const AwardLines lines = award_lines(progressive_on(), royals_on(), progressive_.Jackpot, Top_Award, Max_Bet, svc_.currency);
     vm.Pnl_Progressive_Display.caption = lines.award;
     vm.Lbl_Progressive_Bet.caption = lines.bet_line;
     vm.Lbl_Progressive_Bet.visible = lines.bet_line_visible;

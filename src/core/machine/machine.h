@@ -12,6 +12,7 @@
 #include "games/pay_table.h"
 #include "round/round_flow.h"
 #include "round/wallet.h"
+#include "variants/progressive.h"
 #include "machine/services.h"
 #include "view/view_model.h"
 #include "eval/juicy.h"
@@ -144,8 +145,7 @@ public:
     Pay_Table pay_table;
     int16_t Round_State = 1;
     int16_t Top_Award = 4000, Max_Bet = 5;
-    double Jackpot = 0;
-    int16_t Jackpot_Percent = 2, Player_Number = 1, Repaint_Busy = 0;
+    int16_t Player_Number = 1, Repaint_Busy = 0;
     bool Game_List_Busy = false;
     bool Hide_Last_One = false, Hide_Last_Two = false;
     bool Fancy_Cards = true, Double_Up_Mode = false;
@@ -167,13 +167,17 @@ public:
     bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
     bool auto_hold_on() const { return vm.menu("Mnu_Autohold").checked; }
     bool held(int position) const { return vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
-    // The credits, the coin bucket and the bets: read by the window's meters and by tests, which
-    // may also set them; the machine's rules change them through the wallet's own routines.
+    // The parts the machine owns: the money (credits, coin bucket, bets) and the progressive
+    // jackpot. Read by the window and by tests, which may also set them; the machine's rules
+    // change them through the parts' own routines.
     Wallet& wallet() { return wallet_; }
     const Wallet& wallet() const { return wallet_; }
+    Progressive& progressive() { return progressive_; }
+    const Progressive& progressive() const { return progressive_; }
 private:
     Services svc_;
     Wallet wallet_;
+    Progressive progressive_;
     struct IdleDisplay { int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1; } idle_;
     std::unique_ptr<RoundFlow> round_;
     std::unique_ptr<DoubleUpRound> double_up_;

@@ -138,11 +138,11 @@ void Machine::Payoff(HandCode& code) {
     }
 
     if (progressive_on()) {
-        Jackpot += Jackpot_Percent / 100.0 * wallet_.Coins_Bet;
+        progressive_.feed(wallet_.Coins_Bet);
         Display_Progressive_Payout();
         Save_Progressive();
     }
-    const FinalPay pay = pay_final({game, &pay_table, wallet_.Coins_Bet, progressive_on(), Jackpot}, code, Hot_Hits);
+    const FinalPay pay = pay_final({game, &pay_table, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, code, Hot_Hits);
     if (!pay.found) throw FatalError("Error", "Internal Error in Payoff");
     code = pay.code;
     int64_t amount = pay.amount;
@@ -152,13 +152,12 @@ void Machine::Payoff(HandCode& code) {
         amount = 50000;
         win_name = "* WOW! *  Reversible Royal Flush";
         if (progressive_on()) {
-            amount = static_cast<int64_t>(std::floor(Jackpot)) + 50000;
-            Jackpot = 0;
+            amount = progressive_.claim() + 50000;
             Display_Progressive_Payout();
             Save_Progressive();
         }
     } else if (pay.jackpot_won) {
-        Jackpot = 0;
+        progressive_.clear();  // paid in the chart's top prize
         Display_Progressive_Payout();
     }
 
@@ -174,7 +173,7 @@ void Machine::Payoff(HandCode& code) {
 }
 
 void Machine::mark_win(HandCode code) {
-    const int cards_made = code ? winning_cards({game, &pay_table, wallet_.Coins_Bet, progressive_on(), Jackpot}, cards.hand) : 0;
+    const int cards_made = code ? winning_cards({game, &pay_table, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, cards.hand) : 0;
     for (size_t i = 0; i < 5; ++i) vm.Pnl_Win_Card[i].visible = (cards_made & (1 << i)) != 0;
     vm.Pnl_Win_Row.picture = code ? chart_text_line(game, code) : 0;
     vm.Pnl_Win_Row.visible = vm.Pnl_Win_Row.picture != 0;

@@ -187,8 +187,8 @@ bool Machine::Load_Progressive() {
     RecordRead how = RecordRead::Unreadable;
     const ProgressiveRecord r = read_progressive(text ? *text : "", svc_.decimal_separator, &how);
     if (how == RecordRead::Unreadable) keep_unreadable(name);
-    Jackpot_Percent = r.percent;
-    Jackpot = r.jackpot;
+    progressive_.Jackpot_Percent = r.percent;
+    progressive_.Jackpot = r.jackpot;
     stats.Winnings[Stats::kAllWinnings] = r.all_winnings;
     Fancy_Cards = r.fancy_cards != 0;
     vm.hourglass = false;
@@ -205,8 +205,8 @@ void Machine::keep_unreadable(const std::string& name) {
 
 bool Machine::Save_Progressive() {
     ProgressiveRecord r;
-    r.percent = Jackpot_Percent;
-    r.jackpot = Jackpot;
+    r.percent = progressive_.Jackpot_Percent;
+    r.jackpot = progressive_.Jackpot;
     r.all_winnings = stats.Winnings[Stats::kAllWinnings];
     r.fancy_cards = Fancy_Cards ? -1 : 0;
     return save(player_file("PROGRES"), write_progressive(r, svc_.decimal_separator),
@@ -219,7 +219,7 @@ void Machine::Mnu_Reset_Progressive() {
     if (confirm("Clear Progressive Jackpot to zero:  confirm you want to do this by clicking the OK button.",
                 "Clear Progressive Jackpot") != MsgAnswer::Ok)
         return;
-    Jackpot = 0;
+    progressive_.clear();
     Save_Progressive();
     Display_Progressive_Payout();
 }
@@ -235,7 +235,7 @@ void Machine::Show_Percent_Dialog() {
 PercentModel::PercentModel(Machine& machine) : m_(machine) {}
 
 void PercentModel::Form_Load() {
-    text = std::to_string(m_.Jackpot_Percent);
+    text = std::to_string(m_.progressive_.Jackpot_Percent);
     m_.vm.hourglass = false;
 }
 
@@ -266,7 +266,7 @@ void PercentModel::Lost_Focus() {
 
 void PercentModel::Btn_Ok_Click() {
     if (text.empty()) text = "2";
-    m_.Jackpot_Percent = static_cast<int16_t>(std::stoi(text));
+    m_.progressive_.Jackpot_Percent = static_cast<int16_t>(std::stoi(text));
     m_.Save_Progressive();
     done = true;
 }

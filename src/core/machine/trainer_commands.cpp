@@ -130,7 +130,7 @@ void Machine::show_hint(bool asked) {
 void Machine::show_decision_hint(int shown, int parts) {
     if (!trainer_->options.show_best_hold) return;
     const bool stud = game_info(game).flow == Flow::Stud;
-    const PayRule rule{game, &pay_table, wallet_.Coins_Bet / std::max(1, parts), progressive_on(), Jackpot};
+    const PayRule rule{game, &pay_table, wallet_.Coins_Bet / std::max(1, parts), progressive_on(), progressive_.Jackpot};
     const auto choice = stud ? strategy::double_down_choice(rule, cards.hand)
                              : strategy::let_it_ride_choice(rule, cards.hand, shown, parts);
     // What each choice leaves the player on average, in credits, the better one named first.
