@@ -75,13 +75,13 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
         bool animation, single_shot;
     };
     const Row rows[] = {
-        {180, [m] { return m->Timer1_Enabled; }, &Machine::Timer1_Tick, true, false},
-        {180, [m] { return m->Timer2_Enabled; }, &Machine::Timer2_Tick, true, false},
-        {100, [m] { return m->Timer3_Enabled; }, &Machine::Timer3_Tick, false, false},
-        {500, [m] { return m->Timer4_Enabled; }, &Machine::Timer4_Tick, false, false},
+        {180, [m] { return m->timers().Timer1_Enabled; }, &Machine::Timer1_Tick, true, false},
+        {180, [m] { return m->timers().Timer2_Enabled; }, &Machine::Timer2_Tick, true, false},
+        {100, [m] { return m->timers().Timer3_Enabled; }, &Machine::Timer3_Tick, false, false},
+        {500, [m] { return m->timers().Timer4_Enabled; }, &Machine::Timer4_Tick, false, false},
         {50, [m] { return m->coin_slot_busy; }, &Machine::Coin_Slot_Tick, true, false},
         {50, [m] { return m->juicy_showing(); }, &Machine::Juicy_Tick, false, false},
-        {500, [m] { return m->Pause_Enabled; }, &Machine::Pause_Tick, true, true},
+        {500, [m] { return m->timers().Pause_Enabled; }, &Machine::Pause_Tick, true, true},
     };
     for (size_t i = 0; i < timers_.size(); ++i) {
         auto t = std::make_unique<TimedTick>();
@@ -142,7 +142,7 @@ void MachineHost::sync_timers() {
         if (t->timer.isSingleShot()) {
             // The pause runs once for Pause_Ms; setting the interval of a running timer would
             // restart it, so it is set only at the start.
-            if (on && !t->timer.isActive()) t->timer.start(machine_->Pause_Ms);
+            if (on && !t->timer.isActive()) t->timer.start(machine_->timers().Pause_Ms);
         } else {
             // The deal and draw animations run at the trainer's deal speed.
             const bool animation = t.get() == timers_[0].get() || t.get() == timers_[1].get();

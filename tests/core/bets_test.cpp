@@ -12,7 +12,7 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     rig.m.Prepare_Hand();
     rig.m.Start_Hand();  // Deal with nothing bet deals nothing
     EXPECT_EQ(rig.m.phase(), Phase::Idle);
-    EXPECT_FALSE(rig.m.Timer1_Enabled);
+    EXPECT_FALSE(rig.m.timers().Timer1_Enabled);
     for (int i = 1; i <= 4; ++i) {
         rig.m.Bet_One_Credit();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, i);

@@ -115,10 +115,10 @@ struct Player {
     // The next deal and draw take these cards in this order.
     void stack(const std::string& cards) { stack_deck(m.cards, m.game, rig.rng, cards); }
     void finish_deal() {
-        for (int i = 0; i < 10 && m.Timer1_Enabled; ++i) m.Timer1_Tick();
+        for (int i = 0; i < 10 && m.timers().Timer1_Enabled; ++i) m.Timer1_Tick();
     }
     void finish_draw() {
-        for (int i = 0; i < 10 && m.Timer2_Enabled; ++i) m.Timer2_Tick();
+        for (int i = 0; i < 10 && m.timers().Timer2_Enabled; ++i) m.Timer2_Tick();
     }
     // Bets `coins` one at a time (5 deals by itself) or with Play Max, and deals.
     void bet_and_deal(int coins) {

@@ -179,7 +179,7 @@ TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
     for (int p = 1; p <= 5; ++p) rig.m.Toggle_Hold(p);
     rig.m.Draw();
     rig.m.Timer2_Tick();
-    EXPECT_FALSE(rig.m.Timer2_Enabled);
+    EXPECT_FALSE(rig.m.timers().Timer2_Enabled);
     EXPECT_EQ(rig.m.cards.hand, dealt);
     const auto names = rig.sound.names();
     EXPECT_EQ(std::count(names.begin() + static_cast<long>(sounds), names.end(), "deal.wav"), 0);

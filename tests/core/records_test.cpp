@@ -735,7 +735,7 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 1234}));
     EXPECT_EQ(vm.Lbl_Winnings[1].caption, "1234 coins");
     EXPECT_TRUE(rig.m.auto_hold_on());
-    EXPECT_TRUE(rig.m.Timer3_Enabled);
+    EXPECT_TRUE(rig.m.timers().Timer3_Enabled);
     ASSERT_EQ(rig.library.backs.size(), 2u);
     EXPECT_EQ(rig.library.backs[0], 6);
     EXPECT_GE(rig.library.backs[1], 1);

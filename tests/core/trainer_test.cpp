@@ -120,9 +120,9 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
         rig.m.Bet_Max();
         for (int step = 0; step < 100 && rig.m.in_hand(); ++step) {
             Machine& m = rig.m;
-            if (m.Timer1_Enabled) m.Timer1_Tick();
-            else if (m.Timer2_Enabled) m.Timer2_Tick();
-            else if (m.Pause_Enabled) m.Pause_Tick();
+            if (m.timers().Timer1_Enabled) m.Timer1_Tick();
+            else if (m.timers().Timer2_Enabled) m.Timer2_Tick();
+            else if (m.timers().Pause_Enabled) m.Pause_Tick();
             else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
             else if (m.vm.Btn_Stand.visible && m.vm.Btn_Stand.enabled) m.Btn_Stand_Click();
             else if (m.vm.Btn_Redeal.enabled) m.Draw();

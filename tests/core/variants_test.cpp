@@ -64,7 +64,7 @@ struct DoubleUpRig {
         play.stack(cards);
         play.bet_and_deal(1);
         play.hold_and_draw("12345");
-        for (int i = 0; i < 10 && rig.m.Pause_Enabled; ++i) rig.m.Pause_Tick();
+        for (int i = 0; i < 10 && rig.m.timers().Pause_Enabled; ++i) rig.m.Pause_Tick();
     }
 };
 
@@ -116,8 +116,8 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     // The paid hand's marks are gone; the card taken is marked.
     EXPECT_FALSE(d.rig.m.vm.Pnl_Win_Row.visible);
     for (size_t i = 0; i < 5; ++i) EXPECT_EQ(d.rig.m.vm.Pnl_Win_Card[i].visible, i == 1) << i;
-    EXPECT_TRUE(d.rig.m.Pause_Enabled);
-    EXPECT_EQ(d.rig.m.Pause_Ms, 500);
+    EXPECT_TRUE(d.rig.m.timers().Pause_Enabled);
+    EXPECT_EQ(d.rig.m.timers().Pause_Ms, 500);
     EXPECT_TRUE(d.rig.m.in_hand());
     d.rig.m.Bet_Max();
     EXPECT_EQ(d.rig.m.wallet().Credits, 99);
@@ -181,7 +181,7 @@ TEST(DoubleDownStud, WholeHands) {
         EXPECT_EQ(rig.m.vm.focus, "Btn_Show_Fifth") << c.what;
         EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
         rig.m.Btn_Show_Fifth_Click();
-        ASSERT_TRUE(rig.m.Pause_Enabled) << c.what;
+        ASSERT_TRUE(rig.m.timers().Pause_Enabled) << c.what;
         rig.m.Pause_Tick();
         EXPECT_FALSE(rig.m.in_hand()) << c.what;
         EXPECT_EQ(rig.m.wallet().Credits, c.credits_after) << c.what;

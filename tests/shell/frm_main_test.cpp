@@ -284,7 +284,7 @@ private slots:
         auto w = open();
         Machine& m = w->machine();
         w->run([&] { m.Bet_Max(); });
-        QVERIFY(m.Timer1_Enabled);
+        QVERIFY(m.timers().Timer1_Enabled);
         int16_t before = 0, after = 0;
         // A routine whose modal dialog runs its own event loop for longer than the whole deal.
         w->run([&] {

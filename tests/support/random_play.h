@@ -10,9 +10,9 @@ namespace dw::test {
 // bet's cards and Continue. Shared by the long run and the machine's fuzz target.
 inline void play_out(Machine& m, Rng& choices) {
     for (int step = 0; step < 300 && m.in_hand(); ++step) {
-        if (m.Timer1_Enabled) m.Timer1_Tick();
-        else if (m.Timer2_Enabled) m.Timer2_Tick();
-        else if (m.Pause_Enabled) m.Pause_Tick();
+        if (m.timers().Timer1_Enabled) m.Timer1_Tick();
+        else if (m.timers().Timer2_Enabled) m.Timer2_Tick();
+        else if (m.timers().Pause_Enabled) m.Pause_Tick();
         else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
         else if (m.vm.Btn_Double.visible && m.vm.Btn_Double.enabled) {
             if (choices.next() < 0.5) m.Btn_Double_Click();

@@ -11,6 +11,7 @@
 #include "games/chart.h"
 #include "games/pay_table.h"
 #include "round/round_flow.h"
+#include "round/timer_flags.h"
 #include "round/wallet.h"
 #include "variants/progressive.h"
 #include "machine/services.h"
@@ -155,9 +156,6 @@ public:
     Stats stats;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
     std::filesystem::path Asset_Directory;  // where the wave files lie
-    bool Timer1_Enabled = false, Timer2_Enabled = false, Timer3_Enabled = false, Timer4_Enabled = true;
-    bool Pause_Enabled = false;  // the one-shot pause timer runs for Pause_Ms
-    int Pause_Ms = 0;
     bool coin_slot_busy = false, main_window_shown = false;
     int coin_frames_left = 0;
     intptr_t Card_Surface = 0;
@@ -174,10 +172,12 @@ public:
     const Wallet& wallet() const { return wallet_; }
     Progressive& progressive() { return progressive_; }
     const Progressive& progressive() const { return progressive_; }
+    const TimerFlags& timers() const { return timers_; }
 private:
     Services svc_;
     Wallet wallet_;
     Progressive progressive_;
+    TimerFlags timers_;
     struct IdleDisplay { int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1; } idle_;
     std::unique_ptr<RoundFlow> round_;
     std::unique_ptr<DoubleUpRound> double_up_;

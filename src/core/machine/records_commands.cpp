@@ -309,7 +309,7 @@ void Machine::Main_Initialisation(intptr_t card_window) {
     Show_Winnings();
     vm.Pnl_Banner.caption = "";
     main_window_shown = true;
-    Timer3_Enabled = true;
+    timers_.Timer3_Enabled = true;
     Prepare_Hand();
     Repaint_Hand();
     vm.hourglass = false;

@@ -35,16 +35,16 @@ void Machine::Start_Hand() {
 }
 
 void Machine::Timer1_Tick() {
-    if (Timer1_Enabled && round_) round_->Deal_Tick();
+    if (timers_.Timer1_Enabled && round_) round_->Deal_Tick();
 }
 
 void Machine::Timer2_Tick() {
-    if (Timer2_Enabled && round_) round_->Draw_Tick();
+    if (timers_.Timer2_Enabled && round_) round_->Draw_Tick();
 }
 
 void Machine::Pause_Tick() {
-    if (!Pause_Enabled) return;
-    Pause_Enabled = false;
+    if (!timers_.Pause_Enabled) return;
+    timers_.Pause_Enabled = false;
     if (double_up_ && double_up_->revealing()) double_up_->Pause_Done();
     else if (round_) round_->Pause_Done();
 }
@@ -97,11 +97,11 @@ void MachineRounds::return_coins(int16_t coins, int16_t refund) {
     m_.vm.Lbl_Played.caption = std::to_string(coins);
 }
 
-void MachineRounds::set_timer(FlowTimer timer, bool on) { (timer == FlowTimer::Deal ? m_.Timer1_Enabled : m_.Timer2_Enabled) = on; }
+void MachineRounds::set_timer(FlowTimer timer, bool on) { (timer == FlowTimer::Deal ? m_.timers_.Timer1_Enabled : m_.timers_.Timer2_Enabled) = on; }
 
 void MachineRounds::Pause_Half() {
-    m_.Pause_Ms = 500;
-    m_.Pause_Enabled = true;
+    m_.timers_.Pause_Ms = 500;
+    m_.timers_.Pause_Enabled = true;
 }
 
 
