@@ -63,7 +63,7 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
     if (locale.language() == QLocale::C) services.currency = format_us_currency;
     services.advisor = &advisor_;
     machine_ = std::make_unique<Machine>(services);
-    machine_->Asset_Directory = options_.asset_directory.toStdString();
+    machine_->voice().Asset_Directory = options_.asset_directory.toStdString();
 
     // The timers of the machine: the deal and draw animations, the idle display, the button
     // blinking, the coin slot, the juicy cards appearing and the one-shot pause (last).

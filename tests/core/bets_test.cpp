@@ -290,23 +290,23 @@ TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
 TEST(SoundRule, QuietHoldsAnnouncementsBack) {
     Rig rig;
     const std::string jacks = rig.m.sound_path("jacks1.wav");
-    rig.m.pending_sound = "QUIET!";
+    rig.m.voice().pending_sound = "QUIET!";
     rig.m.Play_Sound(rig.m.sound_path("Juicy.wav"));
     EXPECT_TRUE(rig.sound.played.empty());
-    EXPECT_EQ(rig.m.pending_sound, "QUIET!");
+    EXPECT_EQ(rig.m.voice().pending_sound, "QUIET!");
     rig.m.Play_Sound(jacks);
     EXPECT_TRUE(rig.sound.played.empty());
-    EXPECT_EQ(rig.m.pending_sound, jacks);
+    EXPECT_EQ(rig.m.voice().pending_sound, jacks);
     rig.m.Play_Sound(jacks);
     EXPECT_EQ(rig.sound.played, std::vector<std::string>{jacks});
     rig.m.Play_Sound("");
     EXPECT_EQ(rig.sound.played.size(), 1u);
-    EXPECT_EQ(rig.m.pending_sound, "");
+    EXPECT_EQ(rig.m.voice().pending_sound, "");
     rig.m.Mnu_Sound_Click();
     EXPECT_EQ(rig.m.vm.menu("Mnu_Sound").caption, "Turn Sound &On");
     rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
     EXPECT_EQ(rig.sound.played.size(), 1u);
-    EXPECT_EQ(rig.m.pending_sound, rig.m.sound_path("deal.wav"));
+    EXPECT_EQ(rig.m.voice().pending_sound, rig.m.sound_path("deal.wav"));
     rig.m.Mnu_Sound_Click();
     rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
     EXPECT_EQ(rig.sound.played.size(), 2u);
@@ -462,6 +462,49 @@ TEST(Progressive, FeedsClaimsAndClears) {
     p.Jackpot = 7.9;
     p.clear();
     EXPECT_EQ(p.Jackpot, 0);
+}
+
+// The voice alone: which file each announcement plays, and the hold-back of the side bet.
+TEST(Voice, AnnouncementsVariantsAndTheHoldBack) {
+    struct Recorder : SoundPlayer {
+        std::vector<std::string> played;
+        void play(const std::string& path) override { played.push_back(path); }
+    } speaker;
+    test::ScriptedRng rng({0.0, 0.0, 0.5, 0.9}, 0.0);  // 1; 1 again, then 2; then three2
+    Voice v(speaker, rng);
+    v.Asset_Directory = "/a";
+    v.announce("jacks1.wav", false, true);       // jacks1
+    v.announce("jacks1.wav", false, true);       // the same hand twice: "You win!"
+    v.Last_Sound.clear();
+    v.announce("jacks1.wav", false, true);       // 1 again is skipped: jacks2
+    v.announce("threeknd.wav", false, true);     // no variant without wild cards
+    v.announce("threeknd.wav", true, true);      // the same key: "You win!" comes first
+    v.Last_Sound.clear();
+    v.announce("threeknd.wav", true, true);      // wild: three2 or threeknd by the draw (three2)
+    v.announce("", false, true);                 // no key, no sound
+    const std::vector<std::string> expected = {"/a/jacks1.wav", "/a/youwin1.wav", "/a/jacks2.wav", "/a/threeknd.wav",
+                                               "/a/youwin1.wav", "/a/three2.wav"};
+    EXPECT_EQ(speaker.played, expected);
+
+    // Held back while the side bet's win shows; the side bet's own jingle still plays; the
+    // announcement comes when the window is left; with sound off nothing plays.
+    speaker.played.clear();
+    v.hold_back();
+    v.Play_Sound("/a/fullhous.wav", true);
+    EXPECT_TRUE(speaker.played.empty());
+    v.Play_Sound("/a/Juicy.wav", true);
+    EXPECT_EQ(v.pending_sound, "/a/fullhous.wav");
+    v.play_held_back(true);
+    EXPECT_EQ(speaker.played, (std::vector<std::string>{"/a/Juicy.wav", "/a/fullhous.wav"}));
+    EXPECT_EQ(v.pending_sound, "");
+    v.hold_back();
+    v.release_unused_hold();
+    EXPECT_EQ(v.pending_sound, "");
+    v.Play_Sound("/a/flush.wav", false);
+    v.Last_Sound.clear();
+    v.announce_once("threeknd.wav", true);
+    v.announce_once("threeknd.wav", true);  // the same bonus twice running: once
+    EXPECT_EQ(speaker.played, (std::vector<std::string>{"/a/Juicy.wav", "/a/fullhous.wav", "/a/threeknd.wav"}));
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
         rig.dialogs.player_choices.push_back(player);
         rig.m.Mnu_Player_Click();
     };
-    rig.m.Asset_Directory = DAZZLEWICK_BUILD_DIR;  // the help file beside the tests
+    rig.m.voice().Asset_Directory = DAZZLEWICK_BUILD_DIR;  // the help file beside the tests
     rig.dialogs.player_help = true;
     choose(1);  // the same player: everything stays
     rig.dialogs.player_help = false;

@@ -619,7 +619,7 @@ TEST(HostileRecords, TheHelpFileIsReadOnlyWhenItIsARegularFileOfSaneSize) {
     std::filesystem::remove(help);
     std::filesystem::create_symlink("/dev/zero", help);
     Rig rig;
-    rig.m.Asset_Directory = dir.path;
+    rig.m.voice().Asset_Directory = dir.path;
     EXPECT_FALSE(rig.m.Load_Help());
     ASSERT_FALSE(rig.dialogs.shown.empty());
     EXPECT_EQ(rig.dialogs.shown.back().title, "Help!");

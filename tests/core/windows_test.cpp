@@ -53,7 +53,7 @@ TEST(HelpFile, ReaderAndItsMessages) {
 TEST(HelpFile, TheMachineRetriesAFileItCouldNotRead) {
     Rig rig;
     test::TempDir dir;
-    rig.m.Asset_Directory = dir.path;
+    rig.m.voice().Asset_Directory = dir.path;
     rig.m.Show_Help("Statistics");
     ASSERT_EQ(rig.dialogs.shown.size(), 1u);
     EXPECT_EQ(rig.dialogs.shown[0].text, "Help File not available.");
@@ -145,7 +145,7 @@ TEST(PayoutsEditor, BoxesCopyDownAndRestore) {
 TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
     for (bool ok : {true, false}) {
         Rig rig;
-        rig.m.Asset_Directory = DAZZLEWICK_BUILD_DIR;  // where the help file is built
+        rig.m.voice().Asset_Directory = DAZZLEWICK_BUILD_DIR;  // where the help file is built
         rig.dialogs.payouts_script = [ok, &rig](PayoutsModel& p) {
             EXPECT_EQ(&p.source(), &rig.m.pay_table);  // the return is worked out from the machine's charts
             p.help();

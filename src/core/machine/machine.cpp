@@ -13,6 +13,7 @@ namespace dw {
 
 Machine::Machine(Services services)
     : svc_(services),
+      voice_(svc_.sound, svc_.rng),
       rounds_(std::make_unique<MachineRounds>(*this)),
       juicy_(std::make_unique<JuicyJackpots>()),
       trainer_(std::make_unique<TrainerState>()) {
@@ -93,6 +94,6 @@ std::string Machine::player_file(std::string_view stem) const {
     return std::string(stem) + std::to_string(Player_Number) + ".VPK";
 }
 
-std::string Machine::sound_path(std::string_view name) const { return (Asset_Directory / std::string(name)).string(); }
+std::string Machine::sound_path(std::string_view name) const { return voice_.sound_path(name); }
 
 }  // namespace dw

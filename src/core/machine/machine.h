@@ -12,6 +12,7 @@
 #include "games/pay_table.h"
 #include "round/round_flow.h"
 #include "round/timer_flags.h"
+#include "round/voice.h"
 #include "round/wallet.h"
 #include "variants/progressive.h"
 #include "machine/services.h"
@@ -88,7 +89,7 @@ public:
     void Show_Backs();
     void Repaint_Hand();
     void Play_Sound(const std::string& path);
-    std::string sound_path(std::string_view file) const;  // the wave file in Asset_Directory
+    std::string sound_path(std::string_view file) const;  // the wave file in the voice's asset folder
     bool Load_Config();
     bool Save_Config();
     void Setup_Goodies();
@@ -150,12 +151,10 @@ public:
     bool Game_List_Busy = false;
     bool Hide_Last_One = false, Hide_Last_Two = false;
     bool Fancy_Cards = true, Double_Up_Mode = false;
-    int16_t Last_Jacks_Sound = 0, Last_Tens_Sound = 0;
     HotHits Hot_Hits{};
-    std::string Marquee_Text, Last_Sound, pending_sound;
+    std::string Marquee_Text;
     Stats stats;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
-    std::filesystem::path Asset_Directory;  // where the wave files lie
     bool coin_slot_busy = false, main_window_shown = false;
     int coin_frames_left = 0;
     intptr_t Card_Surface = 0;
@@ -173,11 +172,15 @@ public:
     Progressive& progressive() { return progressive_; }
     const Progressive& progressive() const { return progressive_; }
     const TimerFlags& timers() const { return timers_; }
+    // Velmora and the machine sounds; the asset folder (wave files and help) is set on it.
+    Voice& voice() { return voice_; }
+    const Voice& voice() const { return voice_; }
 private:
     Services svc_;
     Wallet wallet_;
     Progressive progressive_;
     TimerFlags timers_;
+    Voice voice_;
     struct IdleDisplay { int marquee = 0, blink = 1, phase = 1, step = 1, colour = 1; } idle_;
     std::unique_ptr<RoundFlow> round_;
     std::unique_ptr<DoubleUpRound> double_up_;

@@ -36,26 +36,7 @@ bool reversible_royal(const Hand& h) {
 }  // namespace
 
 void Machine::play_announcement_sound(std::string_view key) {
-    if (key.empty()) return;
-    if (Last_Sound == key) {
-        Play_Sound(sound_path("youwin1.wav"));
-        return;
-    }
-    std::string file(key);
-    if (key == "jacks1.wav" || key == "tens1.wav") {
-        int16_t& last = key == "jacks1.wav" ? Last_Jacks_Sound : Last_Tens_Sound;
-        int k;
-        do k = rnd_1_to(svc_.rng, 3);
-        while (k == last);
-        last = static_cast<int16_t>(k);
-        file = std::string(key.substr(0, key.size() - 5)) + std::to_string(k) + ".wav";
-    } else if (key == "twopair1.wav") {
-        file = "twopair" + std::to_string(rnd_1_to(svc_.rng, 2)) + ".wav";
-    } else if (key == "threeknd.wav" && game_info(game).deuces_wild) {
-        file = rnd_1_to(svc_.rng, 2) == 1 ? "threeknd.wav" : "three2.wav";
-    }
-    Play_Sound(sound_path(file));
-    Last_Sound = std::string(key);
+    voice_.announce(key, game_info(game).deuces_wild, sound_on());
 }
 
 void Machine::Display_Hand_Value(HandCode& code) {
@@ -98,8 +79,7 @@ void Machine::Display_Hand_Eights(HandCode& code) {
     stats.count(game, code);
     Save_Stats();
     const std::string key = code == 3 ? "threeknd.wav" : "fourkind.wav";
-    if (Last_Sound != key) Play_Sound(sound_path(key));
-    Last_Sound = key;
+    voice_.announce_once(key, sound_on());
 }
 
 void Machine::add_winnings(int64_t delta) {

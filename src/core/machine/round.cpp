@@ -110,13 +110,13 @@ HandCode MachineRounds::evaluate() { return Check_Hand(m_.game, m_.cards.hand, &
 void MachineRounds::announce_deal(HandCode& code) {
     if (game_info(m_.game).eights_bonus) m_.Display_Hand_Eights(code);
     else m_.Display_Hand_Value(code);
-    if (m_.pending_sound == "QUIET!") m_.pending_sound.clear();
+    m_.voice_.release_unused_hold();
 }
 
 bool MachineRounds::side_bet_evaluate() {
     if (m_.wallet_.Side_Bet_Placed != 1) return false;
     if (Evaluate_Juicy(m_.cards.hand, m_.juicy_cards()).row == 0) return false;
-    m_.pending_sound = "QUIET!";
+    m_.voice_.hold_back();
     return true;
 }
 
@@ -160,7 +160,7 @@ void MachineRounds::Draw_One_Card(int position) { m_.Draw_One_Card(position); }
 void MachineRounds::set_repaint_busy(int16_t value) { m_.Repaint_Busy = value; }
 void MachineRounds::Play_Sound(const std::string& path) { m_.Play_Sound(path); }
 void MachineRounds::announce_sound(std::string_view key) { m_.play_announcement_sound(key); }
-const std::string& MachineRounds::last_sound() const { return m_.Last_Sound; }
+const std::string& MachineRounds::last_sound() const { return m_.voice_.Last_Sound; }
 void MachineRounds::Repaint_Hand() { m_.Repaint_Hand(); }
 std::string MachineRounds::sound_path(std::string_view file) const { return m_.sound_path(file); }
 void MachineRounds::Show_Chart(ChartKind kind) { m_.Show_Chart(kind); }
@@ -197,7 +197,7 @@ void Machine::Prepare_Hand() {
     warm_trainer();
     Unlock_Menus();
     Prepare_Hand_Cards(cards, joker_count(game), svc_.rng, svc_.cards);
-    Last_Sound.clear();
+    voice_.Last_Sound.clear();
     focus_first_enabled_bet_button();
     if (info.every_line && vm.Lbl_Multi_Payout.caption != kMultiPayoutLine)
         vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);

@@ -77,12 +77,7 @@ void Machine::Record_Side_Bet(HandCode row, int32_t win) {
 void Machine::Juicy_Continue_Click() {
     vm.activate = true;
     juicy_->view.activate = false;
-    if (!pending_sound.empty()) {
-        const std::string held_back = pending_sound;
-        pending_sound.clear();
-        Play_Sound(held_back);
-        pending_sound.clear();
-    }
+    voice_.play_held_back(sound_on());
 }
 
 void Machine::Juicy_New_Cards_Click() { juicy_->new_cards(svc_.rng); }

@@ -32,7 +32,7 @@ void Machine::Juicy_Customize_Click() {
 }
 
 bool Machine::Load_Help() {
-    const auto text = files::read_text(Asset_Directory / "POKER.HLP", kMaxHelpSize);
+    const auto text = files::read_text(voice_.Asset_Directory / "POKER.HLP", kMaxHelpSize);
     HelpFile help = text ? read_help(*text) : HelpFile{{}, HelpFile::Error::NotAvailable};
     if (help.error != HelpFile::Error::None) {
         svc_.dialogs.message_box(help_error_text(help.error), "Help!", MsgButtons::Ok, MsgIcon::Exclamation);

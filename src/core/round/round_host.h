@@ -39,7 +39,7 @@ public:
     virtual void set_repaint_busy(int16_t value) = 0;
     virtual void Play_Sound(const std::string& path) = 0;
     // An announcement's sound by its key ("jacks1.wav", "twopair1.wav", ...), with the machine's
-    // choice among the variants; sets Last_Sound.
+    // choice among the variants; sets the voice's Last_Sound.
     virtual void announce_sound(std::string_view key) = 0;
     virtual const std::string& last_sound() const = 0;
     virtual void Repaint_Hand() = 0;
