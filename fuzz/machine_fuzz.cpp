@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         auto net = [&m, &info] {
             int64_t sum = 0;
             for (size_t s : {static_cast<size_t>(info.id), static_cast<size_t>(dw::kSideBetSlot)}) {
-                const auto& slot = m.stats.Game_Stats[s][dw::Stats::kThisSession];
+                const auto& slot = m.player().stats.Game_Stats[s][dw::Stats::kThisSession];
                 sum += static_cast<int64_t>(slot[dw::Stats::kWon]) - slot[dw::Stats::kPlayed];
             }
             return sum;

@@ -220,7 +220,7 @@ QPushButton* Frm_Main::button(const QString& name, const Control& control, QRect
 }
 
 void Frm_Main::build_window() {
-    ViewModel& vm = machine().vm;
+    ViewModel& vm = machine().view();
     QWidget* c = centralWidget();
     auto fixed = [c](const QString& text, QRect at, const QString& style) {
         auto* l = new QLabel(text, c);
@@ -465,7 +465,7 @@ void Frm_Main::rescale() {
 }
 
 void Frm_Main::refresh() {
-    ViewModel& vm = machine().vm;
+    ViewModel& vm = machine().view();
     for (auto& b : bindings_) apply(b);
     if (vm.Pnl_Win_Row.visible) {
         // Around the row's line of text across every column, found as the label lays it out.
@@ -536,16 +536,16 @@ void Frm_Main::show_return_in_title() {
     Machine& m = machine();
     auto* title = centralWidget()->findChild<QLabel*>("Lbl_Pay_0");
     if (!title) return;
-    QString text = shown_text(m.vm.Lbl_Pay[0].caption);
+    QString text = shown_text(m.view().Lbl_Pay[0].caption);
     const auto finish = [&] {
         if (title->text() == text) return;
         title->setText(text);
-        fit_one_line(title, m.vm.Lbl_Pay[0].font_size);
+        fit_one_line(title, m.view().Lbl_Pay[0].font_size);
     };
-    if (!m.vm.menu("Mnu_Show_Return").checked || !is_game(m.game)) return finish();
+    if (!m.view().menu("Mnu_Show_Return").checked || !is_game(m.game())) return finish();
     // One figure per game and chart, at the full bet, the progressive left out.
-    QString key = QString::number(m.game);
-    for (int r = 1; r < kRows; ++r) key += "," + QString::number(m.pay_table.pay(m.game, r));
+    QString key = QString::number(m.game());
+    for (int r = 1; r < kRows; ++r) key += "," + QString::number(m.pay_table().pay(m.game(), r));
     const auto known = returns_.find(key);
     if (known != returns_.end()) {
         text += QString("   (return with perfect play: %1)").arg(*known);
@@ -555,7 +555,7 @@ void Frm_Main::show_return_in_title() {
     if (return_asked_ == key) return;
     return_asked_ = key;
     QPointer<Frm_Main> self(this);
-    return_worker_.request(m.game, m.pay_table, [self, key](const std::string& figure) {
+    return_worker_.request(m.game(), m.pay_table(), [self, key](const std::string& figure) {
         QMetaObject::invokeMethod(qApp, [self, key, value = QString::fromStdString(figure)] {
             if (!self) return;
             self->returns_[key] = value;

@@ -79,7 +79,7 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
         {180, [m] { return m->timers().Timer2_Enabled; }, &Machine::Timer2_Tick, true, false},
         {100, [m] { return m->timers().Timer3_Enabled; }, &Machine::Timer3_Tick, false, false},
         {500, [m] { return m->timers().Timer4_Enabled; }, &Machine::Timer4_Tick, false, false},
-        {50, [m] { return m->coin_slot_busy; }, &Machine::Coin_Slot_Tick, true, false},
+        {50, [m] { return m->wallet().coin_slot_busy; }, &Machine::Coin_Slot_Tick, true, false},
         {50, [m] { return m->juicy_showing(); }, &Machine::Juicy_Tick, false, false},
         {500, [m] { return m->timers().Pause_Enabled; }, &Machine::Pause_Tick, true, true},
     };

@@ -16,21 +16,21 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     for (int i = 1; i <= 4; ++i) {
         rig.m.Bet_One_Credit();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, i);
-        EXPECT_EQ(rig.m.vm.Lbl_Played.caption, std::to_string(i));
-        EXPECT_EQ(rig.m.vm.Lbl_Pay[static_cast<size_t>(i + 1)].back_colour, colour::kRed);
-        EXPECT_TRUE(rig.m.vm.Lbl_Pay[static_cast<size_t>(i + 1)].bold);
-        if (i > 1) EXPECT_EQ(rig.m.vm.Lbl_Pay[static_cast<size_t>(i)].back_colour, colour::kCyan);
-        EXPECT_TRUE(rig.m.vm.Btn_Deal.enabled);
-        EXPECT_FALSE(rig.m.vm.menu("Mnu_Jacks").enabled);
-        EXPECT_FALSE(rig.m.vm.Lst_Games.enabled);
+        EXPECT_EQ(rig.m.view().Lbl_Played.caption, std::to_string(i));
+        EXPECT_EQ(rig.m.view().Lbl_Pay[static_cast<size_t>(i + 1)].back_colour, colour::kRed);
+        EXPECT_TRUE(rig.m.view().Lbl_Pay[static_cast<size_t>(i + 1)].bold);
+        if (i > 1) EXPECT_EQ(rig.m.view().Lbl_Pay[static_cast<size_t>(i)].back_colour, colour::kCyan);
+        EXPECT_TRUE(rig.m.view().Btn_Deal.enabled);
+        EXPECT_FALSE(rig.m.view().menu("Mnu_Jacks").enabled);
+        EXPECT_FALSE(rig.m.view().Lst_Games.enabled);
         EXPECT_EQ(rig.m.phase(), Phase::Idle);
     }
     rig.m.Bet_One_Credit();
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
-    EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled || rig.m.vm.Btn_Play_Credit.enabled || rig.m.vm.Btn_Deal.enabled);
-    EXPECT_TRUE(rig.m.vm.hourglass);
+    EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled || rig.m.view().Btn_Play_Credit.enabled || rig.m.view().Btn_Deal.enabled);
+    EXPECT_TRUE(rig.m.view().hourglass);
     EXPECT_EQ(rig.m.wallet().Credits, 5);
-    EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "5");
+    EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "5");
 }
 
 // The chart column of a bet: Let It Ride's per part, Double Down Stud's four columns of 4 to 10.
@@ -54,8 +54,8 @@ TEST(Bets, ButtonsFollowTheCredits) {
         rig.m.wallet().Credits = c.credits;
         rig.m.Prepare_Hand();
         for (int i = 0; i < c.singles; ++i) rig.m.Bet_One_Credit();
-        EXPECT_EQ(rig.m.vm.Btn_Play_Credit.enabled, c.play_credit) << c.credits;
-        EXPECT_EQ(rig.m.vm.Btn_Play_5.enabled, c.play_max) << c.credits;
+        EXPECT_EQ(rig.m.view().Btn_Play_Credit.enabled, c.play_credit) << c.credits;
+        EXPECT_EQ(rig.m.view().Btn_Play_5.enabled, c.play_max) << c.credits;
     }
 }
 
@@ -63,13 +63,13 @@ TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
     Rig rig;
     rig.m.wallet().Credits = 4;
     rig.m.Prepare_Hand();
-    const ViewModel before = rig.m.vm;
+    const ViewModel before = rig.m.view();
     rig.m.Bet_Max();
     EXPECT_EQ(rig.dialogs.beeps, 1);
     EXPECT_EQ(rig.m.wallet().Credits, 4);
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
-    EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
-    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Jacks").enabled);
+    EXPECT_EQ(rig.m.view().Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
 }
 
 TEST(Bets, PlayMaxBetsTheRestAndDeals) {
@@ -81,11 +81,11 @@ TEST(Bets, PlayMaxBetsTheRestAndDeals) {
     rig.m.Bet_Max();
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.wallet().Credits, 2);
-    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].back_colour, colour::kRed);
-    EXPECT_EQ(rig.m.vm.Lbl_Pay[3].back_colour, colour::kCyan);
+    EXPECT_EQ(rig.m.view().Lbl_Pay[6].back_colour, colour::kRed);
+    EXPECT_EQ(rig.m.view().Lbl_Pay[3].back_colour, colour::kCyan);
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
-    EXPECT_FALSE(rig.m.vm.Btn_Play_Credit.enabled);
-    EXPECT_FALSE(rig.m.vm.Btn_Deal.enabled);
+    EXPECT_FALSE(rig.m.view().Btn_Play_Credit.enabled);
+    EXPECT_FALSE(rig.m.view().Btn_Deal.enabled);
 }
 
 TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
@@ -95,16 +95,16 @@ TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
     rig.m.Prepare_Hand();
     for (int coin = 1; coin <= 5; ++coin) {
         rig.m.Coin_Slot_Click();
-        ASSERT_TRUE(rig.m.coin_slot_busy);
+        ASSERT_TRUE(rig.m.wallet().coin_slot_busy);
         rig.m.Coin_Slot_Click();  // ignored while the coin goes in
         std::vector<int> frames;
-        while (rig.m.coin_slot_busy) {
+        while (rig.m.wallet().coin_slot_busy) {
             rig.m.Coin_Slot_Tick();
-            frames.push_back(rig.m.vm.Coin_Slot.picture);
+            frames.push_back(rig.m.view().Coin_Slot.picture);
         }
         EXPECT_EQ(frames, (std::vector<int>{2, 3, 4, 1}));
         EXPECT_EQ(rig.m.wallet().Coin_Bucket, -coin);
-        EXPECT_EQ(rig.m.vm.Lbl_Coins.caption, std::to_string(-coin));
+        EXPECT_EQ(rig.m.view().Lbl_Coins.caption, std::to_string(-coin));
     }
     EXPECT_EQ(rig.m.wallet().Credits, 0);
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
@@ -139,9 +139,9 @@ TEST(Cashier, BoxRulesAndPurchase) {
     EXPECT_EQ(rig.dialogs.beeps, 3);  // two refused keys and the cap
     EXPECT_EQ(rig.m.wallet().Credits, 99994);
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, -4);
-    EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "99994");
+    EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "99994");
     EXPECT_EQ(rig.sound.names().back(), "cashier.wav");
-    EXPECT_FALSE(rig.m.vm.hourglass);
+    EXPECT_FALSE(rig.m.view().hourglass);
 }
 
 TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
@@ -153,8 +153,8 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
     rig.m.Insert_Coin();
     EXPECT_EQ(rig.m.wallet().Credits, 40);
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, -40);
-    EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);
-    EXPECT_EQ(rig.m.vm.focus, "Btn_Play_5");
+    EXPECT_TRUE(rig.m.view().Btn_Play_5.enabled);
+    EXPECT_EQ(rig.m.view().focus, "Btn_Play_5");
     rig.dialogs.cashier_script = [](CashierModel& c) {
         c.Text_Changed("300");
         c.Btn_Cancel_Click();
@@ -172,7 +172,7 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
     EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Exclamation);
 
     rig.m.wallet().Credits = 50;
-    rig.m.vm.hourglass = true;  // the deal animation is running
+    rig.m.view().hourglass = true;  // the deal animation is running
     rig.m.Insert_Coin();
     EXPECT_EQ(rig.dialogs.cashier_visits, visits);
 }
@@ -188,17 +188,17 @@ TEST(Cashier, CashOutAndTheBucketReset) {
     rig.m.Mnu_Cash_Out();
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, 43);
     EXPECT_EQ(rig.m.wallet().Credits, 0);
-    EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled);
+    EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled);
     EXPECT_EQ(rig.dialogs.shown.back().text, "Player 1 Paid: 123 coins     \r\nCredits: 0   ");
 
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Btn_Clear_Coins_Click();
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, 43);
     EXPECT_EQ(rig.dialogs.shown.back().title, "Reset Coin Counter");
-    EXPECT_EQ(rig.m.vm.focus, "Btn_Insert_Coin");
+    EXPECT_EQ(rig.m.view().focus, "Btn_Insert_Coin");
     rig.m.Btn_Clear_Coins_Click();
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, 0);
-    EXPECT_EQ(rig.m.vm.Lbl_Coins.caption, "0");
+    EXPECT_EQ(rig.m.view().Lbl_Coins.caption, "0");
 }
 
 TEST(Keys, EachKeyActsOnlyThroughItsButton) {
@@ -217,14 +217,14 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     rig.m.Key_Press('E');
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     play.finish_deal();
-    rig.m.vm.focus = "Btn_Insert_Coin";
+    rig.m.view().focus = "Btn_Insert_Coin";
     rig.m.Key_Press('1');
     EXPECT_TRUE(rig.m.held(1));
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
-    EXPECT_EQ(rig.m.vm.focus, "Btn_Insert_Coin");
+    EXPECT_EQ(rig.m.view().focus, "Btn_Insert_Coin");
     rig.m.Key_Press('3');
     EXPECT_TRUE(rig.m.held(3));
-    EXPECT_EQ(rig.m.vm.focus, "Btn_Redeal");
+    EXPECT_EQ(rig.m.view().focus, "Btn_Redeal");
     rig.m.Key_Press('5');
     EXPECT_TRUE(rig.m.held(5));
     rig.m.Key_Press('e');
@@ -245,28 +245,28 @@ TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
     int visible = 0;
     for (int tick = 0; tick < 72; ++tick) {
         rig.m.Timer3_Tick();
-        texts.push_back(rig.m.vm.Pnl_Game_Over.caption);
-        visible += rig.m.vm.Pnl_Game_Over.visible;
+        texts.push_back(rig.m.view().Pnl_Game_Over.caption);
+        visible += rig.m.view().Pnl_Game_Over.visible;
     }
     EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Game Over \u00B7"), 36);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Play 5 Coins \u00B7"), 36);
     EXPECT_EQ(visible, 48);  // 0.8 s of every 1.2 s
     // The banner scrolls the text, doubled, fifteen characters at a time, and wraps.
     Rig marquee;
-    marquee.m.Marquee_Text = "ABCDEFGHIJKLMNOP";
+    marquee.m.chart_panel().Marquee_Text = "ABCDEFGHIJKLMNOP";
     std::vector<std::string> banners;
     for (int tick = 1; tick <= 17; ++tick) {
         marquee.m.Timer3_Tick();
-        if (tick == 1 || tick == 3 || tick == 16 || tick == 17) banners.push_back(marquee.m.vm.Pnl_Banner.caption);
+        if (tick == 1 || tick == 3 || tick == 16 || tick == 17) banners.push_back(marquee.m.view().Pnl_Banner.caption);
     }
     EXPECT_EQ(banners, (std::vector<std::string>{"ABCDEFGHIJKLMNO ", "CDEFGHIJKLMNOPA ", "PABCDEFGHIJKLMN ",
                                                  "ABCDEFGHIJKLMNO "}));
     rig.m.Select_Game(25);
     for (int tick = 0; tick < 40; ++tick) rig.m.Timer3_Tick();
-    EXPECT_EQ(rig.m.vm.Pnl_Game_Over.caption, " \u00B7 Play 15 Coins \u00B7");
-    rig.m.Round_State = 2;
+    EXPECT_EQ(rig.m.view().Pnl_Game_Over.caption, " \u00B7 Play 15 Coins \u00B7");
+    rig.m.table().Round_State = 2;
     rig.m.Timer3_Tick();
-    EXPECT_FALSE(rig.m.vm.Pnl_Game_Over.visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Game_Over.visible);
 }
 
 TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
@@ -274,17 +274,17 @@ TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
     std::vector<int32_t> colours;
     for (int tick = 0; tick < 20; ++tick) {
         rig.m.Timer3_Tick();
-        if (tick % 4 == 3) colours.push_back(rig.m.vm.Pnl_Progressive_Display.fore_colour);
+        if (tick % 4 == 3) colours.push_back(rig.m.view().Pnl_Progressive_Display.fore_colour);
     }
     EXPECT_EQ(colours, (std::vector<int32_t>{0x0000FF, 0xFF00FF, 0xFFFFFF, 0xFFFF00, 0x00FFFF}));
-    rig.m.vm.Btn_Deal.enabled = true;
-    rig.m.vm.Btn_Redeal.enabled = false;
-    rig.m.vm.Btn_Redeal.fore_colour = 128;
+    rig.m.view().Btn_Deal.enabled = true;
+    rig.m.view().Btn_Redeal.enabled = false;
+    rig.m.view().Btn_Redeal.fore_colour = 128;
     rig.m.Timer4_Tick();
-    EXPECT_EQ(rig.m.vm.Btn_Deal.fore_colour, 128);
-    EXPECT_EQ(rig.m.vm.Btn_Redeal.fore_colour, 0);
+    EXPECT_EQ(rig.m.view().Btn_Deal.fore_colour, 128);
+    EXPECT_EQ(rig.m.view().Btn_Redeal.fore_colour, 0);
     rig.m.Timer4_Tick();
-    EXPECT_EQ(rig.m.vm.Btn_Deal.fore_colour, 0);
+    EXPECT_EQ(rig.m.view().Btn_Deal.fore_colour, 0);
 }
 
 TEST(SoundRule, QuietHoldsAnnouncementsBack) {
@@ -303,7 +303,7 @@ TEST(SoundRule, QuietHoldsAnnouncementsBack) {
     EXPECT_EQ(rig.sound.played.size(), 1u);
     EXPECT_EQ(rig.m.voice().pending_sound, "");
     rig.m.Mnu_Sound_Click();
-    EXPECT_EQ(rig.m.vm.menu("Mnu_Sound").caption, "Turn Sound &On");
+    EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &On");
     rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
     EXPECT_EQ(rig.sound.played.size(), 1u);
     EXPECT_EQ(rig.m.voice().pending_sound, rig.m.sound_path("deal.wav"));
@@ -330,49 +330,32 @@ TEST(SoundRule, JacksVariantsNeverRepeatTwiceRunning) {
     }
 }
 
-TEST(CardDisplay, PlainAndFancyCardsWithWildMarkers) {
+TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     Rig rig;
     Player play{rig};
     rig.m.Select_Game(4);
     rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
-    // Before the first hand both styles show five backs.
-    rig.library.draws.clear();
-    rig.m.Repaint_Hand();
-    ASSERT_EQ(rig.library.draws.size(), 5u);
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(rig.library.draws[i].picture, 105);
-        EXPECT_EQ(rig.library.draws[i].x, 21 + 88 * static_cast<int>(i));
-        EXPECT_EQ(rig.library.draws[i].y, 266);
-    }
     play.stack("2H QS 2C TD 5S");
     play.bet_and_deal(5);
-    EXPECT_TRUE(rig.m.vm.Pnl_Wild[0].visible);
-    EXPECT_EQ(rig.m.vm.Pnl_Wild[0].fore_colour, colour::kRed);
-    EXPECT_EQ(rig.m.vm.Pnl_Wild[2].fore_colour, colour::kBlack);
-    EXPECT_FALSE(rig.m.vm.Pnl_Wild[1].visible);
+    // Deuces are wild in this game: the fancy cards get the wild marks.
+    EXPECT_TRUE(rig.m.view().Pnl_Wild[0].visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Wild[1].visible);
     rig.m.Mnu_Plain_Cards_Click();  // locked during a hand
-    EXPECT_TRUE(rig.m.Fancy_Cards);
+    EXPECT_TRUE(rig.m.table().Fancy_Cards);
     play.hold_and_draw("245");  // the deuces hold themselves
     rig.m.Mnu_Plain_Cards_Click();
-    EXPECT_FALSE(rig.m.Fancy_Cards);
-    const auto& vm = rig.m.vm;
-    EXPECT_EQ(vm.Pnl_Card[0].caption, "2");
+    EXPECT_FALSE(rig.m.table().Fancy_Cards);
+    const auto& vm = rig.m.view();
     EXPECT_EQ(vm.Pnl_Card[1].caption, "Q");
-    EXPECT_EQ(vm.Pnl_Card[3].caption, "10");
-    EXPECT_EQ(vm.Img_Card[1].picture, kSpade);
-    EXPECT_EQ(vm.Pnl_Card[3].fore_colour, colour::kRed);
-    EXPECT_EQ(vm.Pnl_Card[4].fore_colour, colour::kBlack);
     EXPECT_TRUE(vm.Pnl_Plain_Wild[0].visible);
-    EXPECT_FALSE(vm.Pnl_Wild[0].visible);
     for (const auto& card : vm.Pnl_Card) EXPECT_TRUE(card.visible);
-    EXPECT_EQ(vm.Pnl_Card[0].font_size, 24);
     // A repaint asked for while the deal draws a card is dropped.
-    rig.m.Repaint_Busy = 2;
+    rig.m.table().Repaint_Busy = 2;
     rig.library.draws.clear();
     rig.m.Repaint_Hand();
     EXPECT_TRUE(rig.library.draws.empty());
-    rig.m.Repaint_Busy = 0;
+    rig.m.table().Repaint_Busy = 0;
     rig.m.Mnu_Fancy_Cards_Click();
     EXPECT_EQ(rig.library.draws.size(), 5u);
     EXPECT_FALSE(vm.Pnl_Card[0].visible);
@@ -505,6 +488,83 @@ TEST(Voice, AnnouncementsVariantsAndTheHoldBack) {
     v.announce_once("threeknd.wav", true);
     v.announce_once("threeknd.wav", true);  // the same bonus twice running: once
     EXPECT_EQ(speaker.played, (std::vector<std::string>{"/a/Juicy.wav", "/a/fullhous.wav", "/a/threeknd.wav"}));
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+// The table alone, without a machine: what a repaint draws for each state of the round.
+TEST(Table, ARepaintDrawsWhatTheRoundShows) {
+    struct Case {
+        const char* what;
+        bool dealt;
+        int hidden;
+        bool double_up;
+        size_t backs, faces;  // backs first, then the faces from the left
+    };
+    const Case cases[] = {
+        {"before the first hand", false, 0, false, 5, 0},
+        {"a whole hand", true, 0, false, 0, 5},
+        {"the fifth card down", true, 1, false, 5, 4},
+        {"the last two down", true, 2, false, 5, 3},
+        {"the double up's dealer card", true, 0, true, 5, 1},
+    };
+    for (const auto& c : cases) {
+        ViewModel vm;
+        test::RecordingCardLibrary library;
+        Table table(vm, library);
+        table.cards.hand = test::H("2H QS JC TD 5S");
+        if (!c.dealt) table.cards.hand[0].Value = kEmptyHandMarker;
+        table.set_hidden_last(c.hidden);
+        EXPECT_EQ(table.hidden_last(), c.hidden) << c.what;
+        table.Double_Up_Mode = c.double_up;
+        table.Repaint_Hand(false);
+        ASSERT_EQ(library.draws.size(), c.backs + c.faces) << c.what;
+        for (size_t i = 0; i < library.draws.size(); ++i) {
+            const size_t p = i < c.backs ? i : i - c.backs;
+            EXPECT_EQ(library.draws[i].picture, i < c.backs ? kBackImage : table.cards.hand[p].Image) << c.what << " " << i;
+            EXPECT_EQ(library.draws[i].x, 21 + 88 * static_cast<int32_t>(p)) << c.what << " " << i;
+            EXPECT_EQ(library.draws[i].y, 266);
+        }
+        EXPECT_EQ(table.Repaint_Busy, 0) << c.what;
+    }
+}
+
+TEST(Table, PlainCardsShowRankSuitAndColour) {
+    struct Case {
+        const char* card;
+        const char* caption;
+        int font_size;
+        int32_t suit_picture, colour;
+        bool wild;  // a deuce in a deuces-wild game
+    };
+    const Case cases[] = {
+        {"AH", "A", 24, kHeart, colour::kRed, false},  {"KD", "K", 24, kDiamond, colour::kRed, false},
+        {"QC", "Q", 24, kClub, colour::kBlack, false}, {"JS", "J", 24, kSpade, colour::kBlack, false},
+        {"TD", "10", 24, kDiamond, colour::kRed, false}, {"2C", "2", 24, kClub, colour::kBlack, true},
+        {"2H", "2", 24, kHeart, colour::kRed, true},   {"JK", "Joker", 18, kNothing, colour::kBlack, false},
+    };
+    for (bool deuces_wild : {false, true})
+        for (const auto& c : cases) {
+            ViewModel vm;
+            test::RecordingCardLibrary library;
+            Table table(vm, library);
+            table.Fancy_Cards = false;
+            table.cards.hand = test::H(std::string(c.card) + " 3C 4C 5C 6C");
+            table.Draw_One_Card(1, deuces_wild);
+            EXPECT_TRUE(library.draws.empty()) << c.card;
+            EXPECT_EQ(vm.Pnl_Card[0].caption, c.caption) << c.card;
+            EXPECT_EQ(vm.Pnl_Card[0].font_size, c.font_size) << c.card;
+            EXPECT_EQ(vm.Img_Card[0].picture, c.suit_picture) << c.card;
+            EXPECT_EQ(vm.Pnl_Card[0].fore_colour, c.colour) << c.card;
+            EXPECT_TRUE(vm.Pnl_Card[0].visible) << c.card;
+            EXPECT_EQ(vm.Pnl_Plain_Wild[0].visible, deuces_wild && c.wild) << c.card;
+            EXPECT_FALSE(vm.Pnl_Wild[0].visible) << c.card;
+            if (deuces_wild && c.wild) EXPECT_EQ(vm.Pnl_Plain_Wild[0].fore_colour, c.colour) << c.card;
+        }
 }
 
 }  // namespace

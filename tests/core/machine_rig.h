@@ -50,15 +50,15 @@ struct Rig {
     Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor}};
 
     explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
-        m.vm.menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
+        m.view().menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
         m.Form_Load();
         m.wallet().Credits = 80;
         m.wallet().Coin_Bucket = -80;
-        m.Check_Menu();
+        m.Select_Game(m.game());
     }
     // No progressive, reversible royals or double up: the hand pays just its chart.
     void goodies_off() {
-        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) m.vm.menu(goody).checked = false;
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) m.view().menu(goody).checked = false;
     }
     // Between hands of `game` with `credits` on the meter.
     void ready(GameId game, int32_t credits) {
@@ -113,7 +113,7 @@ struct Player {
     Machine& m = rig.m;
 
     // The next deal and draw take these cards in this order.
-    void stack(const std::string& cards) { stack_deck(m.cards, m.game, rig.rng, cards); }
+    void stack(const std::string& cards) { stack_deck(m.table().cards, m.game(), rig.rng, cards); }
     void finish_deal() {
         for (int i = 0; i < 10 && m.timers().Timer1_Enabled; ++i) m.Timer1_Tick();
     }
@@ -131,7 +131,7 @@ struct Player {
     }
     // Holds the positions named ("13" holds 1 and 3, after the autohold) and draws.
     void hold_and_draw(const std::string& positions) {
-        if (m.in_hand() && m.vm.Btn_Show_Fifth.visible) m.Btn_Show_Fifth_Click();
+        if (m.in_hand() && m.view().Btn_Show_Fifth.visible) m.Btn_Show_Fifth_Click();
         for (char p : positions) m.Toggle_Hold(p - '0');
         m.Draw();
         finish_draw();

@@ -96,12 +96,12 @@ TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
     play.stack("JH 4C JD 8S 2H 9C 5D 3S");
     play.bet_and_deal(5);
     play.hold_and_draw("13");
-    for (int p = 0; p < 5; ++p) EXPECT_EQ(rig.m.vm.Pnl_Win_Card[static_cast<size_t>(p)].visible, p == 0 || p == 2) << p;
-    EXPECT_TRUE(rig.m.vm.Pnl_Win_Row.visible);
-    EXPECT_EQ(rig.m.vm.Pnl_Win_Row.picture, 9);
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(rig.m.view().Pnl_Win_Card[static_cast<size_t>(p)].visible, p == 0 || p == 2) << p;
+    EXPECT_TRUE(rig.m.view().Pnl_Win_Row.visible);
+    EXPECT_EQ(rig.m.view().Pnl_Win_Row.picture, 9);
     rig.m.Bet_One_Credit();
-    EXPECT_FALSE(rig.m.vm.Pnl_Win_Row.visible);
-    EXPECT_FALSE(rig.m.vm.Pnl_Win_Card[0].visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Win_Row.visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Win_Card[0].visible);
 }
 
 }  // namespace

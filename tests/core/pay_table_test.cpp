@@ -185,17 +185,17 @@ TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
         Pay_Table defaults;
         Set_Default_Payouts(defaults, 0);
         if (c.loads) {
-            EXPECT_EQ(rig.m.pay_table.pay(1, 9), 1500) << c.what;
+            EXPECT_EQ(rig.m.pay_table().pay(1, 9), 1500) << c.what;
         } else {
-            EXPECT_EQ(rig.m.pay_table, defaults) << c.what;
+            EXPECT_EQ(rig.m.pay_table(), defaults) << c.what;
         }
         EXPECT_EQ(rig.dialogs.shown.size(), messages) << c.what << ": reading never speaks";
         EXPECT_EQ(rig.store.text("PAYOUTS.VPK"), c.text) << c.what << ": reading never writes";
     }
     Rig missing;
-    missing.m.pay_table.at(1, 9).Pay = 3;
+    missing.m.pay_table().at(1, 9).Pay = 3;
     EXPECT_FALSE(missing.m.Load_Payouts());
-    EXPECT_EQ(missing.m.pay_table.pay(1, 9), 250);
+    EXPECT_EQ(missing.m.pay_table().pay(1, 9), 250);
     EXPECT_FALSE(missing.store.has("PAYOUTS.VPK"));
 }
 
@@ -207,9 +207,9 @@ TEST(PayoutsMenus, ResetCurrentOrAllOnlyAfterOk) {
     for (const auto& c : cases) {
         Rig rig;
         rig.m.Select_Game(4);
-        rig.m.pay_table.at(4, 10).Pay = 11;
-        rig.m.pay_table.at(5, 13).Pay = 12;
-        rig.m.pay_table.at(26, 11).Pay = 13;
+        rig.m.pay_table().at(4, 10).Pay = 11;
+        rig.m.pay_table().at(5, 13).Pay = 12;
+        rig.m.pay_table().at(26, 11).Pay = 13;
         rig.dialogs.answers = {c.answer};
         if (c.all) rig.m.Mnu_Payouts_Reset();
         else rig.m.Mnu_Payouts_Reset_C();
@@ -227,12 +227,12 @@ TEST(PayoutsMenus, ResetCurrentOrAllOnlyAfterOk) {
                               "clicking the OK button.");
         }
         const bool ok = c.answer == MsgAnswer::Ok;
-        EXPECT_EQ(rig.m.pay_table.pay(4, 10), ok ? 250 : 11);
-        EXPECT_EQ(rig.m.pay_table.pay(5, 13), ok && c.all ? 500 : 12);
-        EXPECT_EQ(rig.m.pay_table.pay(26, 11), ok && c.all ? 50000 : 13);
+        EXPECT_EQ(rig.m.pay_table().pay(4, 10), ok ? 250 : 11);
+        EXPECT_EQ(rig.m.pay_table().pay(5, 13), ok && c.all ? 500 : 12);
+        EXPECT_EQ(rig.m.pay_table().pay(26, 11), ok && c.all ? 50000 : 13);
         EXPECT_EQ(rig.store.has("PAYOUTS.VPK"), ok);
         if (ok) {
-            EXPECT_EQ(*read_payouts(rig.store.text("PAYOUTS.VPK")), rig.m.pay_table);
+            EXPECT_EQ(*read_payouts(rig.store.text("PAYOUTS.VPK")), rig.m.pay_table());
         }
     }
 }

@@ -62,8 +62,8 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         Rig rig;
         Player play{rig};
         rig.m.Select_Game(c.game);
-        rig.m.vm.menu("Mnu_Progressive").checked = c.progressive;
-        rig.m.vm.menu("Mnu_Royals").checked = c.royals;
+        rig.m.view().menu("Mnu_Progressive").checked = c.progressive;
+        rig.m.view().menu("Mnu_Royals").checked = c.royals;
         rig.m.progressive().Jackpot = c.jackpot;
         rig.m.wallet().Credits = 1000;
         rig.m.Prepare_Hand();
@@ -72,9 +72,9 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         ASSERT_EQ(rig.m.phase(), Phase::Dealt) << c.what;
         play.hold_and_draw(c.holds);
         EXPECT_EQ(rig.m.wallet().Credits, 1000 - c.coins + c.paid) << c.what;
-        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.result) << c.what;
+        EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, c.result) << c.what;
         EXPECT_EQ(rig.m.phase(), Phase::Idle) << c.what;
-        EXPECT_EQ(rig.m.Round_State, 1);
+        EXPECT_EQ(rig.m.table().Round_State, 1);
         EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
         if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.progressive().Jackpot, 0.0) << c.what;
     }
@@ -91,8 +91,8 @@ TEST(PlayHand, ProgressiveGrowsByThePercentOfEachBet) {
         play.hold_and_draw("");
     }
     EXPECT_NEAR(rig.m.progressive().Jackpot, 0.3, 1e-12);
-    EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.07!");
-    rig.m.vm.menu("Mnu_Progressive").checked = false;
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,000.07!");
+    rig.m.view().menu("Mnu_Progressive").checked = false;
     play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
     play.bet_and_deal(5);
     play.hold_and_draw("");
@@ -107,15 +107,15 @@ TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {
     rig.m.Prepare_Hand();
     play.stack("QH QD QC 5S 5H");
     play.bet_and_deal(5);
-    EXPECT_EQ(rig.m.vm.Lbl_Multi_Payout.caption,
+    EXPECT_EQ(rig.m.view().Lbl_Multi_Payout.caption,
               "***  Jacks or Better,  Two Pairs,  Three of a Kind,  Full House   ***");
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  ** Hot!  Multiple Combinations! **");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "  ** Hot!  Multiple Combinations! **");
     play.hold_and_draw("12345");
-    EXPECT_EQ(rig.m.stats.Hand_Stats[21][6][Stats::kSessionCount], 1);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[21][10][Stats::kSessionCount], 1);
-    EXPECT_EQ(rig.m.stats.Game_Stats[21][Stats::kThisSession][Stats::kWon], 65);
-    EXPECT_EQ(rig.m.vm.Lbl_Multi_Payout.caption, "All Winning Combinations Paid: One Payout Per Pay Line!");
-    EXPECT_EQ(rig.m.Top_Award, 4000);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[21][6][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[21][10][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Game_Stats[21][Stats::kThisSession][Stats::kWon], 65);
+    EXPECT_EQ(rig.m.view().Lbl_Multi_Payout.caption, "All Winning Combinations Paid: One Payout Per Pay Line!");
+    EXPECT_EQ(rig.m.chart_panel().Top_Award, 4000);
 }
 
 TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {
@@ -126,17 +126,17 @@ TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {
     rig.m.Prepare_Hand();
     play.stack("8C 8D 8H KS 3C 9D 4S");
     play.bet_and_deal(5);
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "BONUS!  3 Eights on Deal pays 15 credits!");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "BONUS!  3 Eights on Deal pays 15 credits!");
     EXPECT_EQ(rig.m.wallet().Credits, 100 - 5 + 15);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[20][3][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[20][3][Stats::kAllCount], 1);
     EXPECT_EQ(rig.sound.names().back(), "threeknd.wav");
     play.hold_and_draw("123");
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "Three of a Kind pays 15 credits");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "Three of a Kind pays 15 credits");
     EXPECT_EQ(rig.m.wallet().Credits, 100 - 5 + 15 + 15);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[20][4][Stats::kAllCount], 1);
-    EXPECT_EQ(rig.m.stats.Game_Stats[20][Stats::kAllSessions][Stats::kWon], 30);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[20][4][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Game_Stats[20][Stats::kAllSessions][Stats::kWon], 30);
     EXPECT_EQ(rig.sound.names().back(), "youwin1.wav");
-    EXPECT_EQ(rig.m.stats.Winnings[Stats::kSessionWinnings], 25);
+    EXPECT_EQ(rig.m.player().stats.Winnings[Stats::kSessionWinnings], 25);
 }
 
 TEST(PlayHand, AutoholdHoldsTheWildCards) {
@@ -162,7 +162,7 @@ TEST(PlayHand, AutoholdHoldsTheWildCards) {
             if (rig.m.held(p)) held += static_cast<char>('0' + p);
         EXPECT_EQ(held, c.held) << c.game << " " << c.cards;
         for (int p = 1; p <= 5; ++p)
-            EXPECT_EQ(rig.m.vm.Btn_Hold[static_cast<size_t>(p - 1)].fore_colour,
+            EXPECT_EQ(rig.m.view().Btn_Hold[static_cast<size_t>(p - 1)].fore_colour,
                       rig.m.held(p) ? colour::kRed : colour::kBlack);
     }
 }
@@ -174,13 +174,13 @@ TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
     rig.m.Prepare_Hand();
     play.stack("JH JD 2C 5S 9H 3D 4C 7S");
     play.bet_and_deal(5);
-    const Hand dealt = rig.m.cards.hand;
+    const Hand dealt = rig.m.table().cards.hand;
     const size_t sounds = rig.sound.played.size();
     for (int p = 1; p <= 5; ++p) rig.m.Toggle_Hold(p);
     rig.m.Draw();
     rig.m.Timer2_Tick();
     EXPECT_FALSE(rig.m.timers().Timer2_Enabled);
-    EXPECT_EQ(rig.m.cards.hand, dealt);
+    EXPECT_EQ(rig.m.table().cards.hand, dealt);
     const auto names = rig.sound.names();
     EXPECT_EQ(std::count(names.begin() + static_cast<long>(sounds), names.end(), "deal.wav"), 0);
     // The pair kept through the draw is announced again with the "you win" sound.
@@ -196,7 +196,7 @@ TEST(PlayHand, CreditsStopAtTheBank) {
     play.bet_and_deal(5);
     play.hold_and_draw("12345");
     EXPECT_EQ(rig.m.wallet().Credits, 99999);
-    EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "99999");
+    EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "99999");
     ASSERT_FALSE(rig.dialogs.shown.empty());
     EXPECT_EQ(rig.dialogs.shown.back().text, "You broke the bank!  You cannot have more than 99,999 credits!");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Message");
@@ -213,20 +213,20 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     play.stack("QH QD 3C 7S 9H 2S 4D 8C");
     play.bet_and_deal(5);
     ASSERT_EQ(rig.m.phase(), Phase::AwaitDouble);
-    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Double Your Bet!");
-    EXPECT_FALSE(rig.m.vm.Btn_Hold[0].visible);
+    EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Double Your Bet!");
+    EXPECT_FALSE(rig.m.view().Btn_Hold[0].visible);
     rig.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 10);
     EXPECT_EQ(rig.m.wallet().Credits, 0);
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, -3);
     EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play 3 additional coins.");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Draw");
-    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
-    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
-    EXPECT_TRUE(rig.m.vm.Btn_Hold[0].visible);
+    EXPECT_EQ(rig.m.view().Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
+    EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_TRUE(rig.m.view().Btn_Hold[0].visible);
     play.hold_and_draw("12");
     EXPECT_EQ(rig.m.wallet().Credits, 10);  // a pair of queens at 10 coins
-    EXPECT_EQ(rig.m.vm.Lbl_Pay[6].caption.substr(0, 9), "5 Credits");
+    EXPECT_EQ(rig.m.view().Lbl_Pay[6].caption.substr(0, 9), "5 Credits");
 
     Rig lose;
     Player p2{lose};
@@ -236,7 +236,7 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     p2.stack("2H 4D 6C 8S TH");
     p2.bet_and_deal(5);
     EXPECT_EQ(lose.m.phase(), Phase::Dealt);
-    EXPECT_FALSE(lose.m.vm.Btn_Show_Fifth.visible);
+    EXPECT_FALSE(lose.m.view().Btn_Show_Fifth.visible);
     EXPECT_EQ(lose.m.wallet().Coins_Bet, 5);
 }
 
@@ -244,13 +244,13 @@ TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {
     Rig rig;
     Player play{rig};
     rig.m.Select_Game(23);
-    rig.m.vm.menu("Mnu_Progressive").checked = false;
+    rig.m.view().menu("Mnu_Progressive").checked = false;
     rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
     play.stack("QH QD JH 7S 9H KH AH TH");
     play.bet_and_deal(5);
     play.hold_and_draw("13");
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "** SUPER PAYOFF! ** Royal Flush pays 5000 credits");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "** SUPER PAYOFF! ** Royal Flush pays 5000 credits");
     EXPECT_EQ(rig.m.wallet().Credits, 100 - 10 + 5000);
 }
 
@@ -270,12 +270,12 @@ TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
     play.finish_deal();
     rig.m.Start_Hand();
     rig.m.Bet_Max();
-    EXPECT_EQ(rig.m.cards.Next_Card, 6);
+    EXPECT_EQ(rig.m.table().cards.Next_Card, 6);
     rig.m.Draw();
     rig.m.Draw();
     play.finish_draw();
     EXPECT_EQ(rig.m.phase(), Phase::Idle);
-    EXPECT_TRUE(rig.m.vm.menu("Mnu_Jacks").enabled);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Jacks").enabled);
 }
 
 TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
@@ -303,8 +303,8 @@ TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
 TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
     Rig rig;
     ClockRng choices(77);
-    rig.m.vm.menu("Mnu_Double").checked = true;
-    rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
+    rig.m.view().menu("Mnu_Double").checked = true;
+    rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
     rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
     std::vector<GameId> games;
     for (const auto& info : kGames) {
@@ -316,17 +316,17 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
     ASSERT_EQ(games.size(), 25u);
     const int64_t start = static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket;
     int64_t net = 0, side_bets = 0, doubled = 0;
-    const auto& side = rig.m.stats.Game_Stats[kSideBetSlot][Stats::kThisSession];
+    const auto& side = rig.m.player().stats.Game_Stats[kSideBetSlot][Stats::kThisSession];
     for (int hand = 0; hand < 200000; ++hand) {
         const GameId g = games[static_cast<size_t>(hand) % games.size()];
-        if (rig.m.game != g) rig.m.Select_Game(g);
+        if (rig.m.game() != g) rig.m.Select_Game(g);
         if (rig.m.wallet().Credits < 20) rig.m.Insert_Coin();
         if (rig.m.wallet().Credits > 50000) rig.m.Mnu_Cash_Out();
-        const auto& slot = rig.m.stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
+        const auto& slot = rig.m.player().stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
         const auto played = slot[Stats::kPlayed], won = slot[Stats::kWon];
         const auto side_played = side[Stats::kPlayed], side_won = side[Stats::kWon];
         int64_t counts = 0;
-        for (const auto& row : rig.m.stats.Hand_Stats[static_cast<size_t>(g)]) counts += row[Stats::kSessionCount];
+        for (const auto& row : rig.m.player().stats.Hand_Stats[static_cast<size_t>(g)]) counts += row[Stats::kSessionCount];
         rig.dialogs.double_answers.clear();
         rig.dialogs.picks.clear();
         for (int k = 0; k < 5; ++k) {
@@ -348,13 +348,13 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
         side_bets += side[Stats::kPlayed] - side_played;
 
         std::set<int> seen;
-        for (int i = 1; i < rig.m.cards.Next_Card; ++i)
-            ASSERT_TRUE(seen.insert(rig.m.cards.Deck[static_cast<size_t>(i)].Image).second) << "hand " << hand;
+        for (int i = 1; i < rig.m.table().cards.Next_Card; ++i)
+            ASSERT_TRUE(seen.insert(rig.m.table().cards.Deck[static_cast<size_t>(i)].Image).second) << "hand " << hand;
         net += (slot[Stats::kWon] - won) - (slot[Stats::kPlayed] - played);
         net += (side[Stats::kWon] - side_won) - (side[Stats::kPlayed] - side_played);
         ASSERT_EQ(static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket - start, net) << "game " << g << ", hand " << hand;
         int64_t now = 0;
-        for (const auto& row : rig.m.stats.Hand_Stats[static_cast<size_t>(g)]) now += row[Stats::kSessionCount];
+        for (const auto& row : rig.m.player().stats.Hand_Stats[static_cast<size_t>(g)]) now += row[Stats::kSessionCount];
         // Hot Hands counts a multiple win twice, Crazy Eights a deal bonus as well.
         ASSERT_GE(now - counts, 1) << "game " << g << ", hand " << hand;
         ASSERT_LE(now - counts, 2) << "game " << g << ", hand " << hand;

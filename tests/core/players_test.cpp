@@ -100,8 +100,8 @@ TEST(Players, RenamingCutsAtTwentyCharacters) {
 
 TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     Rig rig;
-    rig.m.stats.record(1, 1, 5, 5);
-    rig.m.stats.Winnings = {7, 70};
+    rig.m.player().stats.record(1, 1, 5, 5);
+    rig.m.player().stats.Winnings = {7, 70};
     rig.m.wallet().Credits = 123;
     auto choose = [&](int player) {
         rig.dialogs.player_choices.push_back(player);
@@ -114,20 +114,20 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     ASSERT_FALSE(rig.dialogs.helps.empty());
     EXPECT_EQ(rig.dialogs.helps.back(), "Player Selection");
     EXPECT_EQ(rig.m.wallet().Credits, 123);
-    EXPECT_EQ(rig.m.stats.Winnings[Stats::kSessionWinnings], 7);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Winnings[Stats::kSessionWinnings], 7);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kSessionCount], 1);
     choose(2);
-    EXPECT_EQ(rig.m.Player_Number, 2);
+    EXPECT_EQ(rig.m.player().Player_Number, 2);
     EXPECT_EQ(rig.m.wallet().Credits, 80);
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, -80);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], 0);
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 0}));
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kAllCount], 0);
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 0}));
     EXPECT_TRUE(rig.store.has("STATS1.VPK"));
-    rig.m.stats.record(3, 2, 5, 10);
+    rig.m.player().stats.record(3, 2, 5, 10);
     choose(1);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], 1);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kSessionCount], 0);
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 70}));
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kSessionCount], 0);
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 70}));
     EXPECT_EQ(read_stats(rig.store.text("STATS2.VPK"))->Hand_Stats[3][2][Stats::kAllCount], 1);
 }
 

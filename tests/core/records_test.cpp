@@ -75,8 +75,8 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     ASSERT_EQ(missing.dialogs.shown.size(), 1u);
     EXPECT_EQ(missing.dialogs.shown[0].title, "Goodies Info!");
     EXPECT_NE(missing.dialogs.shown[0].text.find("Reversible Royal"), std::string::npos);
-    EXPECT_FALSE(missing.m.vm.menu("Mnu_Royals").checked);
-    EXPECT_TRUE(missing.m.vm.menu("Mnu_Double").checked);
+    EXPECT_FALSE(missing.m.view().menu("Mnu_Royals").checked);
+    EXPECT_TRUE(missing.m.view().menu("Mnu_Double").checked);
     EXPECT_FALSE(missing.store.has("CONFIG.VPK"));
 
     Rig shorter;
@@ -84,29 +84,29 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     shorter.dialogs.goodies_script = [](GoodiesModel&) {};
     EXPECT_FALSE(shorter.m.Load_Config());
     EXPECT_EQ(shorter.dialogs.goodies_shown, 1);
-    EXPECT_EQ(shorter.m.player_names[0], "Ann");
-    EXPECT_EQ(shorter.m.player_names[1], "Player 2");
+    EXPECT_EQ(shorter.m.player().player_names[0], "Ann");
+    EXPECT_EQ(shorter.m.player().player_names[1], "Player 2");
     // The boxes start ticked, so Continue without changes turns every goody on.
-    EXPECT_TRUE(shorter.m.vm.menu("Mnu_Progressive").checked);
+    EXPECT_TRUE(shorter.m.view().menu("Mnu_Progressive").checked);
 
     Rig whole;
     whole.store.files["CONFIG.VPK"] = "F\nT\nt\nT\nA\nB\nC\nD\n";
     EXPECT_TRUE(whole.m.Load_Config());
     EXPECT_EQ(whole.dialogs.goodies_shown, 0);
-    EXPECT_FALSE(whole.m.vm.menu("Mnu_Progressive").checked);
-    EXPECT_TRUE(whole.m.vm.menu("Mnu_Royals").checked);
-    EXPECT_FALSE(whole.m.vm.menu("Mnu_Double").checked);
-    EXPECT_EQ(whole.m.player_names[3], "D");
+    EXPECT_FALSE(whole.m.view().menu("Mnu_Progressive").checked);
+    EXPECT_TRUE(whole.m.view().menu("Mnu_Royals").checked);
+    EXPECT_FALSE(whole.m.view().menu("Mnu_Double").checked);
+    EXPECT_EQ(whole.m.player().player_names[3], "D");
 }
 
 TEST(Config, GoodyMenusToggleRedrawAndSave) {
     Rig rig;
-    rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
+    rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
     rig.m.Mnu_Progressive_Click();
     EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nT\r\nT\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
-    EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win 4000 Credits!");
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win 4000 Credits!");
     rig.m.Mnu_Royals_Click();
-    EXPECT_FALSE(rig.m.Marquee_Text.ends_with("50,000 Coins!!"));
+    EXPECT_FALSE(rig.m.chart_panel().Marquee_Text.ends_with("50,000 Coins!!"));
     rig.m.Mnu_Double_Click();
     rig.m.Mnu_Juicy_Jackpots_Click();
     EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
@@ -187,18 +187,18 @@ TEST(StatsFile, AnyFaultGivesAllZeros) {
                                  replaced(597, " 2147483648"), ""};
     for (const auto& text : cases) {
         Rig rig;
-        rig.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed] = 9;
+        rig.m.player().stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed] = 9;
         rig.store.files["STATS1.VPK"] = text;
         EXPECT_FALSE(rig.m.Load_Stats());
-        EXPECT_EQ(rig.m.stats.Game_Stats, Stats{}.Game_Stats);
-        EXPECT_EQ(rig.m.stats.Hand_Stats, Stats{}.Hand_Stats);
+        EXPECT_EQ(rig.m.player().stats.Game_Stats, Stats{}.Game_Stats);
+        EXPECT_EQ(rig.m.player().stats.Hand_Stats, Stats{}.Hand_Stats);
         EXPECT_TRUE(rig.dialogs.shown.empty());
     }
     Rig ok;
     ok.store.files["STATS1.VPK"] = good;
     EXPECT_TRUE(ok.m.Load_Stats());
-    EXPECT_EQ(ok.m.stats.Hand_Stats[9][9][Stats::kAllCount], 5);
-    EXPECT_EQ(ok.m.stats.Hand_Stats[9][9][Stats::kSessionCount], 0);
+    EXPECT_EQ(ok.m.player().stats.Hand_Stats[9][9][Stats::kAllCount], 5);
+    EXPECT_EQ(ok.m.player().stats.Hand_Stats[9][9][Stats::kSessionCount], 0);
 }
 
 TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
@@ -218,33 +218,33 @@ TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     fresh.store.files = rig.store.files;
     ASSERT_TRUE(fresh.m.Load_Stats());
     ASSERT_TRUE(fresh.m.Load_Progressive());
-    const auto& g = fresh.m.stats.Game_Stats[3][Stats::kAllSessions];
+    const auto& g = fresh.m.player().stats.Game_Stats[3][Stats::kAllSessions];
     EXPECT_EQ(g[Stats::kPlayed], 7);
     EXPECT_EQ(g[Stats::kWon], 5);
-    EXPECT_EQ(fresh.m.stats.Hand_Stats[3][1][Stats::kAllCount], 1);
-    EXPECT_EQ(fresh.m.stats.Hand_Stats[3][0][Stats::kAllCount], 1);
-    EXPECT_EQ(fresh.m.stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
+    EXPECT_EQ(fresh.m.player().stats.Hand_Stats[3][1][Stats::kAllCount], 1);
+    EXPECT_EQ(fresh.m.player().stats.Hand_Stats[3][0][Stats::kAllCount], 1);
+    EXPECT_EQ(fresh.m.player().stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
     EXPECT_NEAR(fresh.m.progressive().Jackpot, 0.14, 1e-12);
-    EXPECT_EQ(fresh.m.stats.Winnings[Stats::kAllWinnings], -2);
+    EXPECT_EQ(fresh.m.player().stats.Winnings[Stats::kAllWinnings], -2);
     const std::string stats_file = rig.store.text("STATS1.VPK");
     const auto lines = files::split_lines(stats_file);
     ASSERT_EQ(lines.size(), 598u);
     EXPECT_EQ(lines[4], " 7");                      // slot 3 played
     EXPECT_EQ(lines[53 + 21 * 2 + 1 - 1], " 1");    // slot 3, row 1
-    EXPECT_EQ(rig.m.vm.Lbl_Winnings[0].caption, "-2 coins");
-    EXPECT_EQ(rig.m.vm.Lbl_Winnings[0].fore_colour, colour::kDarkRed);
+    EXPECT_EQ(rig.m.view().Lbl_Winnings[0].caption, "-2 coins");
+    EXPECT_EQ(rig.m.view().Lbl_Winnings[0].fore_colour, colour::kDarkRed);
 }
 
 TEST(Stats, ASideBetCountsInItsOwnSlot) {
     Rig rig;
     rig.m.Record_Side_Bet(3, 14);
     rig.m.Record_Side_Bet(0, 0);
-    const auto& g = rig.m.stats.Game_Stats[26];
+    const auto& g = rig.m.player().stats.Game_Stats[26];
     EXPECT_EQ(g[Stats::kAllSessions][Stats::kPlayed], 2);
     EXPECT_EQ(g[Stats::kThisSession][Stats::kWon], 14);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[26][3][Stats::kAllCount], 1);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{12, 12}));
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[26][3][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{12, 12}));
     const std::string stats_file = rig.store.text("STATS1.VPK");
     const auto lines = files::split_lines(stats_file);
     EXPECT_EQ(lines[50], " 2");
@@ -267,38 +267,38 @@ TEST(Stats, WinningsCapAboveAndLabels) {
     } cases[] = {{1, "1 coin", colour::kDarkBlue},  {-1, "-1 coin", colour::kDarkRed}, {0, "0 coins", colour::kDarkBlue},
                  {2, "2 coins", colour::kDarkBlue}, {-7, "-7 coins", colour::kDarkRed}};
     for (const auto& c : cases) {
-        rig.m.stats.Winnings = {c.value, c.value};
+        rig.m.player().stats.Winnings = {c.value, c.value};
         rig.m.Show_Winnings();
-        EXPECT_EQ(rig.m.vm.Lbl_Winnings[1].caption, c.caption);
-        EXPECT_EQ(rig.m.vm.Lbl_Winnings[1].fore_colour, c.colour);
+        EXPECT_EQ(rig.m.view().Lbl_Winnings[1].caption, c.caption);
+        EXPECT_EQ(rig.m.view().Lbl_Winnings[1].fore_colour, c.colour);
     }
 }
 
 TEST(Stats, MenuCommands) {
     Rig rig;
-    rig.m.stats.record(4, 3, 5, 15);
-    rig.m.stats.Winnings = {10, 20};
+    rig.m.player().stats.record(4, 3, 5, 15);
+    rig.m.player().stats.Winnings = {10, 20};
     ASSERT_TRUE(rig.m.Save_Stats());
     const std::string on_disk = rig.store.text("STATS1.VPK");
 
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Mnu_Clear_All_Stats();
-    EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kAllCount], 1);
 
     rig.m.Mnu_Clear_Session_Stats();
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "Clear this session's statistics:   Confirm you want to do this by clicking the OK button.");
-    EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
-    EXPECT_EQ(rig.m.stats.Hand_Stats[4][3][Stats::kAllCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kAllCount], 1);
     EXPECT_EQ(rig.store.text("STATS1.VPK"), on_disk);
 
     rig.m.Mnu_Reset_Winnings();
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 20}));
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 20}));
     EXPECT_FALSE(rig.store.has("PROGRES1.VPK"));
     rig.m.Mnu_Reset_All_Winnings();
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 0}));
-    EXPECT_EQ(rig.m.vm.Lbl_Winnings[1].caption, "0 coins");
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 0}));
+    EXPECT_EQ(rig.m.view().Lbl_Winnings[1].caption, "0 coins");
     EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[2], " 0");
 
     rig.m.Mnu_Clear_All_Stats();
@@ -310,8 +310,8 @@ TEST(Stats, NewGameOnlyAfterOk) {
         Rig rig;
         rig.m.wallet().Credits = 500;
         rig.m.wallet().Coin_Bucket = 7;
-        rig.m.stats.record(1, 1, 5, 5);
-        rig.m.stats.Winnings = {3, 4};
+        rig.m.player().stats.record(1, 1, 5, 5);
+        rig.m.player().stats.Winnings = {3, 4};
         rig.dialogs.answers = {answer};
         rig.m.Mnu_New_Game();
         EXPECT_EQ(rig.dialogs.shown.back().text,
@@ -320,11 +320,11 @@ TEST(Stats, NewGameOnlyAfterOk) {
         const bool ok = answer == MsgAnswer::Ok;
         EXPECT_EQ(rig.m.wallet().Credits, ok ? 80 : 500);
         EXPECT_EQ(rig.m.wallet().Coin_Bucket, ok ? -80 : 7);
-        EXPECT_EQ(rig.m.stats.Winnings[1], ok ? 0 : 4);
-        EXPECT_EQ(rig.m.stats.Hand_Stats[1][1][Stats::kAllCount], ok ? 0 : 1);
+        EXPECT_EQ(rig.m.player().stats.Winnings[1], ok ? 0 : 4);
+        EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kAllCount], ok ? 0 : 1);
         EXPECT_EQ(rig.store.has("STATS1.VPK"), ok);
         EXPECT_EQ(rig.store.has("PROGRES1.VPK"), ok);
-        if (ok) EXPECT_EQ(rig.m.vm.Lbl_Credits.caption, "80");
+        if (ok) EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "80");
     }
 }
 
@@ -438,7 +438,7 @@ TEST(Progressive, ClearTheJackpotOnlyAfterOk) {
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear Progressive Jackpot");
     rig.m.Mnu_Reset_Progressive();
     EXPECT_EQ(rig.m.progressive().Jackpot, 0);
-    EXPECT_EQ(rig.m.vm.Pnl_Progressive_Display.caption, "Win $1,000.00!");
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,000.00!");
 }
 
 // ---- writing ----------------------------------------------------------------------------------
@@ -471,18 +471,18 @@ TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
         rig.store.files[c.file] = "old";
         rig.store.failing.insert(c.file);
         rig.m.progressive().Jackpot = 77;
-        rig.m.stats.record(2, 2, 5, 10);
-        rig.m.pay_table.at(2, 9).Pay = 1234;
+        rig.m.player().stats.record(2, 2, 5, 10);
+        rig.m.pay_table().at(2, 9).Pay = 1234;
         EXPECT_FALSE(c.save(rig.m)) << c.file;
         ASSERT_EQ(rig.dialogs.shown.size(), 1u) << c.file;
         EXPECT_EQ(rig.dialogs.shown[0].text, c.message);
         EXPECT_EQ(rig.dialogs.shown[0].title, "File Error");
         EXPECT_EQ(rig.dialogs.shown[0].icon, MsgIcon::Critical);
-        EXPECT_FALSE(rig.m.vm.hourglass);
+        EXPECT_FALSE(rig.m.view().hourglass);
         EXPECT_EQ(rig.store.text(c.file), "old");
         EXPECT_EQ(rig.m.progressive().Jackpot, 77);
-        EXPECT_EQ(rig.m.stats.Hand_Stats[2][2][Stats::kAllCount], 1);
-        EXPECT_EQ(rig.m.pay_table.pay(2, 9), 1234);
+        EXPECT_EQ(rig.m.player().stats.Hand_Stats[2][2][Stats::kAllCount], 1);
+        EXPECT_EQ(rig.m.pay_table().pay(2, 9), 1234);
         rig.store.failing.clear();
         EXPECT_TRUE(c.save(rig.m)) << c.file;
         EXPECT_NE(rig.store.text(c.file), "old");
@@ -547,7 +547,7 @@ TEST(HostileRecords, AnUnreadableRecordIsKeptAsBad) {
         EXPECT_FALSE(c.load(rig.m));
         EXPECT_EQ(rig.store.text(std::string(c.name) + ".bad"), c.text);
         EXPECT_FALSE(rig.store.has(c.name));
-        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption,
+        EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption,
                   std::string(c.name) + " could not be read: it is kept as " + c.name + ".bad");
     }
     Rig fresh;
@@ -685,19 +685,19 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
               "The Coin Bucket cannot count that many coins.  Clear it with its Clear button first.");
     rig.m.wallet().Coin_Bucket = INT32_MIN;
     rig.m.Coin_Slot_Click();
-    EXPECT_FALSE(rig.m.coin_slot_busy);
+    EXPECT_FALSE(rig.m.wallet().coin_slot_busy);
     rig.m.wallet().Coin_Bucket = INT32_MAX - 5;
     rig.m.wallet().Credits = 10;
     rig.m.Mnu_Cash_Out();
     EXPECT_EQ(rig.m.wallet().Credits, 10);
 
-    rig.m.stats.Winnings = {0, INT32_MIN + 3};
+    rig.m.player().stats.Winnings = {0, INT32_MIN + 3};
     rig.m.Record_Side_Bet(0, 0);
     rig.m.Record_Side_Bet(0, 0);
     rig.m.Record_Side_Bet(0, 0);
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
     rig.m.Record_Side_Bet(0, 0);
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
     EXPECT_EQ(rig.dialogs.shown.back().title, "Message");
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("The winnings totals cannot count below"));
 }
@@ -706,33 +706,33 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
 
 TEST(Startup, RecordsThenTheFirstHand) {
     Rig rig;
-    EXPECT_EQ(rig.m.vm.caption, "Dazzlewick 3.0");  // the window's title
-    EXPECT_EQ(rig.m.vm.Btn_Stand.caption, "&Stand Pat!");
+    EXPECT_EQ(rig.m.view().caption, "Dazzlewick 3.0");  // the window's title
+    EXPECT_EQ(rig.m.view().Btn_Stand.caption, "&Stand Pat!");
     rig.store.files["CONFIG.VPK"] = "F\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n";
     rig.store.files["PROGRES1.VPK"] = " 5\r\n 250.5\r\n 1234\r\n 0\r\n";
     Stats s;
     s.Game_Stats[1][Stats::kAllSessions] = {50, 40};
     rig.store.files["STATS1.VPK"] = write_stats(s);
-    rig.m.stats.Winnings[Stats::kSessionWinnings] = 99;
+    rig.m.player().stats.Winnings[Stats::kSessionWinnings] = 99;
     rig.m.Load_Records();
     rig.m.Main_Initialisation(42);
-    const auto& vm = rig.m.vm;
+    const auto& vm = rig.m.view();
     EXPECT_EQ(rig.dialogs.goodies_shown, 0);
     EXPECT_FALSE(vm.menu("Mnu_Progressive").checked);
     EXPECT_FALSE(vm.menu("Mnu_Juicy_Jackpots").checked);
-    EXPECT_EQ(rig.m.player_names[0], "A");
-    EXPECT_EQ(rig.m.game, 1);
+    EXPECT_EQ(rig.m.player().player_names[0], "A");
+    EXPECT_EQ(rig.m.game(), 1);
     EXPECT_TRUE(vm.menu("Mnu_Jacks").checked);
     EXPECT_EQ(rig.m.wallet().Credits, 80);
     EXPECT_EQ(vm.Lbl_Credits.caption, "80");
     EXPECT_EQ(vm.Lbl_Coins.caption, "-80");
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 5);
     EXPECT_EQ(rig.m.progressive().Jackpot, 250.5);
-    EXPECT_FALSE(rig.m.Fancy_Cards);
+    EXPECT_FALSE(rig.m.table().Fancy_Cards);
     EXPECT_TRUE(vm.menu("Mnu_Plain_Cards").checked);
     EXPECT_FALSE(vm.menu("Mnu_Fancy_Cards").checked);
-    EXPECT_EQ(rig.m.stats.Game_Stats[1][Stats::kAllSessions][Stats::kPlayed], 50);
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{0, 1234}));
+    EXPECT_EQ(rig.m.player().stats.Game_Stats[1][Stats::kAllSessions][Stats::kPlayed], 50);
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 1234}));
     EXPECT_EQ(vm.Lbl_Winnings[1].caption, "1234 coins");
     EXPECT_TRUE(rig.m.auto_hold_on());
     EXPECT_TRUE(rig.m.timers().Timer3_Enabled);
@@ -742,7 +742,7 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_LE(rig.library.backs[1], 6);
     EXPECT_TRUE(vm.Btn_Play_5.enabled);
     EXPECT_EQ(vm.focus, "Btn_Play_5");
-    EXPECT_EQ(rig.m.Card_Surface, 42);
+    EXPECT_EQ(rig.m.table().Card_Surface, 42);
 
     Rig broken;
     broken.library.init_result = 0;

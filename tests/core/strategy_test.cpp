@@ -56,12 +56,12 @@ TEST(Strategy, TheEngineAndTheMachinePayAlike) {
         Rig rig;
         Player play{rig};
         for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double", "Mnu_Autohold"})
-            rig.m.vm.menu(goody).checked = false;
+            rig.m.view().menu(goody).checked = false;
         rig.ready(g, 10000);
-        const strategy::FinalHandTable finals({g, &rig.m.pay_table, 5, false, 0}, 2);
+        const strategy::FinalHandTable finals({g, &rig.m.pay_table(), 5, false, 0}, 2);
         for (int hand = 0; hand < 30; ++hand) {
             play.bet_and_deal(5);
-            const Hand dealt = rig.m.cards.hand;
+            const Hand dealt = rig.m.table().cards.hand;
             const auto holds = strategy::analyse_holds(finals, dealt);
             const auto all = std::find_if(holds.begin(), holds.end(), [](const auto& h) { return h.mask == 31; });
             const int32_t before = rig.m.wallet().Credits;

@@ -20,13 +20,13 @@ TEST(Trainer, FileRoundTripAndDamage) {
     kept.store.files["TRAINER1.VPK"] = "T\r\nT\r\n 2\r\nT\r\n";
     kept.m.Main_Initialisation(1);
     for (const char* item : {"Mnu_Show_Best_Hold", "Mnu_Mistake_Alert", "Mnu_Show_Return", "Mnu_Speed_Instant"})
-        EXPECT_TRUE(kept.m.vm.menu(item).checked) << item;
-    EXPECT_FALSE(kept.m.vm.menu("Mnu_Speed_Normal").checked);
+        EXPECT_TRUE(kept.m.view().menu(item).checked) << item;
+    EXPECT_FALSE(kept.m.view().menu("Mnu_Speed_Normal").checked);
     Rig rig;
     rig.store.files["TRAINER1.VPK"] = "garbage";
     rig.m.Main_Initialisation(1);
-    EXPECT_FALSE(rig.m.vm.menu("Mnu_Show_Best_Hold").checked);
-    EXPECT_TRUE(rig.m.vm.menu("Mnu_Speed_Normal").checked);
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Show_Best_Hold").checked);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Speed_Normal").checked);
     rig.m.Trainer_Command("Mnu_Speed_Fast");
     EXPECT_EQ(rig.m.Deal_Interval(), 60);
     EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\nF\r\n");
@@ -53,7 +53,7 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     Rig rig(&advisor);
     Player play{rig};
     rig.ready(1, 1000);
-    const PayRule rule{1, &rig.m.pay_table, 5, false, 0};
+    const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
     EXPECT_FALSE(advisor.holds(rule, test::H("TH JH QH KH 2C")));
     advisor.wait(rule);
 
@@ -61,10 +61,10 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     rig.m.Trainer_Command("Mnu_Mistake_Alert");
     play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
     play.bet_and_deal(5);
-    EXPECT_TRUE(rig.m.vm.Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
-        << rig.m.vm.Pnl_Show_Payoffs.caption;
-    EXPECT_TRUE(rig.m.vm.Pnl_Hint[3].visible);
-    EXPECT_FALSE(rig.m.vm.Pnl_Hint[4].visible);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
+        << rig.m.view().Pnl_Show_Payoffs.caption;
+    EXPECT_TRUE(rig.m.view().Pnl_Hint[3].visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Hint[4].visible);
 
     // Holding only the pair of nothing (the 2): a mistake. Change Holds keeps the hand as dealt.
     rig.dialogs.change_holds = true;
@@ -73,7 +73,7 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     ASSERT_EQ(rig.dialogs.mistakes.size(), 1u);
     EXPECT_EQ(rig.m.phase(), Phase::Dealt);
     EXPECT_TRUE(rig.m.held(5));
-    const auto values = *advisor.holds(rule, rig.m.cards.hand);
+    const auto values = *advisor.holds(rule, rig.m.table().cards.hand);
     rig.dialogs.change_holds = false;
     rig.m.Draw();
     play.finish_draw();
@@ -123,9 +123,9 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
             if (m.timers().Timer1_Enabled) m.Timer1_Tick();
             else if (m.timers().Timer2_Enabled) m.Timer2_Tick();
             else if (m.timers().Pause_Enabled) m.Pause_Tick();
-            else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
-            else if (m.vm.Btn_Stand.visible && m.vm.Btn_Stand.enabled) m.Btn_Stand_Click();
-            else if (m.vm.Btn_Redeal.enabled) m.Draw();
+            else if (m.view().Btn_Show_Fifth.visible && m.view().Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
+            else if (m.view().Btn_Stand.visible && m.view().Btn_Stand.enabled) m.Btn_Stand_Click();
+            else if (m.view().Btn_Redeal.enabled) m.Draw();
         }
         ASSERT_FALSE(rig.m.in_hand()) << info.id;
     }
@@ -206,25 +206,25 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
     rig.m.Trainer_Command("Mnu_Mistake_Alert");
     play.stack("JH JD 2C 5S 9H 3D 4S 6C");
     play.bet_and_deal(5);
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption,
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption,
               "  One Pair (Jacks or Better)  \u2014  The trainer is still working out this chart...");
     rig.m.Timer4_Tick();
-    EXPECT_FALSE(rig.m.vm.Pnl_Hint[0].visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Hint[0].visible);
     later.ready = true;
     rig.m.Timer4_Tick();
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  One Pair (Jacks or Better)  \u2014  Best: hold J\u2665 J\u2666 "
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "  One Pair (Jacks or Better)  \u2014  Best: hold J\u2665 J\u2666 "
                                                  "\u2014 5.00 credits; yours: 1.00 credits");
-    EXPECT_TRUE(rig.m.vm.Pnl_Hint[0].visible && rig.m.vm.Pnl_Hint[1].visible && !rig.m.vm.Pnl_Hint[2].visible);
+    EXPECT_TRUE(rig.m.view().Pnl_Hint[0].visible && rig.m.view().Pnl_Hint[1].visible && !rig.m.view().Pnl_Hint[2].visible);
     rig.dialogs.change_holds = true;
     rig.m.Draw();
     EXPECT_EQ(rig.m.phase(), Phase::Dealt);
-    EXPECT_TRUE(rig.m.vm.Pnl_Hint[0].visible);
+    EXPECT_TRUE(rig.m.view().Pnl_Hint[0].visible);
     rig.m.Toggle_Hold(1);
     rig.m.Toggle_Hold(2);
     rig.dialogs.change_holds = false;
     rig.m.Draw();
     play.finish_draw();
-    EXPECT_FALSE(rig.m.vm.Pnl_Hint[0].visible);
+    EXPECT_FALSE(rig.m.view().Pnl_Hint[0].visible);
     // A draw before the table is there is not judged and not stopped.
     later.ready = false;
     play.stack("2H 4D 6C 8S TS 3D 5C 7S 9D JC");
@@ -238,10 +238,10 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
     rig.m.Trainer_Command("Mnu_Mistake_Alert");
     play.bet_and_deal(5);
     rig.m.Trainer_Command("Mnu_Hint");
-    EXPECT_TRUE(rig.m.vm.Pnl_Show_Payoffs.caption.find("Best: hold") != std::string::npos);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold") != std::string::npos);
     play.hold_and_draw("");
     play.bet_and_deal(5);
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption.find("Best: hold"), std::string::npos);
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold"), std::string::npos);
 }
 
 TEST(Trainer, StudAndRideDecisions) {
@@ -264,8 +264,8 @@ TEST(Trainer, StudAndRideDecisions) {
         play.stack(c.cards);
         rig.m.Bet_Max();
         play.finish_deal();
-        EXPECT_NE(rig.m.vm.Pnl_Show_Payoffs.caption.find(c.advice), std::string::npos)
-            << c.cards << ": " << rig.m.vm.Pnl_Show_Payoffs.caption;
+        EXPECT_NE(rig.m.view().Pnl_Show_Payoffs.caption.find(c.advice), std::string::npos)
+            << c.cards << ": " << rig.m.view().Pnl_Show_Payoffs.caption;
     }
 }
 
@@ -289,7 +289,7 @@ TEST(Trainer, PickFiveHintsLeaveTheRefusedCardsOut) {
     EXPECT_EQ(recorder.asked, GameId{22});
     rig.ready(22, 100);
     rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
-    const auto deck = rig.m.cards.Deck;
+    const auto deck = rig.m.table().cards.Deck;
     play.bet_and_deal(5);
     ASSERT_EQ(recorder.dead.size(), 5u);
     for (size_t i = 0; i < 5; ++i) EXPECT_EQ(recorder.dead[i], deck[2 * i + 1]) << i;

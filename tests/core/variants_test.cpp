@@ -47,16 +47,16 @@ struct DoubleUpRig {
     Rig rig;
     Player play{rig};
     explicit DoubleUpRig(int32_t win, GameId game = 1, int row = 1) {
-        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals"}) rig.m.vm.menu(goody).checked = false;
-        rig.m.vm.menu("Mnu_Double").checked = true;
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals"}) rig.m.view().menu(goody).checked = false;
+        rig.m.view().menu("Mnu_Double").checked = true;
         rig.ready(game, 100);
-        rig.m.pay_table.at(game, row).Pay = win;
+        rig.m.pay_table().at(game, row).Pay = win;
     }
     // The dealer shows `dealer`; position 2 holds `chosen`, and the player takes it.
     void deal_double_up(const char* dealer, const char* chosen) {
         rig.dialogs.pick_script = [this, dealer, chosen](DoublePickModel& pick) {
-            rig.m.cards.Hand_At(1) = *parse_card(dealer);
-            rig.m.cards.Hand_At(2) = *parse_card(chosen);
+            rig.m.table().cards.Hand_At(1) = *parse_card(dealer);
+            rig.m.table().cards.Hand_At(2) = *parse_card(chosen);
             pick.Key_Press('2');
         };
     }
@@ -95,9 +95,9 @@ TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine)
         d.play_hand("JH JD 2C 5S 9H");
         EXPECT_EQ(d.rig.dialogs.offers.size(), c.offers) << c.what;
         EXPECT_EQ(d.rig.m.wallet().Credits, 99 + c.credited) << c.what;
-        EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, c.message) << c.what;
+        EXPECT_EQ(d.rig.m.view().Pnl_Show_Payoffs.caption, c.message) << c.what;
         EXPECT_FALSE(d.rig.m.in_hand()) << c.what;
-        EXPECT_EQ(d.rig.m.stats.Game_Stats[1][Stats::kThisSession][Stats::kWon], c.credited) << c.what;
+        EXPECT_EQ(d.rig.m.player().stats.Game_Stats[1][Stats::kThisSession][Stats::kWon], c.credited) << c.what;
     }
 }
 
@@ -112,10 +112,10 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     EXPECT_EQ(d.rig.dialogs.offers[0], "You've won 5 credits!\r\n\r\nDouble up to 10 credits?");
     // The chosen card is up; the others wait for the half-second pause. The hold buttons are plain.
     EXPECT_EQ(d.rig.m.phase(), Phase::Paying);
-    for (const auto& b : d.rig.m.vm.Btn_Hold) EXPECT_EQ(b.fore_colour, colour::kBlack);
+    for (const auto& b : d.rig.m.view().Btn_Hold) EXPECT_EQ(b.fore_colour, colour::kBlack);
     // The paid hand's marks are gone; the card taken is marked.
-    EXPECT_FALSE(d.rig.m.vm.Pnl_Win_Row.visible);
-    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(d.rig.m.vm.Pnl_Win_Card[i].visible, i == 1) << i;
+    EXPECT_FALSE(d.rig.m.view().Pnl_Win_Row.visible);
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(d.rig.m.view().Pnl_Win_Card[i].visible, i == 1) << i;
     EXPECT_TRUE(d.rig.m.timers().Pause_Enabled);
     EXPECT_EQ(d.rig.m.timers().Pause_Ms, 500);
     EXPECT_TRUE(d.rig.m.in_hand());
@@ -124,7 +124,7 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     d.rig.m.Pause_Tick();
     EXPECT_EQ(d.rig.dialogs.offers.size(), 2u);
     EXPECT_EQ(d.rig.m.wallet().Credits, 109);
-    EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "You've won 10 credits!");
+    EXPECT_EQ(d.rig.m.view().Pnl_Show_Payoffs.caption, "You've won 10 credits!");
     EXPECT_EQ(d.rig.sound.names().back(), "deal.wav");
     // The double up is over: the next hand's pauses are its own (a hand of Double Down Stud).
     d.rig.ready(24, 100);
@@ -136,7 +136,7 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     d.rig.m.Pause_Tick();
     EXPECT_FALSE(d.rig.m.in_hand());
     EXPECT_EQ(d.rig.m.wallet().Credits, 95);  // nothing for a nine high, and nothing paid twice
-    EXPECT_EQ(d.rig.m.vm.Pnl_Show_Payoffs.caption, "Sorry, try again!");
+    EXPECT_EQ(d.rig.m.view().Pnl_Show_Payoffs.caption, "Sorry, try again!");
 }
 
 // ---- Double Down Stud -----------------------------------------------------------------------
@@ -171,15 +171,15 @@ TEST(DoubleDownStud, WholeHands) {
         play.stack(c.cards);
         play.bet_and_deal(5);
         ASSERT_EQ(rig.m.phase(), Phase::Deciding) << c.what;
-        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.message) << c.what;
-        EXPECT_EQ(rig.m.vm.focus, c.focus) << c.what;
+        EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, c.message) << c.what;
+        EXPECT_EQ(rig.m.view().focus, c.focus) << c.what;
         for (const auto& d : rig.library.draws)
-            EXPECT_NE(d.picture, rig.m.cards.Hand_At(5).Image) << c.what << ": the fifth card lies face down";
+            EXPECT_NE(d.picture, rig.m.table().cards.Hand_At(5).Image) << c.what << ": the fifth card lies face down";
         if (c.double_down) rig.m.Btn_Double_Click();
         else rig.m.Btn_Stand_Click();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, c.coins) << c.what;
-        EXPECT_EQ(rig.m.vm.focus, "Btn_Show_Fifth") << c.what;
-        EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
+        EXPECT_EQ(rig.m.view().focus, "Btn_Show_Fifth") << c.what;
+        EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
         rig.m.Btn_Show_Fifth_Click();
         ASSERT_TRUE(rig.m.timers().Pause_Enabled) << c.what;
         rig.m.Pause_Tick();
@@ -207,9 +207,9 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
         const size_t messages = rig.dialogs.shown.size();
         rig.m.Btn_Double_Click();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, c.doubled) << c.coins;
-        EXPECT_EQ(rig.m.vm.Lbl_Pay[c.red].back_colour, colour::kRed) << c.coins;
-        EXPECT_EQ(rig.m.vm.Lbl_Pay[c.cyan].back_colour, colour::kCyan) << c.coins;
-        EXPECT_TRUE(rig.m.vm.Lbl_Pay[6].caption.starts_with(c.last_header)) << c.coins;
+        EXPECT_EQ(rig.m.view().Lbl_Pay[c.red].back_colour, colour::kRed) << c.coins;
+        EXPECT_EQ(rig.m.view().Lbl_Pay[c.cyan].back_colour, colour::kCyan) << c.coins;
+        EXPECT_TRUE(rig.m.view().Lbl_Pay[6].caption.starts_with(c.last_header)) << c.coins;
         if (c.credits >= c.coins * 2) {
             EXPECT_EQ(rig.dialogs.shown.size(), messages) << c.coins;
             continue;
@@ -227,17 +227,17 @@ TEST(PickFive, TheSecondCardEveryTimeTakesTheEvenDeckCards) {
     Player play{rig};
     rig.ready(22, 100);
     rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
-    const auto deck = rig.m.cards.Deck;
+    const auto deck = rig.m.table().cards.Deck;
     play.bet_and_deal(5);
     ASSERT_EQ(rig.dialogs.pick5_offers.size(), 5u);
-    for (int p = 1; p <= 5; ++p) EXPECT_EQ(rig.m.cards.Hand_At(p), deck[static_cast<size_t>(2 * p)]) << p;
-    EXPECT_EQ(rig.m.cards.Next_Card, 11);
+    for (int p = 1; p <= 5; ++p) EXPECT_EQ(rig.m.table().cards.Hand_At(p), deck[static_cast<size_t>(2 * p)]) << p;
+    EXPECT_EQ(rig.m.table().cards.Next_Card, 11);
     const auto& third = rig.dialogs.pick5_offers[2];
     EXPECT_EQ(third.lblCount, "The third card in your hand can be either of these two cards:");
     EXPECT_EQ(third.Card1Value, deck[5].Value);
     EXPECT_EQ(third.Card2Suit, deck[6].Suit);
     play.hold_and_draw("2345");
-    EXPECT_EQ(rig.m.cards.Hand_At(1), deck[11]);
+    EXPECT_EQ(rig.m.table().cards.Hand_At(1), deck[11]);
 
     PickFiveModel keys;
     for (char k : {'\r', '\x1b', '3', 'x'}) EXPECT_FALSE(keys.Key_Press(k));
@@ -259,20 +259,20 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     play.finish_deal();
     rig.m.Btn_Double_Click();  // 6 coins: two parts of 2 left
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 4);
-    EXPECT_EQ(rig.m.vm.Lbl_Played.caption, "4");
+    EXPECT_EQ(rig.m.view().Lbl_Played.caption, "4");
     EXPECT_EQ(rig.m.wallet().Credits, 96);
-    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fourth Card!");
+    EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fourth Card!");
     rig.m.Btn_Show_Fifth_Click();
-    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
-    EXPECT_FALSE(rig.m.vm.Btn_Double.enabled);
+    EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_FALSE(rig.m.view().Btn_Double.enabled);
     rig.m.Pause_Tick();
-    EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, "  One Pair (Tens or Better)!  Take back 1/3 of bet?");
-    EXPECT_EQ(rig.m.vm.focus, "Btn_Stand");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "  One Pair (Tens or Better)!  Take back 1/3 of bet?");
+    EXPECT_EQ(rig.m.view().focus, "Btn_Stand");
     rig.m.Btn_Double_Click();
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     EXPECT_EQ(rig.m.wallet().Credits, 98);
-    EXPECT_FALSE(rig.m.vm.Btn_Double.visible || rig.m.vm.Btn_Stand.visible);  // the last decision is made
-    EXPECT_EQ(rig.m.vm.Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_FALSE(rig.m.view().Btn_Double.visible || rig.m.view().Btn_Stand.visible);  // the last decision is made
+    EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
     EXPECT_EQ(take_back(7, true), std::nullopt);
     EXPECT_EQ(take_back(18, true), std::nullopt);
 }
@@ -336,19 +336,19 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
             return out;
         };
         ASSERT_EQ(rig.m.phase(), Phase::Deciding) << c.what;
-        if (c.first_message) EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, c.first_message) << c.what;
-        if (c.first_focus) EXPECT_EQ(rig.m.vm.focus, c.first_focus) << c.what;
+        if (c.first_message) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, c.first_message) << c.what;
+        if (c.first_focus) EXPECT_EQ(rig.m.view().focus, c.first_focus) << c.what;
         const std::string dealt = said();
         if (c.dealt_sounds) EXPECT_EQ(dealt, c.dealt_sounds) << c.what;
         for (const Step& step : c.steps) {
             if (step.decision == 'b') rig.m.Btn_Double_Click();
             else rig.m.Btn_Stand_Click();
-            EXPECT_TRUE(rig.m.vm.Lbl_Pay[6].caption.starts_with(step.chart)) << c.what << ": " << rig.m.vm.Lbl_Pay[6].caption;
+            EXPECT_TRUE(rig.m.view().Lbl_Pay[6].caption.starts_with(step.chart)) << c.what << ": " << rig.m.view().Lbl_Pay[6].caption;
             rig.m.Btn_Show_Fifth_Click();
             rig.m.Pause_Tick();
             const std::string sounds = said();
             if (step.sounds) EXPECT_EQ(sounds, step.sounds) << c.what;
-            if (step.message) EXPECT_EQ(rig.m.vm.Pnl_Show_Payoffs.caption, step.message) << c.what;
+            if (step.message) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, step.message) << c.what;
         }
         EXPECT_FALSE(rig.m.in_hand()) << c.what;
         EXPECT_EQ(rig.m.wallet().Credits, c.credits) << c.what;
@@ -393,23 +393,23 @@ TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
 TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     Rig rig;
     Player play{rig};
-    rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
+    rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
     rig.ready(1, 5);
     EXPECT_TRUE(rig.m.juicy_view().visible);
     const JuicyModel& captions = rig.m.juicy_view();
     EXPECT_EQ(captions.Btn_New_Cards.caption, "New Cards!");
     EXPECT_EQ(captions.Btn_Continue.caption, "Continue!");
-    EXPECT_FALSE(rig.m.vm.Btn_Play_5.enabled);
+    EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled);
     rig.ready(1, 6);
-    EXPECT_TRUE(rig.m.vm.Btn_Play_5.enabled);
+    EXPECT_TRUE(rig.m.view().Btn_Play_5.enabled);
     play.stack("2H 4D 6C 8S TH");
     rig.m.Bet_Max();
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.wallet().Side_Bet_Placed, 1);
     EXPECT_EQ(rig.m.wallet().Credits, 0);
     play.finish_deal();
-    EXPECT_EQ(rig.m.stats.Winnings, (std::array<int32_t, 2>{-1, -1}));
-    EXPECT_EQ(rig.m.stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
+    EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{-1, -1}));
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
     EXPECT_FALSE(rig.m.juicy_view().Btn_Continue.visible);
 
     // A winning deal: the window comes forward, the row turns red, the announcement waits.
@@ -425,12 +425,12 @@ TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     EXPECT_FALSE(w.Btn_Reset.visible);
     EXPECT_TRUE(w.activate);
     EXPECT_EQ(rig.sound.names().back(), "Juicy.wav");
-    const int row = Evaluate_Juicy(rig.m.cards.hand, rig.m.juicy_cards()).row;
+    const int row = Evaluate_Juicy(rig.m.table().cards.hand, rig.m.juicy_cards()).row;
     ASSERT_GE(row, 1);
     EXPECT_EQ(w.Hand_Name[static_cast<size_t>(row - 1)].fore_colour, colour::kRed);
     rig.m.Juicy_Continue_Click();
     EXPECT_TRUE(rig.sound.names().back().starts_with("jacks"));
-    EXPECT_TRUE(rig.m.vm.activate);
+    EXPECT_TRUE(rig.m.view().activate);
 }
 
 // A side-bet win: paid at once, its row lit at the pay it showed, the matched cards lit, and the
@@ -451,9 +451,9 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
         Rig rig;
         Player play{rig};
         rig.goodies_off();
-        rig.m.vm.menu("Mnu_Juicy_Jackpots").checked = true;
+        rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
         rig.ready(1, 100);
-        for (int row = 1; row <= 11; ++row) rig.m.pay_table.at(kSideBetSlot, row).Pay = 100 * row + 7;
+        for (int row = 1; row <= 11; ++row) rig.m.pay_table().at(kSideBetSlot, row).Pay = 100 * row + 7;
         rig.m.Juicy_Activate();
         const JuicyModel& w = rig.m.juicy_view();
         for (int k = 0; k < 11; ++k)
@@ -475,14 +475,14 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
         play.finish_deal();
         const int32_t pay = 100 * c.row + 7;
         EXPECT_EQ(rig.m.wallet().Credits, 100 - 6 + pay) << c.what;
-        EXPECT_EQ(rig.m.stats.Game_Stats[kSideBetSlot][Stats::kThisSession][Stats::kWon], pay) << c.what;
+        EXPECT_EQ(rig.m.player().stats.Game_Stats[kSideBetSlot][Stats::kThisSession][Stats::kWon], pay) << c.what;
         for (int k = 0; k < 11; ++k) {
             const int32_t colour = k == c.row - 1 ? colour::kRed : colour::kBlack;
             EXPECT_EQ(w.Hand_Name[static_cast<size_t>(k)].fore_colour, colour) << c.what << " row " << k + 1;
             EXPECT_EQ(w.Hand_Value[static_cast<size_t>(k)].fore_colour, colour) << c.what << " row " << k + 1;
         }
         for (size_t j = 0; j < 5; ++j) {
-            const bool dealt = std::find(rig.m.cards.hand.begin(), rig.m.cards.hand.end(), juicy[j]) != rig.m.cards.hand.end();
+            const bool dealt = std::find(rig.m.table().cards.hand.begin(), rig.m.table().cards.hand.end(), juicy[j]) != rig.m.table().cards.hand.end();
             EXPECT_EQ(w.Pnl_Card[j].back_colour, dealt ? kLightYellow : colour::kWhite) << c.what << " card " << j;
         }
         // Only the deal and the side bet's own sound so far.

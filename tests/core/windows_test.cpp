@@ -147,16 +147,16 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
         Rig rig;
         rig.m.voice().Asset_Directory = DAZZLEWICK_BUILD_DIR;  // where the help file is built
         rig.dialogs.payouts_script = [ok, &rig](PayoutsModel& p) {
-            EXPECT_EQ(&p.source(), &rig.m.pay_table);  // the return is worked out from the machine's charts
+            EXPECT_EQ(&p.source(), &rig.m.pay_table());  // the return is worked out from the machine's charts
             p.help();
             p.Text_Changed(8, "300");
             if (ok) p.Btn_Ok_Click();
             else p.Btn_Cancel_Click();
         };
         rig.m.Show_Payout_Dialog();
-        EXPECT_EQ(rig.m.pay_table.pay(1, 9), ok ? 300 : 250);
+        EXPECT_EQ(rig.m.pay_table().pay(1, 9), ok ? 300 : 250);
         EXPECT_EQ(rig.store.has("PAYOUTS.VPK"), ok);
-        EXPECT_EQ(rig.m.vm.Lbl_Pay[2].caption.find("300") != std::string::npos, ok);
+        EXPECT_EQ(rig.m.view().Lbl_Pay[2].caption.find("300") != std::string::npos, ok);
         EXPECT_EQ(rig.dialogs.helps, std::vector<std::string>{"Customize Payouts"});
     }
 }
@@ -166,7 +166,7 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
 TEST(Cheat, NumbersTheDeckAndMovesWithinIt) {
     Rig rig;
     rig.m.Select_Game(10);
-    CheatModel cheat(rig.m.cards, deck_size(10));
+    CheatModel cheat(rig.m.table().cards, deck_size(10));
     ASSERT_EQ(cheat.Lst_Cards.size(), 54u);
     EXPECT_EQ(std::count_if(cheat.Lst_Cards.begin(), cheat.Lst_Cards.end(),
                             [](const std::string& e) { return e.ends_with("Joker"); }),
@@ -180,16 +180,16 @@ TEST(Cheat, NumbersTheDeckAndMovesWithinIt) {
     cheat.Key_Press('d');  // the last too
     EXPECT_EQ(cheat.Lst_Cards, before);
 
-    const CardCode moved = rig.m.cards.Deck[12];
+    const CardCode moved = rig.m.table().cards.Deck[12];
     cheat.selected = 11;
     for (int i = 0; i < 3; ++i) cheat.Key_Press('U');
     EXPECT_EQ(cheat.selected, 8);
-    EXPECT_EQ(rig.m.cards.Deck[9], moved);
+    EXPECT_EQ(rig.m.table().cards.Deck[9], moved);
     EXPECT_EQ(cheat.Lst_Cards[8], cheat_entry(9, moved));
     EXPECT_EQ(cheat.Lst_Cards[11].substr(0, 3), "#12");
     cheat.Btn_Down_Click();  // one place down again
     EXPECT_EQ(cheat.selected, 9);
-    EXPECT_EQ(rig.m.cards.Deck[10], moved);
+    EXPECT_EQ(rig.m.table().cards.Deck[10], moved);
 }
 
 }  // namespace

@@ -114,9 +114,9 @@ private slots:
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::keyClick(w.get(), Qt::Key_F3);
-        QCOMPARE(w->machine().game, GameId{4});
+        QCOMPARE(w->machine().game(), GameId{4});
         QTest::keyClick(w.get(), Qt::Key_F7, Qt::ShiftModifier);
-        QCOMPARE(w->machine().game, GameId{21});
+        QCOMPARE(w->machine().game(), GameId{21});
     }
 
     void closingAsksAndNoKeepsTheWindow() {
@@ -153,10 +153,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         // From a game without the side bet to one with it, by key: the machine keeps the keyboard.
         QTest::keyClick(w.get(), Qt::Key_F8, Qt::ControlModifier);
-        QCOMPARE(m.game, GameId{24});
+        QCOMPARE(m.game(), GameId{24});
         QVERIFY(!juicy->isVisible());
         QTest::keyClick(w.get(), Qt::Key_F8);
-        QCOMPARE(m.game, GameId{23});
+        QCOMPARE(m.game(), GameId{23});
         QTRY_VERIFY(juicy->isVisible());
         QVERIFY(QApplication::activeWindow() == w.get());
         // Enter presses the side-bet window's focused Continue!, and the machine's keys typed there play.
@@ -206,20 +206,20 @@ private slots:
         QCOMPARE(m.wallet().Coins_Bet, int16_t{5});
         QCOMPARE(text_of(*w, "Lbl_Credits"), QString("75"));
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
-        QCOMPARE(m.cards.Next_Card, int16_t{6});
+        QCOMPARE(m.table().cards.Next_Card, int16_t{6});
         for (char key : {'1', '3'}) QTest::keyClick(w.get(), key);
         QVERIFY(m.held(1) && m.held(3) && !m.held(2));
         QVERIFY(w->findChild<QLabel*>("Pnl_Hold_1")->isVisible());
         QTest::keyClick(w.get(), '3');
         QVERIFY(!m.held(3));
-        const Hand dealt = m.cards.hand;
+        const Hand dealt = m.table().cards.hand;
         QTest::keyClick(w.get(), 'd');
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Idle, 5000);
-        QCOMPARE(m.cards.hand[0], dealt[0]);
-        QVERIFY(m.cards.hand[1] != dealt[1]);
+        QCOMPARE(m.table().cards.hand[0], dealt[0]);
+        QVERIFY(m.table().cards.hand[1] != dealt[1]);
         QVERIFY(!text_of(*w, "Pnl_Show_Payoffs").isEmpty());
         QCOMPARE(text_of(*w, "Lbl_Played"), QString("0"));
-        QCOMPARE(m.stats.Game_Stats[1][Stats::kThisSession][Stats::kPlayed], 5);
+        QCOMPARE(m.player().stats.Game_Stats[1][Stats::kThisSession][Stats::kPlayed], 5);
     }
 
     // Twice the design size: everything lies twice as far and twice as large, the cards are drawn
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(dw::shell::scaled_style("border: 1px solid #305060; padding: 0px 3px; font-size: 8.25pt;", 1.5),
                  QString("border: 2px solid #305060; padding: 0px 5px; font-size: 12.4pt;"));
         // A long message keeps to its line.
-        w->run([&] { m.vm.Pnl_Show_Payoffs.caption = "Take back 1/3 of bet?  Trainer: Take Back 1/3 (12.09 against 8.81 credits) and a few more words"; });
+        w->run([&] { m.view().Pnl_Show_Payoffs.caption = "Take back 1/3 of bet?  Trainer: Take Back 1/3 (12.09 against 8.81 credits) and a few more words"; });
         auto* message = w->findChild<QLabel*>("Pnl_Show_Payoffs");
         QVERIFY(QFontMetrics(message->font()).horizontalAdvance(message->text()) < message->contentsRect().width());
         auto* surface = w->findChild<QWidget*>("Pnl_Cards");
@@ -274,7 +274,7 @@ private slots:
         deal->click();
         QTest::mouseClick(deal, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
-        QCOMPARE(m.cards.Next_Card, int16_t{6});
+        QCOMPARE(m.table().cards.Next_Card, int16_t{6});
         QCOMPARE(m.wallet().Credits, 79);
         QVERIFY(!deal->isEnabled());
         QVERIFY(w->findChild<QPushButton*>("Btn_Redeal")->isEnabled());
@@ -288,13 +288,13 @@ private slots:
         int16_t before = 0, after = 0;
         // A routine whose modal dialog runs its own event loop for longer than the whole deal.
         w->run([&] {
-            before = m.cards.Next_Card;
+            before = m.table().cards.Next_Card;
             QTest::qWait(1500);
-            after = m.cards.Next_Card;
+            after = m.table().cards.Next_Card;
         });
         QCOMPARE(after, before);
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
-        QCOMPARE(m.cards.Next_Card, int16_t{6});
+        QCOMPARE(m.table().cards.Next_Card, int16_t{6});
     }
 
     void doubleUpAndPickFiveWindowsAnswerOnlyTheirKeys() {
@@ -455,7 +455,7 @@ private slots:
     void payoutEditorBoxesAndOk() {
         auto w = open();
         Machine& m = w->machine();
-        PayoutsModel model(m.pay_table, 1);
+        PayoutsModel model(m.pay_table(), 1);
         dw::shell::Frm_Payouts dialog(model, w.get(), {});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -476,7 +476,7 @@ private slots:
         dialog.findChild<QPushButton*>("Btn_Ok")->click();
         QVERIFY(model.ok);
         w->run([&] {
-            model.apply(m.pay_table);
+            model.apply(m.pay_table());
             m.Save_Payouts();
         });
         QFile file(dir_.filePath("PAYOUTS.VPK"));
@@ -488,10 +488,10 @@ private slots:
         if (qEnvironmentVariableIsEmpty("DAZZLEWICK_LONG")) QSKIP("a whole return: run with the long tests");
         auto w = open();
         Machine& m = w->machine();
-        PayoutsModel model(m.pay_table, 1);
+        PayoutsModel model(m.pay_table(), 1);
         QElapsedTimer clock;
         clock.start();
-        dw::shell::Frm_Payouts dialog(model, w.get(), {}, &m.pay_table);
+        dw::shell::Frm_Payouts dialog(model, w.get(), {}, &m.pay_table());
         QVERIFY(clock.elapsed() < 500);  // the engine works away from the window's thread
         QCOMPARE(dialog.return_label()->text(), QString("Return with perfect play: working it out..."));
         QTRY_COMPARE_WITH_TIMEOUT(dialog.return_label()->text(), QString("Return with perfect play: 99.54%"), 30000);
@@ -531,11 +531,11 @@ private slots:
     void cheatListIsTheOrderDealt() {
         auto w = open();
         Machine& m = w->machine();
-        CheatModel model(m.cards, deck_size(m.game));
+        CheatModel model(m.table().cards, deck_size(m.game()));
         dw::shell::Frm_Cheat dialog(model, w.get());
         dialog.show();
         // The seventh card moves up to fifth place and comes out fifth.
-        const CardCode seventh = m.cards.Deck[7];
+        const CardCode seventh = m.table().cards.Deck[7];
         dialog.Lst_Cards->setCurrentRow(6);
         QTest::keyClick(dialog.Lst_Cards, 'u');
         QTest::keyClick(dialog.Lst_Cards, 'U');
@@ -544,13 +544,13 @@ private slots:
         dialog.findChild<QPushButton*>("Btn_Ok")->click();
         QTest::keyClick(w.get(), 'm');
         QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
-        QVERIFY(m.cards.hand[4] == seventh);
+        QVERIFY(m.table().cards.hand[4] == seventh);
     }
 
     void startupWithPlayerTwoAndASecondCopyRefused() {
         dialogs_.player_choices = {2};
         auto w = open();
-        QCOMPARE(w->machine().Player_Number, int16_t{2});
+        QCOMPARE(w->machine().player().Player_Number, int16_t{2});
         w->action("Mnu_Show_Stats")->trigger();
         QCOMPARE(dialogs_.statistics_names.back(), std::string("Player 2"));
         using Lock = dw::shell::RecordsLock;
@@ -570,7 +570,8 @@ private slots:
         auto w = open();
         Machine& m = w->machine();
         m.wallet().Credits = 99990;
-        CashierModel model(m);
+        int32_t bought = -1;
+        CashierModel model(m.wallet(), dialogs_, {.opened = {}, .closed = {}, .buy = [&](int32_t coins) { bought = coins; }});
         model.Form_Load();
         dw::shell::Frm_Cashier dialog(model, w.get());
         dialog.show();
@@ -585,7 +586,7 @@ private slots:
         QCOMPARE(dialog.Txt_Credits->text(), QString(""));
         QTest::keyClicks(dialog.Txt_Credits, "3");
         dialog.findChild<QPushButton*>("Btn_Ok")->click();
-        QCOMPARE(m.wallet().Credits, 99993);
+        QCOMPARE(bought, 3);
         QVERIFY(model.done);
     }
 

@@ -39,13 +39,13 @@ bool wait_for(const std::function<bool()>& done) {
 
 // Brings the named cards to the top of the deck, in order, as the cheat dialog would.
 void stack(Machine& m, const std::vector<std::string>& names) {
-    int at = m.cards.Next_Card;
+    int at = m.table().cards.Next_Card;
     for (const auto& name : names) {
         const CardCode want = *parse_card(name);
         for (int i = at; i <= 54; ++i) {
-            const CardCode& c = m.cards.Deck[static_cast<size_t>(i)];
+            const CardCode& c = m.table().cards.Deck[static_cast<size_t>(i)];
             if (want.Value == 1 ? c.Value == 1 : c.Value == want.Value && c.Suit == want.Suit) {
-                swap_deck_cards(m.cards, at++, i);
+                swap_deck_cards(m.table().cards, at++, i);
                 break;
             }
         }
@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
         over_window("double-offer-" + x, [&] { real.show_double(offer); });
         DoublePickModel pick;
         over_window("double-pick-" + x, [&] { real.show_pick(pick); });
-        PayoutsModel payouts(m.pay_table, 1);
+        PayoutsModel payouts(m.pay_table(), 1);
         over_window("payouts-" + x, [&] { real.show_payouts(payouts); });
         PickFiveModel five;
         five.lblCount = "The first card in your hand can be either of these two cards:";

@@ -13,11 +13,11 @@ inline void play_out(Machine& m, Rng& choices) {
         if (m.timers().Timer1_Enabled) m.Timer1_Tick();
         else if (m.timers().Timer2_Enabled) m.Timer2_Tick();
         else if (m.timers().Pause_Enabled) m.Pause_Tick();
-        else if (m.vm.Btn_Show_Fifth.visible && m.vm.Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
-        else if (m.vm.Btn_Double.visible && m.vm.Btn_Double.enabled) {
+        else if (m.view().Btn_Show_Fifth.visible && m.view().Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
+        else if (m.view().Btn_Double.visible && m.view().Btn_Double.enabled) {
             if (choices.next() < 0.5) m.Btn_Double_Click();
             else m.Btn_Stand_Click();
-        } else if (m.vm.Btn_Redeal.enabled) {
+        } else if (m.view().Btn_Redeal.enabled) {
             for (int p = 1; p <= 5; ++p)
                 if (choices.next() < 0.4) m.Toggle_Hold(p);
             m.Draw();

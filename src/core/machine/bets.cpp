@@ -30,9 +30,9 @@ void Machine::Unlock_Menus() {
     Juicy_Setup();
 }
 
-int Machine::max_bet_now() const { return game_info(game).full_bet + (side_bet_active() ? 1 : 0); }
+int Machine::max_bet_now() const { return game_info(game_).full_bet + (side_bet_active() ? 1 : 0); }
 
-bool Machine::accepting_bets() { return !in_hand() && !coin_slot_busy; }
+bool Machine::accepting_bets() { return !in_hand() && !wallet_.coin_slot_busy; }
 
 void Machine::highlight(int panel, bool on) {
     if (panel < 2 || panel > 6) return;
@@ -43,7 +43,7 @@ void Machine::highlight(int panel, bool on) {
 void Machine::show_credits() { vm.Lbl_Credits.caption = std::to_string(wallet_.Credits); }
 
 void Machine::bet_steps(bool from_slot) {
-    const GameInfo& info = game_info(game);
+    const GameInfo& info = game_info(game_);
     Lock_Menus();
     if (info.every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
     if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
@@ -53,9 +53,9 @@ void Machine::bet_steps(bool from_slot) {
         wallet_.Credits -= step;
         if (wallet_.Credits < step) vm.Btn_Play_Credit.enabled = false;
     }
-    if (wallet_.Coins_Bet != 0) highlight(bet_column(game, wallet_.Coins_Bet), false);
+    if (wallet_.Coins_Bet != 0) highlight(bet_column(game_, wallet_.Coins_Bet), false);
     wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + step);
-    highlight(bet_column(game, wallet_.Coins_Bet), true);
+    highlight(bet_column(game_, wallet_.Coins_Bet), true);
     const bool max_affordable = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
     if (!from_slot) vm.Btn_Play_5.enabled = max_affordable;
     else if (!max_affordable) vm.Btn_Play_5.enabled = false;
@@ -67,7 +67,7 @@ void Machine::bet_steps(bool from_slot) {
 
 void Machine::Bet_One_Credit() {
     if (!vm.Btn_Play_Credit.enabled || !accepting_bets()) return;
-    if (wallet_.Credits < game_info(game).bet_step) return;
+    if (wallet_.Credits < game_info(game_).bet_step) return;
     bet_steps(false);
 }
 
@@ -79,7 +79,7 @@ void Machine::Bet_Max() {
         vm.hourglass = false;
         return;
     }
-    const GameInfo& info = game_info(game);
+    const GameInfo& info = game_info(game_);
     Lock_Menus();
     if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
     if (info.flow == Flow::Stud) Show_Chart(ChartKind::StudDoubled);
@@ -89,32 +89,32 @@ void Machine::Bet_Max() {
         vm.Lbl_Juicy_Bet.visible = true;
     }
     if (wallet_.Credits < info.bet_step) vm.Btn_Play_Credit.enabled = false;
-    if (wallet_.Coins_Bet != 0) highlight(bet_column(game, wallet_.Coins_Bet), false);
+    if (wallet_.Coins_Bet != 0) highlight(bet_column(game_, wallet_.Coins_Bet), false);
     wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + needed - (side_bet_active() ? 1 : 0));
-    highlight(bet_column(game, wallet_.Coins_Bet), true);
+    highlight(bet_column(game_, wallet_.Coins_Bet), true);
     show_credits();
     vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet);
     Start_Hand();
 }
 
 void Machine::Coin_Slot_Click() {
-    if (coin_slot_busy || !accepting_bets() || !bucket_takes(-game_info(game).bet_step)) return;
-    coin_slot_busy = true;
+    if (wallet_.coin_slot_busy || !accepting_bets() || !bucket_takes(-game_info(game_).bet_step)) return;
+    wallet_.coin_slot_busy = true;
     Lock_Menus();
-    coin_frames_left = 4 * game_info(game).bet_step;
+    wallet_.coin_frames_left = 4 * game_info(game_).bet_step;
 }
 
 void Machine::Coin_Slot_Tick() {
-    if (!coin_slot_busy) return;
+    if (!wallet_.coin_slot_busy) return;
     static constexpr int kFrames[] = {2, 3, 4, 1};
-    const int coins = game_info(game).bet_step;
-    vm.Coin_Slot.picture = kFrames[(coins * 4 - coin_frames_left) % 4];
-    if (--coin_frames_left > 0) return;
+    const int coins = game_info(game_).bet_step;
+    vm.Coin_Slot.picture = kFrames[(coins * 4 - wallet_.coin_frames_left) % 4];
+    if (--wallet_.coin_frames_left > 0) return;
     wallet_.Coin_Bucket = add_saturated(wallet_.Coin_Bucket, -coins);  // checked when the coin was dropped
     Show_Coin_Bucket();
-    coin_slot_busy = false;
+    wallet_.coin_slot_busy = false;
     bet_steps(true);
-    if (Round_State == 1) vm.Btn_Play_5.enabled = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
+    if (table_.Round_State == 1) vm.Btn_Play_5.enabled = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
 }
 
 void Machine::Insert_Coin() {
@@ -126,13 +126,25 @@ void Machine::Insert_Coin() {
         return;
     }
     vm.hourglass = true;
-    CashierModel cashier(*this);
+    CashierModel cashier(wallet_, svc_.dialogs,
+                         {.opened =
+                              [this] {
+                                  vm.hourglass = false;
+                                  Play_Sound(sound_path("cashier.wav"));
+                              },
+                          .closed = [this] { vm.Lbl_Credits.caption = std::to_string(wallet_.Credits); },
+                          .buy =
+                              [this](int32_t coins) {
+                                  if (!bucket_takes(-static_cast<int64_t>(coins))) return;
+                                  wallet_.buy(coins);
+                                  Show_Coin_Bucket();
+                              }});
     cashier.Form_Load();
     svc_.dialogs.show_cashier(cashier);
     vm.hourglass = false;
     show_credits();
     if (!in_hand() && wallet_.Credits != 0) {
-        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game).bet_step;
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step;
         if (max_bet_now() - wallet_.Coins_Bet > wallet_.Credits) {
             vm.Btn_Play_5.enabled = false;
         } else {
@@ -170,7 +182,7 @@ void Machine::Mnu_Cash_Out() {
     show_credits();
     vm.Btn_Play_Credit.enabled = false;
     vm.Btn_Play_5.enabled = false;
-    svc_.dialogs.message_box(player_names[static_cast<size_t>(Player_Number - 1)] + " Paid: " + std::to_string(n) +
+    svc_.dialogs.message_box(player_.name() + " Paid: " + std::to_string(n) +
                                  " coins     \r\nCredits: 0   ",
                              "Cash Out!", MsgButtons::Ok, MsgIcon::Information);
 }

@@ -1,12 +1,13 @@
 #include "machine/cashier.h"
 
-#include "machine/machine.h"
-#include "records/stats.h"
+#include "round/dialogs.h"
+#include "round/wallet.h"
 #include "view/digits.h"
 
 namespace dw {
 
-CashierModel::CashierModel(Machine& machine) : m_(machine) {}
+CashierModel::CashierModel(const Wallet& wallet, Dialogs& dialogs, Hooks hooks)
+    : wallet_(wallet), dialogs_(dialogs), hooks_(std::move(hooks)) {}
 
 int32_t CashierModel::amount() const {
     int32_t n = 0;
@@ -18,9 +19,9 @@ int32_t CashierModel::amount() const {
 }
 
 void CashierModel::limit_to_cap(bool beep) {
-    if (static_cast<int64_t>(m_.wallet_.Credits) + amount() > 99999) {
-        text = std::to_string(99999 - m_.wallet_.Credits);
-        if (beep) m_.svc_.dialogs.beep();
+    if (static_cast<int64_t>(wallet_.Credits) + amount() > Wallet::kMaxCredits) {
+        text = std::to_string(Wallet::kMaxCredits - wallet_.Credits);
+        if (beep) dialogs_.beep();
     }
 }
 
@@ -30,14 +31,13 @@ void CashierModel::Form_Load() {
 }
 
 void CashierModel::Activate() {
-    m_.vm.hourglass = false;
     select_all = true;
-    m_.Play_Sound(m_.sound_path("cashier.wav"));
+    if (hooks_.opened) hooks_.opened();
 }
 
 bool CashierModel::Key_Press(char key) {
     if (digit_key(key)) return true;
-    m_.svc_.dialogs.beep();
+    dialogs_.beep();
     return false;
 }
 
@@ -45,7 +45,7 @@ void CashierModel::Text_Changed(const std::string& new_text) {
     // Only digits ever reach the box; anything else (a paste) is dropped with the beep of a
     // refused key.
     const std::string digits = digits_of(new_text, kMaxLength);
-    if (digits != new_text) m_.svc_.dialogs.beep();
+    if (digits != new_text) dialogs_.beep();
     text = digits;
     limit_to_cap(true);
 }
@@ -57,14 +57,12 @@ void CashierModel::Lost_Focus() {
 void CashierModel::Btn_Ok_Click() {
     const int32_t n = amount();
     done = true;
-    if (!m_.bucket_takes(-static_cast<int64_t>(n))) return;
-    m_.wallet_.buy(n);
-    m_.Show_Coin_Bucket();
-    m_.vm.Lbl_Credits.caption = std::to_string(m_.wallet_.Credits);
+    if (hooks_.buy) hooks_.buy(n);
+    if (hooks_.closed) hooks_.closed();
 }
 
 void CashierModel::Btn_Cancel_Click() {
-    m_.vm.Lbl_Credits.caption = std::to_string(m_.wallet_.Credits);
+    if (hooks_.closed) hooks_.closed();
     done = true;
 }
 

@@ -1,16 +1,25 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace dw {
 
-class Machine;
+class Dialogs;
+struct Wallet;
 
 // The cashier dialog's rules: a box of at most five digits starting at "40", kept so that
 // the purchase never lifts the credits above 99,999. The shell's dialog shows `text` and
 // forwards keys and clicks; `done` tells it to close.
 class CashierModel {
 public:
-    explicit CashierModel(Machine& machine);
+    // What the machine does at the dialog's steps: `opened` when it shows (the cashier's sound),
+    // `buy` with the coins on OK, `closed` when it goes, either way (the credit meter again).
+    struct Hooks {
+        std::function<void()> opened, closed;
+        std::function<void(int32_t)> buy;
+    };
+    CashierModel(const Wallet& wallet, Dialogs& dialogs, Hooks hooks);
 
     static constexpr size_t kMaxLength = 5;
     std::string text;
@@ -29,7 +38,9 @@ public:
     int32_t amount() const;
 
 private:
-    Machine& m_;
+    const Wallet& wallet_;
+    Dialogs& dialogs_;
+    Hooks hooks_;
     void limit_to_cap(bool beep);
 };
 

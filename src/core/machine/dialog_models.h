@@ -1,11 +1,12 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace dw {
 
-class Machine;
+class Dialogs;
 
 // The goodies setup dialog: four boxes, all ticked every time it opens. Continue and the close
 // box both just close it; the machine then reads the boxes.
@@ -19,7 +20,8 @@ struct GoodiesModel {
 // The progressive percent dialog: one box of digits kept between 1 and 20.
 class PercentModel {
 public:
-    explicit PercentModel(Machine& machine);
+    // `dialogs` beeps at a refused key; `set` takes the percent on OK.
+    PercentModel(int16_t percent, Dialogs& dialogs, std::function<void(int16_t)> set);
     std::string text;
     bool done = false;
 
@@ -31,7 +33,9 @@ public:
     void Btn_Cancel_Click();
 
 private:
-    Machine& m_;
+    int16_t percent_;
+    Dialogs& dialogs_;
+    std::function<void(int16_t)> set_;
 };
 
 }  // namespace dw

@@ -9,23 +9,23 @@ namespace dw {
 
 void Machine::Check_Menu() {
     // A game outside the catalogue can only come from corrupted state; stop before touching anything.
-    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Check_Menu");
-    Shuffle_Deck(cards, joker_count(game), svc_.rng);
+    if (!is_game(game_)) throw FatalError("Error!", "Internal Error in Check_Menu");
+    Shuffle_Deck(table_.cards, joker_count(game_), svc_.rng);
     Repaint_Hand();
 
     for (const auto& g : kGames) vm.menu(g.menu_item).checked = false;
     vm.menu(kDoubleDownDeuces).visible = false;
 
     Game_List_Busy = true;
-    vm.Lst_Games.picture = game - 1;
+    vm.Lst_Games.picture = game_ - 1;
     Game_List_Busy = false;
 
     Juicy_Setup();
     vm.Lbl_Multi_Payout.caption = "";
 
-    const GameInfo& info = game_info(game);
+    const GameInfo& info = game_info(game_);
     vm.menu(info.menu_item).checked = true;
-    Show_Chart(chart_kind_for(game, wallet_.Coins_Bet));
+    Show_Chart(chart_kind_for(game_, wallet_.Coins_Bet));
     vm.Lbl_Multi_Payout.caption = std::string(info.selection_line);
 
     if (info.flow == Flow::Ride) {
@@ -58,7 +58,7 @@ void Machine::Check_Menu() {
 }
 
 void Machine::Select_Game(GameId g) {
-    game = g;
+    game_ = g;
     mark_win(0);
     Check_Menu();
 }
@@ -70,7 +70,7 @@ void Machine::Select_Game_Menu(std::string_view item) {
 
 void Machine::Lst_Games_Click(int index) {
     if (Game_List_Busy) return;
-    game = static_cast<GameId>(index + 1);
+    game_ = static_cast<GameId>(index + 1);
     mark_win(0);
     Check_Menu();
 }
@@ -86,23 +86,23 @@ void Machine::apply_chart(const ChartPanels& chart) {
     }
     vm.Lbl_Pay[1].bold = true;
     vm.Lbl_Pay[0].font_size = chart.title_size;
-    Top_Award = chart.top_award;
-    Max_Bet = chart.max_bet;
+    chart_panel_.Top_Award = chart.top_award;
+    chart_panel_.Max_Bet = chart.max_bet;
 }
 
 void Machine::Show_Chart(ChartKind kind) {
     shown_chart_ = kind;
-    apply_chart(draw_chart(game, kind, pay_table, progressive_on(), progressive_.Jackpot));
+    apply_chart(draw_chart(game_, kind, pay_table_, progressive_on(), progressive_.Jackpot));
 }
 
 void Machine::Display_Progressive_Payout() {
-    const AwardLines lines = award_lines(progressive_on(), royals_on(), progressive_.Jackpot, Top_Award, Max_Bet, svc_.currency);
+    const AwardLines lines = award_lines(progressive_on(), royals_on(), progressive_.Jackpot, chart_panel_.Top_Award, chart_panel_.Max_Bet, svc_.currency);
     vm.Pnl_Progressive_Display.caption = lines.award;
     vm.Lbl_Progressive_Bet.caption = lines.bet_line;
     vm.Lbl_Progressive_Bet.visible = lines.bet_line_visible;
-    Marquee_Text = lines.marquee;
-    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Display_Progressive_Payout");
-    Show_Chart(chart_kind_for(game, wallet_.Coins_Bet));
+    chart_panel_.Marquee_Text = lines.marquee;
+    if (!is_game(game_)) throw FatalError("Error!", "Internal Error in Display_Progressive_Payout");
+    Show_Chart(chart_kind_for(game_, wallet_.Coins_Bet));
     Show_Coin_Bucket();
 }
 
@@ -113,7 +113,7 @@ void Machine::Mnu_Payouts_Reset_C() {
                 "OK button.",
                 "Reset Current Payout Chart") != MsgAnswer::Ok)
         return;
-    Set_Default_Payouts(pay_table, game);
+    Set_Default_Payouts(pay_table_, game_);
     Save_Payouts();
     Display_Progressive_Payout();
 }
@@ -123,7 +123,7 @@ void Machine::Mnu_Payouts_Reset() {
                 "button.",
                 "Reset Payout Charts") != MsgAnswer::Ok)
         return;
-    Set_Default_Payouts(pay_table, 0);
+    Set_Default_Payouts(pay_table_, 0);
     Save_Payouts();
     Display_Progressive_Payout();
 }
@@ -132,14 +132,14 @@ bool Machine::Load_Payouts() {
     vm.hourglass = true;
     const auto text = svc_.store.read("PAYOUTS.VPK");
     const auto table = text ? read_payouts(*text) : std::nullopt;
-    if (table) pay_table = *table;
-    else Set_Default_Payouts(pay_table, 0);
+    if (table) pay_table_ = *table;
+    else Set_Default_Payouts(pay_table_, 0);
     vm.hourglass = false;
     return table.has_value();
 }
 
 bool Machine::Save_Payouts() {
-    return save("PAYOUTS.VPK", write_payouts(pay_table),
+    return save("PAYOUTS.VPK", write_payouts(pay_table_),
                 "Error saving PAYOUTS file.  Your hard drive may be full, or you may be running this game off a "
                    "non-writable device like a CD-ROM, or file PAYOUTS.VPK in the game directory may be "
                    "write-protected.  Exit the program and delete some files, or remove write protection on the "

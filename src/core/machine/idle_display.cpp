@@ -8,18 +8,18 @@
 namespace dw {
 
 void Machine::Timer3_Tick() {
-    if (!Marquee_Text.empty()) {
-        if (++idle_.marquee > static_cast<int>(Marquee_Text.size())) idle_.marquee = 1;
-        const std::string doubled = Marquee_Text + Marquee_Text;
+    if (!chart_panel_.Marquee_Text.empty()) {
+        if (++idle_.marquee > static_cast<int>(chart_panel_.Marquee_Text.size())) idle_.marquee = 1;
+        const std::string doubled = chart_panel_.Marquee_Text + chart_panel_.Marquee_Text;
         vm.Pnl_Banner.caption = doubled.substr(static_cast<size_t>(idle_.marquee - 1), 15) + " ";
     }
     if (++idle_.blink > 12) idle_.blink = 1;
     if (++idle_.phase > 72) idle_.phase = 1;
-    if (Round_State != 1) {
+    if (table_.Round_State != 1) {
         vm.Pnl_Game_Over.visible = false;
     } else {
         vm.Pnl_Game_Over.caption = idle_.phase < 37 ? std::string(" \u00B7 Game Over \u00B7")
-                                                    : " \u00B7 Play " + std::to_string(game_info(game).full_bet) +
+                                                    : " \u00B7 Play " + std::to_string(game_info(game_).full_bet) +
                                                           " Coins \u00B7";
         vm.Pnl_Game_Over.visible = idle_.blink <= 8;
     }

@@ -13,14 +13,15 @@ namespace dw {
 
 Machine::Machine(Services services)
     : svc_(services),
+      table_(vm, svc_.cards),
       voice_(svc_.sound, svc_.rng),
       rounds_(std::make_unique<MachineRounds>(*this)),
       juicy_(std::make_unique<JuicyJackpots>()),
       trainer_(std::make_unique<TrainerState>()) {
     for (const auto& entry : menu_tree())
         vm.menus[std::string(entry.name)] = MenuItem{std::string(entry.caption), entry.checked_at_start, true, true};
-    Set_Default_Payouts(pay_table, 0);
-    cards.hand[0].Value = kEmptyHandMarker;
+    Set_Default_Payouts(pay_table_, 0);
+    table_.cards.hand[0].Value = kEmptyHandMarker;
 
     vm.caption = "Dazzlewick 3.0";
     vm.Btn_Play_Credit.caption = "&Play 1!";
@@ -66,7 +67,7 @@ void Machine::Form_Load() {
     Game_List_Busy = false;
     // The side bet's window is loaded hidden with the main window, with its first juicy cards.
     juicy_->new_cards(svc_.rng);
-    juicy_->show_pays(pay_table);
+    juicy_->show_pays(pay_table_);
 }
 
 void Machine::set_all_holds(bool visible, bool enabled) {
@@ -90,9 +91,9 @@ bool Machine::save(std::string_view name, std::string_view text, std::string_vie
 
 Machine::~Machine() = default;
 
-std::string Machine::player_file(std::string_view stem) const {
-    return std::string(stem) + std::to_string(Player_Number) + ".VPK";
-}
+void Machine::Draw_One_Card(int position) { table_.Draw_One_Card(position, game_info(game_).deuces_wild); }
+void Machine::Show_Backs() { table_.Show_Backs(); }
+void Machine::Repaint_Hand() { table_.Repaint_Hand(game_info(game_).deuces_wild); }
 
 std::string Machine::sound_path(std::string_view name) const { return voice_.sound_path(name); }
 

@@ -13,7 +13,10 @@
 #include "round/round_flow.h"
 #include "round/timer_flags.h"
 #include "round/voice.h"
+#include "round/table.h"
 #include "round/wallet.h"
+#include "records/player_records.h"
+#include "view/chart_panel.h"
 #include "variants/progressive.h"
 #include "machine/services.h"
 #include "view/view_model.h"
@@ -42,13 +45,10 @@ public:
     // Names, configuration, the goodies dialog when the splash was clicked, the player.
     void Load_Records(bool show_goodies = false);
     void Main_Initialisation(intptr_t card_window);  // game 1, 80 credits, card library, first hand
-    void Check_Menu();
     void Select_Game(GameId game);                 // a game menu item
     void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
     void Lst_Games_Click(int index);
     void Display_Progressive_Payout();
-    void Show_Chart(ChartKind kind);  // a chart routine of the current game
-    void Juicy_Setup();
     void Mnu_Payouts_Reset_C();
     void Mnu_Payouts_Reset();
     bool Load_Payouts();  // false when the file could not be used and the defaults stand
@@ -61,11 +61,6 @@ public:
     void Btn_Clear_Coins_Click();
     void Mnu_Cash_Out();
     void Mnu_Visit_Cashier();
-    void Show_Coin_Bucket();
-    void Lock_Menus();
-    void Unlock_Menus();
-    bool side_bet_active() const;
-    int max_bet_now() const;
     void Start_Hand();
     void Toggle_Hold(int position);
     void Draw();  // Btn_Redeal
@@ -81,18 +76,11 @@ public:
     bool in_hand() const;  // from the deal until the payoff is done
     Phase phase() const;
     void Key_Press(char key);
-    void Display_Hand_Value(HandCode& code);
-    void Display_Hand_Eights(HandCode& code);
-    // Prices the final hand and pays it (after the double up, when offered); ends the hand.
-    void Payoff(HandCode& code);
-    void Draw_One_Card(int position);
-    void Show_Backs();
     void Repaint_Hand();
     void Play_Sound(const std::string& path);
     std::string sound_path(std::string_view file) const;  // the wave file in the voice's asset folder
     bool Load_Config();
     bool Save_Config();
-    void Setup_Goodies();
     void Mnu_Progressive_Click();
     void Mnu_Royals_Click();
     void Mnu_Double_Click();
@@ -124,14 +112,12 @@ public:
     void Show_Cheat();
     bool Menu_Help(std::string_view menu);  // a help menu item; false when it is none
     void Show_Stats();
-    void Choose_Player();
     void Mnu_Player_Click();
     bool Trainer_Command(std::string_view menu);  // a Trainer menu item; false when it is none
     int Deal_Interval() const;                    // of the deal and draw animations, in ms
     const JuicyModel& juicy_view() const;
     JuicyModel& juicy_view();
     const JuicyCards& juicy_cards() const;
-    int16_t Pay_Juicy();  // pays the side bet of the dealt hand; returns its row
     void Juicy_Continue_Click();
     void Juicy_New_Cards_Click();
     void Juicy_Reset_Click();
@@ -141,27 +127,6 @@ public:
     void Juicy_Tick();          // one juicy card appears, every 50 ms while they are shown
     bool juicy_showing() const;
     void Mnu_Window_Juicy_Jackpots_Click();
-    ViewModel vm;
-    GameId game = 1;
-    CardState cards;
-    Pay_Table pay_table;
-    int16_t Round_State = 1;
-    int16_t Top_Award = 4000, Max_Bet = 5;
-    int16_t Player_Number = 1, Repaint_Busy = 0;
-    bool Game_List_Busy = false;
-    bool Hide_Last_One = false, Hide_Last_Two = false;
-    bool Fancy_Cards = true, Double_Up_Mode = false;
-    HotHits Hot_Hits{};
-    std::string Marquee_Text;
-    Stats stats;
-    std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
-    bool coin_slot_busy = false, main_window_shown = false;
-    int coin_frames_left = 0;
-    intptr_t Card_Surface = 0;
-    bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
-    bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
-    bool double_up_on() const { return vm.menu("Mnu_Double").checked; }
-    bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
     bool auto_hold_on() const { return vm.menu("Mnu_Autohold").checked; }
     bool held(int position) const { return vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
     // The parts the machine owns: the money (credits, coin bucket, bets) and the progressive
@@ -172,11 +137,55 @@ public:
     Progressive& progressive() { return progressive_; }
     const Progressive& progressive() const { return progressive_; }
     const TimerFlags& timers() const { return timers_; }
+    // The cards on the table and how they are drawn.
+    Table& table() { return table_; }
+    const Table& table() const { return table_; }
+    // The player at the machine: names, number and statistics.
+    PlayerRecords& player() { return player_; }
+    const PlayerRecords& player() const { return player_; }
+    ChartPanel& chart_panel() { return chart_panel_; }
+    const ChartPanel& chart_panel() const { return chart_panel_; }
+    // The window's view model: what every control shows.
+    ViewModel& view() { return vm; }
+    const ViewModel& view() const { return vm; }
+    GameId game() const { return game_; }
+    // Every game's chart and the side bet's, as the payout editor and the records change them.
+    Pay_Table& pay_table() { return pay_table_; }
+    const Pay_Table& pay_table() const { return pay_table_; }
     // Velmora and the machine sounds; the asset folder (wave files and help) is set on it.
     Voice& voice() { return voice_; }
     const Voice& voice() const { return voice_; }
 private:
+    void Check_Menu();
+    void Show_Chart(ChartKind kind);  // a chart routine of the current game
+    void Juicy_Setup();
+    void Show_Coin_Bucket();
+    void Lock_Menus();
+    void Unlock_Menus();
+    bool side_bet_active() const;
+    int max_bet_now() const;
+    void Display_Hand_Value(HandCode& code);
+    void Display_Hand_Eights(HandCode& code);
+    // Prices the final hand and pays it (after the double up, when offered); ends the hand.
+    void Payoff(HandCode& code);
+    void Draw_One_Card(int position);
+    void Show_Backs();
+    void Setup_Goodies();
+    void Choose_Player();
+    int16_t Pay_Juicy();  // pays the side bet of the dealt hand; returns its row
+    bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
+    bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
+    bool double_up_on() const { return vm.menu("Mnu_Double").checked; }
+    bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
     Services svc_;
+    ViewModel vm;
+    GameId game_ = 1;
+    Pay_Table pay_table_;
+    Table table_;
+    PlayerRecords player_;
+    ChartPanel chart_panel_;
+    bool Game_List_Busy = false;
+    bool main_window_shown = false;
     Wallet wallet_;
     Progressive progressive_;
     TimerFlags timers_;
@@ -205,7 +214,6 @@ private:
     bool save(std::string_view name, std::string_view text, std::string_view error_text);
     void apply_chart(const ChartPanels& chart);
     void play_announcement_sound(std::string_view key);
-    std::string player_file(std::string_view stem) const;  // "STATS" -> "STATS1.VPK"
     void keep_unreadable(const std::string& name);
     void edit_payouts(int slot);
     void show_hint(bool asked);  // the best hold of the dealt hand, when the trainer knows it
@@ -215,9 +223,7 @@ private:
     void load_trainer();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
-    friend class CashierModel;
     friend class MachineRounds;
-    friend class PercentModel;
 };
 
 }  // namespace dw

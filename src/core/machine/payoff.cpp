@@ -36,19 +36,19 @@ bool reversible_royal(const Hand& h) {
 }  // namespace
 
 void Machine::play_announcement_sound(std::string_view key) {
-    voice_.announce(key, game_info(game).deuces_wild, sound_on());
+    voice_.announce(key, game_info(game_).deuces_wild, sound_on());
 }
 
 void Machine::Display_Hand_Value(HandCode& code) {
-    if (game_info(game).every_line) {
-        if (hot_line_count(Hot_Hits) < 2) {
+    if (game_info(game_).every_line) {
+        if (hot_line_count(table_.Hot_Hits) < 2) {
             vm.Lbl_Multi_Payout.caption = "";
         } else {
             code = 10;
             std::string line = "***  ";
-            int left = hot_line_count(Hot_Hits);
+            int left = hot_line_count(table_.Hot_Hits);
             for (size_t i = 0; i < 9; ++i) {
-                if (!Hot_Hits[i]) continue;
+                if (!table_.Hot_Hits[i]) continue;
                 line += kHotNames[i];
                 line += --left > 0 ? ",  " : "   ";
             }
@@ -56,10 +56,10 @@ void Machine::Display_Hand_Value(HandCode& code) {
         }
     }
     if (code == 0) {
-        vm.Pnl_Show_Payoffs.caption = game_info(game).flow == Flow::Ride ? "" : std::string(kHoldAndDraw);
+        vm.Pnl_Show_Payoffs.caption = game_info(game_).flow == Flow::Ride ? "" : std::string(kHoldAndDraw);
         return;
     }
-    const auto text = announcement(game, code);
+    const auto text = announcement(game_, code);
     if (!text) throw FatalError("Error!", "Internal Error in Display_Hand_Value");
     vm.Pnl_Show_Payoffs.caption = "  " + std::string(*text);
     play_announcement_sound(announcement_key(*text));
@@ -67,23 +67,23 @@ void Machine::Display_Hand_Value(HandCode& code) {
 
 void Machine::Display_Hand_Eights(HandCode& code) {
     if (code != 3 && code != 8) return Display_Hand_Value(code);
-    const int64_t bonus = static_cast<int64_t>(pay_table.pay(game, code)) * wallet_.Coins_Bet;
+    const int64_t bonus = static_cast<int64_t>(pay_table_.pay(game_, code)) * wallet_.Coins_Bet;
     vm.Pnl_Show_Payoffs.caption = std::string(code == 3 ? "BONUS!  3 Eights on Deal pays " : "BONUS!  4 Eights on Deal pays ") +
                                   std::to_string(bonus) + " credits!";
     add_winnings(bonus);
     Show_Winnings();
-    for (size_t k = 0; k < 2; ++k) vm.Lbl_Winnings[k].caption = std::to_string(stats.Winnings[k]) + " coins";
+    for (size_t k = 0; k < 2; ++k) vm.Lbl_Winnings[k].caption = std::to_string(player_.stats.Winnings[k]) + " coins";
     Save_Progressive();
     add_credits_capped(bonus);
-    stats.add_won(game, static_cast<int32_t>(bonus));
-    stats.count(game, code);
+    player_.stats.add_won(game_, static_cast<int32_t>(bonus));
+    player_.stats.count(game_, code);
     Save_Stats();
     const std::string key = code == 3 ? "threeknd.wav" : "fourkind.wav";
     voice_.announce_once(key, sound_on());
 }
 
 void Machine::add_winnings(int64_t delta) {
-    if (!stats.add_winnings(delta))
+    if (!player_.stats.add_winnings(delta))
         svc_.dialogs.message_box(kWinningsLimit, "Message", MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
@@ -102,19 +102,19 @@ void Machine::add_credits_capped(int64_t amount) {
 
 void Machine::Show_Winnings() {
     for (size_t k = 0; k < 2; ++k) {
-        const int32_t w = stats.Winnings[k];
+        const int32_t w = player_.stats.Winnings[k];
         vm.Lbl_Winnings[k].caption = std::to_string(w) + (w == 1 || w == -1 ? " coin" : " coins");
         vm.Lbl_Winnings[k].fore_colour = w >= 0 ? colour::kDarkBlue : colour::kDarkRed;
     }
 }
 
 void Machine::Payoff(HandCode& code) {
-    const GameInfo& info = game_info(game);
-    if (info.every_line && hot_line_count(Hot_Hits) >= 2) {
+    const GameInfo& info = game_info(game_);
+    if (info.every_line && hot_line_count(table_.Hot_Hits) >= 2) {
         int highest = 0;
         for (int i = 1; i <= 9; ++i)
-            if (Hot_Hits[static_cast<size_t>(i - 1)]) highest = i;
-        stats.count(game, highest);
+            if (table_.Hot_Hits[static_cast<size_t>(i - 1)]) highest = i;
+        player_.stats.count(game_, highest);
     }
 
     if (progressive_on()) {
@@ -122,13 +122,13 @@ void Machine::Payoff(HandCode& code) {
         Display_Progressive_Payout();
         Save_Progressive();
     }
-    const FinalPay pay = pay_final({game, &pay_table, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, code, Hot_Hits);
+    const FinalPay pay = pay_final({game_, &pay_table_, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, code, table_.Hot_Hits);
     if (!pay.found) throw FatalError("Error", "Internal Error in Payoff");
     code = pay.code;
     int64_t amount = pay.amount;
     std::string win_name = pay.name;
 
-    if (royals_on() && wallet_.Coins_Bet == Max_Bet && reversible_royal(cards.hand)) {
+    if (royals_on() && wallet_.Coins_Bet == chart_panel_.Max_Bet && reversible_royal(table_.cards.hand)) {
         amount = 50000;
         win_name = "* WOW! *  Reversible Royal Flush";
         if (progressive_on()) {
@@ -153,14 +153,14 @@ void Machine::Payoff(HandCode& code) {
 }
 
 void Machine::mark_win(HandCode code) {
-    const int cards_made = code ? winning_cards({game, &pay_table, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, cards.hand) : 0;
+    const int cards_made = code ? winning_cards({game_, &pay_table_, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, table_.cards.hand) : 0;
     for (size_t i = 0; i < 5; ++i) vm.Pnl_Win_Card[i].visible = (cards_made & (1 << i)) != 0;
-    vm.Pnl_Win_Row.picture = code ? chart_text_line(game, code) : 0;
+    vm.Pnl_Win_Row.picture = code ? chart_text_line(game_, code) : 0;
     vm.Pnl_Win_Row.visible = vm.Pnl_Win_Row.picture != 0;
 }
 
 void Machine::finish_payoff(HandCode code, int64_t amount) {
-    stats.record(game, code, wallet_.Coins_Bet, static_cast<int32_t>(std::min<int64_t>(amount, INT32_MAX)));
+    player_.stats.record(game_, code, wallet_.Coins_Bet, static_cast<int32_t>(std::min<int64_t>(amount, INT32_MAX)));
     Save_Stats();
     add_winnings(amount - wallet_.Coins_Bet);
     Show_Winnings();

@@ -8,37 +8,37 @@ namespace dw {
 
 void Machine::Choose_Player() {
     vm.hourglass = true;
-    PlayerModel player(player_names, Player_Number);
+    PlayerModel player(player_.player_names, player_.Player_Number);
     player.renamed = [this, &player] {
-        player_names = player.names;
+        player_.player_names = player.names;
         Save_Config();
     };
     player.help = [this] { Show_Help("Player Selection"); };
     vm.hourglass = false;
     svc_.dialogs.show_player(player);
-    Player_Number = static_cast<int16_t>(player.selected + 1);
+    player_.Player_Number = static_cast<int16_t>(player.selected + 1);
 }
 
 void Machine::Mnu_Player_Click() {
     if (!vm.menu("Mnu_Player").enabled || in_hand()) return;
     Save_Stats();
     Save_Progressive();
-    const int16_t before = Player_Number;
+    const int16_t before = player_.Player_Number;
     Choose_Player();
-    if (Player_Number != before) {
+    if (player_.Player_Number != before) {
         wallet_.start_session();
         show_credits();
         Show_Coin_Bucket();
         Load_Stats();
         Load_Progressive();
         load_trainer();
-        stats.Winnings[Stats::kSessionWinnings] = 0;
+        player_.stats.Winnings[Stats::kSessionWinnings] = 0;
         Show_Winnings();
         Display_Progressive_Payout();
-        vm.menu("Mnu_Fancy_Cards").checked = Fancy_Cards;
-        vm.menu("Mnu_Plain_Cards").checked = !Fancy_Cards;
+        vm.menu("Mnu_Fancy_Cards").checked = table_.Fancy_Cards;
+        vm.menu("Mnu_Plain_Cards").checked = !table_.Fancy_Cards;
         // The bet buttons follow the new meters.
-        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game).bet_step;
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step;
         vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     }
     Repaint_Hand();
@@ -46,11 +46,11 @@ void Machine::Mnu_Player_Click() {
 
 void Machine::Show_Stats() {
     vm.hourglass = true;
-    StatisticsModel screen(stats, player_names[static_cast<size_t>(Player_Number - 1)]);
+    StatisticsModel screen(player_.stats, player_.name());
     screen.save = [this] { return Save_Stats(); };
     screen.help = [this] { Show_Help("Statistics"); };
     screen.open_detail = [this](int slot, bool all_sessions) {
-        StatsDetailModel detail(stats, slot, all_sessions);
+        StatsDetailModel detail(player_.stats, slot, all_sessions);
         detail.save = [this] { return Save_Stats(); };
         detail.confirm = [this] {
             return svc_.dialogs.message_box("Confirm:  Clear these statistics?", "Statistics", MsgButtons::OkCancel,

@@ -19,12 +19,12 @@ namespace dw {
 bool Machine::Load_Config() {
     Config config;
     for (size_t i = 0; i < 4; ++i) config.goodies[i] = vm.menu(kGoodyMenus[i]).checked;
-    config.names = player_names;
+    config.names = player_.player_names;
     const auto text = svc_.store.read("CONFIG.VPK");
     const bool ok = text && read_config(*text, config);
     if (text) {
         for (size_t i = 0; i < 4; ++i) vm.menu(kGoodyMenus[i]).checked = config.goodies[i];
-        player_names = config.names;
+        player_.player_names = config.names;
     }
     if (!ok) Setup_Goodies();
     return ok;
@@ -33,7 +33,7 @@ bool Machine::Load_Config() {
 bool Machine::Save_Config() {
     Config config;
     for (size_t i = 0; i < 4; ++i) config.goodies[i] = vm.menu(kGoodyMenus[i]).checked;
-    config.names = player_names;
+    config.names = player_.player_names;
     return save("CONFIG.VPK", write_config(config),
                 "Error saving Configuration file.  Your hard drive may be full, or you may be running this game off "
                    "a non-writable device like a CD-ROM, or file CONFIG.VPK in the game directory may be "
@@ -88,7 +88,7 @@ void Machine::Mnu_Sound_Click() {
 
 void Machine::Mnu_Fancy_Cards_Click() {
     if (!vm.menu("Mnu_Fancy_Cards").enabled) return;
-    Fancy_Cards = true;
+    table_.Fancy_Cards = true;
     vm.menu("Mnu_Fancy_Cards").checked = true;
     vm.menu("Mnu_Plain_Cards").checked = false;
     Save_Progressive();
@@ -97,7 +97,7 @@ void Machine::Mnu_Fancy_Cards_Click() {
 
 void Machine::Mnu_Plain_Cards_Click() {
     if (!vm.menu("Mnu_Plain_Cards").enabled) return;
-    Fancy_Cards = false;
+    table_.Fancy_Cards = false;
     vm.menu("Mnu_Fancy_Cards").checked = false;
     vm.menu("Mnu_Plain_Cards").checked = true;
     Save_Progressive();
@@ -107,18 +107,18 @@ void Machine::Mnu_Plain_Cards_Click() {
 // ---- statistics ---------------------------------------------------------------------------
 
 bool Machine::Load_Stats() {
-    const std::string name = player_file("STATS");
+    const std::string name = player_.file("STATS");
     const auto text = svc_.store.read(name);
     const auto read = text ? read_stats(*text) : std::nullopt;
     if (!read) keep_unreadable(name);
-    const auto winnings = stats.Winnings;
-    stats = read ? *read : Stats{};
-    stats.Winnings = winnings;
+    const auto winnings = player_.stats.Winnings;
+    player_.stats = read ? *read : Stats{};
+    player_.stats.Winnings = winnings;
     return read.has_value();
 }
 
 bool Machine::Save_Stats() {
-    return save(player_file("STATS"), write_stats(stats),
+    return save(player_.file("STATS"), write_stats(player_.stats),
                 "Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game "
                    "directory may be write-protected.  Exit the program and delete some files, or remove write "
                    "protection on the statistics file.");
@@ -128,7 +128,7 @@ void Machine::Mnu_Clear_Session_Stats() {
     if (confirm("Clear this session's statistics:   Confirm you want to do this by clicking the OK button.",
                 "Clear Session Statistics") != MsgAnswer::Ok)
         return;
-    stats.clear_session();
+    player_.stats.clear_session();
     trainer_->accuracy = {};
 }
 
@@ -136,7 +136,7 @@ void Machine::Mnu_Clear_All_Stats() {
     if (confirm("Clear all the statistics:   Confirm you want to do this by clicking the OK button.",
                 "Clear All Statistics") != MsgAnswer::Ok)
         return;
-    stats.clear_all();
+    player_.stats.clear_all();
     Save_Stats();
 }
 
@@ -144,7 +144,7 @@ void Machine::Mnu_Reset_Winnings() {
     if (confirm("Reset this session's winnings to zero:  confirm you want to do this by clicking the OK button.",
                 "Clear Session Winnings") != MsgAnswer::Ok)
         return;
-    stats.Winnings[Stats::kSessionWinnings] = 0;
+    player_.stats.Winnings[Stats::kSessionWinnings] = 0;
     Show_Winnings();
 }
 
@@ -152,7 +152,7 @@ void Machine::Mnu_Reset_All_Winnings() {
     if (confirm("Reset both winnings totals to zero:  confirm you want to do this by clicking the OK button.",
                 "Clear All Winnings") != MsgAnswer::Ok)
         return;
-    stats.Winnings = {0, 0};
+    player_.stats.Winnings = {0, 0};
     Save_Progressive();
     Show_Winnings();
 }
@@ -162,10 +162,10 @@ void Machine::Mnu_New_Game() {
                 "Confirm you want to do this by clicking the OK button.",
                 "New Game") != MsgAnswer::Ok)
         return;
-    stats.Winnings = {0, 0};
+    player_.stats.Winnings = {0, 0};
     Save_Progressive();
     Show_Winnings();
-    stats.clear_all();
+    player_.stats.clear_all();
     Save_Stats();
     trainer_->accuracy = {};
     wallet_.start_session();
@@ -173,7 +173,7 @@ void Machine::Mnu_New_Game() {
     Display_Progressive_Payout();
     // The meters changed under the bet buttons; between hands they follow the new credits.
     if (!in_hand() && wallet_.Coins_Bet == 0) {
-        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game).bet_step;
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step;
         vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     }
 }
@@ -182,15 +182,15 @@ void Machine::Mnu_New_Game() {
 
 bool Machine::Load_Progressive() {
     vm.hourglass = true;
-    const std::string name = player_file("PROGRES");
+    const std::string name = player_.file("PROGRES");
     const auto text = svc_.store.read(name);
     RecordRead how = RecordRead::Unreadable;
     const ProgressiveRecord r = read_progressive(text ? *text : "", svc_.decimal_separator, &how);
     if (how == RecordRead::Unreadable) keep_unreadable(name);
     progressive_.Jackpot_Percent = r.percent;
     progressive_.Jackpot = r.jackpot;
-    stats.Winnings[Stats::kAllWinnings] = r.all_winnings;
-    Fancy_Cards = r.fancy_cards != 0;
+    player_.stats.Winnings[Stats::kAllWinnings] = r.all_winnings;
+    table_.Fancy_Cards = r.fancy_cards != 0;
     vm.hourglass = false;
     return how == RecordRead::Whole;
 }
@@ -207,9 +207,9 @@ bool Machine::Save_Progressive() {
     ProgressiveRecord r;
     r.percent = progressive_.Jackpot_Percent;
     r.jackpot = progressive_.Jackpot;
-    r.all_winnings = stats.Winnings[Stats::kAllWinnings];
-    r.fancy_cards = Fancy_Cards ? -1 : 0;
-    return save(player_file("PROGRES"), write_progressive(r, svc_.decimal_separator),
+    r.all_winnings = player_.stats.Winnings[Stats::kAllWinnings];
+    r.fancy_cards = table_.Fancy_Cards ? -1 : 0;
+    return save(player_.file("PROGRES"), write_progressive(r, svc_.decimal_separator),
                 "Error saving Progressive Jackpot Data File.  Your hard drive may be full, or file PROGRESS.VPK in "
                    "the game directory may be write-protected.  Exit the program and delete some files, or remove "
                    "write protection on the data file.");
@@ -226,37 +226,39 @@ void Machine::Mnu_Reset_Progressive() {
 
 void Machine::Show_Percent_Dialog() {
     vm.hourglass = true;
-    PercentModel percent(*this);
+    PercentModel percent(progressive_.Jackpot_Percent, svc_.dialogs, [this](int16_t value) {
+        progressive_.Jackpot_Percent = value;
+        Save_Progressive();
+    });
     percent.Form_Load();
+    vm.hourglass = false;
     svc_.dialogs.show_percent(percent);
     vm.hourglass = false;
 }
 
-PercentModel::PercentModel(Machine& machine) : m_(machine) {}
+PercentModel::PercentModel(int16_t percent, Dialogs& dialogs, std::function<void(int16_t)> set)
+    : percent_(percent), dialogs_(dialogs), set_(std::move(set)) {}
 
-void PercentModel::Form_Load() {
-    text = std::to_string(m_.progressive_.Jackpot_Percent);
-    m_.vm.hourglass = false;
-}
+void PercentModel::Form_Load() { text = std::to_string(percent_); }
 
 bool PercentModel::Key_Press(char key) {
     if (digit_key(key)) return true;
-    m_.svc_.dialogs.beep();
+    dialogs_.beep();
     return false;
 }
 
 void PercentModel::Text_Changed(const std::string& new_text) {
     const std::string digits = digits_of(new_text, 5);
-    if (digits != new_text) m_.svc_.dialogs.beep();
+    if (digits != new_text) dialogs_.beep();
     text = digits;
     if (text.empty()) return;
     const int value = std::stoi(text);
     if (value > 20) {
         text = "20";
-        m_.svc_.dialogs.beep();
+        dialogs_.beep();
     } else if (value < 1) {
         text = "1";
-        m_.svc_.dialogs.beep();
+        dialogs_.beep();
     }
 }
 
@@ -266,9 +268,8 @@ void PercentModel::Lost_Focus() {
 
 void PercentModel::Btn_Ok_Click() {
     if (text.empty()) text = "2";
-    m_.progressive_.Jackpot_Percent = static_cast<int16_t>(std::stoi(text));
-    m_.Save_Progressive();
     done = true;
+    if (set_) set_(static_cast<int16_t>(std::stoi(text)));
 }
 
 void PercentModel::Btn_Cancel_Click() { done = true; }
@@ -276,17 +277,17 @@ void PercentModel::Btn_Cancel_Click() { done = true; }
 // ---- start-up and exit --------------------------------------------------------------------
 
 void Machine::Load_Records(bool show_goodies) {
-    player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
+    player_.player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
     Load_Config();
     if (show_goodies) Setup_Goodies();
-    Player_Number = 1;
+    player_.Player_Number = 1;
     Choose_Player();
 }
 
 void Machine::Main_Initialisation(intptr_t card_window) {
     vm.hourglass = true;
     Load_Payouts();
-    game = 1;
+    game_ = 1;
     Check_Menu();
     wallet_.start_session();
     vm.Lbl_Credits.caption = std::to_string(wallet_.Credits);
@@ -294,9 +295,9 @@ void Machine::Main_Initialisation(intptr_t card_window) {
     Load_Progressive();
     load_trainer();
     Display_Progressive_Payout();
-    vm.menu("Mnu_Fancy_Cards").checked = Fancy_Cards;
-    vm.menu("Mnu_Plain_Cards").checked = !Fancy_Cards;
-    Card_Surface = card_window;
+    vm.menu("Mnu_Fancy_Cards").checked = table_.Fancy_Cards;
+    vm.menu("Mnu_Plain_Cards").checked = !table_.Fancy_Cards;
+    table_.Card_Surface = card_window;
     if (svc_.cards.InitializeDeck(card_window) == 0)
         throw FatalError("Fatal Error",
                          "Either another application is using QCards32.DLL or it is not available on your system.  "
@@ -305,7 +306,7 @@ void Machine::Main_Initialisation(intptr_t card_window) {
     svc_.cards.SetCurrentBack(6);
     svc_.cards.SetCurrentBack(rnd_1_to(svc_.rng, 6));
     vm.menu("Mnu_Autohold").checked = true;
-    stats.Winnings[Stats::kSessionWinnings] = 0;
+    player_.stats.Winnings[Stats::kSessionWinnings] = 0;
     Show_Winnings();
     vm.Pnl_Banner.caption = "";
     main_window_shown = true;

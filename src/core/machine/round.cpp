@@ -15,7 +15,7 @@
 
 namespace dw {
 
-bool Machine::in_hand() const { return Round_State != 1 || phase() != Phase::Idle; }
+bool Machine::in_hand() const { return table_.Round_State != 1 || phase() != Phase::Idle; }
 
 Phase Machine::phase() const { return round_ ? round_->phase() : Phase::Idle; }
 
@@ -23,9 +23,9 @@ void Machine::Start_Hand() {
     if (in_hand() || wallet_.Coins_Bet <= 0) return;
     double_up_.reset();  // the last hand's double up is over: no pause of this hand goes to it
     vm.Pnl_Show_Payoffs.caption = "";
-    Round_State = 2;
+    table_.Round_State = 2;
     RoundHost& host = *rounds_;
-    switch (game_info(game).flow) {
+    switch (game_info(game_).flow) {
     case Flow::Stud: round_ = std::make_unique<StudRound>(host); break;
     case Flow::Ride: round_ = std::make_unique<RideRound>(host); break;
     case Flow::PickFive: round_ = std::make_unique<PickFiveRound>(host); break;
@@ -105,17 +105,17 @@ void MachineRounds::Pause_Half() {
 }
 
 
-HandCode MachineRounds::evaluate() { return Check_Hand(m_.game, m_.cards.hand, &m_.Hot_Hits); }
+HandCode MachineRounds::evaluate() { return Check_Hand(m_.game_, m_.table_.cards.hand, &m_.table_.Hot_Hits); }
 
 void MachineRounds::announce_deal(HandCode& code) {
-    if (game_info(m_.game).eights_bonus) m_.Display_Hand_Eights(code);
+    if (game_info(m_.game_).eights_bonus) m_.Display_Hand_Eights(code);
     else m_.Display_Hand_Value(code);
     m_.voice_.release_unused_hold();
 }
 
 bool MachineRounds::side_bet_evaluate() {
     if (m_.wallet_.Side_Bet_Placed != 1) return false;
-    if (Evaluate_Juicy(m_.cards.hand, m_.juicy_cards()).row == 0) return false;
+    if (Evaluate_Juicy(m_.table_.cards.hand, m_.juicy_cards()).row == 0) return false;
     m_.voice_.hold_back();
     return true;
 }
@@ -140,24 +140,21 @@ void MachineRounds::settle(HandCode code) {
 
 void MachineRounds::finish_payoff(HandCode code, int64_t amount) { m_.finish_payoff(code, amount); }
 
-GameId MachineRounds::current_game() const { return m_.game; }
-const GameInfo& MachineRounds::info() const { return game_info(m_.game); }
+GameId MachineRounds::current_game() const { return m_.game_; }
+const GameInfo& MachineRounds::info() const { return game_info(m_.game_); }
 ViewModel& MachineRounds::view() { return m_.vm; }
-CardState& MachineRounds::card_state() { return m_.cards; }
+CardState& MachineRounds::card_state() { return m_.table_.cards; }
 int16_t MachineRounds::coins_bet() const { return m_.wallet_.Coins_Bet; }
-int MachineRounds::hidden_last() const { return m_.Hide_Last_One ? 1 : (m_.Hide_Last_Two ? 2 : 0); }
-void MachineRounds::set_hidden_last(int n) {
-    m_.Hide_Last_One = n == 1;
-    m_.Hide_Last_Two = n == 2;
-}
+int MachineRounds::hidden_last() const { return m_.table_.hidden_last(); }
+void MachineRounds::set_hidden_last(int n) { m_.table_.set_hidden_last(n); }
 bool MachineRounds::auto_hold() const { return m_.auto_hold_on(); }
 Dialogs& MachineRounds::dialogs() { return m_.svc_.dialogs; }
 Rng& MachineRounds::rng() { return m_.svc_.rng; }
-void MachineRounds::set_double_up_mode(bool on) { m_.Double_Up_Mode = on; }
+void MachineRounds::set_double_up_mode(bool on) { m_.table_.Double_Up_Mode = on; }
 void MachineRounds::Lock_Menus() { m_.Lock_Menus(); }
 void MachineRounds::Show_Backs() { m_.Show_Backs(); }
 void MachineRounds::Draw_One_Card(int position) { m_.Draw_One_Card(position); }
-void MachineRounds::set_repaint_busy(int16_t value) { m_.Repaint_Busy = value; }
+void MachineRounds::set_repaint_busy(int16_t value) { m_.table_.Repaint_Busy = value; }
 void MachineRounds::Play_Sound(const std::string& path) { m_.Play_Sound(path); }
 void MachineRounds::announce_sound(std::string_view key) { m_.play_announcement_sound(key); }
 const std::string& MachineRounds::last_sound() const { return m_.voice_.Last_Sound; }
@@ -167,12 +164,12 @@ void MachineRounds::Show_Chart(ChartKind kind) { m_.Show_Chart(kind); }
 void MachineRounds::highlight(int panel, bool on) { m_.highlight(panel, on); }
 
 void Machine::end_hand() {
-    Round_State = 1;
+    table_.Round_State = 1;
     Prepare_Hand();
 }
 
 void Machine::Prepare_Hand() {
-    const GameInfo& info = game_info(game);
+    const GameInfo& info = game_info(game_);
     for (size_t i = 0; i < 5; ++i) {
         vm.Pnl_Hold[i].visible = false;
         vm.Btn_Hold[i].enabled = false;
@@ -187,7 +184,7 @@ void Machine::Prepare_Hand() {
     wallet_.Side_Bet_Placed = 0;
     vm.Btn_Play_Credit.enabled = wallet_.Credits >= info.bet_step;
     vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
-    Round_State = 1;
+    table_.Round_State = 1;
     if (round_) round_->End();
     juicy_->reset_for_hand();
     for (auto& h : vm.Pnl_Hint) h.visible = false;
@@ -196,7 +193,7 @@ void Machine::Prepare_Hand() {
     trainer_->announcement.clear();
     warm_trainer();
     Unlock_Menus();
-    Prepare_Hand_Cards(cards, joker_count(game), svc_.rng, svc_.cards);
+    Prepare_Hand_Cards(table_.cards, joker_count(game_), svc_.rng, svc_.cards);
     voice_.Last_Sound.clear();
     focus_first_enabled_bet_button();
     if (info.every_line && vm.Lbl_Multi_Payout.caption != kMultiPayoutLine)

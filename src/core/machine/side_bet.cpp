@@ -13,9 +13,9 @@ bool Machine::juicy_showing() const { return juicy_->showing(); }
 bool Machine::side_bet_active() const { return vm.menu("Mnu_Windows").visible; }
 
 void Machine::Juicy_Setup() {
-    if (!is_game(game)) throw FatalError("Error!", "Internal Error in Juicy_Setup");
+    if (!is_game(game_)) throw FatalError("Error!", "Internal Error in Juicy_Setup");
     auto& item = vm.menu("Mnu_Juicy_Jackpots");
-    item.enabled = game_info(game).side_bet;
+    item.enabled = game_info(game_).side_bet;
     const bool active = item.enabled && item.checked;
     vm.menu("Mnu_Windows").visible = active;
     JuicyModel& window = juicy_->view;
@@ -23,7 +23,7 @@ void Machine::Juicy_Setup() {
         window.visible = false;
     } else if (!window.visible) {
         window.visible = true;
-        juicy_->show_pays(pay_table);
+        juicy_->show_pays(pay_table_);
         // Once the main window is up, showing the side bet's window does not take the focus away.
         if (main_window_shown) vm.activate = true;
     }
@@ -47,14 +47,14 @@ void Machine::Mnu_Window_Juicy_Jackpots_Click() {
 void Machine::Juicy_Activate() {
     JuicyModel& window = juicy_->view;
     vm.menu("Mnu_Window_Juicy_Jackpots").checked = true;
-    juicy_->show_pays(pay_table);
+    juicy_->show_pays(pay_table_);
     if (window.Btn_Continue.visible) window.focus = "Btn_Continue";
 }
 
 int16_t Machine::Pay_Juicy() {
     vm.hourglass = true;
-    const int16_t row = juicy_->evaluate(cards.hand).row;
-    const int32_t win = row == 0 ? 0 : pay_table.pay(kSideBetSlot, row);
+    const int16_t row = juicy_->evaluate(table_.cards.hand).row;
+    const int32_t win = row == 0 ? 0 : pay_table_.pay(kSideBetSlot, row);
     add_credits_capped(win);
     Record_Side_Bet(row, win);
     if (win > 0) {
@@ -67,7 +67,7 @@ int16_t Machine::Pay_Juicy() {
 }
 
 void Machine::Record_Side_Bet(HandCode row, int32_t win) {
-    stats.record(kSideBetSlot, row, 1, win);
+    player_.stats.record(kSideBetSlot, row, 1, win);
     add_winnings(static_cast<int64_t>(win) - 1);
     Show_Winnings();
     Save_Progressive();
@@ -83,9 +83,9 @@ void Machine::Juicy_Continue_Click() {
 void Machine::Juicy_New_Cards_Click() { juicy_->new_cards(svc_.rng); }
 
 void Machine::Juicy_Reset_Click() {
-    Set_Default_Payouts(pay_table, kSideBetSlot);
+    Set_Default_Payouts(pay_table_, kSideBetSlot);
     Save_Payouts();
-    juicy_->show_pays(pay_table);
+    juicy_->show_pays(pay_table_);
 }
 
 void Machine::Juicy_Query_Unload() {

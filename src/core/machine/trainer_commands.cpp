@@ -46,7 +46,7 @@ std::string shown_cards(const Hand& hand, int mask) {
 }  // namespace
 
 void Machine::load_trainer() {
-    const auto text = svc_.store.read(player_file("TRAINER"));
+    const auto text = svc_.store.read(player_.file("TRAINER"));
     const auto read = text ? read_trainer(*text) : std::nullopt;
     trainer_->options = read.value_or(TrainerOptions{});
     vm.menu("Mnu_Show_Best_Hold").checked = trainer_->options.show_best_hold;
@@ -90,7 +90,7 @@ bool Machine::Trainer_Command(std::string_view menu) {
             }
         if (!found) return false;
     }
-    save(player_file("TRAINER"), write_trainer(o),
+    save(player_.file("TRAINER"), write_trainer(o),
          "Error saving the trainer file.  Your hard drive may be full, or the file may be write-protected.");
     vm.menu("Mnu_Show_Best_Hold").checked = o.show_best_hold;
     vm.menu("Mnu_Mistake_Alert").checked = o.mistake_alert;
@@ -102,9 +102,9 @@ bool Machine::Trainer_Command(std::string_view menu) {
 
 void Machine::warm_trainer() {
     const TrainerOptions& o = trainer_->options;
-    const GameInfo& info = game_info(game);
+    const GameInfo& info = game_info(game_);
     if (svc_.advisor && (o.show_best_hold || o.mistake_alert) && (info.flow == Flow::Draw || info.flow == Flow::PickFive))
-        svc_.advisor->prepare({game, &pay_table, info.full_bet, false, 0});
+        svc_.advisor->prepare({game_, &pay_table_, info.full_bet, false, 0});
 }
 
 void Machine::show_hint(bool asked) {
@@ -112,7 +112,7 @@ void Machine::show_hint(bool asked) {
     // The machine's own announcement of the dealt hand stays, with the hint after it.
     const std::string& said = trainer_->announcement;
     const std::string before = said.empty() ? "" : said + "  \u2014  ";
-    const auto values = svc_.advisor->holds({game, &pay_table, wallet_.Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
+    const auto values = svc_.advisor->holds({game_, &pay_table_, wallet_.Coins_Bet, false, 0}, table_.cards.hand, out_of_draw(table_.cards, game_));
     trainer_->hint_waiting = !values;
     if (!values) {
         vm.Pnl_Show_Payoffs.caption = before + "The trainer is still working out this chart...";
@@ -122,17 +122,17 @@ void Machine::show_hint(bool asked) {
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
     const Judgement j = judge(*values, held);
     for (int p = 0; p < 5; ++p) vm.Pnl_Hint[static_cast<size_t>(p)].visible = (j.best_mask & (1 << p)) != 0;
-    vm.Pnl_Show_Payoffs.caption = before + "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " +
+    vm.Pnl_Show_Payoffs.caption = before + "Best: hold " + shown_cards(table_.cards.hand, j.best_mask) + " \u2014 " +
                                   credits_text(j.best_ev) + "; yours: " + credits_text(j.held_ev);
     trainer_->hint_shown = true;
 }
 
 void Machine::show_decision_hint(int shown, int parts) {
     if (!trainer_->options.show_best_hold) return;
-    const bool stud = game_info(game).flow == Flow::Stud;
-    const PayRule rule{game, &pay_table, wallet_.Coins_Bet / std::max(1, parts), progressive_on(), progressive_.Jackpot};
-    const auto choice = stud ? strategy::double_down_choice(rule, cards.hand)
-                             : strategy::let_it_ride_choice(rule, cards.hand, shown, parts);
+    const bool stud = game_info(game_).flow == Flow::Stud;
+    const PayRule rule{game_, &pay_table_, wallet_.Coins_Bet / std::max(1, parts), progressive_on(), progressive_.Jackpot};
+    const auto choice = stud ? strategy::double_down_choice(rule, table_.cards.hand)
+                             : strategy::let_it_ride_choice(rule, table_.cards.hand, shown, parts);
     // What each choice leaves the player on average, in credits, the better one named first.
     const char* go_on = stud ? "Double Down!" : "Let It Ride!";
     const char* hold_back = stud ? "Stand Pat!" : "Take Back 1/3";
@@ -154,19 +154,19 @@ bool Machine::judge_draw() {
     // With the trainer off nothing is judged, and no table is built for it.
     const TrainerOptions& o = trainer_->options;
     if (!svc_.advisor || !(o.show_best_hold || o.mistake_alert)) return drawing();
-    const auto values = svc_.advisor->holds({game, &pay_table, wallet_.Coins_Bet, false, 0}, cards.hand, out_of_draw(cards, game));
+    const auto values = svc_.advisor->holds({game_, &pay_table_, wallet_.Coins_Bet, false, 0}, table_.cards.hand, out_of_draw(table_.cards, game_));
     if (!values) return drawing();  // not known yet: nothing is judged
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
     const Judgement j = judge(*values, held);
     if (j.mistake() && trainer_->options.mistake_alert) {
         MistakeModel alert;
-        alert.text = "Best: hold " + shown_cards(cards.hand, j.best_mask) + " \u2014 " + credits_text(j.best_ev) +
+        alert.text = "Best: hold " + shown_cards(table_.cards.hand, j.best_mask) + " \u2014 " + credits_text(j.best_ev) +
                      "; yours: " + credits_text(j.held_ev);
         svc_.dialogs.show_mistake(alert);
         if (!alert.draw) return false;
     }
-    Accuracy& a = trainer_->accuracy[static_cast<size_t>(game)];
+    Accuracy& a = trainer_->accuracy[static_cast<size_t>(game_)];
     ++a.decisions;
     if (j.mistake()) {
         ++a.mistakes;

@@ -9,12 +9,12 @@ namespace dw {
 
 void Machine::edit_payouts(int slot) {
     vm.hourglass = true;
-    PayoutsModel payouts(pay_table, slot);
+    PayoutsModel payouts(pay_table_, slot);
     payouts.help = [this] { Show_Help("Customize Payouts"); };
     vm.hourglass = false;
     svc_.dialogs.show_payouts(payouts);
     if (payouts.ok) {
-        payouts.apply(pay_table);
+        payouts.apply(pay_table_);
         Save_Payouts();
     }
     Display_Progressive_Payout();
@@ -23,12 +23,12 @@ void Machine::edit_payouts(int slot) {
 
 void Machine::Show_Payout_Dialog() {
     if (!vm.menu("Mnu_Program_Payouts").enabled) return;
-    edit_payouts(game);
+    edit_payouts(game_);
 }
 
 void Machine::Juicy_Customize_Click() {
     edit_payouts(kSideBetSlot);
-    juicy_->show_pays(pay_table);
+    juicy_->show_pays(pay_table_);
 }
 
 bool Machine::Load_Help() {
@@ -78,7 +78,7 @@ void Machine::Show_Keyboard_Help() {
 
 void Machine::Show_Cheat() {
     if (!vm.menu("Mnu_Cheat").enabled || in_hand()) return;
-    CheatModel cheat(cards, deck_size(game));
+    CheatModel cheat(table_.cards, deck_size(game_));
     svc_.dialogs.show_cheat(cheat);
     Repaint_Hand();
 }

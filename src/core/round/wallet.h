@@ -12,6 +12,9 @@ struct Wallet {
 
     int32_t Credits = 0, Coin_Bucket = 0;
     int16_t Coins_Bet = 0, Side_Bet_Placed = 0;
+    // The coin slot's animation: a coin drops for every credit bought, four frames a coin.
+    bool coin_slot_busy = false;
+    int coin_frames_left = 0;
 
     // A session starts with 80 credits bought from the bucket.
     void start_session();
