@@ -176,7 +176,7 @@ private:
     bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
     bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
     bool double_up_on() const { return vm.menu("Mnu_Double").checked; }
-    bool sound_on() const { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
+    bool sound_on() const { return sound_menu_on(vm); }
     Services svc_;
     ViewModel vm;
     GameId game_ = 1;
@@ -200,6 +200,7 @@ private:
     std::unique_ptr<TrainerState> trainer_;
     ChartKind shown_chart_ = ChartKind::Standard;  // the chart on the table
     bool accepting_bets();
+    RoundParts round_parts();  // what a hand flow works with directly
     void bet_steps(bool from_slot);
     void highlight(int panel, bool on);
     void mark_win(HandCode code);  // code 0 clears the marks

@@ -146,7 +146,7 @@ void Machine::Payoff(HandCode& code) {
         amount != 0 ? win_name + " pays " + std::to_string(amount) + (amount == 1 ? " credit" : " credits") : win_name;
 
     if (double_up_on() && amount != 0 && amount < 10000) {
-        double_up_ = std::make_unique<DoubleUpRound>(*rounds_, code, amount);
+        double_up_ = std::make_unique<DoubleUpRound>(round_parts(), *rounds_, code, amount);
         return double_up_->Start();  // ends in finish_payoff, now or after its pauses
     }
     finish_payoff(code, amount);

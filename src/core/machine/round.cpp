@@ -15,6 +15,10 @@
 
 namespace dw {
 
+RoundParts Machine::round_parts() {
+    return {game_, game_info(game_), vm, table_, wallet_, voice_, svc_.dialogs, svc_.rng, timers_};
+}
+
 bool Machine::in_hand() const { return table_.Round_State != 1 || phase() != Phase::Idle; }
 
 Phase Machine::phase() const { return round_ ? round_->phase() : Phase::Idle; }
@@ -26,10 +30,10 @@ void Machine::Start_Hand() {
     table_.Round_State = 2;
     RoundHost& host = *rounds_;
     switch (game_info(game_).flow) {
-    case Flow::Stud: round_ = std::make_unique<StudRound>(host); break;
-    case Flow::Ride: round_ = std::make_unique<RideRound>(host); break;
-    case Flow::PickFive: round_ = std::make_unique<PickFiveRound>(host); break;
-    default: round_ = std::make_unique<DrawRound>(host); break;
+    case Flow::Stud: round_ = std::make_unique<StudRound>(round_parts(), host); break;
+    case Flow::Ride: round_ = std::make_unique<RideRound>(round_parts(), host); break;
+    case Flow::PickFive: round_ = std::make_unique<PickFiveRound>(round_parts(), host); break;
+    default: round_ = std::make_unique<DrawRound>(round_parts(), host); break;
     }
     round_->Start();
 }
@@ -97,16 +101,6 @@ void MachineRounds::return_coins(int16_t coins, int16_t refund) {
     m_.vm.Lbl_Played.caption = std::to_string(coins);
 }
 
-void MachineRounds::set_timer(FlowTimer timer, bool on) { (timer == FlowTimer::Deal ? m_.timers_.Timer1_Enabled : m_.timers_.Timer2_Enabled) = on; }
-
-void MachineRounds::Pause_Half() {
-    m_.timers_.Pause_Ms = 500;
-    m_.timers_.Pause_Enabled = true;
-}
-
-
-HandCode MachineRounds::evaluate() { return Check_Hand(m_.game_, m_.table_.cards.hand, &m_.table_.Hot_Hits); }
-
 void MachineRounds::announce_deal(HandCode& code) {
     if (game_info(m_.game_).eights_bonus) m_.Display_Hand_Eights(code);
     else m_.Display_Hand_Value(code);
@@ -140,26 +134,8 @@ void MachineRounds::settle(HandCode code) {
 
 void MachineRounds::finish_payoff(HandCode code, int64_t amount) { m_.finish_payoff(code, amount); }
 
-GameId MachineRounds::current_game() const { return m_.game_; }
-const GameInfo& MachineRounds::info() const { return game_info(m_.game_); }
-ViewModel& MachineRounds::view() { return m_.vm; }
-CardState& MachineRounds::card_state() { return m_.table_.cards; }
-int16_t MachineRounds::coins_bet() const { return m_.wallet_.Coins_Bet; }
-int MachineRounds::hidden_last() const { return m_.table_.hidden_last(); }
-void MachineRounds::set_hidden_last(int n) { m_.table_.set_hidden_last(n); }
-bool MachineRounds::auto_hold() const { return m_.auto_hold_on(); }
-Dialogs& MachineRounds::dialogs() { return m_.svc_.dialogs; }
-Rng& MachineRounds::rng() { return m_.svc_.rng; }
-void MachineRounds::set_double_up_mode(bool on) { m_.table_.Double_Up_Mode = on; }
 void MachineRounds::Lock_Menus() { m_.Lock_Menus(); }
-void MachineRounds::Show_Backs() { m_.Show_Backs(); }
-void MachineRounds::Draw_One_Card(int position) { m_.Draw_One_Card(position); }
-void MachineRounds::set_repaint_busy(int16_t value) { m_.table_.Repaint_Busy = value; }
-void MachineRounds::Play_Sound(const std::string& path) { m_.Play_Sound(path); }
 void MachineRounds::announce_sound(std::string_view key) { m_.play_announcement_sound(key); }
-const std::string& MachineRounds::last_sound() const { return m_.voice_.Last_Sound; }
-void MachineRounds::Repaint_Hand() { m_.Repaint_Hand(); }
-std::string MachineRounds::sound_path(std::string_view file) const { return m_.sound_path(file); }
 void MachineRounds::Show_Chart(ChartKind kind) { m_.Show_Chart(kind); }
 void MachineRounds::highlight(int panel, bool on) { m_.highlight(panel, on); }
 

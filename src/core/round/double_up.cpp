@@ -34,7 +34,7 @@ DoubleResult double_up_outcome(bool deuces_wild, const CardCode& dealer, const C
 }
 
 void DoubleUpRound::Start() {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     for (size_t i = 0; i < 5; ++i) {
         vm.Pnl_Hold[i].visible = false;
         vm.Btn_Hold[i].enabled = false;
@@ -47,45 +47,45 @@ void DoubleUpRound::offer() {
     ++round_;
     DoubleOfferModel offer;
     offer.question = double_up_question(amount_);
-    h_.dialogs().show_double(offer);
+    p_.dialogs.show_double(offer);
     if (offer.choice != 1) return finish();
 
     // The paid hand's marks go with its cards.
-    ViewModel& view = h_.view();
+    ViewModel& view = p_.vm;
     for (auto& c : view.Pnl_Win_Card) c.visible = false;
     view.Pnl_Win_Row.visible = false;
-    CardState& cards = h_.card_state();
+    CardState& cards = p_.table.cards;
     cards.hand[0].Value = kEmptyHandMarker;
-    Shuffle_Deck(cards, joker_count(h_.current_game()), h_.rng());
+    Shuffle_Deck(cards, joker_count(p_.game), p_.rng);
     for (int p = 1; p <= 5; ++p) cards.Hand_At(p) = cards.Deck[static_cast<size_t>(p)];
     cards.Next_Card = 6;
-    h_.set_double_up_mode(true);
-    h_.Repaint_Hand();
+    p_.table.Double_Up_Mode = true;
+    p_.repaint();
 
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     vm.hourglass = true;
     DoublePickModel pick;
-    h_.dialogs().show_pick(pick);
+    p_.dialogs.show_pick(pick);
     vm.hourglass = false;
-    h_.set_double_up_mode(false);
+    p_.table.Double_Up_Mode = false;
     choice_ = pick.done() ? pick.choice : 2;
 
-    h_.Play_Sound(h_.sound_path("deal.wav"));
-    h_.Draw_One_Card(choice_);
+    p_.play("deal.wav");
+    p_.draw_card(choice_);
     vm.Pnl_Win_Card[static_cast<size_t>(choice_ - 1)].visible = true;  // the card the player took
     revealing_ = true;
-    h_.Pause_Half();
+    p_.pause_half();
 }
 
 void DoubleUpRound::Pause_Done() {
     if (!revealing_) return;
     revealing_ = false;
-    for (int p = 2; p <= 5; ++p) h_.Draw_One_Card(p);
-    const CardState& cards = h_.card_state();
+    for (int p = 2; p <= 5; ++p) p_.draw_card(p);
+    const CardState& cards = p_.table.cards;
     const CardCode& dealer = cards.Hand_At(1);
     const CardCode& chosen = cards.Hand_At(choice_);
-    const DoubleResult result = double_up_outcome(h_.info().deuces_wild, dealer, chosen);
-    ViewModel& vm = h_.view();
+    const DoubleResult result = double_up_outcome(p_.info.deuces_wild, dealer, chosen);
+    ViewModel& vm = p_.vm;
     if (result == DoubleResult::Loss) {
         amount_ = 0;
         vm.Pnl_Show_Payoffs.caption = "Too bad, better luck next time!";
@@ -101,7 +101,7 @@ void DoubleUpRound::Pause_Done() {
 
 void DoubleUpRound::finish() {
     if (played_ && amount_ != 0)
-        h_.view().Pnl_Show_Payoffs.caption = "You've won " + std::to_string(amount_) + " credits!";
+        p_.vm.Pnl_Show_Payoffs.caption = "You've won " + std::to_string(amount_) + " credits!";
     h_.finish_payoff(code_, amount_);
 }
 

@@ -41,12 +41,14 @@ DoubleResult double_up_outcome(bool deuces_wild, const CardCode& dealer, const C
 // dealer's card up and four to choose from. Ends by handing the final amount to the host.
 class DoubleUpRound {
 public:
-    DoubleUpRound(RoundHost& host, HandCode code, int64_t amount) : h_(host), code_(code), amount_(amount) {}
+    DoubleUpRound(RoundParts parts, RoundHost& host, HandCode code, int64_t amount)
+        : p_(parts), h_(host), code_(code), amount_(amount) {}
     void Start();
     void Pause_Done();
     bool revealing() const { return revealing_; }
 
 private:
+    RoundParts p_;
     RoundHost& h_;
     HandCode code_;
     int64_t amount_;

@@ -10,19 +10,19 @@ void DrawRound::Deal_Tick() {
 }
 
 void DrawRound::after_deal() {
-    ViewModel& vm = h_.view();
-    const GameInfo& info = h_.info();
+    ViewModel& vm = p_.vm;
+    const GameInfo& info = p_.info;
     // A side-bet win holds the hand's announcement back until the side bet's window is left.
     h_.side_bet_evaluate();
-    HandCode code = h_.evaluate();
+    HandCode code = p_.evaluate();
     h_.announce_deal(code);
     for (size_t i = 0; i < 5; ++i) {
         vm.Pnl_Hold[i].visible = false;
         vm.Btn_Hold[i].enabled = true;
     }
-    if (h_.auto_hold()) {
+    if (p_.auto_hold()) {
         for (int p = 1; p <= 5; ++p) {
-            const int16_t v = h_.card_state().Hand_At(p).Value;
+            const int16_t v = p_.table.cards.Hand_At(p).Value;
             if ((info.deuces_wild && v == 2) || (info.jokers > 0 && v == 1)) {
                 vm.Pnl_Hold[static_cast<size_t>(p - 1)].visible = true;
                 vm.Btn_Hold[static_cast<size_t>(p - 1)].fore_colour = colour::kRed;
@@ -46,18 +46,18 @@ void DrawRound::after_deal() {
 
 void DrawRound::finish_deal() {
     phase_ = Phase::Dealt;
-    h_.view().Btn_Redeal.enabled = true;
-    h_.view().focus = "Btn_Redeal";
+    p_.vm.Btn_Redeal.enabled = true;
+    p_.vm.focus = "Btn_Redeal";
     h_.dealt_hint();
 }
 
 void DrawRound::Button(HandButton button) {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     if (button != HandButton::ShowFifth || phase_ != Phase::AwaitDouble || !vm.Btn_Show_Fifth.visible) return;
     vm.Btn_Show_Fifth.visible = false;
     vm.Btn_Show_Fifth.caption = saved_show_fifth_caption_;
     for (auto& b : vm.Btn_Hold) b.visible = true;
-    if (h_.double_the_bet(h_.info().list_text)) {
+    if (h_.double_the_bet(p_.info.list_text)) {
         h_.Show_Chart(ChartKind::DrawDoubled);
         for (int c = 2; c <= 6; ++c) h_.highlight(c, false);
         h_.highlight(6, true);
@@ -67,7 +67,7 @@ void DrawRound::Button(HandButton button) {
 
 void DrawRound::Toggle_Hold(int position) {
     if (position < 1 || position > 5) return;
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     const size_t i = static_cast<size_t>(position - 1);
     if (!vm.Btn_Hold[i].enabled || !vm.Btn_Hold[i].visible || phase_ != Phase::Dealt) return;
     vm.Pnl_Hold[i].visible = !vm.Pnl_Hold[i].visible;
@@ -75,13 +75,13 @@ void DrawRound::Toggle_Hold(int position) {
 }
 
 void DrawRound::Draw() {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     if (phase_ != Phase::Dealt || !vm.Btn_Redeal.enabled || !h_.draw_allowed()) return;
     for (auto& b : vm.Btn_Hold) b.enabled = false;
     vm.Btn_Redeal.enabled = false;
     Draw_Pos = 0;
     phase_ = Phase::Drawing;
-    h_.set_timer(FlowTimer::Draw, true);
+    p_.set_timer(false, true);
 }
 
 void DrawRound::Draw_Tick() {
@@ -89,15 +89,15 @@ void DrawRound::Draw_Tick() {
     ++Draw_Pos;
     while (Draw_Pos < 6 && held(Draw_Pos)) ++Draw_Pos;
     if (Draw_Pos >= 6) {
-        h_.set_timer(FlowTimer::Draw, false);
+        p_.set_timer(false, false);
         Draw_Pos = -1;
         phase_ = Phase::Paying;
-        h_.settle(h_.evaluate());
+        h_.settle(p_.evaluate());
         return;
     }
-    h_.Play_Sound(h_.sound_path("deal.wav"));
-    h_.card_state().take_card(Draw_Pos);
-    h_.Draw_One_Card(Draw_Pos);
+    p_.play("deal.wav");
+    p_.table.cards.take_card(Draw_Pos);
+    p_.draw_card(Draw_Pos);
 }
 
 }  // namespace dw

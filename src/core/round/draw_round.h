@@ -21,7 +21,7 @@ private:
 
     void after_deal();
     void finish_deal();
-    bool held(int position) { return h_.view().Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
+    bool held(int position) { return p_.vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
 };
 
 }  // namespace dw

@@ -41,16 +41,17 @@ public:
 
 // The start of every deal: menus locked, the hand face down, the bet buttons off, the deal
 // timer running.
-void begin_deal(RoundHost& host);
+void begin_deal(RoundParts& parts, RoundHost& host);
 
 // What every flow keeps: its host, its step and the place of the deal animation.
 class FlowBase : public RoundFlow {
 public:
-    explicit FlowBase(RoundHost& host) : h_(host) {}
+    FlowBase(RoundParts parts, RoundHost& host) : p_(parts), h_(host) {}
     Phase phase() const override { return phase_; }
     void End() override { phase_ = Phase::Idle; }
 
 protected:
+    RoundParts p_;
     RoundHost& h_;
     Phase phase_ = Phase::Idle;
     int16_t Draw_Pos = -1;

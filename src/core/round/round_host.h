@@ -6,44 +6,57 @@
 #include "cards/rng.h"
 #include "games/catalogue.h"
 #include "games/chart.h"
+#include "round/table.h"
+#include "round/timer_flags.h"
+#include "round/voice.h"
+#include "round/wallet.h"
 #include "view/view_model.h"
 #include "types.h"
 
 namespace dw {
 
-enum class FlowTimer { Deal, Draw };
-
 class Dialogs;
 
-// What a hand flow may ask of the machine. The machine implements it; a flow never sees the
-// rest of the machine, so a game's rules stay in its flow and the machine stays a switchboard.
+// Whether the Setup menu's sound item says the sound is on.
+inline bool sound_menu_on(const ViewModel& vm) { return vm.menu("Mnu_Sound").caption == "Turn Sound &Off"; }
+
+// The parts a hand flow works with directly: the hand's game, the window's view model, the cards
+// on the table, the money, the voice, the dialogs, the random numbers and the timers.
+struct RoundParts {
+    GameId game;
+    const GameInfo& info;
+    ViewModel& vm;
+    Table& table;
+    Wallet& wallet;
+    Voice& voice;
+    Dialogs& dialogs;
+    Rng& rng;
+    TimerFlags& timers;
+
+    void draw_card(int position) { table.Draw_One_Card(position, info.deuces_wild); }
+    void repaint() { table.Repaint_Hand(info.deuces_wild); }
+    // A machine sound from the asset folder ("deal.wav"), when the sound is on.
+    void play(std::string_view file) { voice.Play_Sound(voice.sound_path(file), sound_menu_on(vm)); }
+    bool auto_hold() const { return vm.menu("Mnu_Autohold").checked; }
+    // Check_Hand of the cards on the table, keeping the Hot Hands lines on the table.
+    HandCode evaluate() { return Check_Hand(game, table.cards.hand, &table.Hot_Hits); }
+    // A pause ends in the flow's Pause_Done, called by a one-shot timer after 0.5 s.
+    void pause_half() {
+        timers.Pause_Ms = 500;
+        timers.Pause_Enabled = true;
+    }
+    void set_timer(bool deal, bool on) { (deal ? timers.Timer1_Enabled : timers.Timer2_Enabled) = on; }
+};
+
+// What a hand flow asks of the machine: the steps that cross parts. The machine implements it; a
+// flow never sees the rest of the machine, so a game's rules stay in its flow and the machine
+// stays a switchboard.
 class RoundHost {
 public:
-    virtual GameId current_game() const = 0;
-    virtual const GameInfo& info() const = 0;
-    virtual ViewModel& view() = 0;
-    virtual CardState& card_state() = 0;
-    virtual int16_t coins_bet() const = 0;
-    // 0, or 1 / 2 when the deal leaves the last one or two cards face down.
-    virtual int hidden_last() const = 0;
-    virtual void set_hidden_last(int cards) = 0;
-    virtual bool auto_hold() const = 0;
-    virtual Dialogs& dialogs() = 0;
-    virtual Rng& rng() = 0;
-    virtual void set_double_up_mode(bool on) = 0;
-
-    virtual void set_timer(FlowTimer timer, bool on) = 0;
     virtual void Lock_Menus() = 0;
-    virtual void Show_Backs() = 0;
-    virtual void Draw_One_Card(int position) = 0;
-    virtual void set_repaint_busy(int16_t value) = 0;
-    virtual void Play_Sound(const std::string& path) = 0;
     // An announcement's sound by its key ("jacks1.wav", "twopair1.wav", ...), with the machine's
     // choice among the variants; sets the voice's Last_Sound.
     virtual void announce_sound(std::string_view key) = 0;
-    virtual const std::string& last_sound() const = 0;
-    virtual void Repaint_Hand() = 0;
-    virtual std::string sound_path(std::string_view file) const = 0;
     virtual void Show_Chart(ChartKind kind) = 0;
     virtual void highlight(int panel, bool on) = 0;
     // Doubles the bet, taking what the credits lack from the coin bucket; false when the bucket
@@ -51,11 +64,7 @@ public:
     virtual bool double_the_bet(std::string_view game_name) = 0;
     // Let It Ride's take-back: `coins` stay riding and `refund` goes back to the credits.
     virtual void return_coins(int16_t coins, int16_t refund) = 0;
-    // A pause ends in the flow's Pause_Done, called by a one-shot timer after 0.5 s.
-    virtual void Pause_Half() = 0;
 
-    // Check_Hand of the cards on the table (Hot Hands' lines are kept by the machine).
-    virtual HandCode evaluate() = 0;
     // Announces the dealt hand (the Crazy Eights deal bonus is paid here).
     virtual void announce_deal(HandCode& code) = 0;
     // The side bet, when one was placed on this hand: looked at before the announcement (a hit

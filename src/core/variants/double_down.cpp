@@ -32,13 +32,13 @@ void StudRound::Deal_Tick() {
 }
 
 void StudRound::after_deal() {
-    ViewModel& vm = h_.view();
-    const int r = Check_Stud_Four(h_.card_state().hand);
+    ViewModel& vm = p_.vm;
+    const int r = Check_Stud_Four(p_.table.cards.hand);
     if (const StudFourCall* call = stud_four_call(r)) {
         vm.Pnl_Show_Payoffs.caption = call->message;
         if (*call->sound) h_.announce_sound(call->sound);
     } else {
-        h_.dialogs().message_box("Internal Error in Deal_Stud when calcing partial hand!", "Double Down Stud",
+        p_.dialogs.message_box("Internal Error in Deal_Stud when calcing partial hand!", "Double Down Stud",
                                  MsgButtons::Ok, MsgIcon::None);
     }
     for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
@@ -51,7 +51,7 @@ void StudRound::after_deal() {
 }
 
 void StudRound::Button(HandButton button) {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     if (phase_ == Phase::Deciding && (button == HandButton::Double || button == HandButton::Stand)) {
         vm.Btn_Double.visible = false;
         vm.Btn_Stand.visible = false;
@@ -63,21 +63,21 @@ void StudRound::Button(HandButton button) {
         phase_ = Phase::AwaitCard;
     } else if (phase_ == Phase::AwaitCard && button == HandButton::ShowFifth) {
         vm.Btn_Show_Fifth.visible = false;
-        h_.set_hidden_last(0);
-        h_.Play_Sound(h_.sound_path("deal.wav"));
-        h_.Draw_One_Card(5);
-        code_ = h_.evaluate();
+        p_.table.set_hidden_last(0);
+        p_.play("deal.wav");
+        p_.draw_card(5);
+        code_ = p_.evaluate();
         phase_ = Phase::Revealing;
-        h_.Pause_Half();
+        p_.pause_half();
     }
 }
 
 void StudRound::double_down() {
-    const int before = h_.coins_bet();
-    if (!h_.double_the_bet(h_.info().list_text)) return;
+    const int before = p_.wallet.Coins_Bet;
+    if (!h_.double_the_bet(p_.info.list_text)) return;
     // The highlight follows the bet: 6, 8 and 10 coins on the doubled chart (columns 4, 5, 6, 8
     // and 10 credits), 2 and 4 on the regular one (columns 1 to 5 credits).
-    switch (const int coins = h_.coins_bet()) {
+    switch (const int coins = p_.wallet.Coins_Bet) {
     case 6: case 8: case 10:
         h_.Show_Chart(ChartKind::StudDoubled);
         for (int c = 2; c <= 4; ++c) h_.highlight(c, false);
@@ -88,13 +88,13 @@ void StudRound::double_down() {
         h_.highlight(coins + 1, true);
         break;
     default:
-        h_.dialogs().message_box("Internal Error in Deal (Stud)", "Double Down Stud", MsgButtons::Ok, MsgIcon::None);
+        p_.dialogs.message_box("Internal Error in Deal (Stud)", "Double Down Stud", MsgButtons::Ok, MsgIcon::None);
     }
 }
 
 void StudRound::Pause_Done() {
     if (phase_ != Phase::Revealing) return;
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
         b->visible = true;
         b->enabled = false;

@@ -17,8 +17,8 @@ void RideRound::Start() { start_deal(2); }
 
 void RideRound::Deal_Tick() {
     if (!deal_tick()) return;
-    ViewModel& vm = h_.view();
-    const int r = Check_Ride_Three(h_.card_state().hand);
+    ViewModel& vm = p_.vm;
+    const int r = Check_Ride_Three(p_.table.cards.hand);
     if (r == 1) {
         vm.Pnl_Show_Payoffs.caption = "  One Pair (Tens or Better)!  Take back 1/3 of bet?";
         h_.announce_sound("tens1.wav");
@@ -28,14 +28,14 @@ void RideRound::Deal_Tick() {
     } else if (r == 0) {
         vm.Pnl_Show_Payoffs.caption = "Take back 1/3 of bet?";
     } else {
-        h_.dialogs().message_box("Internal Error in DEAL_RIDE!", "Let It Ride", MsgButtons::Ok, MsgIcon::None);
+        p_.dialogs.message_box("Internal Error in DEAL_RIDE!", "Let It Ride", MsgButtons::Ok, MsgIcon::None);
     }
     cards_up_ = 3;
     decide(r);
 }
 
 void RideRound::decide(int r) {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
         b->visible = true;
         b->enabled = true;
@@ -47,9 +47,9 @@ void RideRound::decide(int r) {
 
 void RideRound::take_back_third() {
     const bool first = !took_back_first_;
-    const auto back = take_back(h_.coins_bet(), first);
+    const auto back = take_back(p_.wallet.Coins_Bet, first);
     if (!back) {
-        h_.dialogs().message_box("Internal error in Deal_Ride!", "Let It Ride", MsgButtons::Ok, MsgIcon::None);
+        p_.dialogs.message_box("Internal error in Deal_Ride!", "Let It Ride", MsgButtons::Ok, MsgIcon::None);
         return;
     }
     h_.Show_Chart(first ? ChartKind::RideTwo : ChartKind::RideOne);
@@ -58,7 +58,7 @@ void RideRound::take_back_third() {
 }
 
 void RideRound::show_card_button(const char* caption) {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     vm.Pnl_Show_Payoffs.caption = "";
     vm.Btn_Show_Fifth.caption = caption;
     vm.Btn_Show_Fifth.visible = true;
@@ -68,7 +68,7 @@ void RideRound::show_card_button(const char* caption) {
 }
 
 void RideRound::Button(HandButton button) {
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     if (phase_ == Phase::Deciding && (button == HandButton::Double || button == HandButton::Stand)) {
         if (cards_up_ == 3) {
             vm.Btn_Double.visible = false;
@@ -90,24 +90,24 @@ void RideRound::Button(HandButton button) {
             b->visible = true;
             b->enabled = false;
         }
-        h_.set_hidden_last(1);
-        h_.Play_Sound(h_.sound_path("deal.wav"));
-        h_.Draw_One_Card(4);
+        p_.table.set_hidden_last(1);
+        p_.play("deal.wav");
+        p_.draw_card(4);
         cards_up_ = 4;
     } else {
-        h_.set_hidden_last(0);
-        h_.Play_Sound(h_.sound_path("deal.wav"));
-        h_.Draw_One_Card(5);
-        code_ = h_.evaluate();
+        p_.table.set_hidden_last(0);
+        p_.play("deal.wav");
+        p_.draw_card(5);
+        code_ = p_.evaluate();
         cards_up_ = 5;
     }
     phase_ = Phase::Revealing;
-    h_.Pause_Half();
+    p_.pause_half();
 }
 
 void RideRound::Pause_Done() {
     if (phase_ != Phase::Revealing) return;
-    ViewModel& vm = h_.view();
+    ViewModel& vm = p_.vm;
     if (cards_up_ == 5) {
         for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
             b->visible = true;
@@ -116,12 +116,12 @@ void RideRound::Pause_Done() {
         phase_ = Phase::Paying;
         return h_.settle(code_);
     }
-    const int r = Check_Ride_Four(h_.card_state().hand);
+    const int r = Check_Ride_Four(p_.table.cards.hand);
     switch (r) {
     case 0: vm.Pnl_Show_Payoffs.caption = "Take back 1/3 of bet?"; break;
     case 1:
         vm.Pnl_Show_Payoffs.caption = "  One Pair (Tens or Better)!  Take back 1/3 of bet?";
-        if (h_.last_sound() != "tens1.wav") h_.announce_sound("tens1.wav");
+        if (p_.voice.Last_Sound != "tens1.wav") h_.announce_sound("tens1.wav");
         break;
     case 2:
         vm.Pnl_Show_Payoffs.caption = "  Two Pairs!  Take back 1/3 of bet?";
@@ -129,13 +129,13 @@ void RideRound::Pause_Done() {
         break;
     case 3:
         vm.Pnl_Show_Payoffs.caption = "  Three of a Kind!  Take back 1/3 of bet?";
-        if (h_.last_sound() != "threeknd.wav") h_.announce_sound("threeknd.wav");
+        if (p_.voice.Last_Sound != "threeknd.wav") h_.announce_sound("threeknd.wav");
         break;
     case 4:
         vm.Pnl_Show_Payoffs.caption = "  Four of a Kind!  Take back 1/3 of bet?";
         h_.announce_sound("fourkind.wav");
         break;
-    default: h_.dialogs().message_box("Internal Error in DEAL!", "Let It Ride", MsgButtons::Ok, MsgIcon::None);
+    default: p_.dialogs.message_box("Internal Error in DEAL!", "Let It Ride", MsgButtons::Ok, MsgIcon::None);
     }
     decide(r);
 }

@@ -30,9 +30,9 @@ void pick_five_take(CardState& cards, int position, const PickFiveModel& answer)
 }
 
 void PickFiveRound::take_dealt_card(int position) {
-    CardState& cards = h_.card_state();
+    CardState& cards = p_.table.cards;
     PickFiveModel pick = pick_five_offer(cards, position);
-    h_.dialogs().show_pick5(pick);
+    p_.dialogs.show_pick5(pick);
     pick_five_take(cards, position, pick);
 }
 
