@@ -46,9 +46,8 @@ void Machine::bet_steps(bool from_slot) {
     const GameInfo& info = game_info(game_);
     Lock_Menus();
     if (info.every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
-    if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
-    if (info.flow == Flow::Stud) Show_Chart(wallet_.Coins_Bet <= 2 ? ChartKind::StudRegular : ChartKind::StudDoubled);
     const int step = info.bet_step;
+    if (table_look().chart_follows_bet) Show_Chart(chart_kind_for(game_, wallet_.Coins_Bet + step));
     if (!from_slot) {
         wallet_.Credits -= step;
         if (wallet_.Credits < step) vm.Btn_Play_Credit.enabled = false;
@@ -81,8 +80,7 @@ void Machine::Bet_Max() {
     }
     const GameInfo& info = game_info(game_);
     Lock_Menus();
-    if (info.flow == Flow::Ride && shown_chart_ != ChartKind::RideThree) Show_Chart(ChartKind::RideThree);
-    if (info.flow == Flow::Stud) Show_Chart(ChartKind::StudDoubled);
+    if (table_look().chart_follows_bet) Show_Chart(chart_kind_for(game_, info.full_bet));
     wallet_.Credits -= needed;
     if (side_bet_active()) {
         wallet_.Side_Bet_Placed = 1;

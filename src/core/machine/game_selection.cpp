@@ -28,29 +28,19 @@ void Machine::Check_Menu() {
     Show_Chart(chart_kind_for(game_, wallet_.Coins_Bet));
     vm.Lbl_Multi_Payout.caption = std::string(info.selection_line);
 
-    if (info.flow == Flow::Ride) {
-        vm.Lbl_CoinSlot.caption = "Play Three to Fifteen Coins";
-        vm.Btn_Play_Credit.caption = "&Play 3!";
-    } else {
-        vm.Lbl_CoinSlot.caption = side_bet_active() ? "Play One to Six Coins" : "Play One to Five Coins";
-        vm.Btn_Play_Credit.caption = "&Play 1!";
-    }
-    // Let It Ride has no side bet: its full bet alone.
-    vm.Btn_Play_5.enabled = wallet_.Credits >= (info.flow == Flow::Ride ? info.full_bet : max_bet_now());
+    const TableLook& look = table_look();
+    vm.Lbl_CoinSlot.caption = std::string(side_bet_active() ? look.coin_slot_line_with_side_bet : look.coin_slot_line);
+    vm.Btn_Play_Credit.caption = std::string(look.play_caption);
+    vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     vm.Btn_Play_Credit.enabled = wallet_.Credits >= info.bet_step;
 
-    if (info.flow == Flow::Stud || info.flow == Flow::Ride) {
-        for (auto& b : vm.Btn_Hold) b.visible = false;
-        vm.Btn_Double.caption = info.flow == Flow::Stud ? "&Double Down!" : "Take &Back 1/3";
-        vm.Btn_Stand.caption = info.flow == Flow::Stud ? "&Stand Pat!" : "&Let It Ride!";
-        for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) {
-            b->enabled = false;
-            b->visible = true;
-        }
-    } else {
-        vm.Btn_Stand.visible = false;
-        vm.Btn_Double.visible = false;
-        for (auto& b : vm.Btn_Hold) b.visible = true;
+    for (auto& b : vm.Btn_Hold) b.visible = !look.decisions();
+    for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) b->visible = look.decisions();
+    if (look.decisions()) {
+        // Hidden, the buttons keep the captions they had.
+        vm.Btn_Double.caption = std::string(look.double_caption);
+        vm.Btn_Stand.caption = std::string(look.stand_caption);
+        vm.Btn_Double.enabled = vm.Btn_Stand.enabled = false;
     }
 
     Display_Progressive_Payout();

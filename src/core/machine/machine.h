@@ -201,6 +201,7 @@ private:
     ChartKind shown_chart_ = ChartKind::Standard;  // the chart on the table
     bool accepting_bets();
     RoundParts round_parts();  // what a hand flow works with directly
+    const TableLook& table_look() const;  // what the game's family shows at the table
     void bet_steps(bool from_slot);
     void highlight(int panel, bool on);
     void mark_win(HandCode code);  // code 0 clears the marks

@@ -56,7 +56,7 @@ void Machine::Display_Hand_Value(HandCode& code) {
         }
     }
     if (code == 0) {
-        vm.Pnl_Show_Payoffs.caption = game_info(game_).flow == Flow::Ride ? "" : std::string(kHoldAndDraw);
+        vm.Pnl_Show_Payoffs.caption = std::string(table_look().no_win);
         return;
     }
     const auto text = announcement(game_, code);

@@ -15,6 +15,14 @@
 
 namespace dw {
 
+const TableLook& Machine::table_look() const {
+    switch (game_info(game_).flow) {
+    case Flow::Stud: return kStudLook;
+    case Flow::Ride: return kRideLook;
+    default: return kDrawLook;  // Pick Five is a draw game at the table
+    }
+}
+
 RoundParts Machine::round_parts() {
     return {game_, game_info(game_), vm, table_, wallet_, voice_, svc_.dialogs, svc_.rng, timers_};
 }

@@ -6,6 +6,10 @@
 namespace dw {
 
 // The deal, hold and draw of the draw games, with Double Down Draw's doubling of a winning deal.
+// The draw games (Pick Five's too) hold and draw; a hand without a win asks for the next one.
+inline constexpr TableLook kDrawLook{"Play One to Five Coins", "Play One to Six Coins", "&Play 1!", "", "", false,
+                                     "Hold and Draw Cards"};
+
 class DrawRound : public FlowBase {
 public:
     using FlowBase::FlowBase;

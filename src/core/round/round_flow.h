@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 #include "round/round_host.h"
 
@@ -44,6 +45,19 @@ public:
 void begin_deal(RoundParts& parts, RoundHost& host);
 
 // What every flow keeps: its host, its step and the place of the deal animation.
+// What a family of games shows at the table, stated beside its flow: the coin slot's line (with
+// and without the side bet's coin), the play button, the buttons of a hand (the hold buttons, or
+// two decision buttons with these captions), whether the chart follows the bet as it grows, and
+// the words on a hand that wins nothing.
+struct TableLook {
+    std::string_view coin_slot_line, coin_slot_line_with_side_bet;
+    std::string_view play_caption;
+    std::string_view double_caption, stand_caption;  // empty: the hold buttons
+    bool chart_follows_bet;
+    std::string_view no_win;
+    bool decisions() const { return !double_caption.empty(); }
+};
+
 class FlowBase : public RoundFlow {
 public:
     FlowBase(RoundParts parts, RoundHost& host) : p_(parts), h_(host) {}

@@ -5,6 +5,10 @@ namespace dw {
 
 // A hand of Double Down Stud: four cards up and one down, the choice to double or stand on the
 // four, then the fifth card and the payoff on the coins now on the table.
+// Double Down Stud: two decision buttons, and the chart of the doubled bet from four coins.
+inline constexpr TableLook kStudLook{"Play One to Five Coins", "Play One to Six Coins", "&Play 1!", "&Double Down!",
+                                     "&Stand Pat!", true, "Hold and Draw Cards"};
+
 class StudRound : public FlowBase {
 public:
     using FlowBase::FlowBase;

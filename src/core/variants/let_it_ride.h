@@ -16,6 +16,11 @@ std::optional<TakeBack> take_back(int coins, bool first);
 
 // A hand of Let It Ride: three cards up, a decision, the fourth card, a decision, the fifth
 // card and the payoff on the parts still riding.
+// Let It Ride: bets of three, no side bet, the take-back and let-it-ride buttons, the three-part
+// chart again at every bet (a take-back left a smaller one up), and no words on a loss.
+inline constexpr TableLook kRideLook{"Play Three to Fifteen Coins", "Play Three to Fifteen Coins", "&Play 3!",
+                                     "Take &Back 1/3", "&Let It Ride!", true, ""};
+
 class RideRound : public FlowBase {
 public:
     using FlowBase::FlowBase;
