@@ -240,7 +240,6 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
 
 TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
     Rig rig;
-    rig.m.Display_Progressive_Payout();
     std::vector<std::string> texts;
     int visible = 0;
     for (int tick = 0; tick < 72; ++tick) {
@@ -287,29 +286,19 @@ TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
     EXPECT_EQ(rig.m.view().Btn_Deal.fore_colour, 0);
 }
 
-TEST(SoundRule, QuietHoldsAnnouncementsBack) {
+TEST(SoundRule, TheSoundMenuTurnsTheMachineSoundsOffAndOn) {
     Rig rig;
-    const std::string jacks = rig.m.sound_path("jacks1.wav");
-    rig.m.voice().pending_sound = "QUIET!";
-    rig.m.Play_Sound(rig.m.sound_path("Juicy.wav"));
-    EXPECT_TRUE(rig.sound.played.empty());
-    EXPECT_EQ(rig.m.voice().pending_sound, "QUIET!");
-    rig.m.Play_Sound(jacks);
-    EXPECT_TRUE(rig.sound.played.empty());
-    EXPECT_EQ(rig.m.voice().pending_sound, jacks);
-    rig.m.Play_Sound(jacks);
-    EXPECT_EQ(rig.sound.played, std::vector<std::string>{jacks});
-    rig.m.Play_Sound("");
-    EXPECT_EQ(rig.sound.played.size(), 1u);
-    EXPECT_EQ(rig.m.voice().pending_sound, "");
+    Player play{rig};
+    rig.ready(1, 100);
     rig.m.Mnu_Sound_Click();
     EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &On");
-    rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
-    EXPECT_EQ(rig.sound.played.size(), 1u);
-    EXPECT_EQ(rig.m.voice().pending_sound, rig.m.sound_path("deal.wav"));
+    play.bet_and_deal(5);
+    EXPECT_TRUE(rig.sound.played.empty());
+    play.hold_and_draw("12345");
     rig.m.Mnu_Sound_Click();
-    rig.m.Play_Sound(rig.m.sound_path("deal.wav"));
-    EXPECT_EQ(rig.sound.played.size(), 2u);
+    EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &Off");
+    play.bet_and_deal(5);
+    EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), rig.m.voice().sound_path("deal.wav")), 5);
 }
 
 TEST(SoundRule, JacksVariantsNeverRepeatTwiceRunning) {

@@ -48,7 +48,6 @@ public:
     void Select_Game(GameId game);                 // a game menu item
     void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
     void Lst_Games_Click(int index);
-    void Display_Progressive_Payout();
     void Mnu_Payouts_Reset_C();
     void Mnu_Payouts_Reset();
     bool Load_Payouts();  // false when the file could not be used and the defaults stand
@@ -77,8 +76,6 @@ public:
     Phase phase() const;
     void Key_Press(char key);
     void Repaint_Hand();
-    void Play_Sound(const std::string& path);
-    std::string sound_path(std::string_view file) const;  // the wave file in the voice's asset folder
     bool Load_Config();
     bool Save_Config();
     void Mnu_Progressive_Click();
@@ -107,7 +104,6 @@ public:
     bool Exit_Requested();  // the exit question; true when the program should end
     void Show_Payout_Dialog();  // the current game's chart in the payout editor
     void Show_Help(std::string_view topic);
-    bool Load_Help();
     void Show_Keyboard_Help();
     void Show_Cheat();
     bool Menu_Help(std::string_view menu);  // a help menu item; false when it is none
@@ -156,6 +152,10 @@ public:
     Voice& voice() { return voice_; }
     const Voice& voice() const { return voice_; }
 private:
+    void Display_Progressive_Payout();
+    void Play_Sound(const std::string& path);
+    std::string sound_path(std::string_view file) const;  // the wave file in the voice's asset folder
+    bool Load_Help();
     void Check_Menu();
     void Show_Chart(ChartKind kind);  // a chart routine of the current game
     void Juicy_Setup();
