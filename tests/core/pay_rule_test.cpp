@@ -76,6 +76,7 @@ TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
         {1, "JH 4C JD 8S 2H", 0b00101, 9},   // a pair of jacks, not the three others
         {1, "JH 4C JD 4S 2H", 0b01111, 8},   // two pairs
         {1, "5H 6C 7D 8S 9H", 0b11111, 6},   // every card of a straight
+        {1, "TH JH QH KH AH", 0b11111, 1},   // the top row is the first line
         {1, "2H 4C JD 8S 9H", 0, 0},         // nothing paid
         {4, "2H 2C 7D 8S KH", 0b00011, 10},  // deuces wild: the two deuces make three of a kind
         {14, "AH AC AD AS 3H", 0b11111, 3},  // four aces with a kicker of 2-4: the kicker counts

@@ -15,7 +15,7 @@ using test::H;
 using test::Player;
 using test::Rig;
 
-TEST(Strategy, BestHoldsOfKnownHands) {
+TEST(Engine, BestHoldsOfKnownHands) {
     const Pay_Table table = test::default_pay_table();
     const strategy::FinalHandTable jacks({1, &table, 5, false, 0}, 2);
     struct Case {
@@ -50,7 +50,7 @@ TEST(Strategy, BestHoldsOfKnownHands) {
 }
 
 // Held whole, a hand is worth exactly what the machine pays for it.
-TEST(Strategy, TheEngineAndTheMachinePayAlike) {
+TEST(Engine, TheEngineAndTheMachinePayAlike) {
     ClockRng choices(5);
     for (GameId g : {GameId{6}, GameId{10}, GameId{21}}) {
         Rig rig;
@@ -195,7 +195,7 @@ TEST(Engine, EveryRowOfTheReturnIsPaid) {
 
 // Pick Five's refused cards are out of the draw: every hold of two cards or more, counted draw
 // by draw over the 42 cards left.
-TEST(Strategy, DeadCardsComeOutOfTheDraw) {
+TEST(Engine, DeadCardsComeOutOfTheDraw) {
     const Pay_Table table = test::default_pay_table();
     const PayRule rule{22, &table, 5, false, 0};
     const strategy::FinalHandTable finals(rule, 2);
