@@ -5,6 +5,7 @@
 
 #include "machine_rig.h"
 #include "eval/evaluators.h"
+#include "strategy/decisions.h"
 #include "strategy/return_worker.h"
 #include "strategy/variant_returns.h"
 
@@ -315,6 +316,47 @@ TEST(ReturnWorker, TheNewestChartWins) {
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0].first, 1);
     EXPECT_EQ(answers[0].second, "99.54%");
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+// The stud decisions with four cards up, against a count of every fifth card: doubling stakes
+// the bet again; taking a third back keeps it whatever comes.
+TEST(Engine, StudDecisionsCountEveryFifthCard) {
+    const Pay_Table table = test::default_pay_table();
+    struct Case {
+        GameId game;
+        const char* four;
+        int coins, parts;  // parts riding before the decision (Let It Ride)
+    } cases[] = {{24, "AH AD 4C 8S", 1, 1}, {24, "9H TH JH QH", 2, 1}, {25, "TH TD 4C 8S", 1, 3},
+                 {25, "9H TH JH QH", 5, 2}};
+    for (const auto& c : cases) {
+        const Hand four = test::H(std::string(c.four) + " 2C");
+        std::array<double, 4> sums{};
+        int n = 0;
+        for (int i = 0; i < 52; ++i) {
+            Hand hand = four;
+            hand[4] = strategy::card_of(static_cast<strategy::CardIndex>(i));
+            if (std::find(four.begin(), four.begin() + 4, hand[4]) != four.begin() + 4) continue;
+            ++n;
+            HotHits hits{};
+            const HandCode code = Check_Hand(c.game, hand, &hits);
+            for (int k = 1; k <= 3; ++k) sums[static_cast<size_t>(k)] += pay_final({c.game, &table, c.coins * k, false, 0}, code, hits).amount;
+        }
+        ASSERT_EQ(n, 48);
+        for (auto& s : sums) s /= n;
+        const PayRule rule{c.game, &table, c.coins, false, 0};
+        const strategy::StudChoice got = c.game == 24 ? strategy::double_down_choice(rule, four)
+                                                      : strategy::let_it_ride_choice(rule, four, 4, c.parts);
+        const double go_on = c.game == 24 ? sums[2] - c.coins : sums[static_cast<size_t>(c.parts)];
+        const double hold_back = c.game == 24 ? sums[1] : c.coins + sums[static_cast<size_t>(c.parts - 1)];
+        EXPECT_NEAR(got.go_on, go_on, 1e-9) << c.game << " " << c.four;
+        EXPECT_NEAR(got.hold_back, hold_back, 1e-9) << c.game << " " << c.four;
+    }
 }
 
 }  // namespace
