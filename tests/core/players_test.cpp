@@ -83,9 +83,13 @@ TEST(StatisticsScreens, DetailsLeaveTheBonusRowsOutOfTheBase) {
     EXPECT_EQ(detail.Lbl_Game, "Juicy Jackpots");
 }
 
-TEST(Players, RenamingCutsAtTwentyCharacters) {
+TEST(Players, ChoosingAndRenamingCutAtTwentyCharacters) {
     PlayerModel players({"A", "B", "C", "D"}, 3);
     EXPECT_EQ(players.selected, 2);
+    for (int index : {-1, 4}) players.Btn_Player_Click(index);  // no such player
+    EXPECT_EQ(players.selected, 2);
+    players.Btn_Player_Click(3);
+    EXPECT_EQ(players.selected, 3);
     int saved = 0;
     players.renamed = [&] { ++saved; };
     EXPECT_FALSE(players.Btn_Rename_Click(0, std::string(20, 'x')));
