@@ -359,6 +359,9 @@ namespace {
 // The wallet alone, without a machine: each rule that moves money.
 TEST(Wallet, EveryRuleThatMovesMoney) {
     Wallet w;
+    EXPECT_EQ(std::tie(w.Credits, w.Coin_Bucket, w.Coins_Bet, w.Side_Bet_Placed, w.coin_frames_left),
+              std::make_tuple(0, 0, int16_t{0}, int16_t{0}, 0));
+    EXPECT_FALSE(w.coin_slot_busy);
     w.start_session();
     EXPECT_EQ(w.Credits, 80);
     EXPECT_EQ(w.Coin_Bucket, -80);

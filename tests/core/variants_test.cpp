@@ -348,8 +348,13 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
             if (step.decision == 'b') rig.m.Btn_Double_Click();
             else rig.m.Btn_Stand_Click();
             EXPECT_TRUE(rig.m.view().Lbl_Pay[6].caption.starts_with(step.chart)) << c.what << ": " << rig.m.view().Lbl_Pay[6].caption;
+            const size_t up = &step - c.steps.data() + 3;  // the card the button turns up, from 0
+            rig.library.draws.clear();
             rig.m.Btn_Show_Fifth_Click();
             rig.m.Pause_Tick();
+            ASSERT_FALSE(rig.library.draws.empty()) << c.what;
+            EXPECT_EQ(rig.library.draws.front().picture, rig.m.table().cards.hand[up].Image) << c.what;
+            EXPECT_EQ(rig.library.draws.front().x, 21 + 88 * static_cast<int32_t>(up)) << c.what;
             const std::string sounds = said();
             if (step.sounds) EXPECT_EQ(sounds, step.sounds) << c.what;
             if (step.message) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, step.message) << c.what;

@@ -86,7 +86,6 @@ void Machine::Bet_Max() {
         wallet_.Side_Bet_Placed = 1;
         vm.Lbl_Juicy_Bet.visible = true;
     }
-    if (wallet_.Credits < info.bet_step) vm.Btn_Play_Credit.enabled = false;
     if (wallet_.Coins_Bet != 0) highlight(bet_column(game_, wallet_.Coins_Bet), false);
     wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + needed - (side_bet_active() ? 1 : 0));
     highlight(bet_column(game_, wallet_.Coins_Bet), true);

@@ -112,8 +112,8 @@ void Machine::Payoff(HandCode& code) {
     const GameInfo& info = game_info(game_);
     if (info.every_line && hot_line_count(table_.Hot_Hits) >= 2) {
         int highest = 0;
-        for (int i = 1; i <= 9; ++i)
-            if (table_.Hot_Hits[static_cast<size_t>(i - 1)]) highest = i;
+        for (size_t i = 0; i < table_.Hot_Hits.size(); ++i)
+            if (table_.Hot_Hits[i]) highest = static_cast<int>(i) + 1;
         player_.stats.count(game_, highest);
     }
 

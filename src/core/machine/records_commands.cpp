@@ -225,13 +225,11 @@ void Machine::Mnu_Reset_Progressive() {
 }
 
 void Machine::Show_Percent_Dialog() {
-    vm.hourglass = true;
     PercentModel percent(progressive_.Jackpot_Percent, svc_.dialogs, [this](int16_t value) {
         progressive_.Jackpot_Percent = value;
         Save_Progressive();
     });
     percent.Form_Load();
-    vm.hourglass = false;
     svc_.dialogs.show_percent(percent);
     vm.hourglass = false;
 }
