@@ -24,6 +24,7 @@ TEST(StatisticsScreens, FiguresPagesAndErasing) {
     screen.save = [&] { return ++saves > 0; };
     EXPECT_EQ(screen.Lbl_PlayerName.caption, "Ann");
     screen.Btn_Total_Click();
+    EXPECT_EQ(screen.Lbl_Percent_P[7].caption, "80%");  // all sessions: 40 won of 50 played
     screen.Btn_This_Click();
     EXPECT_FALSE(screen.all_sessions);
     EXPECT_EQ(screen.Lbl_Percent_P[7].caption, "123.4%");

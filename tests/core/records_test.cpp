@@ -70,7 +70,9 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
         g.boxes[1] = false;
         g.help(1);  // a goody's "?" says what the goody is, over the dialog
     };
+    missing.m.view().hourglass = true;
     EXPECT_FALSE(missing.m.Load_Config());
+    EXPECT_FALSE(missing.m.view().hourglass);
     EXPECT_EQ(missing.dialogs.goodies_shown, 1);
     ASSERT_EQ(missing.dialogs.shown.size(), 1u);
     EXPECT_EQ(missing.dialogs.shown[0].title, "Goodies Info!");

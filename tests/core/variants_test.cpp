@@ -489,6 +489,8 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
             const int32_t colour = k == c.row - 1 ? colour::kRed : colour::kBlack;
             EXPECT_EQ(w.Hand_Name[static_cast<size_t>(k)].fore_colour, colour) << c.what << " row " << k + 1;
             EXPECT_EQ(w.Hand_Value[static_cast<size_t>(k)].fore_colour, colour) << c.what << " row " << k + 1;
+            EXPECT_EQ(w.Hand_Name[static_cast<size_t>(k)].back_colour, colour::kWhite) << c.what << " row " << k + 1;
+            EXPECT_EQ(w.Hand_Value[static_cast<size_t>(k)].back_colour, colour::kWhite) << c.what << " row " << k + 1;
         }
         for (size_t j = 0; j < 5; ++j) {
             const bool dealt = std::find(rig.m.table().cards.hand.begin(), rig.m.table().cards.hand.end(), juicy[j]) != rig.m.table().cards.hand.end();
