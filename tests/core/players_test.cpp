@@ -134,6 +134,13 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kSessionCount], 0);
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 70}));
     EXPECT_EQ(read_stats(rig.store.text("STATS2.VPK"))->Hand_Stats[3][2][Stats::kAllCount], 1);
+
+    // While a coin drops the menus are locked, though no hand is under way: no player is chosen.
+    rig.m.Coin_Slot_Click();
+    ASSERT_FALSE(rig.m.in_hand());
+    choose(2);
+    EXPECT_EQ(rig.m.player().Player_Number, 1);
+    EXPECT_EQ(rig.dialogs.player_choices.size(), 1u);  // the dialog never opened
 }
 
 }  // namespace
