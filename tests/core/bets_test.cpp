@@ -561,3 +561,35 @@ TEST(Table, PlainCardsShowRankSuitAndColour) {
 
 }  // namespace
 }  // namespace dw
+
+namespace dw {
+namespace {
+
+// The deal animation: a card face and the deal sound at each tick, the face-down cards of the
+// stud games never shown.
+TEST(DealAnimation, EachTickShowsTheNextCard) {
+    for (GameId game : {GameId{1}, GameId{24}, GameId{25}}) {
+        Rig rig;
+        Player play{rig};
+        rig.goodies_off();
+        rig.ready(game, 100);
+        play.stack("9C 8D 7H 6S 4C");
+        rig.m.Bet_Max();
+        const int shown = game == 1 ? 5 : (game == 24 ? 4 : 3);
+        const auto& hand = rig.m.table().cards.hand;
+        for (int tick = 1; tick <= 6 && rig.m.timers().Timer1_Enabled; ++tick) {
+            rig.library.draws.clear();
+            rig.sound.played.clear();
+            rig.m.Timer1_Tick();
+            const bool face = tick <= shown;
+            ASSERT_EQ(rig.library.draws.size(), face ? 1u : 0u) << game << " tick " << tick;
+            ASSERT_EQ(rig.sound.played.size(), face ? 1u : 0u) << game << " tick " << tick;
+            if (!face) continue;
+            EXPECT_EQ(rig.library.draws[0].picture, hand[static_cast<size_t>(tick - 1)].Image) << game << " tick " << tick;
+            EXPECT_EQ(rig.library.draws[0].x, 21 + 88 * (tick - 1)) << game << " tick " << tick;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace dw
