@@ -122,5 +122,63 @@ TEST(Announcements, EveryCodeOfEveryGameFollowsTheRulesTable) {
     }
 }
 
+
+// The name each game's payoff gives a final hand, code by code, as the rules list them.
+std::map<int, Row> payoff_names() {
+    const Row jacks = {"One Pair (Jacks or Better)", "Two Pairs", "Three of a Kind", "Straight", "Flush",
+                       "Full House", "Four of a Kind", "Great!  Straight Flush", "** BIG PAYOFF! **  Royal Flush"};
+    const auto first = [&](size_t n, Row tail) {
+        Row r(jacks.begin(), jacks.begin() + static_cast<long>(n));
+        r.insert(r.end(), tail.begin(), tail.end());
+        return r;
+    };
+    const Row top = {"Great!  Straight Flush", "** BIG PAYOFF! **  Royal Flush"};
+    std::map<int, Row> t;
+    t[1] = t[23] = jacks;
+    t[3] = t[25] = jacks;
+    t[3][0] = t[25][0] = "One Pair (Tens or Better)";
+    t[2] = t[22] = jacks;
+    t[2][6] = t[22][6] = "Great! Four of a Kind";
+    t[4] = {"Three of a Kind", "Straight", "Flush", "Full House", "Four of a Kind", "Straight Flush", "Five of a Kind",
+            "Wild Royal Flush", "Great!  Four Deuces", "* BIG PAYOFF! * Natural Royal Flush"};
+    t[5] = {"Three of a Kind", "Straight", "Flush", "Full House", "Four of a Kind", "Straight Flush",
+            "Wild Royal Flush", "5 of a Kind (6-K)", "5 of a Kind (3-5)", "Wow!  Five Aces", "Great!  Four Deuces",
+            "Four Deuces and Ace", "* BIG PAYOFF! * Natural Royal Flush"};
+    t[6] = t[4];
+    t[6].push_back("* BIG PAYOFF! * 4 Deuces and Joker");
+    t[7] = first(7, {"Great!  Straight Flush", "Great!  Royal Flush w/Joker", "Great!  5 of a Kind",
+                     "* BIG PAYOFF! * Natural Royal Flush"});
+    t[8] = t[7];
+    t[8][0] = "One Pair (Kings or Better)";
+    t[9] = Row(t[7].begin() + 1, t[7].end());
+    t[10] = t[9];
+    std::swap(t[10][7], t[10][8]);
+    t[11] = t[12] = t[13] = first(6, {"Great! Four of a Kind (5-K)", "Great! Four of a Kind (2-4)", "Wow! Four Aces",
+                                      top[0], top[1]});
+    t[14] = first(6, {"Great! Four of a Kind (5-K)", "Great! Four of a Kind (2-4)", "Wow! Four Aces",
+                      "Great!  Four of a Kind (2-4) plus A-4", "Great!  Four Aces plus 2-4", top[0], top[1]});
+    t[15] = first(6, {"Great! Four of a Kind", "Great! 4 Queens", "Great! 4 Kings", "Great! 4 Aces", top[0], top[1]});
+    t[16] = first(6, {"Great! Four of a Kind", "Great! 4 Sevens", "Great! 4 Eights", "Great! 4 Aces", top[0], top[1]});
+    t[17] = first(6, {"Great! Four of a Kind", "Great! 4 Jacks", "Great! 4 Queens", "Great! 4 Kings", "Great! 4 Aces",
+                      top[0], top[1]});
+    t[18] = first(3, {"3 Fives", "Straight", "Flush", "Full House", "Great! Four of a Kind", "Great! 4 Fives", top[0],
+                      top[1]});
+    t[19] = first(6, {"Great! Four of a Kind", "Great! 4 Sevens", top[0], top[1]});
+    t[21] = jacks;
+    t[21].push_back("Wow!  Multiple Combination");
+    t[24] = {"One Pair (Sixes through Tens)"};
+    t[24].insert(t[24].end(), jacks.begin(), jacks.end());
+    return t;
+}
+
+TEST(Announcements, EveryPayoffNameFollowsTheRules) {
+    for (const auto& [game, row] : payoff_names()) {
+        EXPECT_EQ(payoff_name(game, 0), "Sorry, try again!") << game;
+        for (size_t i = 0; i < row.size(); ++i)
+            EXPECT_EQ(payoff_name(game, static_cast<HandCode>(i + 1)), row[i]) << "game " << game << " code " << i + 1;
+        EXPECT_FALSE(payoff_name(game, static_cast<HandCode>(row.size() + 1))) << game;
+    }
+}
+
 }  // namespace
 }  // namespace dw

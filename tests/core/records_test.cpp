@@ -118,8 +118,10 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     EXPECT_TRUE(rig.m.auto_hold_on());
     rig.m.Mnu_Juicy_Jackpots_Click();
     ASSERT_TRUE(rig.m.juicy_view().visible);
+    rig.m.juicy_view().activate = true;  // a side-bet win shows
     EXPECT_TRUE(rig.m.Exit_Requested());
     EXPECT_FALSE(rig.m.juicy_view().visible);  // the side bet's window goes with the machine
+    EXPECT_FALSE(rig.m.juicy_view().activate);
     EXPECT_EQ(rig.sound.names().back(), "exit.wav");
     EXPECT_EQ(rig.dialogs.shown.back().text, "Do you REALLY want to exit?");
     EXPECT_EQ(rig.dialogs.shown.back().buttons, MsgButtons::YesNo);
@@ -504,7 +506,7 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     EXPECT_EQ(store.read("CONFIG.VPK"), "T");
 
     files::before_rename = [](const std::filesystem::path&) { return false; };  // a crash before the rename
-    store.write("STATS1.VPK", "second\r\n");
+    EXPECT_FALSE(store.write("STATS1.VPK", "second\r\n"));  // a failure is never reported as saved
     files::before_rename = nullptr;
     EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
 
