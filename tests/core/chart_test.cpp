@@ -99,7 +99,9 @@ TEST(Chart, DoubleDownDrawPlainAndDoubled) {
     EXPECT_EQ(plain.max_bet, 10);
     const auto doubled = draw_chart(23, chart_kind_for(23, 6), test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(doubled.captions[2]), (L{"2 Credits", "800", "100", "60", "20", "12", "8", "6", "2", "2"}));
-    EXPECT_EQ(lines(doubled.captions[5]).front(), "8 Credits");
+    std::vector<std::string> heads;
+    for (size_t c = 2; c <= 6; ++c) heads.push_back(lines(doubled.captions[c]).front());
+    EXPECT_EQ(heads, (L{"2 Credits", "4 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
     EXPECT_EQ(lines(doubled.captions[6]), (L{"10 Crdts.", "* 5000 *", "500", "300", "100", "60", "40", "30", "10",
                                              "10"}));
     EXPECT_EQ(doubled.height, 2450);

@@ -557,6 +557,13 @@ TEST(HostileRecords, AnUnreadableRecordIsKeptAsBad) {
     Rig fresh;
     EXPECT_FALSE(fresh.m.Load_Stats());
     EXPECT_FALSE(fresh.store.has("STATS1.VPK.bad"));
+    // A disk that takes nothing keeps no copy, and the machine does not say it did.
+    Rig full;
+    full.store.files["STATS1.VPK"] = "\r\n" + good;
+    full.store.fail_all = true;
+    EXPECT_FALSE(full.m.Load_Stats());
+    EXPECT_FALSE(full.store.has("STATS1.VPK.bad"));
+    EXPECT_EQ(full.m.view().Pnl_Show_Payoffs.caption.find("kept as"), std::string::npos);
 }
 
 TEST(HostileRecords, OnlyRegularFilesOfAtMostOneMegabyteAreRead) {
