@@ -755,6 +755,14 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_EQ(vm.focus, "Btn_Play_5");
     EXPECT_EQ(rig.m.table().Card_Surface, 42);
 
+    // With the progressive goody on, the award line shows the jackpot that was read.
+    Rig jackpot;
+    jackpot.store.files["CONFIG.VPK"] = "T\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n";
+    jackpot.store.files["PROGRES1.VPK"] = " 5\r\n 250.5\r\n 1234\r\n-1\r\n";
+    jackpot.m.Load_Records();
+    jackpot.m.Main_Initialisation(42);
+    EXPECT_EQ(jackpot.m.view().Pnl_Progressive_Display.caption, "Win $1,062.62!");
+
     Rig broken;
     broken.library.init_result = 0;
     try {

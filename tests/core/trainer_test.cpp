@@ -1,4 +1,5 @@
 #include "machine_rig.h"
+#include "strategy/decisions.h"
 #include "trainer/trainer_state.h"
 
 namespace dw {
@@ -266,6 +267,15 @@ TEST(Trainer, StudAndRideDecisions) {
         play.finish_deal();
         EXPECT_NE(rig.m.view().Pnl_Show_Payoffs.caption.find(c.advice), std::string::npos)
             << c.cards << ": " << rig.m.view().Pnl_Show_Payoffs.caption;
+        // Priced per part riding: the stud bet of five, or a third of Let It Ride's fifteen.
+        const PayRule rule{c.game, &rig.m.pay_table(), 5, true, rig.m.progressive().Jackpot};
+        const Hand hand = rig.m.table().cards.hand;
+        const auto choice = c.game == 24 ? strategy::double_down_choice(rule, hand)
+                                         : strategy::let_it_ride_choice(rule, hand, 3, 3);
+        char figure[40];
+        std::snprintf(figure, sizeof figure, "(%.2f credits;", choice.goes_on() ? choice.go_on : choice.hold_back);
+        EXPECT_NE(rig.m.view().Pnl_Show_Payoffs.caption.find(figure), std::string::npos)
+            << c.cards << ": " << rig.m.view().Pnl_Show_Payoffs.caption << " against " << figure;
     }
 }
 
