@@ -150,9 +150,11 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
     rig.m.wallet().Coin_Bucket = 0;
     rig.m.Prepare_Hand();
     rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
+    EXPECT_FALSE(rig.m.view().Btn_Play_Credit.enabled);
     rig.m.Insert_Coin();
     EXPECT_EQ(rig.m.wallet().Credits, 40);
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, -40);
+    EXPECT_TRUE(rig.m.view().Btn_Play_Credit.enabled);
     EXPECT_TRUE(rig.m.view().Btn_Play_5.enabled);
     EXPECT_EQ(rig.m.view().focus, "Btn_Play_5");
     rig.dialogs.cashier_script = [](CashierModel& c) {

@@ -36,6 +36,7 @@ TEST(PlayHand, PayoffsOfWholeHands) {
          "* WOW! *  Reversible Royal Flush pays 50010 credits"},
         {"royal out of order", 1, "JH TH QH KH AH", 5, "12345", false, true, 0, 4000,
          "** SUPER PAYOFF! ** Royal Flush pays 4000 credits"},
+        {"a straight in a royal's order", 1, "TH JS QH KH AH", 5, "12345", false, true, 0, 20, "Straight pays 20 credits"},
         {"pair of jacks, one coin", 1, "JH JD 2C 5S 9H 3D 4C 7S", 1, "12", false, false, 0, 1,
          "One Pair (Jacks or Better) pays 1 credit"},
         {"nothing", 1, "2H 4D 6C 8S TH 3D 5C 7S 9D JC", 5, "", false, false, 0, 0, "Sorry, try again!"},
@@ -222,6 +223,7 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play 3 additional coins.");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Draw");
     EXPECT_EQ(rig.m.view().Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
+    for (size_t c = 2; c <= 6; ++c) EXPECT_EQ(rig.m.view().Lbl_Pay[c].bold, c == 6) << c;  // the doubled bet's column
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
     EXPECT_TRUE(rig.m.view().Btn_Hold[0].visible);
     play.hold_and_draw("12");

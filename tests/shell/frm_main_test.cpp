@@ -571,7 +571,7 @@ private slots:
         Machine& m = w->machine();
         m.wallet().Credits = 99990;
         int32_t bought = -1;
-        CashierModel model(m.wallet(), dialogs_, {.opened = {}, .closed = {}, .buy = [&](int32_t coins) { bought = coins; }});
+        CashierModel model(m.wallet(), dialogs_, {.opened = {}, .buy = [&](int32_t coins) { bought = coins; }});
         model.Form_Load();
         dw::shell::Frm_Cashier dialog(model, w.get());
         dialog.show();

@@ -129,7 +129,6 @@ void Machine::Insert_Coin() {
                                   vm.hourglass = false;
                                   Play_Sound(sound_path("cashier.wav"));
                               },
-                          .closed = [this] { vm.Lbl_Credits.caption = std::to_string(wallet_.Credits); },
                           .buy =
                               [this](int32_t coins) {
                                   if (!bucket_takes(-static_cast<int64_t>(coins))) return;

@@ -58,12 +58,8 @@ void CashierModel::Btn_Ok_Click() {
     const int32_t n = amount();
     done = true;
     if (hooks_.buy) hooks_.buy(n);
-    if (hooks_.closed) hooks_.closed();
 }
 
-void CashierModel::Btn_Cancel_Click() {
-    if (hooks_.closed) hooks_.closed();
-    done = true;
-}
+void CashierModel::Btn_Cancel_Click() { done = true; }
 
 }  // namespace dw

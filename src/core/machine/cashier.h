@@ -14,9 +14,9 @@ struct Wallet;
 class CashierModel {
 public:
     // What the machine does at the dialog's steps: `opened` when it shows (the cashier's sound),
-    // `buy` with the coins on OK, `closed` when it goes, either way (the credit meter again).
+    // `buy` with the coins on OK.
     struct Hooks {
-        std::function<void()> opened, closed;
+        std::function<void()> opened;
         std::function<void(int32_t)> buy;
     };
     CashierModel(const Wallet& wallet, Dialogs& dialogs, Hooks hooks);
