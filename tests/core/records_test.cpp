@@ -360,7 +360,7 @@ TEST(ProgressiveFile, RoundTripAndCorrections) {
         {" 3\r\n abc\r\n 9\r\n 0\r\n", 2, 0, 0, -1},      {"", 2, 0, 0, -1},
         {" 40000\r\n 5\r\n 1\r\n 0\r\n", 2, 0, 0, -1},   {"-40000\r\n 5\r\n 1\r\n 0\r\n", 2, 0, 0, -1},
         {" 3\r\n 5\r\n y\r\n 0\r\n", 2, 0, 0, -1},       {" 3\r\n +5.5\r\n 9\r\n 0\r\n", 3, 5.5, 9, 0},
-        {" 3\r\n ++5\r\n 9\r\n 0\r\n", 2, 0, 0, -1},
+        {" 3\r\n ++5\r\n 9\r\n 0\r\n", 2, 0, 0, -1},     {"x\r\n 5\r\n 1\r\n 0\r\n", 2, 0, 0, -1},
     };
     for (const auto& c : cases) {
         const auto got = read_progressive(c.text, ',');
