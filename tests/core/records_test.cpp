@@ -133,15 +133,17 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
 
 TEST(Config, GoodyHelpTexts) {
     Rig rig;
-    rig.m.Goody_Help(1);
+    rig.dialogs.goodies_script = [](GoodiesModel& g) {
+        g.help(1);
+        for (int box : {-1, 4}) g.help(box);  // no such goody: nothing to say
+    };
+    rig.m.Load_Config();  // no configuration yet: the goodies dialog
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
     EXPECT_EQ(rig.dialogs.shown.back().title, "Goodies Info!");
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "Hit a Reversible Royal and win the SUPER PAYOUT:  50,000 Coins!\r\n\r\nA Reversible Royal is a Natural "
               "Royal Flush dealt in order:  10-J-Q-K-A or A-K-Q-J-10.  C'mon... you can do it!");
     EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Information);
-    const size_t shown = rig.dialogs.shown.size();
-    for (int box : {-1, 4}) rig.m.Goody_Help(box);  // no such goody: nothing to say
-    EXPECT_EQ(rig.dialogs.shown.size(), shown);
 }
 
 // ---- statistics ---------------------------------------------------------------------------

@@ -97,7 +97,6 @@ public:
     void Mnu_New_Game();
     void Mnu_Reset_Progressive();
     void Show_Percent_Dialog();
-    void Goody_Help(int box);
     void Show_Winnings();
     // Records a side bet of one coin that paid `win` credits in row `row` of the side-bet chart.
     void Record_Side_Bet(HandCode row, int32_t win);
@@ -152,6 +151,7 @@ public:
     Voice& voice() { return voice_; }
     const Voice& voice() const { return voice_; }
 private:
+    void Goody_Help(int box);
     void Display_Progressive_Payout();
     void Play_Sound(const std::string& path);
     std::string sound_path(std::string_view file) const;  // the wave file in the voice's asset folder
