@@ -177,7 +177,9 @@ TEST(Announcements, EveryPayoffNameFollowsTheRules) {
         for (size_t i = 0; i < row.size(); ++i)
             EXPECT_EQ(payoff_name(game, static_cast<HandCode>(i + 1)), row[i]) << "game " << game << " code " << i + 1;
         EXPECT_FALSE(payoff_name(game, static_cast<HandCode>(row.size() + 1))) << game;
+        EXPECT_FALSE(payoff_name(game, -1)) << game;
     }
+    for (GameId game : {0, 26}) EXPECT_FALSE(payoff_name(game, 1)) << game;
 }
 
 }  // namespace

@@ -593,5 +593,18 @@ TEST(DealAnimation, EachTickShowsTheNextCard) {
     }
 }
 
+// The draw: each position not held takes the next card of the deck, from the left.
+TEST(DealAnimation, TheDrawFillsThePositionsNotHeldInOrder) {
+    Rig rig;
+    Player play{rig};
+    rig.goodies_off();
+    rig.m.Mnu_Autohold_Click();  // off
+    rig.ready(1, 100);
+    play.stack("2H 4D 6C 8S TH 3D 5C 7S");
+    play.bet_and_deal(5);
+    play.hold_and_draw("13");
+    EXPECT_EQ(rig.m.table().cards.hand, test::H("2H 3D 6C 5C 7S"));
+}
+
 }  // namespace
 }  // namespace dw

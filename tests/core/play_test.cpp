@@ -77,6 +77,8 @@ TEST(PlayHand, PayoffsOfWholeHands) {
         EXPECT_EQ(rig.m.phase(), Phase::Idle) << c.what;
         EXPECT_EQ(rig.m.table().Round_State, 1);
         EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
+        // The bet's column is no longer lit.
+        for (size_t col = 2; col <= 6; ++col) EXPECT_FALSE(rig.m.view().Lbl_Pay[col].bold) << c.what << " " << col;
         if (c.progressive && c.paid >= 4000) EXPECT_EQ(rig.m.progressive().Jackpot, 0.0) << c.what;
     }
 }

@@ -487,6 +487,7 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
         play.finish_deal();
         const int32_t pay = 100 * c.row + 7;
         EXPECT_EQ(rig.m.wallet().Credits, 100 - 6 + pay) << c.what;
+        EXPECT_FALSE(rig.m.view().hourglass) << c.what;
         EXPECT_EQ(rig.m.player().stats.Game_Stats[kSideBetSlot][Stats::kThisSession][Stats::kWon], pay) << c.what;
         for (int k = 0; k < 11; ++k) {
             const int32_t colour = k == c.row - 1 ? colour::kRed : colour::kBlack;

@@ -52,7 +52,6 @@ void Machine::Juicy_Activate() {
 }
 
 int16_t Machine::Pay_Juicy() {
-    vm.hourglass = true;
     const int16_t row = juicy_->evaluate(table_.cards.hand).row;
     const int32_t win = row == 0 ? 0 : pay_table_.pay(kSideBetSlot, row);
     add_credits_capped(win);
@@ -62,7 +61,6 @@ int16_t Machine::Pay_Juicy() {
         vm.activate = false;
         Play_Sound(sound_path("Juicy.wav"));
     }
-    vm.hourglass = false;
     return row;
 }
 

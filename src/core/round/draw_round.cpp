@@ -90,7 +90,6 @@ void DrawRound::Draw_Tick() {
     while (Draw_Pos < 6 && held(Draw_Pos)) ++Draw_Pos;
     if (Draw_Pos >= 6) {
         p_.set_timer(false, false);
-        Draw_Pos = -1;
         phase_ = Phase::Paying;
         h_.settle(p_.evaluate());
         return;

@@ -37,7 +37,6 @@ bool FlowBase::deal_tick() {
     if (Draw_Pos >= 6) {
         p_.set_timer(true, false);
         vm.hourglass = false;
-        Draw_Pos = -1;
         return true;
     }
     take_dealt_card(Draw_Pos);
