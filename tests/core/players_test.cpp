@@ -103,6 +103,23 @@ TEST(Players, ChoosingAndRenamingCutAtTwentyCharacters) {
     EXPECT_EQ(saved, 2);
 }
 
+// The statistics window's details of one game: erasing all sessions' counts asks first and saves.
+TEST(StatisticsScreens, TheDetailsEraseAfterAskingAndSave) {
+    Rig rig;
+    rig.m.player().stats.record(3, 2, 5, 10);
+    rig.dialogs.statistics_script = [](StatisticsModel& s) { s.open_detail(3, true); };
+    rig.dialogs.detail_script = [](StatsDetailModel& d) { d.Btn_Erase_Click(); };
+    rig.dialogs.answers = {MsgAnswer::Cancel};
+    rig.m.Show_Stats();
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Confirm:  Clear these statistics?");
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 1);
+    EXPECT_FALSE(rig.store.has("STATS1.VPK"));
+    rig.m.Show_Stats();  // now OK
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 0);
+    ASSERT_TRUE(rig.store.has("STATS1.VPK"));
+    EXPECT_EQ(read_stats(rig.store.text("STATS1.VPK"))->Hand_Stats[3][2][Stats::kAllCount], 0);
+}
+
 TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     Rig rig;
     rig.m.player().stats.record(1, 1, 5, 5);

@@ -86,7 +86,12 @@ struct ScriptedDialogs : DefaultDialogs {
     }
     void show_statistics(StatisticsModel& model) override {
         statistics_names.push_back(model.Lbl_PlayerName.caption);
+        if (statistics_script) statistics_script(model);
         model.Btn_Ok_Click();
+    }
+    void show_stats_detail(StatsDetailModel& model) override {
+        if (detail_script) detail_script(model);
+        model.Btn_Exit_Click();
     }
     void show_player(PlayerModel& model) override {
         if (player_help && model.help) model.help();
@@ -125,6 +130,8 @@ struct ScriptedDialogs : DefaultDialogs {
     std::function<void(DoublePickModel&)> pick_script;
     std::function<void(PayoutsModel&)> payouts_script;
     std::function<void(CheatModel&)> cheat_script;
+    std::function<void(StatisticsModel&)> statistics_script;
+    std::function<void(StatsDetailModel&)> detail_script;
     std::vector<std::string> helps;  // the topic each help window opened on
     bool player_help = false;        // the player dialog's Help is pressed
     std::string keyboard;
