@@ -300,6 +300,8 @@ TEST(Stats, MenuCommands) {
 
     rig.m.Mnu_Reset_Winnings();
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 20}));
+    EXPECT_EQ(rig.m.view().Lbl_Winnings[0].caption, "0 coins");
+    EXPECT_EQ(rig.m.view().Lbl_Winnings[1].caption, "20 coins");
     EXPECT_FALSE(rig.store.has("PROGRES1.VPK"));
     rig.m.Mnu_Reset_All_Winnings();
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");

@@ -15,6 +15,19 @@ using test::Rig;
 
 // ---- double up ----------------------------------------------------------------------------
 
+// The offer answers Y or N, either case, and nothing else.
+TEST(DoubleUp, TheOfferAnswersOnlyYesAndNoKeys) {
+    const struct {
+        char key;
+        int choice;
+    } keys[] = {{'y', 1}, {'Y', 1}, {'n', 0}, {'N', 0}, {'x', -1}, {'1', -1}, {'\r', -1}};
+    for (const auto& k : keys) {
+        DoubleOfferModel offer;
+        EXPECT_EQ(offer.Key_Press(k.key), k.choice >= 0) << k.key;
+        EXPECT_EQ(offer.choice, k.choice) << k.key;
+    }
+}
+
 TEST(DoubleUp, DealerAgainstChosenCard) {
     struct Case {
         bool deuces_wild;
