@@ -114,7 +114,14 @@ TEST(StatisticsScreens, TheDetailsEraseAfterAskingAndSave) {
     EXPECT_EQ(rig.dialogs.shown.back().text, "Confirm:  Clear these statistics?");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 1);
     EXPECT_FALSE(rig.store.has("STATS1.VPK"));
+    std::string before, after;
+    rig.dialogs.detail_script = [&](StatsDetailModel& d) {
+        before = d.Lbl_How_Many.caption;
+        d.Btn_Erase_Click();
+        after = d.Lbl_How_Many.caption;
+    };
     rig.m.Show_Stats();  // now OK
+    EXPECT_NE(before, after);  // the counts shown again
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 0);
     ASSERT_TRUE(rig.store.has("STATS1.VPK"));
     EXPECT_EQ(read_stats(rig.store.text("STATS1.VPK"))->Hand_Stats[3][2][Stats::kAllCount], 0);

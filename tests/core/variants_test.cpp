@@ -134,7 +134,12 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     EXPECT_TRUE(d.rig.m.in_hand());
     d.rig.m.Bet_Max();
     EXPECT_EQ(d.rig.m.wallet().Credits, 99);
+    d.rig.library.draws.clear();
     d.rig.m.Pause_Tick();
+    // After the pause the four player's cards are up, left to right.
+    std::vector<int32_t> xs;
+    for (const auto& draw : d.rig.library.draws) xs.push_back(draw.x);
+    EXPECT_EQ(xs, (std::vector<int32_t>{21 + 88, 21 + 176, 21 + 264, 21 + 352}));
     EXPECT_EQ(d.rig.dialogs.offers.size(), 2u);
     EXPECT_EQ(d.rig.m.wallet().Credits, 109);
     EXPECT_EQ(d.rig.m.view().Pnl_Show_Payoffs.caption, "You've won 10 credits!");
@@ -371,12 +376,17 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
             ASSERT_FALSE(rig.library.draws.empty()) << c.what;
             EXPECT_EQ(rig.library.draws.front().picture, rig.m.table().cards.hand[up].Image) << c.what;
             EXPECT_EQ(rig.library.draws.front().x, 21 + 88 * static_cast<int32_t>(up)) << c.what;
+            const auto names = rig.sound.names();
+            EXPECT_EQ(std::count(names.begin(), names.end(), "deal.wav"), 1) << c.what;  // the card's snap
             const std::string sounds = said();
             if (step.sounds) EXPECT_EQ(sounds, step.sounds) << c.what;
             if (step.message) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, step.message) << c.what;
         }
         EXPECT_FALSE(rig.m.in_hand()) << c.what;
         EXPECT_EQ(rig.m.wallet().Credits, c.credits) << c.what;
+        // The hand is over: the decision buttons stay in their place, greyed.
+        EXPECT_TRUE(rig.m.view().Btn_Double.visible && rig.m.view().Btn_Stand.visible) << c.what;
+        EXPECT_FALSE(rig.m.view().Btn_Double.enabled || rig.m.view().Btn_Stand.enabled) << c.what;
     }
 }
 
