@@ -134,11 +134,13 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
 TEST(Config, GoodyHelpTexts) {
     Rig rig;
     rig.dialogs.goodies_script = [](GoodiesModel& g) {
+        g.help(3);
         g.help(1);
         for (int box : {-1, 4}) g.help(box);  // no such goody: nothing to say
     };
     rig.m.Load_Config();  // no configuration yet: the goodies dialog
-    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    ASSERT_EQ(rig.dialogs.shown.size(), 2u);
+    EXPECT_TRUE(rig.dialogs.shown[0].text.starts_with("An all-new twist to Video Poker")) << rig.dialogs.shown[0].text;
     EXPECT_EQ(rig.dialogs.shown.back().title, "Goodies Info!");
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "Hit a Reversible Royal and win the SUPER PAYOUT:  50,000 Coins!\r\n\r\nA Reversible Royal is a Natural "
@@ -410,6 +412,8 @@ TEST(Progressive, PercentDialogRules) {
     rig.m.progressive().Jackpot_Percent = 4;
     rig.dialogs.percent_script = [&](PercentModel& p) {
         EXPECT_EQ(p.text, "4");
+        EXPECT_TRUE(p.Key_Press('7'));
+        EXPECT_TRUE(p.Key_Press('\b'));
         EXPECT_FALSE(p.Key_Press('x'));
         p.Text_Changed("25");
         EXPECT_EQ(p.text, "20");

@@ -392,6 +392,20 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
 
 // ---- Juicy Jackpots ---------------------------------------------------------------------------
 
+// A win lights its row; the next hand puts every row back in black.
+TEST(JuicyJackpots, TheNextHandPutsTheLitRowBack) {
+    for (int16_t row : {int16_t{1}, int16_t{11}}) {
+        JuicyJackpots juicy;
+        juicy.show_win(row);
+        EXPECT_EQ(juicy.view.Hand_Name[static_cast<size_t>(row - 1)].fore_colour, colour::kRed) << row;
+        juicy.reset_for_hand();
+        for (size_t k = 0; k < 11; ++k) {
+            EXPECT_EQ(juicy.view.Hand_Name[k].fore_colour, colour::kBlack) << row << " " << k;
+            EXPECT_EQ(juicy.view.Hand_Value[k].fore_colour, colour::kBlack) << row << " " << k;
+        }
+    }
+}
+
 TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
     const auto juicy = [](const char* text) {
         const Hand h = H(text);
