@@ -1,3 +1,5 @@
+#include <set>
+
 #include "machine_rig.h"
 
 namespace dw {
@@ -124,6 +126,8 @@ TEST(Cashier, BoxRulesAndPurchase) {
         EXPECT_FALSE(c.Key_Press('-'));
         EXPECT_TRUE(c.Key_Press('7'));
         EXPECT_TRUE(c.Key_Press('\b'));
+        c.Text_Changed("9");
+        EXPECT_EQ(c.amount(), 9);
         c.Text_Changed("5");
         EXPECT_EQ(c.text, "5");
         c.Text_Changed("50");
@@ -541,6 +545,9 @@ TEST(Table, PlainCardsShowRankSuitAndColour) {
         {"TD", "10", 24, kDiamond, colour::kRed, false}, {"2C", "2", 24, kClub, colour::kBlack, true},
         {"2H", "2", 24, kHeart, colour::kRed, true},   {"JK", "Joker", 18, kNothing, colour::kBlack, false},
     };
+    std::set<int32_t> suits;  // four suits, four pictures
+    for (const auto& c : cases) suits.insert(c.suit_picture);
+    EXPECT_EQ(suits.size(), 5u);  // the joker has none
     for (bool deuces_wild : {false, true})
         for (const auto& c : cases) {
             ViewModel vm;

@@ -74,6 +74,7 @@ TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
         int line;   // the row's line of the chart's text
     } cases[] = {
         {1, "JH 4C JD 8S 2H", 0b00101, 9},   // a pair of jacks, not the three others
+        {1, "4C JH JD 8S 2H", 0b00110, 9},   // the first card need not count
         {1, "JH 4C JD 4S 2H", 0b01111, 8},   // two pairs
         {1, "5H 6C 7D 8S 9H", 0b11111, 6},   // every card of a straight
         {1, "TH JH QH KH AH", 0b11111, 1},   // the top row is the first line
@@ -103,6 +104,13 @@ TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
     rig.m.Bet_One_Credit();
     EXPECT_FALSE(rig.m.view().Pnl_Win_Row.visible);
     EXPECT_FALSE(rig.m.view().Pnl_Win_Card[0].visible);
+    // A win of a single credit is marked too.
+    play.stack("JH 4C JD 8S 2H 9C 5D 3S");
+    rig.m.Start_Hand();
+    play.finish_deal();
+    play.hold_and_draw("13");
+    EXPECT_TRUE(rig.m.view().Pnl_Win_Row.visible);
+    EXPECT_TRUE(rig.m.view().Pnl_Win_Card[0].visible);
 }
 
 }  // namespace

@@ -145,8 +145,10 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     EXPECT_EQ(rig.m.wallet().Credits, 123);
     EXPECT_EQ(rig.m.player().stats.Winnings[Stats::kSessionWinnings], 7);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kSessionCount], 1);
+    rig.store.files["PROGRES2.VPK"] = " 5\r\n 250.5\r\n 0\r\n-1\r\n";
     choose(2);
     EXPECT_EQ(rig.m.player().Player_Number, 2);
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,062.62!");  // player 2's jackpot
     EXPECT_EQ(rig.m.wallet().Credits, 80);
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, -80);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kAllCount], 0);

@@ -1,6 +1,9 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
 
 #include "errors.h"
@@ -538,6 +541,25 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     EXPECT_EQ(others, 0);
 }
 
+// A disk that takes no more (here a file size limit) fails the write at once, and the old record
+// stays whole.
+TEST(DiskStore, AWriteTheDiskRefusesFails) {
+    test::TempDir dir;
+    DiskStore store(dir.path);
+    ASSERT_TRUE(store.write("STATS1.VPK", "first\r\n"));
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = store.write("STATS1.VPK", std::string(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
+}
+
 // ---- hostile records -------------------------------------------------------------------------
 
 // An unreadable record (an editor's BOM, a blank line) is moved aside before anything can be
@@ -765,6 +787,7 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_TRUE(vm.Btn_Play_5.enabled);
     EXPECT_EQ(vm.focus, "Btn_Play_5");
     EXPECT_EQ(rig.m.table().Card_Surface, 42);
+    EXPECT_FALSE(vm.hourglass);
 
     // With the progressive goody on, the award line shows the jackpot that was read.
     Rig jackpot;

@@ -109,7 +109,9 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
     std::stop_source stop;
     stop.request_stop();
     EXPECT_TRUE(strategy::FinalHandTable({1, &table, 1, false, 0}, 2, stop.get_token()).stopped());
-    EXPECT_FALSE(strategy::game_return({1, &table, 1, false, 0}, 2, stop.get_token()).complete);
+    for (GameId game : {GameId{1}, GameId{24}, GameId{25}})
+        EXPECT_FALSE(strategy::game_return({game, &table, game == 25 ? 3 : 1, false, 0}, 2, stop.get_token()).complete)
+            << game;
     const auto pick = strategy::pick_five_return({22, &table, 5, false, 0}, 2000, 2);
     EXPECT_NEAR(std::accumulate(pick.rows.begin(), pick.rows.end(), 0.0), 1.0, 1e-9);
     EXPECT_GT(pick.value, 1.0);

@@ -184,6 +184,10 @@ TEST(Trainer, TheCacheKeepsTheMostRecentlyUsedTables) {
     EXPECT_FALSE(advisor.has_table(b));
     EXPECT_TRUE(advisor.has_table(c));
     EXPECT_LT(advisor.workers(), 2u);
+    // An edited chart is another chart: its table is not the old one's.
+    Pay_Table edited = pays;
+    edited.at(1, 1).Pay = 2;
+    EXPECT_FALSE(advisor.has_table({1, &edited, 3, false, 0}));
 }
 
 // A hint that waits for its table comes with the next half-second tick, after the machine's own

@@ -392,6 +392,17 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
 
 // ---- Juicy Jackpots ---------------------------------------------------------------------------
 
+// New juicy cards come up one per tick, from the left.
+TEST(JuicyJackpots, TheCardsComeUpOnePerTick) {
+    JuicyJackpots juicy;
+    juicy.start_showing();
+    for (int tick = 1; tick <= 5; ++tick) {
+        EXPECT_EQ(juicy.Show_Tick(), tick < 5) << tick;
+        for (size_t j = 0; j < 5; ++j) EXPECT_EQ(juicy.view.Pnl_Card[j].visible, static_cast<int>(j) < tick) << tick;
+    }
+    EXPECT_FALSE(juicy.Show_Tick());
+}
+
 // A win lights its row; the next hand puts every row back in black.
 TEST(JuicyJackpots, TheNextHandPutsTheLitRowBack) {
     for (int16_t row : {int16_t{1}, int16_t{11}}) {

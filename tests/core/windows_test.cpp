@@ -1,6 +1,7 @@
 #include "cards/cheat.h"
 #include "games/payouts_model.h"
 #include "help/help_file.h"
+#include "variants/juicy_jackpots.h"
 #include "view/menu_tree.h"
 #include "machine_rig.h"
 #include "files/file_io.h"
@@ -159,6 +160,18 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
         EXPECT_EQ(rig.m.view().Lbl_Pay[2].caption.find("300") != std::string::npos, ok);
         EXPECT_EQ(rig.dialogs.helps, std::vector<std::string>{"Customize Payouts"});
     }
+}
+
+// The side bet's chart edited from its window: the window shows the new pays at once.
+TEST(PayoutsEditor, TheSideBetsChartShowsItsNewPays) {
+    Rig rig;
+    rig.dialogs.payouts_script = [](PayoutsModel& p) {
+        p.Text_Changed(0, "9");
+        p.Btn_Ok_Click();
+    };
+    rig.m.Juicy_Customize_Click();
+    EXPECT_EQ(rig.m.pay_table().pay(kSideBetSlot, 1), 9);
+    EXPECT_EQ(rig.m.juicy_view().Hand_Value[0].caption, "9 Coins");
 }
 
 // ---- cheat -----------------------------------------------------------------------------------
