@@ -217,6 +217,7 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
     rig.m.Key_Press('1');
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 1);
+    EXPECT_TRUE(rig.m.view().Lbl_Pay[2].bold);  // the one-coin column lit
     rig.m.Key_Press('p');
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     rig.m.Key_Press('x');
@@ -242,6 +243,13 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     rig.m.Key_Press('5');
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
+    // Play Max after one coin: only the full bet's column stays lit.
+    Rig partial;
+    partial.m.wallet().Credits = 100;
+    partial.m.Prepare_Hand();
+    partial.m.Bet_One_Credit();
+    partial.m.Bet_Max();
+    for (size_t c = 2; c <= 6; ++c) EXPECT_EQ(partial.m.view().Lbl_Pay[c].bold, c == 6) << c;
 }
 
 TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
@@ -341,6 +349,8 @@ TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     play.hold_and_draw("245");  // the deuces hold themselves
     rig.m.Mnu_Plain_Cards_Click();
     EXPECT_FALSE(rig.m.table().Fancy_Cards);
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Fancy_Cards").checked);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Plain_Cards").checked);
     const auto& vm = rig.m.view();
     EXPECT_EQ(vm.Pnl_Card[1].caption, "Q");
     EXPECT_TRUE(vm.Pnl_Plain_Wild[0].visible);

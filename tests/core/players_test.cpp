@@ -146,9 +146,10 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     EXPECT_EQ(rig.m.player().stats.Winnings[Stats::kSessionWinnings], 7);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kSessionCount], 1);
     rig.store.files["PROGRES2.VPK"] = " 5\r\n 250.5\r\n 0\r\n-1\r\n";
-    rig.m.view().Btn_Play_Credit.enabled = false;  // the buttons follow the new player's 80 credits
+    rig.m.view().Btn_Play_Credit.enabled = rig.m.view().Btn_Play_5.enabled = false;  // they follow the 80 credits
     choose(2);
     EXPECT_TRUE(rig.m.view().Btn_Play_Credit.enabled);
+    EXPECT_TRUE(rig.m.view().Btn_Play_5.enabled);
     EXPECT_EQ(rig.m.player().Player_Number, 2);
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,062.62!");  // player 2's jackpot
     EXPECT_EQ(rig.m.wallet().Credits, 80);

@@ -418,6 +418,9 @@ TEST(Progressive, PercentDialogRules) {
         EXPECT_TRUE(p.Key_Press('7'));
         EXPECT_TRUE(p.Key_Press('\b'));
         EXPECT_FALSE(p.Key_Press('x'));
+        const int beeps = rig.dialogs.beeps;
+        p.Text_Changed("20");  // the highest percent is taken without a beep
+        EXPECT_EQ(rig.dialogs.beeps, beeps);
         p.Text_Changed("25");
         EXPECT_EQ(p.text, "20");
         p.Text_Changed("0");
