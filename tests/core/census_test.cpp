@@ -87,10 +87,7 @@ TEST(DealCensus, HiFivesCrazyEightsAndStud) {
 
 // The wild games: deck sizes, and the rows that can be counted by hand.
 TEST(DealCensus, WildGamesDeckAndCountableRows) {
-    struct Case {
-        GameId game;
-        int deck;
-    } cases[] = {{4, 52}, {5, 52}, {6, 53}, {7, 53}, {8, 53}, {9, 53}, {10, 54}};
+    struct Case { GameId game; int deck; } cases[] = {{4, 52}, {5, 52}, {6, 53}, {7, 53}, {8, 53}, {9, 53}, {10, 54}};
     for (const auto& c : cases) {
         const DealCensus census = count_deal(c.game, 2);
         EXPECT_EQ(census.deck, c.deck);

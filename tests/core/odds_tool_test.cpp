@@ -100,10 +100,7 @@ std::string hold(const std::vector<std::string>& args) {
 
 // Which deck, which bet and which unit a figure is for, and full precision in JSON.
 TEST(OddsTool, HoldSaysWhatItsFiguresAreFor) {
-    const struct {
-        std::vector<std::string> args;
-        const char* has;
-    } cases[] = {
+    const struct { std::vector<std::string> args; const char* has; } cases[] = {
         {{"10", "7C 7D KS 9H 4C"}, "Double Jokers Wild), 5 coins, deck as dealt: what each hold wins on average, in credits"},
         {{"10", "7C 7D KS 9H 4C"}, "\n    3.815556    7C 7D\n"},
         {{"10", "7C 7D KS 9H 4C", "--full-deck"}, "5 coins, full 54-card deck:"},

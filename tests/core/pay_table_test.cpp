@@ -13,11 +13,7 @@ using test::Rig;
 // Every default chart as the rules give it: the pay per coin of each row, the lowest first, and the
 // rows that share the chart line above them.
 TEST(DefaultCharts, EveryPayAndHiddenRow) {
-    struct Case {
-        int slot;
-        const char* pays;
-        std::vector<int> hidden;
-    } cases[] = {
+    struct Case { int slot; const char* pays; std::vector<int> hidden; } cases[] = {
         {1, "1 2 3 4 6 9 25 50 250", {}},
         {2, "1 1 3 8 8 8 40 200 250", {}},
         {3, "1 2 3 4 5 7 25 50 250", {}},
@@ -151,11 +147,7 @@ TEST(PayoutsFile, AnyFaultFallsBackForTheWholeTable) {
     const std::vector<std::string> all = lines_of();
     // Line of slot s, row r, Pay: 42 (s - 1) + 2r (zero-based).
     auto pay_line = [](int s, int r) { return static_cast<size_t>(42 * (s - 1) + 2 * r); };
-    struct Case {
-        const char* what;
-        std::string text;
-        bool loads;
-    } cases[] = {
+    struct Case { const char* what; std::string text; bool loads; } cases[] = {
         {"row count 8", with_line(0, " 8"), false},
         {"row count 21", with_line(0, " 21"), false},
         {"row count 20", with_line(0, " 20"), true},

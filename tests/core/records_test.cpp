@@ -1,17 +1,16 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <sys/resource.h>
-
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 
 #include "errors.h"
+#include "files/file_io.h"
+#include "help/help_file.h"
 #include "machine_rig.h"
 #include "records/config_file.h"
 #include "records/player_model.h"
-#include "help/help_file.h"
-#include "files/file_io.h"
 #include "records/progressive_file.h"
 #include "variants/juicy_jackpots.h"
 
@@ -20,49 +19,52 @@ namespace {
 
 using test::Player;
 using test::Rig;
+namespace fs = std::filesystem;
 
+std::vector<std::string_view> lines_of(Rig& rig, const char* file) {
+    static std::string keep;  // split_lines views into the text
+    keep = rig.store.text(file);
+    return files::split_lines(keep);
+}
+int64_t all_count(Machine& m, int slot, int row) { return m.player().stats.Hand_Stats[slot][row][Stats::kAllCount]; }
+const char* const kNames = "Player 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n";
+
+// A machine on records in a directory of the disk.
+struct DiskRig {
+    explicit DiskRig(DiskStore& store) : m({rng, dialogs, cards, sound, store, format_us_currency}) {}
+    test::ScriptedRng rng{{}, -1};
+    test::ScriptedDialogs dialogs;
+    test::RecordingCardLibrary cards;
+    test::RecordingSound sound;
+    Machine m;
+};
 
 // ---- configuration ----------------------------------------------------------------------
 
-TEST(ConfigFile, RoundTripIsByteExact) {
+TEST(ConfigFile, RoundTripOnlyACapitalTIsOnAndANameStaysOnOneLine) {
     const std::string file = "T\r\nF\r\nT\r\nF\r\nAnn\r\nBob the Great\r\n\r\nPlayer 4\r\n";
     Config c;
     ASSERT_TRUE(read_config(file, c));
     EXPECT_EQ(c.goodies, (std::array<bool, 4>{true, false, true, false}));
     EXPECT_EQ(c.names[2], "");
     EXPECT_EQ(write_config(c), file);
-}
-
-// A name pasted with a line break stays one name on one line: the file keeps its eight lines.
-TEST(ConfigFile, ANameNeverSplitsIntoTwoLines) {
-    struct Case {
-        const char* typed;
-        const char* kept;
-    } cases[] = {{"Bob\nSmith", "Bob Smith"}, {"Ann\r\nLee", "Ann  Lee"}, {"Tab\tbed", "Tab bed"}, {"\n", " "}};
-    for (const auto& c : cases) {
-        PlayerModel players({"Player 1", "Player 2", "Player 3", "Player 4"}, 1);
-        players.Btn_Rename_Click(3, std::string(c.typed));
-        EXPECT_EQ(players.names[3], c.kept) << c.typed;
+    for (auto [line, on] : {std::pair{"T", true}, {"t", false}, {"T ", false}, {" T", false}, {"", false}, {"TRUE", false}}) {
         Config config;
-        config.names[1] = c.typed;  // however a name got in, it is written on one line
-        config.names[3] = players.names[3];
-        Config again;
-        ASSERT_TRUE(read_config(write_config(config), again));
-        EXPECT_EQ(files::split_lines(write_config(config)).size(), 8u) << c.typed;
-        EXPECT_EQ(again.names[3], c.kept);
-        EXPECT_EQ(again.names[2], "Player 3");
+        read_config(std::string(line) + "\r\nT\r\nT\r\nT\r\na\r\nb\r\nc\r\nd\r\n", config);
+        EXPECT_EQ(config.goodies[0], on) << "'" << line << "'";
     }
-}
-
-TEST(ConfigFile, OnlyACapitalTIsOn) {
-    struct Case {
-        const char* line;
-        bool on;
-    } cases[] = {{"T", true}, {"t", false}, {"T ", false}, {" T", false}, {"F", false}, {"", false}, {"TRUE", false}};
-    for (const auto& c : cases) {
-        Config config;
-        read_config(std::string(c.line) + "\r\nT\r\nT\r\nT\r\na\r\nb\r\nc\r\nd\r\n", config);
-        EXPECT_EQ(config.goodies[0], c.on) << "'" << c.line << "'";
+    // A name pasted with a line break stays one name on one line: the file keeps its eight lines.
+    for (auto [typed, kept] : {std::pair{"Bob\nSmith", "Bob Smith"}, {"Ann\r\nLee", "Ann  Lee"}, {"Tab\tbed", "Tab bed"}, {"\n", " "}}) {
+        PlayerModel players({"Player 1", "Player 2", "Player 3", "Player 4"}, 1);
+        players.Btn_Rename_Click(3, std::string(typed));
+        EXPECT_EQ(players.names[3], kept) << typed;
+        Config config, again;
+        config.names[1] = typed;  // however a name got in, it is written on one line
+        config.names[3] = players.names[3];
+        ASSERT_TRUE(read_config(write_config(config), again));
+        EXPECT_EQ(files::split_lines(write_config(config)).size(), 8u) << typed;
+        EXPECT_EQ(again.names[3], kept);
+        EXPECT_EQ(again.names[2], "Player 3");
     }
 }
 
@@ -71,36 +73,38 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     missing.dialogs.goodies_script = [](GoodiesModel& g) {
         EXPECT_EQ(g.boxes, (std::array<bool, 4>{true, true, true, true}));
         g.boxes[1] = false;
-        g.help(1);  // a goody's "?" says what the goody is, over the dialog
+        for (int box : {3, 1, -1, 4}) g.help(box);  // a goody's "?" says what it is; no such goody: nothing
     };
     missing.m.view().hourglass = true;
     EXPECT_FALSE(missing.m.Load_Config());
     EXPECT_FALSE(missing.m.view().hourglass);
     EXPECT_EQ(missing.dialogs.goodies_shown, 1);
-    ASSERT_EQ(missing.dialogs.shown.size(), 1u);
-    EXPECT_EQ(missing.dialogs.shown[0].title, "Goodies Info!");
-    EXPECT_NE(missing.dialogs.shown[0].text.find("Reversible Royal"), std::string::npos);
+    ASSERT_EQ(missing.dialogs.shown.size(), 2u);
+    EXPECT_TRUE(missing.dialogs.shown[0].text.starts_with("An all-new twist to Video Poker"));
+    EXPECT_EQ(missing.dialogs.shown[1].title, "Goodies Info!");
+    EXPECT_EQ(missing.dialogs.shown[1].icon, MsgIcon::Information);
+    EXPECT_EQ(missing.dialogs.shown[1].text,
+              "Hit a Reversible Royal and win the SUPER PAYOUT:  50,000 Coins!\r\n\r\nA Reversible Royal is a Natural "
+              "Royal Flush dealt in order:  10-J-Q-K-A or A-K-Q-J-10.  C'mon... you can do it!");
     EXPECT_FALSE(missing.m.view().menu("Mnu_Royals").checked);
     EXPECT_TRUE(missing.m.view().menu("Mnu_Double").checked);
     EXPECT_FALSE(missing.store.has("CONFIG.VPK"));
 
     Rig shorter;
     shorter.store.files["CONFIG.VPK"] = "F\r\nF\r\nF\r\nF\r\nAnn\r\n";
-    shorter.dialogs.goodies_script = [](GoodiesModel&) {};
     EXPECT_FALSE(shorter.m.Load_Config());
     EXPECT_EQ(shorter.dialogs.goodies_shown, 1);
     EXPECT_EQ(shorter.m.player().player_names[0], "Ann");
     EXPECT_EQ(shorter.m.player().player_names[1], "Player 2");
-    // The boxes start ticked, so Continue without changes turns every goody on.
-    EXPECT_TRUE(shorter.m.view().menu("Mnu_Progressive").checked);
+    EXPECT_TRUE(shorter.m.view().menu("Mnu_Progressive").checked);  // the boxes start ticked
 
     Rig whole;
     whole.store.files["CONFIG.VPK"] = "F\nT\nt\nT\nA\nB\nC\nD\n";
     EXPECT_TRUE(whole.m.Load_Config());
     EXPECT_EQ(whole.dialogs.goodies_shown, 0);
-    EXPECT_FALSE(whole.m.view().menu("Mnu_Progressive").checked);
-    EXPECT_TRUE(whole.m.view().menu("Mnu_Royals").checked);
-    EXPECT_FALSE(whole.m.view().menu("Mnu_Double").checked);
+    const auto& vm = whole.m.view();
+    EXPECT_EQ((std::array{vm.menu("Mnu_Progressive").checked, vm.menu("Mnu_Royals").checked, vm.menu("Mnu_Double").checked}),
+              (std::array{false, true, false}));
     EXPECT_EQ(whole.m.player().player_names[3], "D");
 }
 
@@ -108,13 +112,13 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     Rig rig;
     rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
     rig.m.Mnu_Progressive_Click();
-    EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nT\r\nT\r\nT\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
+    EXPECT_EQ(rig.store.text("CONFIG.VPK"), std::string("F\r\nT\r\nT\r\nT\r\n") + kNames);
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win 4000 Credits!");
     rig.m.Mnu_Royals_Click();
     EXPECT_FALSE(rig.m.chart_panel().Marquee_Text.ends_with("50,000 Coins!!"));
     rig.m.Mnu_Double_Click();
     rig.m.Mnu_Juicy_Jackpots_Click();
-    EXPECT_EQ(rig.store.text("CONFIG.VPK"), "F\r\nF\r\nF\r\nF\r\nPlayer 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n");
+    EXPECT_EQ(rig.store.text("CONFIG.VPK"), std::string("F\r\nF\r\nF\r\nF\r\n") + kNames);
     rig.m.Mnu_Autohold_Click();
     EXPECT_FALSE(rig.m.auto_hold_on());
     rig.m.Mnu_Autohold_Click();
@@ -123,8 +127,7 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     ASSERT_TRUE(rig.m.juicy_view().visible);
     rig.m.juicy_view().activate = true;  // a side-bet win shows
     EXPECT_TRUE(rig.m.Exit_Requested());
-    EXPECT_FALSE(rig.m.juicy_view().visible);  // the side bet's window goes with the machine
-    EXPECT_FALSE(rig.m.juicy_view().activate);
+    EXPECT_FALSE(rig.m.juicy_view().visible || rig.m.juicy_view().activate);  // the window goes with the machine
     EXPECT_EQ(rig.sound.names().back(), "exit.wav");
     EXPECT_EQ(rig.dialogs.shown.back().text, "Do you REALLY want to exit?");
     EXPECT_EQ(rig.dialogs.shown.back().buttons, MsgButtons::YesNo);
@@ -132,23 +135,6 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     rig.store.files.erase("CONFIG.VPK");
     EXPECT_FALSE(rig.m.Exit_Requested());
     EXPECT_FALSE(rig.store.has("CONFIG.VPK"));
-}
-
-TEST(Config, GoodyHelpTexts) {
-    Rig rig;
-    rig.dialogs.goodies_script = [](GoodiesModel& g) {
-        g.help(3);
-        g.help(1);
-        for (int box : {-1, 4}) g.help(box);  // no such goody: nothing to say
-    };
-    rig.m.Load_Config();  // no configuration yet: the goodies dialog
-    ASSERT_EQ(rig.dialogs.shown.size(), 2u);
-    EXPECT_TRUE(rig.dialogs.shown[0].text.starts_with("An all-new twist to Video Poker")) << rig.dialogs.shown[0].text;
-    EXPECT_EQ(rig.dialogs.shown.back().title, "Goodies Info!");
-    EXPECT_EQ(rig.dialogs.shown.back().text,
-              "Hit a Reversible Royal and win the SUPER PAYOUT:  50,000 Coins!\r\n\r\nA Reversible Royal is a Natural "
-              "Royal Flush dealt in order:  10-J-Q-K-A or A-K-Q-J-10.  C'mon... you can do it!");
-    EXPECT_EQ(rig.dialogs.shown.back().icon, MsgIcon::Information);
 }
 
 // ---- statistics ---------------------------------------------------------------------------
@@ -163,14 +149,13 @@ std::string leading_blank_lines(const std::vector<int64_t>& values) {
     return out;
 }
 
-TEST(StatsFile, RoundTripIsByteExactAndLinesSitWhereTheyShould) {
+TEST(StatsFile, RoundTripIsByteExactAndAnyFaultGivesAllZeros) {
     std::vector<int64_t> values(598);
     for (size_t i = 0; i < values.size(); ++i) values[i] = static_cast<int64_t>(i * 37 % 1000) - 200;
     values[52] = 2147483647;
-    const std::string file = leading_blank_lines(values);
-    const auto stats = read_stats(file);
+    const auto stats = read_stats(leading_blank_lines(values));
     ASSERT_TRUE(stats);
-    EXPECT_EQ(write_stats(*stats), file);
+    EXPECT_EQ(write_stats(*stats), leading_blank_lines(values));
     // Slot s, row r at line 53 + 21 (s - 1) + r; slot s played and won at lines 2s - 1 and 2s.
     for (int s : {1, 14, 26})
         for (int r : {0, 7, 20})
@@ -178,25 +163,17 @@ TEST(StatsFile, RoundTripIsByteExactAndLinesSitWhereTheyShould) {
                       values[static_cast<size_t>(53 + 21 * (s - 1) + r - 1)]);
     EXPECT_EQ(stats->Game_Stats[26][Stats::kAllSessions][Stats::kWon], values[51]);
     EXPECT_EQ(stats->Hand_Stats[1][0][Stats::kSessionCount], 0);
-}
 
-TEST(StatsFile, AnyFaultGivesAllZeros) {
-    std::vector<int64_t> values(598, 5);
-    const std::string good = leading_blank_lines(values);
-    auto lines = files::split_lines(good);
-    auto join = [](std::vector<std::string_view> v) {
+    const std::string good = leading_blank_lines(std::vector<int64_t>(598, 5));
+    auto replaced = [&](size_t i, std::string_view with) {
         std::string s;
-        for (auto l : v) s += std::string(l) + "\r\n";
+        auto lines = files::split_lines(good);
+        lines[i] = with;
+        for (auto l : lines) s += std::string(l) + "\r\n";
         return s;
     };
-    auto replaced = [&](size_t i, std::string_view with) {
-        auto v = lines;
-        v[i] = with;
-        return join(v);
-    };
-    const std::string cases[] = {join({lines.begin(), lines.end() - 1}), replaced(300, " x"), replaced(10, ""),
-                                 replaced(597, " 2147483648"), ""};
-    for (const auto& text : cases) {
+    for (const auto& text : {good.substr(0, good.size() - 4), replaced(300, " x"), replaced(10, ""),
+                             replaced(597, " 2147483648"), std::string()}) {
         Rig rig;
         rig.m.player().stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed] = 9;
         rig.store.files["STATS1.VPK"] = text;
@@ -208,16 +185,14 @@ TEST(StatsFile, AnyFaultGivesAllZeros) {
     Rig ok;
     ok.store.files["STATS1.VPK"] = good;
     EXPECT_TRUE(ok.m.Load_Stats());
-    EXPECT_EQ(ok.m.player().stats.Hand_Stats[9][9][Stats::kAllCount], 5);
+    EXPECT_EQ(all_count(ok.m, 9, 9), 5);
     EXPECT_EQ(ok.m.player().stats.Hand_Stats[9][9][Stats::kSessionCount], 0);
 }
 
 TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     Rig rig;
     Player play{rig};
-    rig.m.wallet().Credits = 100;
-    rig.m.Select_Game(3);
-    rig.m.Prepare_Hand();
+    rig.ready(3, 100);
     play.stack("TH TD 2C 5S 9H");
     play.bet_and_deal(5);
     play.hold_and_draw("12345");
@@ -227,56 +202,45 @@ TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
 
     Rig fresh;
     fresh.store.files = rig.store.files;
-    ASSERT_TRUE(fresh.m.Load_Stats());
-    ASSERT_TRUE(fresh.m.Load_Progressive());
-    const auto& g = fresh.m.player().stats.Game_Stats[3][Stats::kAllSessions];
-    EXPECT_EQ(g[Stats::kPlayed], 7);
-    EXPECT_EQ(g[Stats::kWon], 5);
-    EXPECT_EQ(fresh.m.player().stats.Hand_Stats[3][1][Stats::kAllCount], 1);
-    EXPECT_EQ(fresh.m.player().stats.Hand_Stats[3][0][Stats::kAllCount], 1);
-    EXPECT_EQ(fresh.m.player().stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
+    ASSERT_TRUE(fresh.m.Load_Stats() && fresh.m.Load_Progressive());
+    const auto& stats = fresh.m.player().stats;
+    EXPECT_EQ(stats.Game_Stats[3][Stats::kAllSessions], (std::array<int32_t, 2>{7, 5}));
+    EXPECT_EQ(stats.Game_Stats[3][Stats::kThisSession][Stats::kPlayed], 0);
+    EXPECT_EQ(all_count(fresh.m, 3, 1), 1);
+    EXPECT_EQ(all_count(fresh.m, 3, 0), 1);
     EXPECT_NEAR(fresh.m.progressive().Jackpot, 0.14, 1e-12);
-    EXPECT_EQ(fresh.m.player().stats.Winnings[Stats::kAllWinnings], -2);
-    const std::string stats_file = rig.store.text("STATS1.VPK");
-    const auto lines = files::split_lines(stats_file);
+    EXPECT_EQ(stats.Winnings[Stats::kAllWinnings], -2);
+    const auto lines = lines_of(rig, "STATS1.VPK");
     ASSERT_EQ(lines.size(), 598u);
-    EXPECT_EQ(lines[4], " 7");                      // slot 3 played
-    EXPECT_EQ(lines[53 + 21 * 2 + 1 - 1], " 1");    // slot 3, row 1
+    EXPECT_EQ(lines[4], " 7");                    // slot 3 played
+    EXPECT_EQ(lines[53 + 21 * 2 + 1 - 1], " 1");  // slot 3, row 1
     EXPECT_EQ(rig.m.view().Lbl_Winnings[0].caption, "-2 coins");
     EXPECT_EQ(rig.m.view().Lbl_Winnings[0].fore_colour, colour::kDarkRed);
 }
 
-TEST(Stats, ASideBetCountsInItsOwnSlot) {
+TEST(Stats, ASideBetCountsInItsOwnSlotAndWinningsCap) {
     Rig rig;
     rig.m.Record_Side_Bet(3, 14);
     rig.m.Record_Side_Bet(0, 0);
     const auto& g = rig.m.player().stats.Game_Stats[26];
     EXPECT_EQ(g[Stats::kAllSessions][Stats::kPlayed], 2);
     EXPECT_EQ(g[Stats::kThisSession][Stats::kWon], 14);
-    EXPECT_EQ(rig.m.player().stats.Hand_Stats[26][3][Stats::kAllCount], 1);
+    EXPECT_EQ(all_count(rig.m, 26, 3), 1);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{12, 12}));
-    const std::string stats_file = rig.store.text("STATS1.VPK");
-    const auto lines = files::split_lines(stats_file);
-    EXPECT_EQ(lines[50], " 2");
-    EXPECT_EQ(lines[51], " 14");
-    EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[2], " 12");
-}
+    EXPECT_EQ(lines_of(rig, "STATS1.VPK")[50], " 2");
+    EXPECT_EQ(lines_of(rig, "STATS1.VPK")[51], " 14");
+    EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[2], " 12");
 
-TEST(Stats, WinningsCapAboveAndLabels) {
     Stats s;
     s.add_winnings(99998);
     s.add_winnings(5);
     EXPECT_EQ(s.Winnings, (std::array<int32_t, 2>{99999, 99999}));
     s.add_winnings(-200000);
     EXPECT_EQ(s.Winnings[0], -100001);
-    Rig rig;
-    struct Case {
-        int32_t value;
-        const char* caption;
-        int32_t colour;
-    } cases[] = {{1, "1 coin", colour::kDarkBlue},  {-1, "-1 coin", colour::kDarkRed}, {0, "0 coins", colour::kDarkBlue},
-                 {2, "2 coins", colour::kDarkBlue}, {-7, "-7 coins", colour::kDarkRed}};
+    struct { int32_t value; const char* caption; int32_t colour; } cases[] = {
+        {1, "1 coin", colour::kDarkBlue}, {-1, "-1 coin", colour::kDarkRed}, {0, "0 coins", colour::kDarkBlue},
+        {2, "2 coins", colour::kDarkBlue}, {-7, "-7 coins", colour::kDarkRed}};
     for (const auto& c : cases) {
         rig.m.player().stats.Winnings = {c.value, c.value};
         rig.m.Show_Winnings();
@@ -291,16 +255,15 @@ TEST(Stats, MenuCommands) {
     rig.m.player().stats.Winnings = {10, 20};
     ASSERT_TRUE(rig.m.Save_Stats());
     const std::string on_disk = rig.store.text("STATS1.VPK");
-
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Mnu_Clear_All_Stats();
-    EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kAllCount], 1);
+    EXPECT_EQ(all_count(rig.m, 4, 3), 1);
 
     rig.m.Mnu_Clear_Session_Stats();
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "Clear this session's statistics:   Confirm you want to do this by clicking the OK button.");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
-    EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kAllCount], 1);
+    EXPECT_EQ(all_count(rig.m, 4, 3), 1);
     EXPECT_EQ(rig.store.text("STATS1.VPK"), on_disk);
 
     rig.m.Mnu_Reset_Winnings();
@@ -312,8 +275,7 @@ TEST(Stats, MenuCommands) {
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 0}));
     EXPECT_EQ(rig.m.view().Lbl_Winnings[1].caption, "0 coins");
-    EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[2], " 0");
-
+    EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[2], " 0");
     rig.m.Mnu_Clear_All_Stats();
     EXPECT_EQ(rig.store.text("STATS1.VPK"), leading_blank_lines(std::vector<int64_t>(598, 0)));
 }
@@ -334,7 +296,7 @@ TEST(Stats, NewGameOnlyAfterOk) {
         EXPECT_EQ(rig.m.wallet().Credits, ok ? 80 : 500);
         EXPECT_EQ(rig.m.wallet().Coin_Bucket, ok ? -80 : 7);
         EXPECT_EQ(rig.m.player().stats.Winnings[1], ok ? 0 : 4);
-        EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][1][Stats::kAllCount], ok ? 0 : 1);
+        EXPECT_EQ(all_count(rig.m, 1, 1), ok ? 0 : 1);
         EXPECT_EQ(rig.store.has("STATS1.VPK"), ok);
         EXPECT_EQ(rig.store.has("PROGRES1.VPK"), ok);
         if (ok) EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "80");
@@ -346,22 +308,11 @@ TEST(Stats, NewGameOnlyAfterOk) {
 TEST(ProgressiveFile, RoundTripAndCorrections) {
     const std::string file = " 7\r\n 123.25\r\n-15\r\n 0\r\n";
     const auto r = read_progressive(file, '.');
-    EXPECT_EQ(r.percent, 7);
-    EXPECT_EQ(r.jackpot, 123.25);
-    EXPECT_EQ(r.all_winnings, -15);
-    EXPECT_EQ(r.fancy_cards, 0);
+    EXPECT_EQ((std::tuple{r.percent, r.jackpot, r.all_winnings, r.fancy_cards}), (std::tuple{7, 123.25, -15, 0}));
     EXPECT_EQ(write_progressive(r, '.'), file);
     // A jackpot below one credit keeps the blank of a number that is not negative.
-    const ProgressiveRecord small{2, 0.25, 0, 1};
-    EXPECT_EQ(write_progressive(small, '.'), " 2\r\n 0.25\r\n 0\r\n 1\r\n");
-
-    struct Case {
-        const char* text;
-        int percent;
-        double jackpot;
-        int32_t winnings;
-        int fancy;
-    } cases[] = {
+    EXPECT_EQ(write_progressive({2, 0.25, 0, 1}, '.'), " 2\r\n 0.25\r\n 0\r\n 1\r\n");
+    struct { const char* text; int percent; double jackpot; int32_t winnings; int fancy; } cases[] = {
         {" 0\r\n 5\r\n 1\r\n-1\r\n", 2, 5, 1, -1},        {" 21\r\n 5\r\n 1\r\n 0\r\n", 2, 5, 1, 0},
         {" 20\r\n 5\r\n 1\r\n 0\r\n", 20, 5, 1, 0},       {" 1\r\n-3\r\n 1\r\n 0\r\n", 1, 1.0, 1, 0},
         {" 3\r\n 40000.5\r\n 1\r\n 0\r\n", 3, 40000, 1, 0}, {" 3\r\n 12,75\r\n 9\r\n", 3, 12.75, 9, -1},
@@ -373,11 +324,17 @@ TEST(ProgressiveFile, RoundTripAndCorrections) {
     };
     for (const auto& c : cases) {
         const auto got = read_progressive(c.text, ',');
-        EXPECT_EQ(got.percent, c.percent) << c.text;
-        EXPECT_EQ(got.jackpot, c.jackpot) << c.text;
-        EXPECT_EQ(got.all_winnings, c.winnings) << c.text;
-        EXPECT_EQ(got.fancy_cards, c.fancy) << c.text;
+        EXPECT_EQ((std::tuple{got.percent, got.jackpot, got.all_winnings, got.fancy_cards}),
+                  (std::tuple{c.percent, c.jackpot, c.winnings, c.fancy})) << c.text;
     }
+    // Numbers take blanks around them but not inside.
+    struct { const char* line; std::optional<int32_t> value; } numbers[] = {
+        {" 5", 5}, {"+5", 5}, {"-5 ", -5}, {"\t12\t", 12}, {"+-5", std::nullopt}, {"--5", std::nullopt},
+        {"++5", std::nullopt}, {"1 2", std::nullopt}, {"- 5", std::nullopt}, {"", std::nullopt}};
+    for (const auto& c : numbers) EXPECT_EQ(files::parse_int(c.line), c.value) << "'" << c.line << "'";
+    for (const char* jackpot : {" 1 2", "+-5", "--5", "1,2.5", "1.2.3"})
+        EXPECT_EQ(read_progressive(std::string(" 3\r\n") + jackpot + "\r\n 9\r\n 0\r\n", '.').jackpot, 0) << jackpot;
+    EXPECT_EQ(read_progressive(" 3\r\n -0,5 \r\n 9\r\n 0\r\n", '.').jackpot, 1.0);  // below zero: 1
 }
 
 // A record written under a German locale reads back under "C" and the other way round.
@@ -398,44 +355,31 @@ TEST(ProgressiveFile, JackpotReadsBackExactlyUnderAnyLocale) {
     }
 }
 
-TEST(RecordFiles, NumbersTakeBlanksAroundThemButNotInside) {
-    struct Case {
-        const char* line;
-        std::optional<int32_t> value;
-    } cases[] = {{" 5", 5}, {"+5", 5}, {"-5 ", -5}, {"\t12\t", 12}, {"+-5", std::nullopt}, {"--5", std::nullopt},
-                 {"++5", std::nullopt}, {"1 2", std::nullopt}, {"- 5", std::nullopt}, {"", std::nullopt}};
-    for (const auto& c : cases) EXPECT_EQ(files::parse_int(c.line), c.value) << "'" << c.line << "'";
-    for (const char* jackpot : {" 1 2", "+-5", "--5", "1,2.5", "1.2.3"})
-        EXPECT_EQ(read_progressive(std::string(" 3\r\n") + jackpot + "\r\n 9\r\n 0\r\n", '.').jackpot, 0) << jackpot;
-    EXPECT_EQ(read_progressive(" 3\r\n -0,5 \r\n 9\r\n 0\r\n", '.').jackpot, 1.0);  // below zero: 1
-}
-
-TEST(Progressive, PercentDialogRules) {
+TEST(Progressive, PercentDialogAndClearingTheJackpot) {
     Rig rig;
     rig.m.progressive().Jackpot_Percent = 4;
     rig.dialogs.percent_script = [&](PercentModel& p) {
         EXPECT_EQ(p.text, "4");
-        EXPECT_TRUE(p.Key_Press('7'));
-        EXPECT_TRUE(p.Key_Press('\b'));
+        EXPECT_TRUE(p.Key_Press('7') && p.Key_Press('\b'));
         EXPECT_FALSE(p.Key_Press('x'));
         const int beeps = rig.dialogs.beeps;
         p.Text_Changed("20");  // the highest percent is taken without a beep
         EXPECT_EQ(rig.dialogs.beeps, beeps);
-        p.Text_Changed("25");
-        EXPECT_EQ(p.text, "20");
-        p.Text_Changed("0");
-        EXPECT_EQ(p.text, "1");
-        p.Text_Changed("");
-        EXPECT_EQ(p.text, "");
+        std::vector<std::string> shown;
+        for (const char* typed : {"25", "0", ""}) {
+            p.Text_Changed(typed);
+            shown.push_back(p.text);
+        }
         p.Lost_Focus();
-        EXPECT_EQ(p.text, "2");
+        shown.push_back(p.text);
+        EXPECT_EQ(shown, (std::vector<std::string>{"20", "1", "", "2"}));
         p.Text_Changed("15");
         p.Btn_Ok_Click();
     };
     rig.m.Show_Percent_Dialog();
     EXPECT_EQ(rig.dialogs.beeps, 3);
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 15);
-    EXPECT_EQ(files::split_lines(rig.store.text("PROGRES1.VPK"))[0], " 15");
+    EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[0], " 15");
     rig.dialogs.percent_script = [](PercentModel& p) {
         p.Text_Changed("9");
         p.Btn_Cancel_Click();
@@ -448,10 +392,7 @@ TEST(Progressive, PercentDialogRules) {
     };
     rig.m.Show_Percent_Dialog();
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 2);
-}
 
-TEST(Progressive, ClearTheJackpotOnlyAfterOk) {
-    Rig rig;
     rig.m.progressive().Jackpot = 55.5;
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Mnu_Reset_Progressive();
@@ -465,11 +406,7 @@ TEST(Progressive, ClearTheJackpotOnlyAfterOk) {
 // ---- writing ----------------------------------------------------------------------------------
 
 TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
-    struct Case {
-        const char* file;
-        std::function<bool(Machine&)> save;
-        const char* message;
-    } cases[] = {
+    struct { const char* file; std::function<bool(Machine&)> save; const char* message; } cases[] = {
         {"STATS1.VPK", [](Machine& m) { return m.Save_Stats(); },
          "Error saving statistics file.  Your hard drive may be full, or file STATS.VPK in the game directory may be "
          "write-protected.  Exit the program and delete some files, or remove write protection on the statistics "
@@ -502,7 +439,7 @@ TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
         EXPECT_FALSE(rig.m.view().hourglass);
         EXPECT_EQ(rig.store.text(c.file), "old");
         EXPECT_EQ(rig.m.progressive().Jackpot, 77);
-        EXPECT_EQ(rig.m.player().stats.Hand_Stats[2][2][Stats::kAllCount], 1);
+        EXPECT_EQ(all_count(rig.m, 2, 2), 1);
         EXPECT_EQ(rig.m.pay_table().pay(2, 9), 1234);
         rig.store.failing.clear();
         EXPECT_TRUE(c.save(rig.m)) << c.file;
@@ -511,8 +448,8 @@ TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
     }
 }
 
-// The disk store: whole records, atomic replacement, and a crash or a failure that leaves the
-// old record whole.
+// Whole records, atomic replacement, and a crash, a failure or a disk that takes no more (here a
+// file size limit) leaves the old record whole.
 TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     test::TempDir dir;
     DiskStore store(dir.path);
@@ -522,34 +459,11 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     ASSERT_TRUE(store.write("CONFIG.VPK", "T"));  // down to the last byte
     EXPECT_EQ(store.read("CONFIG.VPK"), "T");
 
-    files::before_rename = [](const std::filesystem::path&) { return false; };  // a crash before the rename
-    EXPECT_FALSE(store.write("STATS1.VPK", "second\r\n"));  // a failure is never reported as saved
+    files::before_rename = [](const fs::path&) { return false; };  // a crash before the rename
+    EXPECT_FALSE(store.write("STATS1.VPK", "second\r\n"));        // a failure is never reported as saved
     files::before_rename = nullptr;
     EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
 
-    // A directory no one can write to, root included: its path runs through a plain file.
-    std::ofstream(dir.path / "blocker") << "x";
-    DiskStore blocked(dir.path / "blocker" / "game");
-    EXPECT_FALSE(blocked.write("STATS1.VPK", "x"));
-    EXPECT_FALSE(blocked.read("STATS1.VPK"));
-
-    ASSERT_TRUE(store.write("STATS1.VPK", "third\r\n"));
-    EXPECT_EQ(store.read("STATS1.VPK"), "third\r\n");
-    // Nothing but the record is left behind: no temporary files from the crash's clean-up aside.
-    int others = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path))
-        others += e.path().filename() != "STATS1.VPK" && e.path().filename() != "CONFIG.VPK" &&
-                  e.path().filename() != "blocker" &&
-                  !e.path().filename().string().starts_with(".STATS1.VPK.");
-    EXPECT_EQ(others, 0);
-}
-
-// A disk that takes no more (here a file size limit) fails the write at once, and the old record
-// stays whole.
-TEST(DiskStore, AWriteTheDiskRefusesFails) {
-    test::TempDir dir;
-    DiskStore store(dir.path);
-    ASSERT_TRUE(store.write("STATS1.VPK", "first\r\n"));
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
@@ -561,6 +475,22 @@ TEST(DiskStore, AWriteTheDiskRefusesFails) {
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
     EXPECT_EQ(store.read("STATS1.VPK"), "first\r\n");
+
+    // A directory no one can write to, root included: its path runs through a plain file.
+    std::ofstream(dir.path / "blocker") << "x";
+    DiskStore blocked(dir.path / "blocker" / "game");
+    EXPECT_FALSE(blocked.write("STATS1.VPK", "x"));
+    EXPECT_FALSE(blocked.read("STATS1.VPK"));
+
+    ASSERT_TRUE(store.write("STATS1.VPK", "third\r\n"));
+    EXPECT_EQ(store.read("STATS1.VPK"), "third\r\n");
+    // Nothing but the records is left behind: no temporary files aside from the crash's.
+    int others = 0;
+    for (const auto& e : fs::directory_iterator(dir.path)) {
+        const auto name = e.path().filename().string();
+        others += name != "STATS1.VPK" && name != "CONFIG.VPK" && name != "blocker" && !name.starts_with(".STATS1.VPK.");
+    }
+    EXPECT_EQ(others, 0);
 }
 
 // ---- hostile records -------------------------------------------------------------------------
@@ -571,13 +501,10 @@ TEST(HostileRecords, AnUnreadableRecordIsKeptAsBad) {
     Stats s;
     s.Game_Stats[1][Stats::kAllSessions] = {50, 40};
     const std::string good = write_stats(s);
-    struct Case {
-        const char* name;
-        std::string text;
-        std::function<bool(Machine&)> load;
-    } cases[] = {
-        {"STATS1.VPK", "\xEF\xBB\xBF" + good, [](Machine& m) { return m.Load_Stats(); }},
-        {"STATS1.VPK", "\r\n" + good, [](Machine& m) { return m.Load_Stats(); }},
+    auto stats = [](Machine& m) { return m.Load_Stats(); };
+    struct { const char* name; std::string text; std::function<bool(Machine&)> load; } cases[] = {
+        {"STATS1.VPK", "\xEF\xBB\xBF" + good, stats},
+        {"STATS1.VPK", "\r\n" + good, stats},
         {"PROGRES1.VPK", " 5\r 250.5\r 1234\r 0\r", [](Machine& m) { return m.Load_Progressive(); }},
     };
     for (const auto& c : cases) {
@@ -606,80 +533,59 @@ TEST(HostileRecords, OnlyRegularFilesOfAtMostOneMegabyteAreRead) {
     test::TempDir dir;
     DiskStore store(dir.path);
     ASSERT_EQ(::mkfifo((dir.path / "STATS1.VPK").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", dir.path / "PROGRES1.VPK");
+    fs::create_symlink("/dev/zero", dir.path / "PROGRES1.VPK");
     std::ofstream(dir.path / "CONFIG.VPK") << std::string(kMaxRecordSize + 1, '1');
     for (const char* name : {"STATS1.VPK", "PROGRES1.VPK", "CONFIG.VPK"}) {
         EXPECT_FALSE(store.read(name)) << name;
         EXPECT_TRUE(store.exists(name)) << name;
     }
     // The start goes on: the FIFO and the link are moved aside like any unreadable record.
-    test::ScriptedRng rng({}, -1);
-    test::ScriptedDialogs dialogs;
-    test::RecordingCardLibrary cards;
-    test::RecordingSound sound;
-    Machine m({rng, dialogs, cards, sound, store, format_us_currency});
-    m.Form_Load();
-    m.Load_Records();
-    m.Main_Initialisation(1);
-    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(dir.path / "STATS1.VPK.bad")));
-    EXPECT_TRUE(m.Save_Stats());
+    DiskRig rig(store);
+    rig.m.Form_Load();
+    rig.m.Load_Records();
+    rig.m.Main_Initialisation(1);
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir.path / "STATS1.VPK.bad")));
+    EXPECT_TRUE(rig.m.Save_Stats());
     EXPECT_TRUE(store.read("STATS1.VPK"));
-}
 
-TEST(HostileRecords, AProtectedRecordIsNotReplacedAndStaleTemporariesGo) {
-    test::TempDir dir;
-    DiskStore store(dir.path);
-    ASSERT_TRUE(store.write("STATS1.VPK", "kept\r\n"));
-    std::filesystem::permissions(dir.path / "STATS1.VPK", std::filesystem::perms::owner_read |
-                                                              std::filesystem::perms::group_read |
-                                                              std::filesystem::perms::others_read);
-    test::ScriptedRng rng({}, -1);
-    test::ScriptedDialogs dialogs;
-    test::RecordingCardLibrary cards;
-    test::RecordingSound sound;
-    Machine m({rng, dialogs, cards, sound, store, format_us_currency});
-    EXPECT_FALSE(m.Save_Stats());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, "File Error");
-    EXPECT_EQ(store.read("STATS1.VPK"), "kept\r\n");
-
-    for (const char* name : {".STATS1.VPK.a1B2c3", ".PAYOUTS.VPK.XXXXXX", ".notes.txt.abcdef", ".STATS9.VPK.abcdef"})
-        std::ofstream(dir.path / name) << "x";
-    EXPECT_EQ(store.remove_stale_temporaries(), 2);
-    EXPECT_TRUE(std::filesystem::exists(dir.path / ".notes.txt.abcdef"));
-    EXPECT_TRUE(std::filesystem::exists(dir.path / "STATS1.VPK"));
-}
-
-// The help file is read with the records' care: a pipe or a device never stops the program.
-TEST(HostileRecords, TheHelpFileIsReadOnlyWhenItIsARegularFileOfSaneSize) {
-    test::TempDir dir;
+    // The help file is read with the records' care: a pipe or a device never stops the program.
     const auto help = dir.path / "POKER.HLP";
     ASSERT_EQ(::mkfifo(help.c_str(), 0644), 0);
     EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
-    std::filesystem::remove(help);
-    std::filesystem::create_symlink("/dev/zero", help);
-    EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
-    std::filesystem::remove(help);
+    fs::remove(help);
     std::ofstream(help) << std::string(kMaxHelpSize + 1, 'x');
     EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
     EXPECT_TRUE(files::read_text(help, kMaxHelpSize + 1));
-    std::filesystem::remove(help);
-    std::filesystem::create_symlink("/dev/zero", help);
-    Rig rig;
-    rig.m.voice().Asset_Directory = dir.path;
-    rig.m.Show_Help("");
-    EXPECT_TRUE(rig.dialogs.helps.empty());
-    ASSERT_FALSE(rig.dialogs.shown.empty());
-    EXPECT_EQ(rig.dialogs.shown.back().title, "Help!");
+    fs::remove(help);
+    fs::create_symlink("/dev/zero", help);
+    EXPECT_FALSE(files::read_text(help, kMaxHelpSize));
+    Rig shown;
+    shown.m.voice().Asset_Directory = dir.path;
+    shown.m.Show_Help("");
+    EXPECT_TRUE(shown.dialogs.helps.empty());
+    ASSERT_FALSE(shown.dialogs.shown.empty());
+    EXPECT_EQ(shown.dialogs.shown.back().title, "Help!");
 }
 
-// The trainer's file is a record like the others: its temporaries go, and an install adopts it.
-TEST(HostileRecords, TheTrainersFileIsOneOfTheRecords) {
+TEST(HostileRecords, AProtectedRecordIsNotReplacedAndStaleTemporariesGo) {
     test::TempDir dir, data;
     DiskStore store(dir.path);
+    ASSERT_TRUE(store.write("STATS1.VPK", "kept\r\n"));
+    fs::permissions(dir.path / "STATS1.VPK", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    DiskRig rig(store);
+    EXPECT_FALSE(rig.m.Save_Stats());
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0].title, "File Error");
+    EXPECT_EQ(store.read("STATS1.VPK"), "kept\r\n");
+
+    // The trainer's file is a record like the others: its temporaries go, and an install adopts it.
     ASSERT_TRUE(store.write("TRAINER2.VPK", "T\r\nT\r\n 2\r\nF\r\n"));
-    std::ofstream(dir.path / ".TRAINER2.VPK.q1w2e3") << "x";
-    EXPECT_EQ(store.remove_stale_temporaries(), 1);
+    for (const char* name : {".STATS1.VPK.a1B2c3", ".PAYOUTS.VPK.XXXXXX", ".notes.txt.abcdef", ".STATS9.VPK.abcdef",
+                             ".TRAINER2.VPK.q1w2e3"})
+        std::ofstream(dir.path / name) << "x";
+    EXPECT_EQ(store.remove_stale_temporaries(), 3);
+    EXPECT_TRUE(fs::exists(dir.path / ".notes.txt.abcdef"));
+    EXPECT_TRUE(fs::exists(dir.path / "STATS1.VPK"));
     EXPECT_TRUE(adopt_records(dir.path, data.path));
     EXPECT_EQ(DiskStore(data.path).read("TRAINER2.VPK"), "T\r\nT\r\n 2\r\nF\r\n");
 }
@@ -689,21 +595,21 @@ TEST(HostileRecords, ARecordBehindALinkIsWrittenAtItsTarget) {
     test::TempDir dir, synced;
     DiskStore store(dir.path);
     std::ofstream(synced.path / "stats.vpk") << "old\r\n";
-    std::filesystem::create_symlink(synced.path / "stats.vpk", dir.path / "STATS1.VPK");
+    fs::create_symlink(synced.path / "stats.vpk", dir.path / "STATS1.VPK");
     ASSERT_TRUE(store.write("STATS1.VPK", "new\r\n"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.path / "STATS1.VPK"));
+    EXPECT_TRUE(fs::is_symlink(dir.path / "STATS1.VPK"));
     EXPECT_EQ(files::read_text(synced.path / "stats.vpk", 100), "new\r\n");
     EXPECT_EQ(store.read("STATS1.VPK"), "new\r\n");
     // A link to a device, a pipe or nothing at all is still refused, and left as it was.
     ASSERT_EQ(::mkfifo((synced.path / "pipe").c_str(), 0644), 0);
-    const std::pair<const char*, std::filesystem::path> refused[] = {
+    const std::pair<const char*, fs::path> refused[] = {
         {"PROGRES1.VPK", "/dev/null"}, {"CONFIG.VPK", synced.path / "pipe"}, {"STATS2.VPK", synced.path / "gone"}};
     for (const auto& [name, target] : refused) {
-        std::filesystem::create_symlink(target, dir.path / name);
+        fs::create_symlink(target, dir.path / name);
         EXPECT_FALSE(store.write(name, "x\r\n")) << name;
-        EXPECT_TRUE(std::filesystem::is_symlink(dir.path / name)) << name;
+        EXPECT_TRUE(fs::is_symlink(dir.path / name)) << name;
     }
-    EXPECT_FALSE(std::filesystem::exists(synced.path / "gone"));
+    EXPECT_FALSE(fs::exists(synced.path / "gone"));
 }
 
 TEST(HostileRecords, AReadOnlyInstallStartsFromTheRecordsBesideIt) {
@@ -740,9 +646,7 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
     EXPECT_EQ(rig.m.wallet().Credits, 10);
 
     rig.m.player().stats.Winnings = {0, INT32_MIN + 3};
-    rig.m.Record_Side_Bet(0, 0);
-    rig.m.Record_Side_Bet(0, 0);
-    rig.m.Record_Side_Bet(0, 0);
+    for (int i = 0; i < 3; ++i) rig.m.Record_Side_Bet(0, 0);
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
     rig.m.Record_Side_Bet(0, 0);
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{-3, INT32_MIN}));
@@ -767,25 +671,22 @@ TEST(Startup, RecordsThenTheFirstHand) {
     rig.m.Main_Initialisation(42);
     const auto& vm = rig.m.view();
     EXPECT_EQ(rig.dialogs.goodies_shown, 0);
-    EXPECT_FALSE(vm.menu("Mnu_Progressive").checked);
-    EXPECT_FALSE(vm.menu("Mnu_Juicy_Jackpots").checked);
+    EXPECT_EQ((std::array{vm.menu("Mnu_Progressive").checked, vm.menu("Mnu_Juicy_Jackpots").checked,
+                          vm.menu("Mnu_Jacks").checked, vm.menu("Mnu_Plain_Cards").checked,
+                          vm.menu("Mnu_Fancy_Cards").checked}),
+              (std::array{false, false, true, true, false}));
     EXPECT_EQ(rig.m.player().player_names[0], "A");
     EXPECT_EQ(rig.m.game(), 1);
-    EXPECT_TRUE(vm.menu("Mnu_Jacks").checked);
     EXPECT_EQ(rig.m.wallet().Credits, 80);
-    EXPECT_EQ(vm.Lbl_Credits.caption, "80");
-    EXPECT_EQ(vm.Lbl_Coins.caption, "-80");
+    EXPECT_EQ(vm.Lbl_Credits.caption + " " + vm.Lbl_Coins.caption, "80 -80");
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 5);
     EXPECT_EQ(rig.m.progressive().Jackpot, 250.5);
     EXPECT_FALSE(rig.m.table().Fancy_Cards);
-    EXPECT_TRUE(vm.menu("Mnu_Plain_Cards").checked);
-    EXPECT_FALSE(vm.menu("Mnu_Fancy_Cards").checked);
     EXPECT_EQ(rig.m.player().stats.Game_Stats[1][Stats::kAllSessions][Stats::kPlayed], 50);
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 1234}));
     EXPECT_EQ(vm.Lbl_Winnings[1].caption, "1234 coins");
     EXPECT_TRUE(rig.m.auto_hold_on());
     EXPECT_TRUE(rig.m.timers().Timer3_Enabled);
-    ASSERT_EQ(rig.library.backs.size(), 2u);
     EXPECT_EQ(rig.library.backs, (std::vector<int32_t>{6, 6}));
     EXPECT_TRUE(vm.Btn_Play_5.enabled);
     EXPECT_EQ(vm.focus, "Btn_Play_5");

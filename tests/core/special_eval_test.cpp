@@ -7,11 +7,7 @@ namespace {
 using test::H;
 
 TEST(SpecialEval, CrazyEightsAndStud) {
-    struct Case {
-        int game;
-        const char* hand;
-        int code;
-    } cases[] = {
+    struct Case { int game; const char* hand; int code; } cases[] = {
         {20, "8C 8D 8H KS 3C", 3},  {20, "9C 9D 9H KS 3C", 4},  {20, "8C 8D 8H 8S KC", 8},
         {20, "8C 8D 8H KS KC", 7},  {20, "9C 9D 9H 9S KC", 9},  {20, "JC JD 4H 7S 9C", 1},
         {20, "4C 5D 6H 7S 8C", 5},  {20, "4C 9C 6C 7C 8C", 6},  {20, "4C 5C 6C 7C 8C", 10},
@@ -54,10 +50,7 @@ TEST(SpecialEval, HotHandsFlagsEveryPassingCategory) {
 }
 
 TEST(SpecialEval, PartialHandsLookAtTheFirstCardsOnly) {
-    struct Case {
-        const char* hand;
-        int ride3, ride4, stud4;
-    } cases[] = {
+    struct Case { const char* hand; int ride3, ride4, stud4; } cases[] = {
         {"3C 8D 3H 8S AC", 0, 2, 3},  {"9C 9D 4H KS 9H", 0, 0, 1},  {"TC TD 4H KS 2C", 1, 1, 1},
         {"7C 7D 4H KS 7H", 0, 0, 1},  {"QC QD 4H KS 2C", 1, 1, 2},  {"QC 4D QH KS 2C", 1, 1, 2},
         {"5C 5D 5H KS 2C", 2, 3, 4},  {"5C 5D 5H 5S 2C", 2, 4, 8},  {"KC 5D 5H 5S 2C", 0, 3, 4},

@@ -19,10 +19,7 @@ using test::Rig;
 TEST(Engine, BestHoldsOfKnownHands) {
     const Pay_Table table = test::default_pay_table();
     const strategy::FinalHandTable jacks({1, &table, 5, false, 0}, 2);
-    struct Case {
-        const char* dealt;
-        const char* best;
-    } cases[] = {
+    struct Case { const char* dealt; const char* best; } cases[] = {
         {"TS JS QS KS AS", "TS JS QS KS AS"},
         {"TH JH QH KH 2C", "TH JH QH KH"},
         {"5H 5D 6C 7S 8D", "5H 5D"},          // a low pair beats four to an open straight
@@ -93,10 +90,7 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
     EXPECT_NEAR(strategy::chart_return({7, &table, 5, false, 0}, 2).value, 0.9875926111, 5e-11);
     EXPECT_NEAR(strategy::chart_return({7, &table, 5, false, 0}, 2, {}, {}, strategy::DeckModel::Full).value, 0.9817968981, 5e-11);
     // The stud games' exact returns, and a short Pick Five simulation, each with rows adding up.
-    const struct {
-        GameId game;
-        double value;
-    } exact[] = {{24, 0.9757527426}, {25, 0.9880908261}, {23, 1.0753964357}};
+    const struct { GameId game; double value; } exact[] = {{24, 0.9757527426}, {25, 0.9880908261}, {23, 1.0753964357}};
     for (const auto& e : exact) {
         const auto r = strategy::game_return({e.game, &table, game_info(e.game).full_bet, false, 0}, 2);
         EXPECT_NEAR(r.value, e.value, 5e-10) << e.game;

@@ -250,11 +250,7 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
 }
 
 TEST(Trainer, StudAndRideDecisions) {
-    struct Case {
-        GameId game;
-        const char* cards;
-        const char* advice;
-    } cases[] = {
+    struct Case { GameId game; const char* cards; const char* advice; } cases[] = {
         // The better choice first with its credits, then the other one's.
         {24, "6H 6D 2C KS 9H", "Trainer: Double Down! ("},
         {24, "2H 4D 7C 9S 3H", "Trainer: Stand Pat! ("},

@@ -423,11 +423,7 @@ TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
         return JuicyCards{h[0], h[1], h[2], h[3], h[4]};
     };
     const JuicyCards none = juicy("2C 3C 4C 5C 6C");
-    struct Case {
-        const char* hand;
-        JuicyCards cards;
-        int row;
-    } cases[] = {
+    struct Case { const char* hand; JuicyCards cards; int row; } cases[] = {
         {"9H 9D KS KC 2H", none, 4},
         {"9H 9S KS KC 2H", none, 2},
         {"9H 9D 9S KS KC", none, 4},

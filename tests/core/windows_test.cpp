@@ -16,12 +16,7 @@ using test::Rig;
 // ---- help -------------------------------------------------------------------------------------
 
 TEST(HelpFile, ReaderAndItsMessages) {
-    struct Case {
-        const char* what;
-        const char* text;
-        HelpFile::Error error;
-        size_t topics;
-    } cases[] = {
+    struct Case { const char* what; const char* text; HelpFile::Error error; size_t topics; } cases[] = {
         {"one topic of two lines", "HELP FILE\r\nA\r\nx\r\ny\r\n@@##$$EOF$$##@@\r\n", HelpFile::Error::None, 1},
         {"a topic without text", "HELP FILE\r\nA\r\n@@##$$END$$##@@\r\nB\r\nb\r\n@@##$$EOF$$##@@", HelpFile::Error::None, 2},
         {"wrong first line", "Help File\r\nA\r\nx\r\n@@##$$EOF$$##@@\r\n", HelpFile::Error::WrongFirstLine, 0},
