@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     w.run([&] { m.Select_Game(6); });
     const QSize design = w.size();
     for (bool plain : {false, true}) {
-        w.run([&] { plain ? m.Mnu_Plain_Cards_Click() : m.Mnu_Fancy_Cards_Click(); });
+        w.run([&] { plain ? m.Menu_Command("Mnu_Plain_Cards") : m.Menu_Command("Mnu_Fancy_Cards"); });
         for (int scale : {1, 2}) {
             w.resize(design + (scale - 1) * shell::Frm_Main::kDesignSize);
             wait_for([&] { return w.scale() == scale; });
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
 
     // A paid hand keeps its marks: a pair of jacks.
     w.run([&] {
-        m.Mnu_Fancy_Cards_Click();
+        m.Menu_Command("Mnu_Fancy_Cards");
         m.Select_Game(1);
     });
     stack(m, {"JH", "4C", "JD", "8S", "2H", "9C", "5D", "3S"});

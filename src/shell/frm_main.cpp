@@ -161,38 +161,8 @@ void Frm_Main::build_deck_menu() {
 void Frm_Main::dispatch(const QString& menu) {
     const std::string name = menu.toStdString();
     Machine& m = machine();
-    for (const auto& g : kGames)
-        if (g.menu_item == name) return run([&m, name] { m.Select_Game_Menu(name); });
-    static const std::map<std::string, void (Machine::*)()> commands = {
-        {"Mnu_New_Game", &Machine::Mnu_New_Game},
-        {"Mnu_Fancy_Cards", &Machine::Mnu_Fancy_Cards_Click},
-        {"Mnu_Plain_Cards", &Machine::Mnu_Plain_Cards_Click},
-        {"Mnu_Autohold", &Machine::Mnu_Autohold_Click},
-        {"Mnu_Sound", &Machine::Mnu_Sound_Click},
-        {"Mnu_Progressive", &Machine::Mnu_Progressive_Click},
-        {"Mnu_Royals", &Machine::Mnu_Royals_Click},
-        {"Mnu_Double", &Machine::Mnu_Double_Click},
-        {"Mnu_Juicy_Jackpots", &Machine::Mnu_Juicy_Jackpots_Click},
-        {"Mnu_Visit_Cashier", &Machine::Mnu_Visit_Cashier},
-        {"Mnu_Cash_Out", &Machine::Mnu_Cash_Out},
-        {"Mnu_Clear_Session_Stats", &Machine::Mnu_Clear_Session_Stats},
-        {"Mnu_Clear_All_Stats", &Machine::Mnu_Clear_All_Stats},
-        {"Mnu_Payouts_Reset_C", &Machine::Mnu_Payouts_Reset_C},
-        {"Mnu_Payouts_Reset", &Machine::Mnu_Payouts_Reset},
-        {"Mnu_Progressive_Set", &Machine::Show_Percent_Dialog},
-        {"Mnu_Reset_Progressive", &Machine::Mnu_Reset_Progressive},
-        {"Mnu_Reset_Winnings", &Machine::Mnu_Reset_Winnings},
-        {"Mnu_Reset_All_Winnings", &Machine::Mnu_Reset_All_Winnings},
-        {"Mnu_Program_Payouts", &Machine::Show_Payout_Dialog},
-        {"Mnu_Cheat", &Machine::Show_Cheat},
-        {"Mnu_Show_Stats", &Machine::Show_Stats},
-        {"Mnu_Player", &Machine::Mnu_Player_Click},
-        {"Mnu_Keyboard_Help", &Machine::Show_Keyboard_Help},
-        {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
-    };
-    if (auto it = commands.find(name); it != commands.end()) return run([&m, fn = it->second] { (m.*fn)(); });
     bool handled = false;
-    run([&m, &handled, name] { handled = m.Menu_Help(name) || m.Trainer_Command(name); });
+    run([&m, &handled, name] { handled = m.Menu_Command(name); });
     if (handled) return;
     if (name == "Mnu_Exit") {
         close();

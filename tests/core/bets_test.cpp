@@ -187,11 +187,11 @@ TEST(Cashier, CashOutAndTheBucketReset) {
     Rig rig;
     rig.m.wallet().Credits = 0;
     rig.m.wallet().Coin_Bucket = -80;
-    rig.m.Mnu_Cash_Out();
+    rig.m.Menu_Command("Mnu_Cash_Out");
     EXPECT_EQ(rig.dialogs.shown.back().text, "Player 1 Paid: 0 coins     \r\nCredits: 0   ");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Cash Out!");
     rig.m.wallet().Credits = 123;
-    rig.m.Mnu_Cash_Out();
+    rig.m.Menu_Command("Mnu_Cash_Out");
     EXPECT_EQ(rig.m.wallet().Coin_Bucket, 43);
     EXPECT_EQ(rig.m.wallet().Credits, 0);
     EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled);
@@ -304,12 +304,12 @@ TEST(SoundRule, TheSoundMenuTurnsTheMachineSoundsOffAndOn) {
     Rig rig;
     Player play{rig};
     rig.ready(1, 100);
-    rig.m.Mnu_Sound_Click();
+    rig.m.Menu_Command("Mnu_Sound");
     EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &On");
     play.bet_and_deal(5);
     EXPECT_TRUE(rig.sound.played.empty());
     play.hold_and_draw("12345");
-    rig.m.Mnu_Sound_Click();
+    rig.m.Menu_Command("Mnu_Sound");
     EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &Off");
     play.bet_and_deal(5);
     EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), rig.m.voice().sound_path("deal.wav")), 5);
@@ -344,10 +344,10 @@ TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     // Deuces are wild in this game: the fancy cards get the wild marks.
     EXPECT_TRUE(rig.m.view().Pnl_Wild[0].visible);
     EXPECT_FALSE(rig.m.view().Pnl_Wild[1].visible);
-    rig.m.Mnu_Plain_Cards_Click();  // locked during a hand
+    rig.m.Menu_Command("Mnu_Plain_Cards");  // locked during a hand
     EXPECT_TRUE(rig.m.table().Fancy_Cards);
     play.hold_and_draw("245");  // the deuces hold themselves
-    rig.m.Mnu_Plain_Cards_Click();
+    rig.m.Menu_Command("Mnu_Plain_Cards");
     EXPECT_FALSE(rig.m.table().Fancy_Cards);
     EXPECT_FALSE(rig.m.view().menu("Mnu_Fancy_Cards").checked);
     EXPECT_TRUE(rig.m.view().menu("Mnu_Plain_Cards").checked);
@@ -361,7 +361,7 @@ TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     rig.m.Repaint_Hand();
     EXPECT_TRUE(rig.library.draws.empty());
     rig.m.table().Repaint_Busy = 0;
-    rig.m.Mnu_Fancy_Cards_Click();
+    rig.m.Menu_Command("Mnu_Fancy_Cards");
     EXPECT_EQ(rig.library.draws.size(), 5u);
     EXPECT_FALSE(vm.Pnl_Card[0].visible);
 }
@@ -615,7 +615,7 @@ TEST(DealAnimation, TheDrawFillsThePositionsNotHeldInOrder) {
     Rig rig;
     Player play{rig};
     rig.goodies_off();
-    rig.m.Mnu_Autohold_Click();  // off
+    rig.m.Menu_Command("Mnu_Autohold");  // off
     rig.ready(1, 100);
     play.stack("2H 4D 6C 8S TH 3D 5C 7S");
     play.bet_and_deal(5);

@@ -192,14 +192,14 @@ TEST(AwardLine, MachineRedrawsChartBannerAndBucket) {
     Rig rig;
     rig.m.wallet().Coin_Bucket = -123;
     rig.m.progressive().Jackpot = 2.5;
-    rig.m.Mnu_Royals_Click();
-    rig.m.Mnu_Royals_Click();  // off and on again: the award line, the chart and the bucket are redrawn
+    rig.m.Menu_Command("Mnu_Royals");
+    rig.m.Menu_Command("Mnu_Royals");  // off and on again: the award line, the chart and the bucket are redrawn
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,000.62!");
     EXPECT_TRUE(rig.m.view().Lbl_Progressive_Bet.visible);
     EXPECT_EQ(rig.m.view().Lbl_Coins.caption, "-123");
     EXPECT_TRUE(rig.m.chart_panel().Marquee_Text.ends_with("Reversible Royal Flush pays 50,000 Coins!!"));
     EXPECT_EQ(lines(rig.m.view().Lbl_Pay[6].caption)[1], "*4002*");
-    rig.m.Mnu_Progressive_Click();
+    rig.m.Menu_Command("Mnu_Progressive");
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win 4000 Credits!");
     EXPECT_FALSE(rig.m.view().Lbl_Progressive_Bet.visible);
     EXPECT_TRUE(rig.m.view().Lbl_Pay[1].bold);

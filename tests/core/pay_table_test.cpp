@@ -203,8 +203,8 @@ TEST(PayoutsMenus, ResetCurrentOrAllOnlyAfterOk) {
         rig.m.pay_table().at(5, 13).Pay = 12;
         rig.m.pay_table().at(26, 11).Pay = 13;
         rig.dialogs.answers = {c.answer};
-        if (c.all) rig.m.Mnu_Payouts_Reset();
-        else rig.m.Mnu_Payouts_Reset_C();
+        if (c.all) rig.m.Menu_Command("Mnu_Payouts_Reset");
+        else rig.m.Menu_Command("Mnu_Payouts_Reset_C");
         ASSERT_EQ(rig.dialogs.shown.size(), 1u);
         const auto& q = rig.dialogs.shown[0];
         EXPECT_EQ(q.buttons, MsgButtons::OkCancel);

@@ -155,7 +155,7 @@ TEST(PlayHand, AutoholdHoldsTheWildCards) {
         Rig rig;
         Player play{rig};
         rig.m.Select_Game(c.game);
-        if (!c.autohold) rig.m.Mnu_Autohold_Click();
+        if (!c.autohold) rig.m.Menu_Command("Mnu_Autohold");
         rig.m.wallet().Credits = 100;
         rig.m.Prepare_Hand();
         play.stack(c.cards);
@@ -325,7 +325,7 @@ TEST(LongRun, MoneyStatisticsAndCardsStayTrue) {
         const GameId g = games[static_cast<size_t>(hand) % games.size()];
         if (rig.m.game() != g) rig.m.Select_Game(g);
         if (rig.m.wallet().Credits < 20) rig.m.Insert_Coin();
-        if (rig.m.wallet().Credits > 50000) rig.m.Mnu_Cash_Out();
+        if (rig.m.wallet().Credits > 50000) rig.m.Menu_Command("Mnu_Cash_Out");
         const auto& slot = rig.m.player().stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
         const auto played = slot[Stats::kPlayed], won = slot[Stats::kWon];
         const auto side_played = side[Stats::kPlayed], side_won = side[Stats::kWon];

@@ -110,7 +110,7 @@ TEST(StatisticsScreens, TheDetailsEraseAfterAskingAndSave) {
     rig.dialogs.statistics_script = [](StatisticsModel& s) { s.open_detail(3, true); };
     rig.dialogs.detail_script = [](StatsDetailModel& d) { d.Btn_Erase_Click(); };
     rig.dialogs.answers = {MsgAnswer::Cancel};
-    rig.m.Show_Stats();
+    rig.m.Menu_Command("Mnu_Show_Stats");
     EXPECT_EQ(rig.dialogs.shown.back().text, "Confirm:  Clear these statistics?");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 1);
     EXPECT_FALSE(rig.store.has("STATS1.VPK"));
@@ -120,7 +120,7 @@ TEST(StatisticsScreens, TheDetailsEraseAfterAskingAndSave) {
         d.Btn_Erase_Click();
         after = d.Lbl_How_Many.caption;
     };
-    rig.m.Show_Stats();  // now OK
+    rig.m.Menu_Command("Mnu_Show_Stats");  // now OK
     EXPECT_NE(before, after);  // the counts shown again
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 0);
     ASSERT_TRUE(rig.store.has("STATS1.VPK"));
@@ -134,7 +134,7 @@ TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {
     rig.m.wallet().Credits = 123;
     auto choose = [&](int player) {
         rig.dialogs.player_choices.push_back(player);
-        rig.m.Mnu_Player_Click();
+        rig.m.Menu_Command("Mnu_Player");
     };
     rig.m.voice().Asset_Directory = DAZZLEWICK_BUILD_DIR;  // the help file beside the tests
     rig.dialogs.player_help = true;

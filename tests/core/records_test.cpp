@@ -111,19 +111,19 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
 TEST(Config, GoodyMenusToggleRedrawAndSave) {
     Rig rig;
     rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
-    rig.m.Mnu_Progressive_Click();
+    rig.m.Menu_Command("Mnu_Progressive");
     EXPECT_EQ(rig.store.text("CONFIG.VPK"), std::string("F\r\nT\r\nT\r\nT\r\n") + kNames);
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win 4000 Credits!");
-    rig.m.Mnu_Royals_Click();
+    rig.m.Menu_Command("Mnu_Royals");
     EXPECT_FALSE(rig.m.chart_panel().Marquee_Text.ends_with("50,000 Coins!!"));
-    rig.m.Mnu_Double_Click();
-    rig.m.Mnu_Juicy_Jackpots_Click();
+    rig.m.Menu_Command("Mnu_Double");
+    rig.m.Menu_Command("Mnu_Juicy_Jackpots");
     EXPECT_EQ(rig.store.text("CONFIG.VPK"), std::string("F\r\nF\r\nF\r\nF\r\n") + kNames);
-    rig.m.Mnu_Autohold_Click();
+    rig.m.Menu_Command("Mnu_Autohold");
     EXPECT_FALSE(rig.m.auto_hold_on());
-    rig.m.Mnu_Autohold_Click();
+    rig.m.Menu_Command("Mnu_Autohold");
     EXPECT_TRUE(rig.m.auto_hold_on());
-    rig.m.Mnu_Juicy_Jackpots_Click();
+    rig.m.Menu_Command("Mnu_Juicy_Jackpots");
     ASSERT_TRUE(rig.m.juicy_view().visible);
     rig.m.juicy_view().activate = true;  // a side-bet win shows
     EXPECT_TRUE(rig.m.Exit_Requested());
@@ -256,27 +256,27 @@ TEST(Stats, MenuCommands) {
     ASSERT_TRUE(rig.m.Save_Stats());
     const std::string on_disk = rig.store.text("STATS1.VPK");
     rig.dialogs.answers = {MsgAnswer::Cancel};
-    rig.m.Mnu_Clear_All_Stats();
+    rig.m.Menu_Command("Mnu_Clear_All_Stats");
     EXPECT_EQ(all_count(rig.m, 4, 3), 1);
 
-    rig.m.Mnu_Clear_Session_Stats();
+    rig.m.Menu_Command("Mnu_Clear_Session_Stats");
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "Clear this session's statistics:   Confirm you want to do this by clicking the OK button.");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
     EXPECT_EQ(all_count(rig.m, 4, 3), 1);
     EXPECT_EQ(rig.store.text("STATS1.VPK"), on_disk);
 
-    rig.m.Mnu_Reset_Winnings();
+    rig.m.Menu_Command("Mnu_Reset_Winnings");
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 20}));
     EXPECT_EQ(rig.m.view().Lbl_Winnings[0].caption, "0 coins");
     EXPECT_EQ(rig.m.view().Lbl_Winnings[1].caption, "20 coins");
     EXPECT_FALSE(rig.store.has("PROGRES1.VPK"));
-    rig.m.Mnu_Reset_All_Winnings();
+    rig.m.Menu_Command("Mnu_Reset_All_Winnings");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear All Winnings");
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{0, 0}));
     EXPECT_EQ(rig.m.view().Lbl_Winnings[1].caption, "0 coins");
     EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[2], " 0");
-    rig.m.Mnu_Clear_All_Stats();
+    rig.m.Menu_Command("Mnu_Clear_All_Stats");
     EXPECT_EQ(rig.store.text("STATS1.VPK"), leading_blank_lines(std::vector<int64_t>(598, 0)));
 }
 
@@ -288,7 +288,7 @@ TEST(Stats, NewGameOnlyAfterOk) {
         rig.m.player().stats.record(1, 1, 5, 5);
         rig.m.player().stats.Winnings = {3, 4};
         rig.dialogs.answers = {answer};
-        rig.m.Mnu_New_Game();
+        rig.m.Menu_Command("Mnu_New_Game");
         EXPECT_EQ(rig.dialogs.shown.back().text,
                   "New Game erases all Winnings totals, and clears all the statistics, both session and global.   "
                   "Confirm you want to do this by clicking the OK button.");
@@ -376,7 +376,7 @@ TEST(Progressive, PercentDialogAndClearingTheJackpot) {
         p.Text_Changed("15");
         p.Btn_Ok_Click();
     };
-    rig.m.Show_Percent_Dialog();
+    rig.m.Menu_Command("Mnu_Progressive_Set");
     EXPECT_EQ(rig.dialogs.beeps, 3);
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 15);
     EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[0], " 15");
@@ -384,21 +384,21 @@ TEST(Progressive, PercentDialogAndClearingTheJackpot) {
         p.Text_Changed("9");
         p.Btn_Cancel_Click();
     };
-    rig.m.Show_Percent_Dialog();
+    rig.m.Menu_Command("Mnu_Progressive_Set");
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 15);
     rig.dialogs.percent_script = [](PercentModel& p) {
         p.Text_Changed("");  // OK straight from an empty box: the default
         p.Btn_Ok_Click();
     };
-    rig.m.Show_Percent_Dialog();
+    rig.m.Menu_Command("Mnu_Progressive_Set");
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 2);
 
     rig.m.progressive().Jackpot = 55.5;
     rig.dialogs.answers = {MsgAnswer::Cancel};
-    rig.m.Mnu_Reset_Progressive();
+    rig.m.Menu_Command("Mnu_Reset_Progressive");
     EXPECT_EQ(rig.m.progressive().Jackpot, 55.5);
     EXPECT_EQ(rig.dialogs.shown.back().title, "Clear Progressive Jackpot");
-    rig.m.Mnu_Reset_Progressive();
+    rig.m.Menu_Command("Mnu_Reset_Progressive");
     EXPECT_EQ(rig.m.progressive().Jackpot, 0);
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,000.00!");
 }
@@ -642,7 +642,7 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
     EXPECT_FALSE(rig.m.wallet().coin_slot_busy);
     rig.m.wallet().Coin_Bucket = INT32_MAX - 5;
     rig.m.wallet().Credits = 10;
-    rig.m.Mnu_Cash_Out();
+    rig.m.Menu_Command("Mnu_Cash_Out");
     EXPECT_EQ(rig.m.wallet().Credits, 10);
 
     rig.m.player().stats.Winnings = {0, INT32_MIN + 3};

@@ -28,7 +28,7 @@ TEST(Trainer, FileRoundTripAndDamage) {
     rig.m.Main_Initialisation(1);
     EXPECT_FALSE(rig.m.view().menu("Mnu_Show_Best_Hold").checked);
     EXPECT_TRUE(rig.m.view().menu("Mnu_Speed_Normal").checked);
-    rig.m.Trainer_Command("Mnu_Speed_Fast");
+    rig.m.Menu_Command("Mnu_Speed_Fast");
     EXPECT_EQ(rig.m.Deal_Interval(), 60);
     EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\nF\r\n");
 }
@@ -58,8 +58,8 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     EXPECT_FALSE(advisor.holds(rule, test::H("TH JH QH KH 2C")));
     advisor.wait(rule);
 
-    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
-    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");
+    rig.m.Menu_Command("Mnu_Mistake_Alert");
     play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
     play.bet_and_deal(5);
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
@@ -78,7 +78,7 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     rig.dialogs.change_holds = false;
     rig.m.Draw();
     play.finish_draw();
-    rig.m.Trainer_Command("Mnu_Accuracy");
+    rig.m.Menu_Command("Mnu_Accuracy");
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(
         "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  1 decision, 1 mistake, "));
 
@@ -89,7 +89,7 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     rig.m.Draw();
     play.finish_draw();
     EXPECT_EQ(rig.dialogs.mistakes.size(), 2u);  // the first hand asked twice
-    rig.m.Trainer_Command("Mnu_Accuracy");
+    rig.m.Menu_Command("Mnu_Accuracy");
     char expected[128];
     std::snprintf(expected, sizeof expected,
                   "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  2 decisions, 1 mistake, %.2f "
@@ -131,10 +131,10 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
         ASSERT_FALSE(rig.m.in_hand()) << info.id;
     }
     EXPECT_EQ(counter.asked, 0);
-    rig.m.Trainer_Command("Mnu_Accuracy");
+    rig.m.Menu_Command("Mnu_Accuracy");
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "No hand judged this session yet.  Hands are judged while the best hold or the mistake alert is on.");
-    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    rig.m.Menu_Command("Mnu_Mistake_Alert");
     rig.ready(1, 100);
     play.bet_and_deal(5);
     play.hold_and_draw("");
@@ -207,8 +207,8 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
     test::Rig rig(&later);
     test::Player play{rig};
     rig.ready(1, 100);
-    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
-    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");
+    rig.m.Menu_Command("Mnu_Mistake_Alert");
     play.stack("JH JD 2C 5S 9H 3D 4S 6C");
     play.bet_and_deal(5);
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption,
@@ -239,10 +239,10 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
     play.finish_draw();
     // A hint asked for with the options off stays with its hand.
     later.ready = true;
-    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
-    rig.m.Trainer_Command("Mnu_Mistake_Alert");
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");
+    rig.m.Menu_Command("Mnu_Mistake_Alert");
     play.bet_and_deal(5);
-    rig.m.Trainer_Command("Mnu_Hint");
+    rig.m.Menu_Command("Mnu_Hint");
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold") != std::string::npos);
     play.hold_and_draw("");
     play.bet_and_deal(5);
@@ -261,7 +261,7 @@ TEST(Trainer, StudAndRideDecisions) {
         test::Rig rig;
         test::Player play{rig};
         rig.ready(c.game, 100);
-        rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+        rig.m.Menu_Command("Mnu_Show_Best_Hold");
         play.stack(c.cards);
         rig.m.Bet_Max();
         play.finish_deal();
@@ -294,7 +294,7 @@ TEST(Trainer, PickFiveHintsLeaveTheRefusedCardsOut) {
     } recorder;
     test::Rig rig(&recorder);
     test::Player play{rig};
-    rig.m.Trainer_Command("Mnu_Show_Best_Hold");
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Select_Game(22);
     EXPECT_EQ(recorder.asked, GameId{22});
     rig.ready(22, 100);

@@ -55,9 +55,9 @@ TEST(HelpFile, TheMachineRetriesAFileItCouldNotRead) {
     EXPECT_EQ(rig.dialogs.shown[0].text, "Help File not available.");
     EXPECT_EQ(rig.dialogs.shown[0].title, "Help!");
     std::ofstream(dir.path / "POKER.HLP", std::ios::binary) << "HELP FILE\r\nStatistics\r\nFigures.\r\n@@##$$EOF$$##@@\r\n";
-    EXPECT_TRUE(rig.m.Menu_Help("Mnu_Help_Draw"));
+    EXPECT_TRUE(rig.m.Menu_Command("Mnu_Help_Draw"));
     EXPECT_EQ(rig.dialogs.shown.size(), 1u);
-    EXPECT_FALSE(rig.m.Menu_Help("Mnu_Exit"));
+    EXPECT_FALSE(rig.m.Menu_Command("Mnu_Exit"));
 }
 
 // The help file that ships has every topic the program asks for, each with text.
@@ -149,7 +149,7 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
             if (ok) p.Btn_Ok_Click();
             else p.Btn_Cancel_Click();
         };
-        rig.m.Show_Payout_Dialog();
+        rig.m.Menu_Command("Mnu_Program_Payouts");
         EXPECT_EQ(rig.m.pay_table().pay(1, 9), ok ? 300 : 250);
         EXPECT_EQ(rig.store.has("PAYOUTS.VPK"), ok);
         EXPECT_EQ(rig.m.view().Lbl_Pay[2].caption.find("300") != std::string::npos, ok);

@@ -53,11 +53,6 @@ void Machine::Select_Game(GameId g) {
     Check_Menu();
 }
 
-void Machine::Select_Game_Menu(std::string_view item) {
-    for (const auto& g : kGames)
-        if (g.menu_item == item) return Select_Game(g.id);
-}
-
 void Machine::Lst_Games_Click(int index) {
     if (Game_List_Busy) return;
     game_ = static_cast<GameId>(index + 1);

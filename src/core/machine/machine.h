@@ -46,10 +46,7 @@ public:
     void Load_Records(bool show_goodies = false);
     void Main_Initialisation(intptr_t card_window);  // game 1, 80 credits, card library, first hand
     void Select_Game(GameId game);                 // a game menu item
-    void Select_Game_Menu(std::string_view item);  // by menu name; Mnu_Double_Down_Deuces does nothing
     void Lst_Games_Click(int index);
-    void Mnu_Payouts_Reset_C();
-    void Mnu_Payouts_Reset();
     bool Load_Payouts();  // false when the file could not be used and the defaults stand
     bool Save_Payouts();
     void Bet_One_Credit();
@@ -58,8 +55,6 @@ public:
     void Coin_Slot_Tick();  // one frame of the coin-slot animation, every 50 ms
     void Insert_Coin();
     void Btn_Clear_Coins_Click();
-    void Mnu_Cash_Out();
-    void Mnu_Visit_Cashier();
     void Start_Hand();
     void Toggle_Hold(int position);
     void Draw();  // Btn_Redeal
@@ -75,40 +70,21 @@ public:
     bool in_hand() const;  // from the deal until the payoff is done
     Phase phase() const;
     void Key_Press(char key);
+    // Any item of the window's menus by its name: a game, a goody, a command, a help topic, the
+    // trainer's. False for a name the machine does not know (the window's own Exit and About).
+    bool Menu_Command(std::string_view menu);
     void Repaint_Hand();
     bool Load_Config();
     bool Save_Config();
-    void Mnu_Progressive_Click();
-    void Mnu_Royals_Click();
-    void Mnu_Double_Click();
-    void Mnu_Juicy_Jackpots_Click();
-    void Mnu_Autohold_Click();
-    void Mnu_Sound_Click();
-    void Mnu_Fancy_Cards_Click();
-    void Mnu_Plain_Cards_Click();
     bool Load_Stats();
     bool Save_Stats();
     bool Load_Progressive();
     bool Save_Progressive();
-    void Mnu_Clear_Session_Stats();
-    void Mnu_Clear_All_Stats();
-    void Mnu_Reset_Winnings();
-    void Mnu_Reset_All_Winnings();
-    void Mnu_New_Game();
-    void Mnu_Reset_Progressive();
-    void Show_Percent_Dialog();
     void Show_Winnings();
     // Records a side bet of one coin that paid `win` credits in row `row` of the side-bet chart.
     void Record_Side_Bet(HandCode row, int32_t win);
     bool Exit_Requested();  // the exit question; true when the program should end
-    void Show_Payout_Dialog();  // the current game's chart in the payout editor
     void Show_Help(std::string_view topic);
-    void Show_Keyboard_Help();
-    void Show_Cheat();
-    bool Menu_Help(std::string_view menu);  // a help menu item; false when it is none
-    void Show_Stats();
-    void Mnu_Player_Click();
-    bool Trainer_Command(std::string_view menu);  // a Trainer menu item; false when it is none
     int Deal_Interval() const;                    // of the deal and draw animations, in ms
     const JuicyModel& juicy_view() const;
     JuicyModel& juicy_view();
@@ -121,7 +97,6 @@ public:
     void Juicy_Query_Unload();  // the close box: refused, the focus goes back to the main window
     void Juicy_Tick();          // one juicy card appears, every 50 ms while they are shown
     bool juicy_showing() const;
-    void Mnu_Window_Juicy_Jackpots_Click();
     bool auto_hold_on() const { return vm.menu("Mnu_Autohold").checked; }
     bool held(int position) const { return vm.Pnl_Hold[static_cast<size_t>(position - 1)].visible; }
     // The parts the machine owns: the money (credits, coin bucket, bets) and the progressive
@@ -151,6 +126,34 @@ public:
     Voice& voice() { return voice_; }
     const Voice& voice() const { return voice_; }
 private:
+    // The menu commands, reached through Menu_Command.
+    void Mnu_Payouts_Reset_C();
+    void Mnu_Payouts_Reset();
+    void Mnu_Cash_Out();
+    void Mnu_Visit_Cashier();
+    void Mnu_Progressive_Click();
+    void Mnu_Royals_Click();
+    void Mnu_Double_Click();
+    void Mnu_Juicy_Jackpots_Click();
+    void Mnu_Autohold_Click();
+    void Mnu_Sound_Click();
+    void Mnu_Fancy_Cards_Click();
+    void Mnu_Plain_Cards_Click();
+    void Mnu_Clear_Session_Stats();
+    void Mnu_Clear_All_Stats();
+    void Mnu_Reset_Winnings();
+    void Mnu_Reset_All_Winnings();
+    void Mnu_New_Game();
+    void Mnu_Reset_Progressive();
+    void Show_Percent_Dialog();
+    void Show_Payout_Dialog();  // the current game's chart in the payout editor
+    void Show_Keyboard_Help();
+    void Show_Cheat();
+    bool Menu_Help(std::string_view menu);  // a help menu item; false when it is none
+    void Show_Stats();
+    void Mnu_Player_Click();
+    bool Trainer_Command(std::string_view menu);  // a Trainer menu item; false when it is none
+    void Mnu_Window_Juicy_Jackpots_Click();
     void Goody_Help(int box);
     void Display_Progressive_Payout();
     void Play_Sound(const std::string& path);
