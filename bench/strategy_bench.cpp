@@ -4,6 +4,7 @@
 #include "cards/rng.h"
 #include "cards/deck.h"
 #include "games/catalogue.h"
+#include "strategy/chart_facts.h"
 #include "strategy/variant_returns.h"
 
 namespace {
@@ -79,6 +80,21 @@ void BM_PickFive(benchmark::State& state) {
         benchmark::DoNotOptimize(dw::strategy::pick_five_return({22, &table, 5, false, 0}, 10000, 2));
 }
 BENCHMARK(BM_PickFive)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The chart's facts from its return, then the risk table (bankrolls of 100 to 4,000 bets within
+// 1,000 to 100,000 hands), one core: Arg is the game (Jacks or Better, Deuces Wild, Double Bonus).
+void BM_ChartFactsAndRisk(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    const dw::PayRule rule{static_cast<dw::GameId>(state.range(0)), &table, 5, false, 0};
+    const auto rows = dw::strategy::chart_return(rule, 1);
+    const int bankrolls[] = {100, 400, 1000, 4000};
+    const int hands[] = {1000, 10000, 100000};
+    for (auto _ : state) {
+        const auto facts = dw::strategy::chart_facts(rule, rows);
+        benchmark::DoNotOptimize(dw::strategy::risk_of_ruin(facts->outcomes, bankrolls, hands));
+    }
+}
+BENCHMARK(BM_ChartFactsAndRisk)->Arg(1)->Arg(4)->Arg(12)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -22,6 +22,7 @@ Pay_Table load_payouts(const std::string& payouts);
 int run_deal(const std::vector<std::string>& args, std::ostream& out);
 int run_chart(const std::vector<std::string>& args, std::ostream& out);
 int run_return(const std::vector<std::string>& args, std::ostream& out);
+int run_risk(const std::vector<std::string>& args, std::ostream& out);
 int run_hold(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace dw::odds

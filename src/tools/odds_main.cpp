@@ -18,6 +18,8 @@ int usage(const std::string& problem) {
                  " [--progressive] [--royals]\n"
                  "  dazzlewick-odds return GAME|all [--payouts FILE] [--coins N] [--jackpot X] [--hands N]\n"
                  "                          [--full-deck] [--json]\n"
+                 "  dazzlewick-odds risk GAME [--bankroll B]... [--hands N]... [--payouts FILE] [--coins N]\n"
+                 "                          [--full-deck] [--json]\n"
                  "  dazzlewick-odds hold GAME \"TH JH QH KH 2C\" [--coins N] [--payouts FILE] [--refused \"CARDS\"]\n"
                  "                          [--full-deck] [--json]\n"
                  "GAME is a game number from 1 to 25.\n";
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
         if (command == "deal") return dw::odds::run_deal(args, std::cout);
         if (command == "chart") return dw::odds::run_chart(args, std::cout);
         if (command == "return") return dw::odds::run_return(args, std::cout);
+        if (command == "risk") return dw::odds::run_risk(args, std::cout);
         if (command == "hold") return dw::odds::run_hold(args, std::cout);
     } catch (const dw::odds::UsageError& e) {
         return usage(e.what());

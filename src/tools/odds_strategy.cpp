@@ -1,4 +1,4 @@
-// dazzlewick-odds return and hold: the strategy engine from the command line.
+// dazzlewick-odds return, risk and hold: the strategy engine from the command line.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -12,6 +12,7 @@
 #include "games/payouts_file.h"
 #include "odds_commands.h"
 #include "files/file_io.h"
+#include "strategy/chart_facts.h"
 #include "strategy/variant_returns.h"
 
 namespace dw::odds {
@@ -127,7 +128,65 @@ std::vector<std::pair<int64_t, int64_t>> line_pays(GameId game, const Pay_Table&
     return out;
 }
 
+std::string facts_text(const strategy::ChartFacts& f) {
+    char line[200];
+    std::snprintf(line, sizeof line, "  One hand: standard deviation %.2f bets, a win %.1f%% of the time", f.deviation,
+                  100 * f.win_chance);
+    std::string out = line;
+    if (f.royal_every > 0) {
+        std::snprintf(line, sizeof line, ", a royal flush every %.0f hands", f.royal_every);
+        out += line;
+    }
+    return out + ".\n";
+}
+
 }  // namespace
+
+int run_risk(const std::vector<std::string>& args, std::ostream& out) {
+    std::vector<std::string> rest;
+    std::vector<int> bankrolls, hands;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool bankroll = args[i] == "--bankroll";
+        if (!bankroll && args[i] != "--hands") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
+        const double v = parse_number(args[i], args[i + 1]);
+        if (v < 1 || v > 1e6 || v != std::floor(v))
+            throw UsageError(args[i] + " takes a whole number from 1 to 1000000");
+        (bankroll ? bankrolls : hands).push_back(static_cast<int>(v));
+        ++i;
+    }
+    if (bankrolls.empty()) bankrolls = {100, 400, 1000, 4000};
+    if (hands.empty()) hands = {1000, 10000, 100000};
+    const Options o = parse(rest, true);
+    if (o.words.size() != 1) throw UsageError("risk needs one game number");
+    const int g = parse_game(o.words[0]);
+    const GameInfo& info = game_info(static_cast<GameId>(g));
+    const Pay_Table table = load_payouts(o.payouts);
+    const int coins = o.coins ? o.coins : info.full_bet;
+    const PayRule rule{static_cast<GameId>(g), &table, coins, false, 0};
+    const auto r = strategy::game_return(rule, std::max(1u, std::thread::hardware_concurrency()), {}, {}, o.hands, o.deck);
+    const auto facts = strategy::chart_facts(rule, r);
+    if (!facts) throw UsageError("game " + std::to_string(g) + " (" + std::string(info.list_text) +
+                                 ") pays more than one row's pay on a hand: no risk table");
+    const auto risk = strategy::risk_of_ruin(facts->outcomes, bankrolls, hands);
+    if (o.json) {
+        out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"return\":" << std::fixed << std::setprecision(10)
+            << facts->value << ",\"ruin\":[";
+        for (size_t b = 0; b < bankrolls.size(); ++b)
+            for (size_t h = 0; h < hands.size(); ++h)
+                out << (b + h ? "," : "") << "{\"bankroll\":" << bankrolls[b] << ",\"hands\":" << hands[h]
+                    << ",\"chance\":" << std::setprecision(6) << risk.ruin[b][h] << "}";
+        out << "]}\n";
+        return 0;
+    }
+    out << "Game " << g << " (" << info.list_text << "), " << coins << " coins: return " << std::fixed
+        << std::setprecision(4) << 100 * facts->value << "%\n" << facts_text(*facts)
+        << "The chance of losing the bankroll within so many hands of perfect play:\n" << strategy::risk_text(risk);
+    return 0;
+}
 
 int run_return(const std::vector<std::string>& args, std::ostream& out) {
     const Options o = parse(args, true);
@@ -152,12 +211,17 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
         const auto r = strategy::game_return({static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot}, threads,
                                              {}, {}, o.hands, o.deck);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const PayRule rule{static_cast<GameId>(g), &table, coins, o.progressive, o.jackpot};
+        const auto facts = o.progressive ? std::nullopt : strategy::chart_facts(rule, r);
         if (o.json) {
             out << "{\"game\":" << g << ",\"coins\":" << coins << ",\"deck\":\"" << deck_json(g, o.deck)
                 << "\",\"return\":" << std::fixed << std::setprecision(10) << r.value << ",\"rows\":[";
             for (size_t i = 0; i < r.rows.size(); ++i) out << (i ? "," : "") << std::setprecision(12) << r.rows[i];
             out << "]";
             if (r.samples) out << ",\"margin\":" << std::setprecision(10) << r.margin << ",\"samples\":" << r.samples;
+            if (facts)
+                out << ",\"deviation\":" << std::setprecision(6) << facts->deviation << ",\"win_chance\":"
+                    << facts->win_chance << ",\"royal_every\":" << std::setprecision(1) << facts->royal_every;
             // Every line is JSON: the note the text output ends with is a field here.
             out << ",\"seconds\":" << std::setprecision(3) << seconds << ",\"reversible_royal_included\":false}\n";
         } else {
@@ -167,6 +231,7 @@ int run_return(const std::vector<std::string>& args, std::ostream& out) {
             if (r.samples)
                 out << " \u00b1 " << r.margin << " (95%, " << r.samples << " hands simulated)";
             out << "  (" << std::setprecision(2) << seconds << " s)\n" << deck_note(g, o.deck) << return_note(info);
+            if (facts) out << facts_text(*facts);
             out << std::setprecision(places);
             const auto& chart = default_chart(g);
             const auto pays = info.every_line ? line_pays(static_cast<GameId>(g), table)

@@ -83,6 +83,22 @@ TEST(OddsTool, BadArgumentsAreUsageErrors) {
         EXPECT_TRUE(line.starts_with("{") && line.ends_with("}")) << line;
     EXPECT_EQ(count, 1);
     EXPECT_NE(json.str().find("\"reversible_royal_included\":false"), std::string::npos);
+    EXPECT_NE(json.str().find(",\"deviation\":4.417542,\"win_chance\":0.454565,\"royal_every\":40390.5,"), std::string::npos);
+    // The risk table: the bankrolls and hands asked for, or every one of the defaults.
+    std::ostringstream risk, one;
+    EXPECT_EQ(odds::run_risk({"1", "--bankroll", "100", "--hands", "1000", "--json"}, one), 0);
+    EXPECT_EQ(one.str(), "{\"game\":1,\"coins\":5,\"return\":0.9954390437,\"ruin\":[{\"bankroll\":100,\"hands\":1000,"
+                         "\"chance\":0.162" + one.str().substr(one.str().find("0.162") + 5));
+    EXPECT_EQ(odds::run_risk({"1", "--hands", "1000", "--hands", "10000"}, risk), 0);
+    EXPECT_NE(risk.str().find("standard deviation 4.42 bets, a win 45.5% of the time, a royal flush every 40391 hands.\n"),
+              std::string::npos);
+    EXPECT_NE(risk.str().find("Bankroll (bets)       1000 hands      10000 hands\n"
+                              "            100            16.3%            85.0%\n"
+                              "            400             0.0%            23.9%\n"),
+              std::string::npos);
+    for (const std::vector<std::string> args : {std::vector<std::string>{"21"}, {"1", "--bankroll", "0"},
+                                               {"1", "--hands", "1.5"}, {"1", "--hands"}, {}})
+        EXPECT_THROW(odds::run_risk(args, out), odds::UsageError) << (args.empty() ? "" : args.back());
     EXPECT_EQ(odds::run_deal({"9", "--json"}, out), 0);
     EXPECT_EQ(out.str(), "{\"game\":9,\"deck\":53,\"dealt_from\":52,\"hands\":2869685,\"rows\":[" + [] {
         const auto c = count_deal(9, 2);
