@@ -525,8 +525,8 @@ void Frm_Main::show_return_in_title() {
     if (return_asked_ == key) return;
     return_asked_ = key;
     QPointer<Frm_Main> self(this);
-    return_worker_.request(m.game(), m.pay_table(), [self, key](const std::string& figure) {
-        QMetaObject::invokeMethod(qApp, [self, key, value = QString::fromStdString(figure)] {
+    return_worker_.request(m.game(), m.pay_table(), [self, key](const strategy::ReturnReport& report) {
+        QMetaObject::invokeMethod(qApp, [self, key, value = QString::fromStdString(report.figure)] {
             if (!self) return;
             self->returns_[key] = value;
             self->refresh();

@@ -128,17 +128,7 @@ std::vector<std::pair<int64_t, int64_t>> line_pays(GameId game, const Pay_Table&
     return out;
 }
 
-std::string facts_text(const strategy::ChartFacts& f) {
-    char line[200];
-    std::snprintf(line, sizeof line, "  One hand: standard deviation %.2f bets, a win %.1f%% of the time", f.deviation,
-                  100 * f.win_chance);
-    std::string out = line;
-    if (f.royal_every > 0) {
-        std::snprintf(line, sizeof line, ", a royal flush every %.0f hands", f.royal_every);
-        out += line;
-    }
-    return out + ".\n";
-}
+std::string facts_text(const strategy::ChartFacts& f) { return "  One hand: " + strategy::facts_line(f) + ".\n"; }
 
 }  // namespace
 
@@ -158,8 +148,8 @@ int run_risk(const std::vector<std::string>& args, std::ostream& out) {
         (bankroll ? bankrolls : hands).push_back(static_cast<int>(v));
         ++i;
     }
-    if (bankrolls.empty()) bankrolls = {100, 400, 1000, 4000};
-    if (hands.empty()) hands = {1000, 10000, 100000};
+    if (bankrolls.empty()) bankrolls.assign(std::begin(strategy::kRiskBankrolls), std::end(strategy::kRiskBankrolls));
+    if (hands.empty()) hands.assign(std::begin(strategy::kRiskHands), std::end(strategy::kRiskHands));
     const Options o = parse(rest, true);
     if (o.words.size() != 1) throw UsageError("risk needs one game number");
     const int g = parse_game(o.words[0]);

@@ -47,7 +47,8 @@ std::optional<ChartFacts> chart_facts(const PayRule& rule, const ChartReturn& ro
     return f;
 }
 
-RiskTable risk_of_ruin(std::span<const Outcome> outcomes, std::span<const int> bankrolls, std::span<const int> hands) {
+RiskTable risk_of_ruin(std::span<const Outcome> outcomes, std::span<const int> bankrolls, std::span<const int> hands,
+                       std::stop_token stop) {
     RiskTable t{{bankrolls.begin(), bankrolls.end()}, {hands.begin(), hands.end()}, {}};
     t.ruin.assign(bankrolls.size(), std::vector<double>(hands.size(), 0.0));
     if (bankrolls.empty() || hands.empty()) return t;
@@ -93,6 +94,10 @@ RiskTable risk_of_ruin(std::span<const Outcome> outcomes, std::span<const int> b
     };
     record(0);
     for (int n = 1; n <= most_hands; ++n) {
+        if (n % 1024 == 0 && stop.stop_requested()) {
+            t.complete = false;
+            return t;
+        }
         const size_t reach = static_cast<size_t>(std::min(top, n));  // bankrolls above n bets are still whole
         // Every move is at least -1, so x + move never falls below 0. Four moves a pass.
         double* to = next.data() + 1;
@@ -130,6 +135,17 @@ std::string risk_text(const RiskTable& table) {
             out += cell;
         }
         out += "\n";
+    }
+    return out;
+}
+
+std::string facts_line(const ChartFacts& f) {
+    char line[200];
+    std::snprintf(line, sizeof line, "standard deviation %.2f bets, a win %.1f%% of the time", f.deviation, 100 * f.win_chance);
+    std::string out = line;
+    if (f.royal_every > 0) {
+        std::snprintf(line, sizeof line, ", a royal flush every %.0f hands", f.royal_every);
+        out += line;
     }
     return out;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "games/catalogue.h"
+#include "strategy/chart_facts.h"
 #include "strategy/variant_returns.h"
 
 namespace dw::strategy {
@@ -27,7 +28,7 @@ ReturnWorker::~ReturnWorker() {
     for (auto& job : stopping_) job.thread.request_stop();
 }
 
-void ReturnWorker::request(GameId game, const Pay_Table& chart, std::function<void(const std::string&)> done) {
+void ReturnWorker::request(GameId game, const Pay_Table& chart, Done figure, Done risk) {
     if (current_.thread.joinable()) {
         current_.thread.request_stop();
         stopping_.push_back(std::move(current_));
@@ -37,10 +38,21 @@ void ReturnWorker::request(GameId game, const Pay_Table& chart, std::function<vo
     auto copy = std::make_shared<Pay_Table>(chart);
     const int coins = game_info(game).full_bet;
     current_.finished = std::make_shared<std::atomic<bool>>(false);
-    current_.thread = std::jthread([copy, game, coins, done = std::move(done), finished = current_.finished](
-                                       std::stop_token stop) {
-        const auto r = game_return({game, copy.get(), coins, false, 0}, 1, stop);
-        if (r.complete && !stop.stop_requested()) done(return_figure(r.value, r.margin));
+    current_.thread = std::jthread([copy, game, coins, figure = std::move(figure), risk = std::move(risk),
+                                    finished = current_.finished](std::stop_token stop) {
+        const PayRule rule{game, copy.get(), coins, false, 0};
+        const auto r = game_return(rule, 1, stop);
+        if (r.complete && !stop.stop_requested()) {
+            ReturnReport report{return_figure(r.value, r.margin), {}, {}};
+            const auto facts = chart_facts(rule, r);
+            if (facts) report.facts = facts_line(*facts);
+            figure(report);
+            if (facts && risk) {
+                const auto table = risk_of_ruin(facts->outcomes, kRiskBankrolls, kRiskHands, stop);
+                report.risk = risk_text(table);
+                if (table.complete && !stop.stop_requested()) risk(report);
+            }
+        }
         *finished = true;
     });
 }

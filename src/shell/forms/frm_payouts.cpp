@@ -74,6 +74,12 @@ Frm_Payouts::Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<voi
         return_->setObjectName("Lbl_Return");
         return_->setAlignment(Qt::AlignCenter);
         layout->addWidget(return_);
+        // The facts of one hand under it; the risk of ruin in its tooltip once it is known.
+        facts_ = new QLabel;
+        facts_->setObjectName("Lbl_Facts");
+        facts_->setAlignment(Qt::AlignCenter);
+        facts_->setWordWrap(true);
+        layout->addWidget(facts_);
     }
     const OkCancel buttons =
         add_ok_cancel(this, layout, [this] { model_.Btn_Ok_Click(); }, [this] { model_.Btn_Cancel_Click(); });
@@ -95,16 +101,28 @@ void Frm_Payouts::work_out_return() {
     // The previous computation is stopped; the newest chart always wins.
     const int request = ++request_;
     return_->setText("Return with perfect play: working it out...");
+    facts_->clear();
+    facts_->setToolTip({});
     QPointer<Frm_Payouts> self(this);
-    worker_.request(static_cast<GameId>(model_.slot()), model_.preview(*table_), [self, request](const std::string& figure) {
-        const QString text = "Return with perfect play: " + QString::fromStdString(figure);
-        QMetaObject::invokeMethod(
-            qApp,
-            [self, request, text] {
-                if (self && self->request_ == request) self->return_->setText(text);
-            },
-            Qt::QueuedConnection);
-    });
+    auto shown = [self, request](bool risk) {
+        return [self, request, risk](const strategy::ReturnReport& report) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, request, risk, report] {
+                    if (!self || self->request_ != request) return;
+                    if (risk) {
+                        self->facts_->setToolTip("<pre>Chance of losing the bankroll within so many hands:\n" +
+                                                 QString::fromStdString(report.risk).toHtmlEscaped() + "</pre>");
+                        return;
+                    }
+                    self->return_->setText("Return with perfect play: " + QString::fromStdString(report.figure));
+                    if (!report.facts.empty())
+                        self->facts_->setText("One hand: " + QString::fromStdString(report.facts) + ".");
+                },
+                Qt::QueuedConnection);
+        };
+    };
+    worker_.request(static_cast<GameId>(model_.slot()), model_.preview(*table_), shown(false), shown(true));
 }
 
 void Frm_Payouts::show_texts() {

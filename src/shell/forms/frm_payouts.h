@@ -22,6 +22,7 @@ public:
     Frm_Payouts(PayoutsModel& model, QWidget* parent, std::function<void()> help, const Pay_Table* table = nullptr);
     ~Frm_Payouts() override;
     QLabel* return_label() const { return return_; }
+    QLabel* facts_label() const { return facts_; }
     DigitBox* box(int k) const { return boxes_[static_cast<size_t>(k)]; }
 
 protected:
@@ -32,6 +33,7 @@ private:
     std::array<DigitBox*, PayoutsModel::kBoxes> boxes_{};
     const Pay_Table* table_;
     QLabel* return_ = nullptr;
+    QLabel* facts_ = nullptr;
     strategy::ReturnWorker worker_;
     int request_ = 0;
     void show_texts();
