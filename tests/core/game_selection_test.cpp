@@ -69,6 +69,12 @@ TEST(MenuTree, EveryItemUnderItsParent) {
         const char* expected = g >= 7 && g <= 9 ? "Mnu_Joker" : g >= 11 && g <= 19 ? "Mnu_Bonus_Header" : "Mnu_Game_Header";
         EXPECT_EQ(parent[info.menu_item], expected) << info.menu_item;
     }
+    std::vector<std::string_view> file;
+    for (const auto& [item, above] : parent)
+        if (above == "Mnu_File_Header") file.push_back(item);
+    std::sort(file.begin(), file.end());
+    EXPECT_EQ(file, (std::vector<std::string_view>{"Mnu_Exit", "Mnu_File_Dmy3", "Mnu_File_Dummy", "Mnu_New_Game",
+                                                    "Mnu_Player", "Mnu_Setup_Heading"}));
     for (const char* item : {"Mnu_Cheat", "Mnu_Program_Payouts", "Mnu_Reset_All_Winnings"})
         EXPECT_EQ(parent[item], "Mnu_Options") << item;
     for (const char* item : {"Mnu_Fancy_Cards", "Mnu_Sound"}) EXPECT_EQ(parent[item], "Mnu_Setup_Heading") << item;

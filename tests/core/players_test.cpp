@@ -23,6 +23,7 @@ TEST(StatisticsScreens, FiguresPagesAndErasing) {
     StatisticsModel screen(stats, "Ann");
     screen.save = [&] { return ++saves > 0; };
     EXPECT_EQ(screen.Lbl_PlayerName.caption, "Ann");
+    EXPECT_EQ(screen.Lbl_Percent_P[7].caption, "123.4%");  // this session's figures from the start
     screen.Btn_Total_Click();
     EXPECT_EQ(screen.Lbl_Percent_P[7].caption, "80%");  // all sessions: 40 won of 50 played
     screen.Btn_This_Click();
@@ -71,6 +72,8 @@ TEST(StatisticsScreens, DetailsLeaveTheBonusRowsOutOfTheBase) {
     EXPECT_TRUE(hot.Lbl_Hands.caption.starts_with("Multi-Payout Hand\r\n"));
     EXPECT_TRUE(hot.Lbl_Hands.caption.ends_with("No Payout\r\n\r\n\r\nFor multi-payout hands,\r\nonly top hand is shown."));
     EXPECT_EQ(hot.Lbl_Hands.font_size, 8.25);
+    for (auto [slot, size] : {std::pair{14, 8.25}, {13, 9.75}, {17, 8.25}, {18, 9.75}})
+        EXPECT_EQ(StatsDetailModel(stats, slot, false).Lbl_How_Many.font_size, size) << slot;
 
     bool asked = false;
     detail.confirm = [&] { return asked = true, false; };
@@ -107,10 +110,15 @@ TEST(Players, ChoosingAndRenamingCutAtTwentyCharacters) {
 TEST(StatisticsScreens, TheDetailsEraseAfterAskingAndSave) {
     Rig rig;
     rig.m.player().stats.record(3, 2, 5, 10);
-    rig.dialogs.statistics_script = [](StatisticsModel& s) { s.open_detail(3, true); };
+    bool busy = true;
+    rig.dialogs.statistics_script = [&](StatisticsModel& s) {
+        busy = rig.m.view().hourglass;  // the window is up: no hourglass
+        s.open_detail(3, true);
+    };
     rig.dialogs.detail_script = [](StatsDetailModel& d) { d.Btn_Erase_Click(); };
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Menu_Command("Mnu_Show_Stats");
+    EXPECT_FALSE(busy);
     EXPECT_EQ(rig.dialogs.shown.back().text, "Confirm:  Clear these statistics?");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 1);
     EXPECT_FALSE(rig.store.has("STATS1.VPK"));

@@ -394,6 +394,8 @@ TEST(Progressive, PercentDialogAndClearingTheJackpot) {
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 2);
 
     rig.m.progressive().Jackpot = 55.5;
+    for (int i = 0; i < 2; ++i) rig.m.Menu_Command("Mnu_Progressive");  // off and on: the award line shows it
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,013.87!");
     rig.dialogs.answers = {MsgAnswer::Cancel};
     rig.m.Menu_Command("Mnu_Reset_Progressive");
     EXPECT_EQ(rig.m.progressive().Jackpot, 55.5);

@@ -49,6 +49,17 @@ TEST(Trainer, PricesTheJokerGamesAsDealt) {
     EXPECT_NEAR((*values)[0b00011], 3.815556, 5e-7);
 }
 
+// Of holds worth the same, the first by position is the best; a hold worth less is a mistake.
+TEST(Trainer, JudgingKeepsTheFirstOfEqualHolds) {
+    std::array<double, 32> values{};
+    values[1] = 1;
+    values[3] = values[5] = 2;
+    EXPECT_EQ(judge(values, 5).best_mask, 3);
+    EXPECT_FALSE(judge(values, 5).mistake());
+    EXPECT_TRUE(judge(values, 1).mistake());
+    EXPECT_EQ(judge(values, 1).held_ev, 1);
+}
+
 TEST(Trainer, HintsMistakesAndAccuracy) {
     ThreadedAdvisor advisor;
     Rig rig(&advisor);

@@ -236,6 +236,7 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
         EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Stud");
     }
     EXPECT_EQ(stud_four_call(5), nullptr);
+    EXPECT_EQ(std::string(stud_four_call(8)->sound), "fourkind.wav");
 }
 
 // ---- Pick Five --------------------------------------------------------------------------------
@@ -282,6 +283,7 @@ TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fourth Card!");
     rig.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_EQ(rig.m.table().hidden_last(), 1);  // only the fifth card is down now
     EXPECT_FALSE(rig.m.view().Btn_Double.enabled);
     rig.m.Pause_Tick();
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "  One Pair (Tens or Better)!  Take back 1/3 of bet?");
