@@ -105,8 +105,8 @@ TEST(PayoutsEditor, BoxesCopyDownAndRestore) {
     EXPECT_EQ(preview.pay(16, 10), 100);
     EXPECT_EQ(preview.pay(16, 9), 100);
     EXPECT_EQ(preview.pay(16, 11), table.pay(16, 11));
-    EXPECT_TRUE(aces.Text_Changed(0, "1"));  // a pay of one credit is a pay
-    EXPECT_EQ(aces.preview(table).pay(16, 1), 1);
+    EXPECT_TRUE(aces.Text_Changed(1, "1"));  // a pay of one credit is a pay (two pair paid 2)
+    EXPECT_EQ(aces.preview(table).pay(16, 2), 1);
     EXPECT_EQ(payouts_title(26), "Velmora's Juicy Jackpots!");
     EXPECT_EQ(payouts_title(27), "");
     aces.Btn_Ok_Click();
