@@ -59,7 +59,8 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
     QLocale locale = QLocale::system();
     Machine::Services services{*rng, *dialogs, cards, sound_, *store_,
                                [locale](double amount) { return locale.toCurrencyString(amount).toStdString(); },
-                               locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1()};
+                               locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1(),
+                               nullptr, {}};
     if (locale.language() == QLocale::C) services.currency = format_us_currency;
     services.advisor = &advisor_;
     machine_ = std::make_unique<Machine>(services);

@@ -4,7 +4,9 @@
 #include "forms/frm_config.h"
 #include "forms/frm_double.h"
 #include "forms/frm_pick5.h"
+#include "forms/frm_analyze.h"
 #include "forms/frm_cheat.h"
+#include "forms/frm_mistakes.h"
 #include "forms/frm_payouts.h"
 #include "forms/help_dialog.h"
 #include "forms/frm_player.h"
@@ -247,6 +249,19 @@ void QtDialogs::show_player(PlayerModel& player) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     while (!player.done) dialog.exec();
+}
+
+void QtDialogs::show_analysis(AnalysisModel& analysis) {
+    Frm_Analyze dialog(analysis, parent_);
+    over_cabinet(dialog, parent_);
+    dialog.exec();
+}
+
+void QtDialogs::show_mistakes(MistakesModel& mistakes) {
+    Frm_Mistakes dialog(mistakes, parent_);
+    over_cabinet(dialog, parent_);
+    dialog.exec();
+    mistakes.Exit_Click();
 }
 
 void QtDialogs::show_mistake(MistakeModel& mistake) {

@@ -31,6 +31,8 @@ public:
     void show_stats_detail(StatsDetailModel& detail) override;
     void show_player(PlayerModel& player) override;
     void show_mistake(MistakeModel& mistake) override;
+    void show_analysis(AnalysisModel& analysis) override;
+    void show_mistakes(MistakesModel& mistakes) override;
     std::optional<std::string> input_box(std::string_view prompt, std::string_view title) override;
 
 private:

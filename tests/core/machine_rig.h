@@ -47,7 +47,8 @@ struct Rig {
     RecordingSound sound;
     MemoryStore store;
     HoldAdvisor* advisor;  // the trainer's, when a test needs one
-    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor}};
+    int64_t now = 1765000000;  // the clock the machine reads, in seconds since 1970
+    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor, [this] { return now; }}};
 
     explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
         m.view().menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on

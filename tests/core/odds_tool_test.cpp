@@ -96,7 +96,7 @@ TEST(OddsTool, BadArgumentsAreUsageErrors) {
                               "            100            16.3%            85.0%\n"
                               "            400             0.0%            23.9%\n"),
               std::string::npos);
-    for (const std::vector<std::string> args : {std::vector<std::string>{"21"}, {"1", "--bankroll", "0"},
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"21"}, {"1", "--bankroll", "0"},
                                                {"1", "--hands", "1.5"}, {"1", "--hands"}, {}})
         EXPECT_THROW(odds::run_risk(args, out), odds::UsageError) << (args.empty() ? "" : args.back());
     EXPECT_EQ(odds::run_deal({"9", "--json"}, out), 0);

@@ -12,6 +12,7 @@
 #include "help/help_file.h"
 #include "records/player_model.h"
 #include "records/stats_screens.h"
+#include "trainer/analysis.h"
 #include "trainer/trainer_state.h"
 #include "machine/services.h"
 #include "variants/pick_five.h"
@@ -101,6 +102,17 @@ struct ScriptedDialogs : DefaultDialogs {
         }
         model.Btn_Exit_Click();
     }
+    // Analyze a Hand: the cards it opened on, then its script.
+    void show_analysis(AnalysisModel& model) override {
+        std::string cards;
+        for (const auto& c : model.cards()) cards += (cards.empty() ? "" : " ") + card_text(c);
+        analyses.push_back(cards);
+        if (analysis_script) analysis_script(model);
+    }
+    void show_mistakes(MistakesModel& model) override {
+        if (mistakes_script) mistakes_script(model);
+        model.Exit_Click();
+    }
     void show_mistake(MistakeModel& model) override {
         mistakes.push_back(model.text);
         if (change_holds) model.Change_Holds_Click();
@@ -132,6 +144,9 @@ struct ScriptedDialogs : DefaultDialogs {
     std::function<void(CheatModel&)> cheat_script;
     std::function<void(StatisticsModel&)> statistics_script;
     std::function<void(StatsDetailModel&)> detail_script;
+    std::function<void(AnalysisModel&)> analysis_script;
+    std::function<void(MistakesModel&)> mistakes_script;
+    std::vector<std::string> analyses;  // the cards each analysis opened on
     std::vector<std::string> helps;  // the topic each help window opened on
     bool player_help = false;        // the player dialog's Help is pressed
     std::string keyboard;

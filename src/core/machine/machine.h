@@ -225,7 +225,11 @@ private:
     void show_decision_hint(int shown, int parts);
     void warm_trainer();  // the trainer's table for this game's full bet starts building, if it helps
     bool judge_draw();           // the mistake gate before a draw; false: the player changes holds
-    void load_trainer();
+    void load_trainer();  // the options and the mistakes of the player; the accuracy starts again
+    void save_mistakes();
+    void reset_accuracy();  // this session's accuracy starts again (its mistakes stay in the record)
+    void show_analysis();   // Analyze a Hand on the cards on the table
+    void show_mistakes();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
     friend class MachineRounds;

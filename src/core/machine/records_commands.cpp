@@ -129,7 +129,7 @@ void Machine::Mnu_Clear_Session_Stats() {
                 "Clear Session Statistics") != MsgAnswer::Ok)
         return;
     player_.stats.clear_session();
-    trainer_->accuracy = {};
+    reset_accuracy();
 }
 
 void Machine::Mnu_Clear_All_Stats() {
@@ -167,7 +167,7 @@ void Machine::Mnu_New_Game() {
     Show_Winnings();
     player_.stats.clear_all();
     Save_Stats();
-    trainer_->accuracy = {};
+    reset_accuracy();
     wallet_.start_session();
     vm.Lbl_Credits.caption = std::to_string(wallet_.Credits);
     Display_Progressive_Payout();

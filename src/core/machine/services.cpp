@@ -35,5 +35,6 @@ void DefaultDialogs::show_statistics(StatisticsModel& stats) { stats.Btn_Ok_Clic
 void DefaultDialogs::show_stats_detail(StatsDetailModel& detail) { detail.Btn_Exit_Click(); }
 void DefaultDialogs::show_player(PlayerModel& player) { player.Btn_Exit_Click(); }
 void DefaultDialogs::show_mistake(MistakeModel& mistake) { mistake.Draw_Anyway_Click(); }
+void DefaultDialogs::show_mistakes(MistakesModel& mistakes) { mistakes.Exit_Click(); }
 
 }  // namespace dw

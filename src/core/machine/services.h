@@ -29,6 +29,8 @@ public:
     void show_stats_detail(StatsDetailModel& detail) override;
     void show_player(PlayerModel& player) override;
     void show_mistake(MistakeModel& mistake) override;
+    void show_analysis(AnalysisModel&) override {}
+    void show_mistakes(MistakesModel& mistakes) override;
     std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
 };
 
@@ -48,6 +50,7 @@ struct MachineServices {
     std::function<std::string(double)> currency;
     char decimal_separator = '.';
     HoldAdvisor* advisor = nullptr;  // the trainer's hold values; none: no hints
+    std::function<int64_t()> clock;  // seconds since 1970, when a mistake was made; none: the system's
 };
 
 }  // namespace dw

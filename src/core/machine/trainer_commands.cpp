@@ -1,11 +1,14 @@
 // The trainer: hints, the mistake gate, accuracy and the deal speed.
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 #include "games/catalogue.h"
 #include "machine/machine.h"
 #include "records/record_store.h"
 #include "strategy/decisions.h"
+#include "trainer/analysis.h"
+#include "trainer/mistakes.h"
 #include "trainer/trainer_state.h"
 
 namespace dw {
@@ -53,6 +56,54 @@ void Machine::load_trainer() {
     vm.menu("Mnu_Mistake_Alert").checked = trainer_->options.mistake_alert;
     vm.menu("Mnu_Show_Return").checked = trainer_->options.show_return;
     for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = trainer_->options.speed == speed;
+    const auto mistakes = svc_.store.read(player_.file("MISTAKES"));
+    trainer_->mistakes = mistakes ? read_mistakes(*mistakes) : std::vector<Mistake>{};
+    trainer_->session_from = trainer_->mistakes.size();
+    trainer_->accuracy = {};
+}
+
+void Machine::save_mistakes() {
+    save(player_.file("MISTAKES"), write_mistakes(trainer_->mistakes),
+         "Error saving the trainer's mistakes.  Your hard drive may be full, or the file may be write-protected.");
+}
+
+void Machine::reset_accuracy() {
+    trainer_->accuracy = {};
+    trainer_->session_from = trainer_->mistakes.size();
+}
+
+void Machine::show_analysis() {
+    const GameInfo& info = game_info(game_);
+    AnalysisModel analysis(game_, pay_table_, wallet_.Coins_Bet > 0 ? wallet_.Coins_Bet : info.full_bet);
+    if (!table_.cards.no_hand_yet()) {
+        std::string dealt;
+        for (const auto& c : table_.cards.hand) dealt += card_text(c) + " ";
+        analysis.type_cards(dealt);
+        std::string refused;
+        for (const auto& c : out_of_draw(table_.cards, game_)) refused += card_text(c) + " ";
+        analysis.type_refused(refused);
+    }
+    svc_.dialogs.show_analysis(analysis);
+}
+
+void Machine::show_mistakes() {
+    MistakesModel list(trainer_->mistakes);
+    list.open = [this](const Mistake& m) {
+        AnalysisModel analysis(m.game, chart_of(m, pay_table_), m.coins);
+        std::string dealt;
+        for (const auto& c : m.dealt) dealt += card_text(c) + " ";
+        analysis.type_cards(dealt);
+        svc_.dialogs.show_analysis(analysis);
+    };
+    list.confirm_clear = [this] {
+        return confirm("Clear every mistake the trainer has kept for " + player_.name() + "?", "Mistakes") == MsgAnswer::Ok;
+    };
+    list.cleared = [this] {
+        trainer_->mistakes.clear();
+        reset_accuracy();
+        save_mistakes();
+    };
+    svc_.dialogs.show_mistakes(list);
 }
 
 int Machine::Deal_Interval() const { return animation_interval(trainer_->options.speed); }
@@ -65,15 +116,30 @@ bool Machine::Trainer_Command(std::string_view menu) {
     else if (menu == "Mnu_Hint") {
         show_hint(true);
         return true;
+    } else if (menu == "Mnu_Analyze") {
+        show_analysis();
+        return true;
+    } else if (menu == "Mnu_Mistakes") {
+        show_mistakes();
+        return true;
     } else if (menu == "Mnu_Accuracy") {
+        // The mistakes and what they gave up come from the record, from this session's first.
         std::string text;
+        const auto& record = trainer_->mistakes;
         for (const auto& info : kGames) {
             const Accuracy& a = trainer_->accuracy[static_cast<size_t>(info.id)];
             if (a.decisions == 0) continue;
+            int mistakes = 0;
+            double given_up = 0;
+            for (size_t i = std::min(trainer_->session_from, record.size()); i < record.size(); ++i)
+                if (record[i].game == info.id) {
+                    ++mistakes;
+                    given_up += record[i].cost();
+                }
             text += std::string(info.list_text) + ":  " + std::to_string(a.decisions) +
                     (a.decisions == 1 ? " decision, " : " decisions, ") +
-                    std::to_string(a.mistakes) + (a.mistakes == 1 ? " mistake, " : " mistakes, ") +
-                    credits_text(a.given_up) + " given up\r\n";
+                    std::to_string(mistakes) + (mistakes == 1 ? " mistake, " : " mistakes, ") +
+                    credits_text(given_up) + " given up\r\n";
         }
         // Only hands drawn while the hints or the mistake alert were on are judged.
         svc_.dialogs.message_box(text.empty() ? "No hand judged this session yet.  Hands are judged while the best "
@@ -171,6 +237,15 @@ bool Machine::judge_draw() {
     if (j.mistake()) {
         ++a.mistakes;
         a.given_up += j.best_ev - j.held_ev;
+        Mistake m{game_, wallet_.Coins_Bet, {}, table_.cards.hand, held, j.best_mask, j.held_ev, j.best_ev,
+                  svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr))};
+        for (int row = 1; row <= 20; ++row) m.pays[static_cast<size_t>(row - 1)] = pay_table_.pay(game_, row);
+        const size_t before = trainer_->mistakes.size();
+        keep_mistake(trainer_->mistakes, m);
+        // The oldest ones let go move this session's first down with them.
+        const size_t dropped = before + 1 - trainer_->mistakes.size();
+        trainer_->session_from -= std::min(trainer_->session_from, dropped);
+        save_mistakes();
     }
     return drawing();
 }

@@ -8,7 +8,8 @@
 
 namespace dw {
 
-// Where the record files (CONFIG.VPK, PAYOUTS.VPK, STATSn.VPK, PROGRESn.VPK, TRAINERn.VPK) live.
+// Where the record files (CONFIG.VPK, PAYOUTS.VPK, STATSn.VPK, PROGRESn.VPK, TRAINERn.VPK,
+// MISTAKESn.VPK) live.
 // The machine reads and writes them by name only; a write either replaces the whole record or leaves the
 // old one as it was.
 class RecordStore {

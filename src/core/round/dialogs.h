@@ -22,6 +22,8 @@ class StatisticsModel;
 class StatsDetailModel;
 class PlayerModel;
 struct MistakeModel;
+class AnalysisModel;
+class MistakesModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -46,6 +48,8 @@ public:
     virtual void show_stats_detail(StatsDetailModel& detail) = 0; // Frm_Stats_Detail
     virtual void show_player(PlayerModel& player) = 0;            // Frm_Player
     virtual void show_mistake(MistakeModel& mistake) = 0;         // the trainer's mistake alert
+    virtual void show_analysis(AnalysisModel& analysis) = 0;      // Analyze a Hand
+    virtual void show_mistakes(MistakesModel& mistakes) = 0;      // the mistakes to review
     // An input box: the answer, or nothing for Cancel.
     virtual std::optional<std::string> input_box(std::string_view prompt, std::string_view title) = 0;
 };

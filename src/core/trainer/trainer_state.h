@@ -3,6 +3,7 @@
 #include <string>
 
 #include "trainer/trainer.h"
+#include "trainer/mistakes.h"
 #include "games/pay_table.h"
 #include "types.h"
 
@@ -24,6 +25,8 @@ struct TrainerState {
     bool hint_shown = false;
     bool hint_waiting = false;   // the hint waits for its table; the half-second tick tries again
     std::string announcement;    // the machine's own words on the dealt hand, shown beside the hint
+    std::vector<Mistake> mistakes;  // the player's record of judged mistakes, oldest first
+    size_t session_from = 0;        // the first of them made this session (the accuracy counts from it)
 };
 
 }  // namespace dw
