@@ -1,4 +1,5 @@
 #include "machine_rig.h"
+#include "trainer/mistakes.h"
 #include "strategy/decisions.h"
 #include "trainer/trainer_state.h"
 
@@ -107,6 +108,96 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
                   "credits given up",
                   values[15] - values[16]);
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(expected)) << rig.dialogs.shown.back().text;
+
+    // The mistake is kept in the player's record with its chart, its values and when it was made.
+    char line[160];
+    std::snprintf(line, sizeof line, "1;5;16;15;%.6f;%.6f;1765000000;TH JH QH KH 2C;1,2,3,4,6,9,25,50,250,0,0,0,0,0,0,0,0,0,0,0\r\n",
+                  values[16], values[15]);
+    EXPECT_EQ(rig.store.text("MISTAKES1.VPK"), line);
+    // Analyze a Hand opens on the cards on the table (the second hand's, drawn); a mistake opens on its own.
+    rig.m.Menu_Command("Mnu_Analyze");
+    EXPECT_EQ(rig.dialogs.analyses.back(), "TH JH QH KH 3D");
+    rig.dialogs.mistakes_script = [](MistakesModel& list) {
+        ASSERT_EQ(list.shown().size(), 1u);
+        EXPECT_EQ(list.summary(), "1 mistake, " + MistakesModel::columns(list.list()[0])[5] + " credits given up");
+        list.Open(0);
+        list.Clear_Click();  // asked, and cancelled
+        EXPECT_EQ(list.list().size(), 1u);
+        list.Clear_Click();
+        EXPECT_TRUE(list.list().empty());
+    };
+    rig.dialogs.answers = {MsgAnswer::Cancel};
+    rig.dialogs.analysis_script = [](AnalysisModel& a) { EXPECT_EQ(a.coins(), 5); };
+    rig.m.Menu_Command("Mnu_Mistakes");
+    ASSERT_EQ(rig.dialogs.analyses.size(), 2u);
+    EXPECT_EQ(rig.dialogs.analyses.back(), "TH JH QH KH 2C");
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Clear every mistake the trainer has kept for Player 1?");
+    EXPECT_EQ(rig.store.text("MISTAKES1.VPK"), "");
+    rig.m.Menu_Command("Mnu_Accuracy");  // the accuracy starts again with the record
+    EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("No hand judged this session yet.")) << rig.dialogs.shown.back().text;
+}
+
+// The record of mistakes: one line each, read back whole, a bad line left out, the newest 1,000.
+TEST(Trainer, TheMistakesRecord) {
+    Mistake m{10, 5, {}, test::H("JK JK TH 9H 2C"), 0b00111, 0b01111, 12.5, 40.25, 1765000000};
+    m.pays[0] = 1;
+    const std::string line = "10;5;7;15;12.500000;40.250000;1765000000;JK JK TH 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    EXPECT_EQ(write_mistakes({m}), line);
+    EXPECT_EQ(read_mistakes(line), std::vector<Mistake>{m});
+    for (const char* bad : {"10;5;7;15;12.5;40.25;1;JK JK JK 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // three jokers
+                            "1;5;7;15;12.5;40.25;1;JK AH KH QH JH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",   // no joker in game 1
+                            "1;5;32;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // no such hold
+                            "1;0;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",   // no coins
+                            "26;5;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // no such game
+                            "1;5;7;15;x;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",
+                            "1;5;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0", "1;5;7;15;12.5;40.25;1;AH KH QH JH TH;-1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", ""})
+        EXPECT_EQ(read_mistakes(std::string(bad) + "\r\n" + line), std::vector<Mistake>{m}) << bad;
+
+    std::vector<Mistake> list;
+    for (int i = 0; i < 1002; ++i) {
+        m.when = i;
+        keep_mistake(list, m);
+    }
+    ASSERT_EQ(list.size(), kMistakesKept);
+    EXPECT_EQ(list.front().when, 2);
+    EXPECT_EQ(read_mistakes(write_mistakes(list) + line).front().when, 3);  // 1,001 lines: the oldest goes
+
+    // Newest or costliest first, of one game or all.
+    Mistake a = m, b = m, c = m;
+    a.when = 1, b.when = 2, c.when = 3;
+    b.game = 1;
+    b.dealt = test::H("AH KH QH JH 2C");
+    a.best_value = 100;
+    MistakesModel model({a, b, c});
+    EXPECT_EQ(model.shown(), (std::vector<size_t>{2, 1, 0}));
+    model.order = MistakesModel::Order::Costliest;
+    EXPECT_EQ(model.shown(), (std::vector<size_t>{0, 1, 2}));
+    model.game = 10;
+    EXPECT_EQ(model.shown(), (std::vector<size_t>{0, 2}));
+    EXPECT_EQ(model.summary(), "2 mistakes, 115.25 credits given up");
+    const auto columns = MistakesModel::columns(b);
+    EXPECT_EQ(std::vector<std::string>(columns.begin() + 1, columns.end()),
+              (std::vector<std::string>{"Jacks or Better", "AH KH QH JH 2C", "AH KH QH", "AH KH QH JH", "27.75"}));
+    std::vector<GameId> opened;
+    model.open = [&](const Mistake& x) { opened.push_back(x.game); };
+    model.Open(1);
+    model.Open(2);  // no such row
+    EXPECT_EQ(opened, std::vector<GameId>{10});
+    // The chart it was played on: its pays in its game's rows, the other rows and games as they are.
+    Pay_Table base = test::default_pay_table();
+    const Pay_Table chart = chart_of(m, base);
+    EXPECT_EQ(chart.pay(10, 1), 1);
+    EXPECT_EQ(chart.pay(10, 2), 0);
+    EXPECT_EQ(chart.pay(1, 1), base.pay(1, 1));
+
+    // The machine reads the player's record with the others.
+    Rig rig;
+    rig.store.files["MISTAKES1.VPK"] = "junk\r\n" + line;
+    rig.m.Main_Initialisation(1);
+    size_t kept = 0;
+    rig.dialogs.mistakes_script = [&](MistakesModel& l) { kept = l.list().size(); };
+    rig.m.Menu_Command("Mnu_Mistakes");
+    EXPECT_EQ(kept, 1u);
 }
 
 }  // namespace
