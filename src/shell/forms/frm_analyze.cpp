@@ -167,6 +167,8 @@ Frm_Analyze::Frm_Analyze(AnalysisModel& model, QWidget* parent) : QDialog(parent
     bottom->addWidget(close);
     layout->addLayout(bottom);
     resize(760, 720);
+    // Enter belongs to the boxes of cards: no button closes the window on it.
+    for (auto* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
 
     // The chart's facts for its full bet, and the risk of ruin once it is known.
     QPointer<Frm_Analyze> self(this);

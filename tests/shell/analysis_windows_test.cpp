@@ -1,0 +1,121 @@
+// The analysis windows as a player uses them: cards picked by click and by typing, the holds and
+// the rows of the one selected, and a mistake opened in the analyser from the list.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "forms/frm_analyze.h"
+#include "forms/frm_mistakes.h"
+#include "games/pay_table.h"
+
+using namespace dw;
+using dw::shell::Frm_Analyze;
+using dw::shell::Frm_Mistakes;
+
+namespace {
+
+Pay_Table defaults() {
+    Pay_Table t;
+    Set_Default_Payouts(t, 0);
+    return t;
+}
+
+CardCode card(const char* text) { return *parse_card(text); }
+
+}  // namespace
+
+class AnalysisWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cardsByClickAndByTyping() {
+        const Pay_Table chart = defaults();
+        AnalysisModel model(1, chart, 5);
+        Frm_Analyze w(model, nullptr);
+        w.show();
+        QCOMPARE(w.status()->text(), QString("Pick 5 cards"));
+        for (const char* c : {"TH", "JH", "QH", "KH"}) QTest::mouseClick(w.card_button(card(c)), Qt::LeftButton);
+        QCOMPARE(w.status()->text(), QString("Pick 1 more card"));
+        QVERIFY(w.card_button(card("JH"))->isChecked());
+        QTest::mouseClick(w.card_button(card("2H")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(w.holds()->rowCount(), 32, 20000);
+        QCOMPARE(w.holds()->item(0, 0)->text(), QString("TH JH QH KH"));
+        QCOMPARE(w.holds()->item(0, 1)->text(), QString("97.7660"));
+        QCOMPARE(w.holds()->item(1, 2)->text(), QString("67.7660"));  // the pat flush gives up
+        // The rows after the draw of the best hold: a royal in 47, one straight flush, ...
+        QCOMPARE(w.rows()->item(0, 0)->text(), QString("Royal Flush"));
+        QCOMPARE(w.rows()->item(0, 2)->text(), QString("1"));
+        QCOMPARE(w.findChild<QLabel*>("Lbl_No_Win")->text(), QString("No win: 51.0638% of 47 draws"));
+        w.holds()->setCurrentCell(1, 0);
+        QCOMPARE(w.rows()->rowCount(), 1);
+        QCOMPARE(w.rows()->item(0, 0)->text(), QString("Flush"));
+
+        // Typing: a bad card says why and keeps the hand; good cards replace it.
+        w.cards_box()->setText("AS KS QS JS 1S");
+        QTest::keyClick(w.cards_box(), Qt::Key_Return);
+        QVERIFY(w.status()->text().startsWith("\"1S\" is not a card"));
+        QVERIFY(w.isVisible());  // Enter went to the box, not to a button that closes the window
+        QCOMPARE(w.holds()->rowCount(), 32);
+        w.cards_box()->setText("as ks qs js ts");
+        QTest::keyClick(w.cards_box(), Qt::Key_Return);
+        QCOMPARE(w.holds()->item(0, 0)->text(), QString("AS KS QS JS TS"));
+        QVERIFY(w.card_button(card("TS"))->isChecked());
+        QVERIFY(!w.card_button(card("2H"))->isChecked());
+        QTest::mouseClick(w.card_button(card("TS")), Qt::LeftButton);  // given back
+        QCOMPARE(w.holds()->rowCount(), 0);
+        QTest::mouseClick(w.findChild<QPushButton*>("Btn_Clear"), Qt::LeftButton);
+        QCOMPARE(w.status()->text(), QString("Pick 5 cards"));
+        QTRY_VERIFY_WITH_TIMEOUT(w.facts()->text().contains("standard deviation 4.42 bets"), 20000);
+    }
+
+    void theStudGamesShowTheirChoices() {
+        const Pay_Table chart = defaults();
+        AnalysisModel model(24, chart, 5);
+        QVERIFY(!model.type_cards("AH AD 7C 2S 9H"));
+        Frm_Analyze w(model, nullptr);
+        QCOMPARE(w.holds()->rowCount(), 2);
+        QCOMPARE(w.holds()->item(0, 0)->text(), QString("Four cards up: Double Down"));
+        QVERIFY(w.findChild<QPushButton*>("Card_JK1") == nullptr);
+        AnalysisModel jokers(10, chart, 5);
+        Frm_Analyze two(jokers, nullptr);
+        QVERIFY(two.findChild<QPushButton*>("Card_JK1") && two.findChild<QPushButton*>("Card_JK2"));
+    }
+
+    void aMistakeOpensInTheAnalyser() {
+        const Pay_Table chart = defaults();
+        Mistake cheap{1, 5, {}, *parse_hand("TH JH QH KH 2C"), 0b10000, 0b01111, 1.4, 98.4, 100};
+        Mistake dear{4, 5, {}, *parse_hand("2C 2D 2H 2S 5C"), 0, 0b01111, 0, 1000, 200};
+        MistakesModel model({cheap, dear});
+        std::vector<std::string> opened;
+        model.open = [&](const Mistake& m) {
+            AnalysisModel analysis(m.game, chart_of(m, chart), m.coins);
+            std::string dealt;
+            for (const auto& c : m.dealt) dealt += card_text(c) + " ";
+            QVERIFY(!analysis.type_cards(dealt));
+            Frm_Analyze window(analysis, nullptr);
+            opened.push_back(window.cards_box()->text().toStdString());
+        };
+        Frm_Mistakes w(model, nullptr);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.list()->rowCount(), 2);
+        QCOMPARE(w.list()->item(0, 1)->text(), QString("Deuces Wild"));  // newest first
+        w.order()->setCurrentIndex(1);
+        QCOMPARE(w.list()->item(0, 5)->text(), QString("1000.00"));
+        w.games()->setCurrentIndex(1);  // Jacks or Better
+        QCOMPARE(w.list()->rowCount(), 1);
+        const QRect cell = w.list()->visualItemRect(w.list()->item(0, 2));
+        QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {}, cell.center());  // a view sees a double click
+        QTest::mouseDClick(w.list()->viewport(), Qt::LeftButton, {}, cell.center());  // after a click
+        QCOMPARE(opened, std::vector<std::string>{"TH JH QH KH 2C"});
+        QCOMPARE(w.findChild<QLabel*>("Lbl_Summary")->text(),
+                 QString("1 mistake, 97.00 credits given up.  Double-click a hand to analyze it."));
+    }
+};
+
+QTEST_MAIN(AnalysisWindowsTest)
+#include "analysis_windows_test.moc"
