@@ -6,6 +6,7 @@
 #include "games/catalogue.h"
 #include "strategy/chart_facts.h"
 #include "strategy/variant_returns.h"
+#include "trainer/analysis.h"
 
 namespace {
 
@@ -95,6 +96,21 @@ void BM_ChartFactsAndRisk(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChartFactsAndRisk)->Arg(1)->Arg(4)->Arg(12)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Analyze a Hand after a card click, once the chart's table exists: the 32 holds and the rows of
+// the best one. Arg is the game (Jacks or Better, Deuces Wild, Double Jokers Wild).
+void BM_AnalysisRefresh(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    const auto game = static_cast<dw::GameId>(state.range(0));
+    dw::AnalysisModel model(game, table, 5);
+    model.type_cards(game == 10 ? "JK 7C 7D KS 4C" : "TH JH QH KH 2H");
+    const dw::strategy::FinalHandTable finals(model.rule(), 1);
+    for (auto _ : state) {
+        const auto holds = model.holds(finals);
+        benchmark::DoNotOptimize(model.detail(finals, holds[0].mask));
+    }
+}
+BENCHMARK(BM_AnalysisRefresh)->Arg(1)->Arg(4)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Screenshots of the main window for a person to look at (not a test): every game's chart at the
 // design size, a hand with a joker and a wild deuce in both card styles at scale 1 and 2, a
-// paid hand with its marks, and the dialogs over the cabinet at scale 1 and 1.5.
+// paid hand with its marks, the dialogs over the cabinet at scale 1 and 1.5, and the analysis
+// windows (Analyze a Hand on a dealt hand and on a stud hand, the mistakes) at scale 1 and 1.5.
 // Usage: dazzlewick_screens OUTDIR
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,10 @@
 #include "round/double_up.h"
 #include "games/catalogue.h"
 #include "scripted_dialogs.h"
+#include "trainer/analysis.h"
+#include "trainer/mistakes.h"
+#include <QFile>
+#include <QTableWidget>
 
 using namespace dw;
 
@@ -63,6 +68,19 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     QTemporaryDir records;
+    // Mistakes for the list to show.
+    {
+        std::vector<Mistake> kept;
+        const char* hands[] = {"TH JH QH KH 2C", "2C 2D 7H 9S KD", "AS KD QC 4H 4S", "JH JD 2C 5S 9H"};
+        for (int i = 0; i < 4; ++i) {
+            Mistake k{static_cast<GameId>(i == 1 ? 4 : 1), 5, {1, 2, 3, 4, 6, 9, 25, 50, 250}, *parse_hand(hands[i]),
+                      1 << 4, 0b1111, 1.4 + i, 10.0 + 20 * i, 1765000000 + 3600 * i};
+            if (i == 1) k.pays = {1, 2, 2, 3, 4, 4, 9, 15, 25, 200, 250};
+            kept.push_back(k);
+        }
+        QFile file(records.filePath("MISTAKES1.VPK"));
+        if (file.open(QIODevice::WriteOnly)) file.write(write_mistakes(kept).c_str());
+    }
     test::ScriptedDialogs dialogs;
     dialogs.goodies_script = [](GoodiesModel& g) { g.boxes[2] = g.boxes[3] = false; };
     shell::Frm_Main::Options o;
@@ -143,13 +161,14 @@ int main(int argc, char** argv) {
 
     // The dialogs over the cabinet at scale 1 and 1.5, each as it stands on the main window.
     shell::QtDialogs real(&w);
-    auto over_window = [&](const QString& name, const std::function<void()>& open) {
+    auto over_window = [&](const QString& name, const std::function<void()>& open,
+                           const std::function<bool(QWidget*)>& ready = {}) {
         // Taken once the dialog is up and laid out.
         auto* poll = new QTimer;
         poll->setInterval(100);
         QObject::connect(poll, &QTimer::timeout, [&, name, poll] {
             QWidget* d = QApplication::activeModalWidget();
-            if (!d || !d->isVisible()) return;
+            if (!d || !d->isVisible() || (ready && !ready(d))) return;
             poll->deleteLater();
             poll->stop();
             QImage image = w.grab().toImage();
@@ -157,6 +176,8 @@ int main(int argc, char** argv) {
                 QPainter g(&image);
                 g.drawPixmap(d->mapToGlobal(QPoint(0, 0)) - w.mapToGlobal(QPoint(0, 0)), d->grab());
             }
+            // A window larger than the cabinet is taken on its own.
+            if (d->width() > w.width() || d->height() > w.height()) image = d->grab().toImage();
             image.save(out.filePath(name + ".png"));
             std::printf("%s\n", qPrintable(out.filePath(name + ".png")));
             // The card pickers answer only their keys; the others close.
@@ -183,7 +204,11 @@ int main(int argc, char** argv) {
         DoublePickModel pick;
         over_window("double-pick-" + x, [&] { real.show_pick(pick); });
         PayoutsModel payouts(m.pay_table(), 1);
-        over_window("payouts-" + x, [&] { real.show_payouts(payouts); });
+        // Once the return and the facts of one hand are in.
+        over_window("payouts-" + x, [&] { real.show_payouts(payouts); }, [](QWidget* d) {
+            auto* facts = d->findChild<QLabel*>("Lbl_Facts");
+            return !facts || !facts->text().isEmpty();
+        });
         PickFiveModel five;
         five.lblCount = "The first card in your hand can be either of these two cards:";
         five.Card1Value = 12;
@@ -191,6 +216,25 @@ int main(int argc, char** argv) {
         five.Card2Value = 7;
         five.Card2Suit = 'S';
         over_window("pick-five-" + x, [&] { real.show_pick5(five); });
+        // The analyser once its holds and the chart's risk are in.
+        auto analysed = [](QWidget* d) {
+            auto* holds = d->findChild<QTableWidget*>("Tbl_Holds");
+            auto* risk = d->findChild<QLabel*>("Lbl_Risk");
+            return holds && holds->rowCount() > 0 && risk && !risk->text().isEmpty();
+        };
+        AnalysisModel analysis(1, m.pay_table(), 5);
+        analysis.type_cards("TH JH QH KH 2H");
+        over_window("analyze-" + x, [&] { real.show_analysis(analysis); }, analysed);
+        AnalysisModel stud(24, m.pay_table(), 5);
+        stud.type_cards("AH AD 7C 2S 9H");
+        over_window("analyze-stud-" + x, [&] { real.show_analysis(stud); }, [](QWidget* d) {
+            auto* facts = d->findChild<QLabel*>("Lbl_Facts");
+            return facts && !facts->text().contains("working");
+        });
+        QFile kept(records.filePath("MISTAKES1.VPK"));
+        kept.open(QIODevice::ReadOnly);
+        MistakesModel list(read_mistakes(kept.readAll().toStdString()));
+        over_window("mistakes-" + x, [&] { real.show_mistakes(list); });
     }
     return 0;
 }

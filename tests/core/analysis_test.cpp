@@ -125,7 +125,7 @@ TEST(Analysis, TheChoicesOfTheStudGames) {
     EXPECT_TRUE(stud.holds(none).empty());
     const auto choices = stud.decisions();
     ASSERT_EQ(choices.size(), 2u);
-    EXPECT_EQ(choices[0].what, "Four cards up: Double Down");
+    EXPECT_EQ(choices[0].what, "AH AD 7C 2S up: Double Down");
     EXPECT_GT(choices[0].value, choices[1].value);  // a pair of aces doubles
     AnalysisModel ride(25, chart, 15);
     EXPECT_EQ(ride.rule().coins, 5);
@@ -133,6 +133,7 @@ TEST(Analysis, TheChoicesOfTheStudGames) {
     const auto ride_choices = ride.decisions();
     ASSERT_EQ(ride_choices.size(), 6u);
     EXPECT_LT(ride_choices[0].value, ride_choices[1].value);  // nothing on three cards: take a third back
+    EXPECT_EQ(ride_choices[5].what, "2C 7D 9S 4H up, two thirds riding: Take a Third Back");
     AnalysisModel draw(1, chart, 5);
     EXPECT_EQ(draw.type_cards("2C 7D 9S 4H KD"), std::nullopt);
     EXPECT_TRUE(draw.decisions().empty());

@@ -78,7 +78,7 @@ private slots:
         QVERIFY(!model.type_cards("AH AD 7C 2S 9H"));
         Frm_Analyze w(model, nullptr);
         QCOMPARE(w.holds()->rowCount(), 2);
-        QCOMPARE(w.holds()->item(0, 0)->text(), QString("Four cards up: Double Down"));
+        QCOMPARE(w.holds()->item(0, 0)->text(), QString("AH AD 7C 2S up: Double Down"));
         QVERIFY(w.findChild<QPushButton*>("Card_JK1") == nullptr);
         AnalysisModel jokers(10, chart, 5);
         Frm_Analyze two(jokers, nullptr);

@@ -174,19 +174,25 @@ std::vector<DecisionLine> AnalysisModel::decisions() const {
     if (problem() || has_draw()) return {};
     const Hand hand = hand_of(cards_);
     const PayRule r = rule();
+    // The cards up at a decision: the first three or four, as the game deals them.
+    auto up = [&](int shown) {
+        std::string text;
+        for (int i = 0; i < shown; ++i) text += card_text(hand[static_cast<size_t>(i)]) + " ";
+        return text + "up";
+    };
     if (game_info(game_).flow == Flow::Stud) {
         const auto c = strategy::double_down_choice(r, hand);
-        return {{"Four cards up: Double Down", c.go_on}, {"Four cards up: Stand Pat", c.hold_back}};
+        return {{up(4) + ": Double Down", c.go_on}, {up(4) + ": Stand Pat", c.hold_back}};
     }
     const auto third = strategy::let_it_ride_choice(r, hand, 3, 3);
     const auto fourth = strategy::let_it_ride_choice(r, hand, 4, 3);
     const auto fourth_of_two = strategy::let_it_ride_choice(r, hand, 4, 2);
-    return {{"Three cards up: Let It Ride", third.go_on},
-            {"Three cards up: Take a Third Back", third.hold_back},
-            {"Four cards up, three thirds riding: Let It Ride", fourth.go_on},
-            {"Four cards up, three thirds riding: Take a Third Back", fourth.hold_back},
-            {"Four cards up, two thirds riding: Let It Ride", fourth_of_two.go_on},
-            {"Four cards up, two thirds riding: Take a Third Back", fourth_of_two.hold_back}};
+    return {{up(3) + ": Let It Ride", third.go_on},
+            {up(3) + ": Take a Third Back", third.hold_back},
+            {up(4) + ", three thirds riding: Let It Ride", fourth.go_on},
+            {up(4) + ", three thirds riding: Take a Third Back", fourth.hold_back},
+            {up(4) + ", two thirds riding: Let It Ride", fourth_of_two.go_on},
+            {up(4) + ", two thirds riding: Take a Third Back", fourth_of_two.hold_back}};
 }
 
 }  // namespace dw

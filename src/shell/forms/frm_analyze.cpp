@@ -45,7 +45,10 @@ QTableWidget* table_of(const QStringList& headings, const char* name) {
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->setMinimumHeight(250);  // eight holds or more in sight
     return t;
 }
 
@@ -78,7 +81,10 @@ Frm_Analyze::Frm_Analyze(AnalysisModel& model, QWidget* parent) : QDialog(parent
         b->setCheckable(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setMinimumWidth(38);
-        b->setStyleSheet(joker ? "color: #6a1b9a;" : card.Suit == 'H' || card.Suit == 'D' ? "color: #c00000;" : "color: black;");
+        const QString ink = joker ? "#6a1b9a" : card.Suit == 'H' || card.Suit == 'D' ? "#c00000" : "black";
+        // A picked card stands out: yellow and bold.
+        b->setStyleSheet(QString("QPushButton { color: %1; } QPushButton:checked { background: #ffe066; font-weight: bold; "
+                                 "border: 2px solid #806000; }").arg(ink));
         connect(b, &QPushButton::clicked, this, [this, card] {
             if (!model_.click(card)) QApplication::beep();
             refresh();
@@ -148,7 +154,11 @@ Frm_Analyze::Frm_Analyze(AnalysisModel& model, QWidget* parent) : QDialog(parent
     tables->addLayout(right, 3);
     layout->addLayout(tables, 1);
     connect(holds_, &QTableWidget::currentCellChanged, this, [this](int row) { show_detail(row); });
-    if (!model.has_draw()) rows_->setVisible(false);
+    if (!model.has_draw()) {  // the stud games: the choices take the width
+        rows_->setVisible(false);
+        tables->setStretch(0, 1);
+        tables->setStretch(1, 0);
+    }
 
     facts_ = new QLabel("Chart facts: working them out...");
     facts_->setObjectName("Lbl_Facts");
@@ -284,7 +294,8 @@ void Frm_Analyze::show_detail(int row) {
         const auto& r = detail.rows[static_cast<size_t>(i)];
         rows_->setItem(i, 0, cell(QString::fromStdString(r.label)));
         rows_->setItem(i, 1, cell(QString::number(r.chance * 100, 'f', 4) + "%", true));
-        rows_->setItem(i, 2, cell(QString::number(r.draws, 'f', r.draws == std::floor(r.draws) ? 0 : 2), true));
+        const bool whole = std::abs(r.draws - std::round(r.draws)) < 1e-6;  // a joker deck's draws are weighted
+        rows_->setItem(i, 2, cell(QString::number(whole ? std::round(r.draws) : r.draws, 'f', whole ? 0 : 2), true));
     }
     no_win_->setText(QString("No win: %1% of %2 draws").arg(detail.no_win * 100, 0, 'f', 4).arg(detail.draws, 0, 'f', 0));
 }

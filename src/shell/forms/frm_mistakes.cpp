@@ -82,6 +82,7 @@ Frm_Mistakes::Frm_Mistakes(MistakesModel& model, QWidget* parent) : QDialog(pare
         accept();
     });
     resize(820, 480);
+    setMinimumSize(640, 320);  // every column in sight
     for (auto* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
     open->setDefault(true);  // Enter analyses the mistake selected
     show_list();
