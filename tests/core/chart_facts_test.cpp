@@ -42,6 +42,10 @@ TEST(ChartFacts, OfNineSixJacksOrBetterAndWhichGamesHaveThem) {
     // A hand whose pay is more than its row's (every line, the deal bonus, a doubled bet, stud bets).
     for (GameId g : {20, 21, 23, 24, 25}) EXPECT_FALSE(strategy::chart_facts({g, &table, 5, false, 0}, rows)) << g;
     for (GameId g : {4, 10, 22}) EXPECT_TRUE(strategy::chart_facts({g, &table, 5, false, 0}, rows)) << g;
+    // Nothing to work from: no chart, no coins, no rows.
+    EXPECT_FALSE(strategy::chart_facts({1, nullptr, 5, false, 0}, rows));
+    EXPECT_FALSE(strategy::chart_facts({1, &table, 0, false, 0}, rows));
+    EXPECT_FALSE(strategy::chart_facts({1, &table, 5, false, 0}, strategy::ChartReturn{}));
 }
 
 // Walks whose ruin can be counted by hand.

@@ -218,6 +218,10 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     ASSERT_EQ(rig.m.phase(), Phase::AwaitDouble);
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Double Your Bet!");
     EXPECT_FALSE(rig.m.view().Btn_Hold[0].visible);
+    rig.m.view().Btn_Show_Fifth.visible = false;  // a button not shown does nothing
+    rig.m.Btn_Show_Fifth_Click();
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
+    rig.m.view().Btn_Show_Fifth.visible = true;
     rig.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 10);
     EXPECT_EQ(rig.m.wallet().Credits, 0);
@@ -241,7 +245,21 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     p2.bet_and_deal(5);
     EXPECT_EQ(lose.m.phase(), Phase::Dealt);
     EXPECT_FALSE(lose.m.view().Btn_Show_Fifth.visible);
+    lose.m.view().Btn_Show_Fifth.visible = true;  // nor does one shown out of its time
+    lose.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(lose.m.wallet().Coins_Bet, 5);
+
+    // A bucket that cannot count the missing coins: the bet is not doubled.
+    Rig full;
+    Player p3{full};
+    full.ready(23, 5);
+    full.m.wallet().Coin_Bucket = INT32_MIN + 2;
+    p3.stack("QH QD 3C 7S 9H 2S 4D 8C");
+    p3.bet_and_deal(5);
+    ASSERT_EQ(full.m.phase(), Phase::AwaitDouble);
+    full.m.Btn_Show_Fifth_Click();
+    EXPECT_EQ(full.m.wallet().Coins_Bet, 5);
+    EXPECT_EQ(full.m.wallet().Coin_Bucket, INT32_MIN + 2);
 }
 
 TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {

@@ -376,7 +376,9 @@ TEST(Progressive, PercentDialogAndClearingTheJackpot) {
         p.Text_Changed("15");
         p.Btn_Ok_Click();
     };
+    rig.m.view().hourglass = true;
     rig.m.Menu_Command("Mnu_Progressive_Set");
+    EXPECT_FALSE(rig.m.view().hourglass);
     EXPECT_EQ(rig.dialogs.beeps, 3);
     EXPECT_EQ(rig.m.progressive().Jackpot_Percent, 15);
     EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[0], " 15");
@@ -690,6 +692,8 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_TRUE(rig.m.auto_hold_on());
     EXPECT_TRUE(rig.m.timers().Timer3_Enabled);
     EXPECT_EQ(rig.library.backs, (std::vector<int32_t>{6, 6}));
+    EXPECT_EQ(vm.Btn_Hold[0].caption + vm.Pnl_Hold[0].caption + vm.Pnl_Wild[0].caption + vm.Pnl_Plain_Wild[0].caption,
+              "Hold CardHELDWILDWILD");
     EXPECT_TRUE(vm.Btn_Play_5.enabled);
     EXPECT_EQ(vm.focus, "Btn_Play_5");
     EXPECT_EQ(rig.m.table().Card_Surface, 42);

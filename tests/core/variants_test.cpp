@@ -397,12 +397,22 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
 // New juicy cards come up one per tick, from the left.
 TEST(JuicyJackpots, TheCardsComeUpOnePerTick) {
     JuicyJackpots juicy;
+    test::ScriptedRng rng({}, -1);
+    juicy.new_cards(rng);
     juicy.start_showing();
     for (int tick = 1; tick <= 5; ++tick) {
         EXPECT_EQ(juicy.Show_Tick(), tick < 5) << tick;
         for (size_t j = 0; j < 5; ++j) EXPECT_EQ(juicy.view.Pnl_Card[j].visible, static_cast<int>(j) < tick) << tick;
     }
     EXPECT_FALSE(juicy.Show_Tick());
+    // Each card names its rank, as its card reads.
+    std::vector<std::string> ranks, expected;
+    for (const auto& p : juicy.view.Pnl_Card) ranks.push_back(p.caption);
+    for (const auto& c : juicy.cards()) {
+        const std::string text = card_text(c);
+        expected.push_back(c.Value == 1 ? "Joker" : c.Value == 10 ? "10" : text.substr(0, 1));
+    }
+    EXPECT_EQ(ranks, expected);
 }
 
 // A win lights its row; the next hand puts every row back in black.

@@ -44,6 +44,9 @@ TEST(HelpFile, ReaderAndItsMessages) {
     missing.select(1);
     missing.View_Button_Click();
     EXPECT_EQ(missing.Help_Text, "b");
+    EXPECT_FALSE(missing.done);  // open until Exit
+    missing.Exit_Button_Click();
+    EXPECT_TRUE(missing.done);
 }
 
 TEST(HelpFile, TheMachineRetriesAFileItCouldNotRead) {
