@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <algorithm>
 #include <QInputDialog>
 #include <QLayout>
 #include <QMainWindow>
@@ -251,15 +252,30 @@ void QtDialogs::show_player(PlayerModel& player) {
     while (!player.done) dialog.exec();
 }
 
+// A window larger than the screen's free area shrinks to it and stays whole on it.
+static void fit_screen(QDialog& dialog) {
+    const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    const QSize frame = dialog.frameGeometry().size() - dialog.size();
+    dialog.resize(dialog.size().boundedTo(free.size() - frame));
+    QPoint at = dialog.pos();
+    at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - dialog.width() - frame.width())));
+    at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - dialog.height() - frame.height())));
+    dialog.move(at);
+}
+
 void QtDialogs::show_analysis(AnalysisModel& analysis) {
     Frm_Analyze dialog(analysis, parent_);
-    over_cabinet(dialog, parent_);
+    over_cabinet(dialog, parent_, 0.2);
+    fit_screen(dialog);
     dialog.exec();
 }
 
 void QtDialogs::show_mistakes(MistakesModel& mistakes) {
     Frm_Mistakes dialog(mistakes, parent_);
     over_cabinet(dialog, parent_);
+    fit_screen(dialog);
     dialog.exec();
     mistakes.Exit_Click();
 }

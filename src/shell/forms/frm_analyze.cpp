@@ -48,7 +48,7 @@ QTableWidget* table_of(const QStringList& headings, const char* name) {
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->setMinimumHeight(250);  // eight holds or more in sight
+    t->setMinimumHeight(160);  // five holds or more in sight
     return t;
 }
 
