@@ -129,6 +129,14 @@ TEST(Analysis, TheChoicesOfTheStudGames) {
     EXPECT_GT(choices[0].value, choices[1].value);  // a pair of aces doubles
     AnalysisModel ride(25, chart, 15);
     EXPECT_EQ(ride.rule().coins, 5);
+    for (auto [asked, kept] : {std::pair{7, 6}, {1, 3}, {99, 15}, {3, 3}}) {
+        ride.set_coins(asked);
+        EXPECT_EQ(ride.coins(), kept) << asked;
+    }
+    stud.set_coins(11);
+    EXPECT_EQ(stud.coins(), 5);  // Double Down Stud bets at most 5
+    stud.set_coins(0);
+    EXPECT_EQ(stud.coins(), 1);
     EXPECT_EQ(ride.type_cards("2C 7D 9S 4H KD"), std::nullopt);
     const auto ride_choices = ride.decisions();
     ASSERT_EQ(ride_choices.size(), 6u);

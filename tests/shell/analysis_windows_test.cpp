@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -65,6 +66,9 @@ private slots:
         QCOMPARE(w.holds()->item(0, 0)->text(), QString("AS KS QS JS TS"));
         QVERIFY(w.card_button(card("TS"))->isChecked());
         QVERIFY(!w.card_button(card("2H"))->isChecked());
+        w.coins()->setValue(1);  // one coin: the royal pays 250
+        QTRY_COMPARE_WITH_TIMEOUT(w.holds()->rowCount(), 32, 20000);
+        QCOMPARE(w.holds()->item(0, 1)->text(), QString("250.0000"));
         QTest::mouseClick(w.card_button(card("TS")), Qt::LeftButton);  // given back
         QCOMPARE(w.holds()->rowCount(), 0);
         QTest::mouseClick(w.findChild<QPushButton*>("Btn_Clear"), Qt::LeftButton);

@@ -24,9 +24,18 @@ Hand hand_of(const std::vector<CardCode>& cards) {
 }  // namespace
 
 AnalysisModel::AnalysisModel(GameId game, const Pay_Table& chart, int coins)
-    : game_(game), chart_(chart), coins_(std::max(1, coins)) {}
+    : game_(game), chart_(chart), coins_(1) {
+    set_coins(coins);
+}
 
 int AnalysisModel::deck_size() const { return dw::deck_size(game_); }
+
+int AnalysisModel::most_coins() const { return game_info(game_).full_bet; }  // a deal's whole bet
+
+void AnalysisModel::set_coins(int coins) {
+    coins_ = std::clamp(coins, 1, most_coins());
+    if (game_info(game_).flow == Flow::Ride) coins_ = std::max(3, coins_ - coins_ % 3);
+}
 
 std::vector<CardCode> AnalysisModel::deck() const {
     std::vector<CardCode> out;

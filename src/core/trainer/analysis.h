@@ -49,6 +49,9 @@ public:
 
     GameId game() const { return game_; }
     int coins() const { return coins_; }
+    // The bet the holds are valued at: 1 to the bet of a whole deal (Let It Ride: whole thirds).
+    void set_coins(int coins);
+    int most_coins() const;
     const Pay_Table& chart() const { return chart_; }
     int deck_size() const;  // 52, 53 or 54
     // The cards a picker offers, in the order it lays them out: by suit, two to ace, then the jokers.

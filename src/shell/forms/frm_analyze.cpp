@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -59,15 +60,29 @@ Frm_Analyze::Frm_Analyze(AnalysisModel& model, QWidget* parent) : QDialog(parent
     setWindowTitle("Analyze a Hand");
     const GameInfo& info = game_info(model.game());
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QString("%1 \u2014 %2 coins%3")
+    auto* title = new QLabel(QString("%1%2")
                                  .arg(QString::fromUtf8(info.list_text.data(), static_cast<int>(info.list_text.size())))
-                                 .arg(model.coins())
                                  .arg(model.deck_size() > 52 ? " \u2014 values of the deck as dealt" : ""));
     title->setObjectName("Lbl_Game");
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    layout->addWidget(title);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(title, 1);
+    auto* coins_label = new QLabel("C&oins:");
+    coins_ = new QSpinBox;
+    coins_->setObjectName("Spn_Coins");
+    coins_->setRange(1, model.most_coins());
+    if (info.flow == Flow::Ride) coins_->setSingleStep(3), coins_->setMinimum(3);
+    coins_->setValue(model.coins());
+    coins_label->setBuddy(coins_);
+    heading->addWidget(coins_label);
+    heading->addWidget(coins_);
+    connect(coins_, &QSpinBox::valueChanged, this, [this](int coins) {
+        model_.set_coins(coins);
+        refresh();
+    });
+    layout->addLayout(heading);
 
     // The picker: a row per suit, the jokers under them.
     auto* picker = new QGridLayout;

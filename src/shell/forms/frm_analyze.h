@@ -28,6 +28,7 @@ public:
     QLineEdit* cards_box() const { return cards_; }
     QLabel* status() const { return status_; }
     QLabel* facts() const { return facts_; }
+    QSpinBox* coins() const { return coins_; }
     QPushButton* card_button(const CardCode& card) const;
     bool table_ready() const { return table_ != nullptr; }
 
@@ -39,6 +40,7 @@ private:
     QLabel* risk_ = nullptr;
     QLineEdit* cards_ = nullptr;
     QLineEdit* refused_ = nullptr;
+    QSpinBox* coins_ = nullptr;
     QTableWidget* holds_ = nullptr;
     QTableWidget* rows_ = nullptr;
     std::vector<std::pair<CardCode, QPushButton*>> buttons_;
