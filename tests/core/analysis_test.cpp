@@ -81,6 +81,8 @@ TEST(Analysis, PickingAndTypingCards) {
     EXPECT_EQ(card_text(deck[0]), "2S");
     EXPECT_EQ(card_text(deck[12]), "AS");
     EXPECT_EQ(card_text(deck[51]), "AC");
+    EXPECT_EQ(deck[52].Image, kFirstJokerImage);
+    EXPECT_EQ(deck[53].Image, kSecondJokerImage);
     EXPECT_EQ(model.problem(), "Pick 5 cards");
     for (size_t i : {52, 53, 0, 12}) EXPECT_TRUE(model.click(deck[i]));
     EXPECT_EQ(model.problem(), "Pick 1 more card");
@@ -105,6 +107,11 @@ TEST(Analysis, PickingAndTypingCards) {
     EXPECT_EQ(model.type_cards("jk, JK 10h 9h 8h"), std::nullopt);
     EXPECT_EQ(texts(model.cards()), (std::vector<std::string>{"JK", "JK", "TH", "9H", "8H"}));
     EXPECT_EQ(model.type_refused("2C 3C 4C 5C 6C"), "Only Pick Five refuses cards");
+    AnalysisModel five(22, chart, 5);
+    EXPECT_EQ(five.type_refused("2C 3C 4C 5C 6C"), std::nullopt);
+    EXPECT_EQ(five.refused().size(), 5u);
+    EXPECT_EQ(five.type_refused("  "), std::nullopt);  // an empty box: none refused
+    EXPECT_TRUE(five.refused().empty());
     AnalysisModel jacks(1, chart, 5);
     EXPECT_TRUE(jacks.type_cards("JK AH KH QH JH"));  // no joker in this deck
 

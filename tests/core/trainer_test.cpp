@@ -31,6 +31,7 @@ TEST(Trainer, FileRoundTripAndDamage) {
     EXPECT_TRUE(rig.m.view().menu("Mnu_Speed_Normal").checked);
     rig.m.Menu_Command("Mnu_Speed_Fast");
     EXPECT_EQ(rig.m.Deal_Interval(), 60);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Speed_Fast").checked && !rig.m.view().menu("Mnu_Speed_Normal").checked);
     EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\nF\r\n");
 }
 
@@ -76,6 +77,9 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     play.bet_and_deal(5);
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
         << rig.m.view().Pnl_Show_Payoffs.caption;
+    char nothing_held[32];  // nothing is held yet: yours is five new cards
+    std::snprintf(nothing_held, sizeof nothing_held, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[0]);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(nothing_held)) << rig.m.view().Pnl_Show_Payoffs.caption;
     EXPECT_TRUE(rig.m.view().Pnl_Hint[3].visible);
     EXPECT_FALSE(rig.m.view().Pnl_Hint[4].visible);
 
@@ -101,10 +105,17 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     rig.m.Draw();
     play.finish_draw();
     EXPECT_EQ(rig.dialogs.mistakes.size(), 2u);  // the first hand asked twice
+    play.stack("AS AC 3D 7H 9H 4S 5C 6H 8D TD");
+    play.bet_and_deal(5);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold A\u2660 A\u2663 \u2014 ") != std::string::npos)
+        << rig.m.view().Pnl_Show_Payoffs.caption;
+    for (int p = 1; p <= 2; ++p) rig.m.Toggle_Hold(p);
+    rig.m.Draw();
+    play.finish_draw();
     rig.m.Menu_Command("Mnu_Accuracy");
     char expected[128];
     std::snprintf(expected, sizeof expected,
-                  "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  2 decisions, 1 mistake, %.2f "
+                  "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  3 decisions, 1 mistake, %.2f "
                   "credits given up",
                   values[15] - values[16]);
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(expected)) << rig.dialogs.shown.back().text;
@@ -114,9 +125,9 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     std::snprintf(line, sizeof line, "1;5;16;15;%.6f;%.6f;1765000000;TH JH QH KH 2C;1,2,3,4,6,9,25,50,250,0,0,0,0,0,0,0,0,0,0,0\r\n",
                   values[16], values[15]);
     EXPECT_EQ(rig.store.text("MISTAKES1.VPK"), line);
-    // Analyze a Hand opens on the cards on the table (the second hand's, drawn); a mistake opens on its own.
+    // Analyze a Hand opens on the cards on the table (the last hand's, drawn); a mistake opens on its own.
     rig.m.Menu_Command("Mnu_Analyze");
-    EXPECT_EQ(rig.dialogs.analyses.back(), "TH JH QH KH 3D");
+    EXPECT_EQ(rig.dialogs.analyses.back(), "AS AC 4S 5C 6H");
     rig.dialogs.mistakes_script = [](MistakesModel& list) {
         ASSERT_EQ(list.shown().size(), 1u);
         EXPECT_EQ(list.summary(), "1 mistake, " + MistakesModel::columns(list.list()[0])[5] + " credits given up");
@@ -144,12 +155,16 @@ TEST(Trainer, TheMistakesRecord) {
     const std::string line = "10;5;7;15;12.500000;40.250000;1765000000;JK JK TH 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
     EXPECT_EQ(write_mistakes({m}), line);
     EXPECT_EQ(read_mistakes(line), std::vector<Mistake>{m});
+    Mistake one = m;  // a bet of one coin
+    one.coins = 1;
+    EXPECT_EQ(read_mistakes(write_mistakes({one})), std::vector<Mistake>{one});
     for (const char* bad : {"10;5;7;15;12.5;40.25;1;JK JK JK 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // three jokers
                             "1;5;7;15;12.5;40.25;1;JK AH KH QH JH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",   // no joker in game 1
                             "1;5;32;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // no such hold
                             "1;0;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",   // no coins
                             "26;5;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // no such game
                             "1;5;7;15;x;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",
+                            "1;16;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // 16 coins
                             "1;5;7;15;12.5;40.25;1;AH KH QH JH TH;1,0,0", "1;5;7;15;12.5;40.25;1;AH KH QH JH TH;-1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", ""})
         EXPECT_EQ(read_mistakes(std::string(bad) + "\r\n" + line), std::vector<Mistake>{m}) << bad;
 

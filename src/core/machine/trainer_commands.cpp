@@ -235,8 +235,6 @@ bool Machine::judge_draw() {
     Accuracy& a = trainer_->accuracy[static_cast<size_t>(game_)];
     ++a.decisions;
     if (j.mistake()) {
-        ++a.mistakes;
-        a.given_up += j.best_ev - j.held_ev;
         Mistake m{game_, wallet_.Coins_Bet, {}, table_.cards.hand, held, j.best_mask, j.held_ev, j.best_ev,
                   svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr))};
         for (int row = 1; row <= 20; ++row) m.pays[static_cast<size_t>(row - 1)] = pay_table_.pay(game_, row);

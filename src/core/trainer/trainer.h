@@ -32,11 +32,9 @@ std::optional<TrainerOptions> read_trainer(std::string_view text);
 // The interval of the deal and draw animations at a speed, in milliseconds.
 int animation_interval(DealSpeed speed);
 
-// How well the player held, per game this session.
+// How many holds were judged, per game this session (the mistakes among them are in the record).
 struct Accuracy {
     int decisions = 0;
-    int mistakes = 0;
-    double given_up = 0;  // expected credits lost to worse holds
 };
 
 // The judgement of one hold: the best hold and what the player's hold gives up against it.
