@@ -20,6 +20,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QFileDialog>
 #include <algorithm>
 #include <QInputDialog>
 #include <QLayout>
@@ -278,6 +281,15 @@ void QtDialogs::show_mistakes(MistakesModel& mistakes) {
     fit_screen(dialog);
     dialog.exec();
     mistakes.Exit_Click();
+}
+
+std::optional<std::string> QtDialogs::save_file_name(std::string_view title, std::string_view suggested) {
+    const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                              .filePath(QString::fromUtf8(suggested.data(), static_cast<int>(suggested.size())));
+    const QString path = QFileDialog::getSaveFileName(parent_, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                                                      start, "CSV files (*.csv);;All files (*)");
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
 }
 
 void QtDialogs::show_mistake(MistakeModel& mistake) {

@@ -73,7 +73,7 @@ TEST(MenuTree, EveryItemUnderItsParent) {
     for (const auto& [item, above] : parent)
         if (above == "Mnu_File_Header") file.push_back(item);
     std::sort(file.begin(), file.end());
-    EXPECT_EQ(file, (std::vector<std::string_view>{"Mnu_Exit", "Mnu_File_Dmy3", "Mnu_File_Dummy", "Mnu_New_Game",
+    EXPECT_EQ(file, (std::vector<std::string_view>{"Mnu_Exit", "Mnu_Export_History", "Mnu_File_Dmy3", "Mnu_File_Dummy", "Mnu_New_Game",
                                                     "Mnu_Player", "Mnu_Setup_Heading"}));
     for (const char* item : {"Mnu_Cheat", "Mnu_Program_Payouts", "Mnu_Reset_All_Winnings"})
         EXPECT_EQ(parent[item], "Mnu_Options") << item;

@@ -120,6 +120,10 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
                   values[15] - values[16]);
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(expected)) << rig.dialogs.shown.back().text;
 
+    // The session's history has what each judged hold gave up.
+    ASSERT_EQ(rig.m.history().hands().size(), 3u);
+    EXPECT_NEAR(rig.m.history().hands()[0].loss, values[15] - values[16], 1e-12);
+    EXPECT_EQ(rig.m.history().hands()[1].loss, 0);
     // The mistake is kept in the player's record with its chart, its values and when it was made.
     char line[160];
     std::snprintf(line, sizeof line, "1;5;16;15;%.6f;%.6f;1765000000;TH JH QH KH 2C;1,2,3,4,6,9,25,50,250,0,0,0,0,0,0,0,0,0,0,0\r\n",

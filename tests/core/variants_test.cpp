@@ -111,6 +111,10 @@ TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine)
         EXPECT_EQ(d.rig.m.view().Pnl_Show_Payoffs.caption, c.message) << c.what;
         EXPECT_FALSE(d.rig.m.in_hand()) << c.what;
         EXPECT_EQ(d.rig.m.player().stats.Game_Stats[1][Stats::kThisSession][Stats::kWon], c.credited) << c.what;
+        // The history keeps the poker hand, not the double up's cards, with what the round paid.
+        ASSERT_EQ(d.rig.m.history().hands().size(), 1u) << c.what;
+        EXPECT_EQ(card_text(d.rig.m.history().hands()[0].final[1]), "JD") << c.what;
+        EXPECT_EQ(d.rig.m.history().hands()[0].paid, c.credited) << c.what;
     }
 }
 

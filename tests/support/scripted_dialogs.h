@@ -113,6 +113,7 @@ struct ScriptedDialogs : DefaultDialogs {
         if (mistakes_script) mistakes_script(model);
         model.Exit_Click();
     }
+    std::optional<std::string> save_file_name(std::string_view, std::string_view) override { return save_path; }
     void show_mistake(MistakeModel& model) override {
         mistakes.push_back(model.text);
         if (change_holds) model.Change_Holds_Click();
@@ -147,6 +148,7 @@ struct ScriptedDialogs : DefaultDialogs {
     std::function<void(AnalysisModel&)> analysis_script;
     std::function<void(MistakesModel&)> mistakes_script;
     std::vector<std::string> analyses;  // the cards each analysis opened on
+    std::optional<std::string> save_path;  // the file chosen to save to
     std::vector<std::string> helps;  // the topic each help window opened on
     bool player_help = false;        // the player dialog's Help is pressed
     std::string keyboard;

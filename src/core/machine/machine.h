@@ -15,6 +15,7 @@
 #include "round/voice.h"
 #include "round/table.h"
 #include "round/wallet.h"
+#include "records/hand_history.h"
 #include "records/player_records.h"
 #include "view/chart_panel.h"
 #include "variants/progressive.h"
@@ -89,6 +90,7 @@ public:
     const JuicyModel& juicy_view() const;
     JuicyModel& juicy_view();
     const JuicyCards& juicy_cards() const;
+    const HandHistory& history() const { return history_; }  // every hand of the session
     void Juicy_Continue_Click();
     void Juicy_New_Cards_Click();
     void Juicy_Reset_Click();
@@ -201,6 +203,9 @@ private:
     std::vector<HelpTopic> help_topics_;
     bool help_loaded_ = false;
     std::unique_ptr<TrainerState> trainer_;
+    HandHistory history_;
+    HandRecord pending_;  // the hand being played: its deal and holds, kept at the draw
+    void export_history();  // File > Export Hand History...
     ChartKind shown_chart_ = ChartKind::Standard;  // the chart on the table
     bool accepting_bets();
     RoundParts round_parts();  // what a hand flow works with directly

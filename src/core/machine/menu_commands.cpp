@@ -1,6 +1,7 @@
 // Every menu item of the main window, by its name: the one way in for the window's menus.
 #include <map>
 
+#include "files/file_io.h"
 #include "games/catalogue.h"
 #include "machine/machine.h"
 
@@ -38,12 +39,27 @@ bool Machine::Menu_Command(std::string_view menu) {
         {"Mnu_Player", &Machine::Mnu_Player_Click},
         {"Mnu_Keyboard_Help", &Machine::Show_Keyboard_Help},
         {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
+        {"Mnu_Export_History", &Machine::export_history},
     };
     if (auto it = kCommands.find(menu); it != kCommands.end()) {
         (this->*(it->second))();
         return true;
     }
     return Menu_Help(menu) || Trainer_Command(menu);
+}
+
+void Machine::export_history() {
+    if (history_.hands().empty()) {
+        svc_.dialogs.message_box("No hand has been played this session yet.", "Export Hand History", MsgButtons::Ok,
+                                 MsgIcon::Information);
+        return;
+    }
+    const auto path = svc_.dialogs.save_file_name("Export Hand History", "hand-history.csv");
+    if (!path || path->empty()) return;
+    if (!files::write_atomically(*path, history_.csv()))
+        svc_.dialogs.message_box("The hand history could not be written to " + *path +
+                                     ".  The folder may be write-protected or the disk full.",
+                                 "File Error", MsgButtons::Ok, MsgIcon::Critical);
 }
 
 }  // namespace dw

@@ -123,6 +123,9 @@ void Machine::Payoff(HandCode& code) {
         Save_Progressive();
     }
     const FinalPay pay = pay_final({game_, &pay_table_, wallet_.Coins_Bet, progressive_on(), progressive_.Jackpot}, code, table_.Hot_Hits);
+    // The final hand, before a double up shows its cards; a game without a draw was dealt it.
+    pending_.final = table_.cards.hand;
+    if (pending_.held < 0) pending_.dealt = pending_.final;
     if (!pay.found) throw FatalError("Error", "Internal Error in Payoff");
     code = pay.code;
     int64_t amount = pay.amount;
@@ -166,6 +169,13 @@ void Machine::finish_payoff(HandCode code, int64_t amount) {
     Show_Winnings();
     Save_Progressive();
     add_credits_capped(amount);
+    pending_.game = game_;
+    pending_.bet = wallet_.Coins_Bet;
+    pending_.paid = amount;
+    pending_.row = code;
+    pending_.credits = wallet_.Credits;
+    history_.add(pending_);
+    pending_ = HandRecord{};
     end_hand();
 }
 

@@ -217,6 +217,11 @@ bool Machine::judge_draw() {
         trainer_->hint_waiting = false;
         return true;
     };
+    // The hand's history keeps the deal and the holds drawn to.
+    pending_.dealt = table_.cards.hand;
+    pending_.held = 0;
+    for (int p = 1; p <= 5; ++p) pending_.held |= this->held(p) ? 1 << (p - 1) : 0;
+    pending_.loss = -1;
     // With the trainer off nothing is judged, and no table is built for it.
     const TrainerOptions& o = trainer_->options;
     if (!svc_.advisor || !(o.show_best_hold || o.mistake_alert)) return drawing();
@@ -232,6 +237,7 @@ bool Machine::judge_draw() {
         svc_.dialogs.show_mistake(alert);
         if (!alert.draw) return false;
     }
+    pending_.loss = j.best_ev - j.held_ev;
     Accuracy& a = trainer_->accuracy[static_cast<size_t>(game_)];
     ++a.decisions;
     if (j.mistake()) {

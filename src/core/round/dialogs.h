@@ -50,6 +50,8 @@ public:
     virtual void show_mistake(MistakeModel& mistake) = 0;         // the trainer's mistake alert
     virtual void show_analysis(AnalysisModel& analysis) = 0;      // Analyze a Hand
     virtual void show_mistakes(MistakesModel& mistakes) = 0;      // the mistakes to review
+    // A file to save to, chosen by the player: its path, or nothing for Cancel.
+    virtual std::optional<std::string> save_file_name(std::string_view title, std::string_view suggested) = 0;
     // An input box: the answer, or nothing for Cancel.
     virtual std::optional<std::string> input_box(std::string_view prompt, std::string_view title) = 0;
 };

@@ -8,6 +8,7 @@ const std::vector<MenuEntry>& menu_tree() {
         {1, "Mnu_New_Game", "&New Game  ", "Ctrl+N"},
         {1, "Mnu_File_Dummy", "-", ""},
         {1, "Mnu_Player", "Change Player...", "Ctrl+F1"},
+        {1, "Mnu_Export_History", "E&xport Hand History...", ""},
         {1, "Mnu_Setup_Heading", "S&etup", ""},
         {2, "Mnu_Fancy_Cards", "&Fancy Card Display", ""},
         {2, "Mnu_Plain_Cards", "&Plain Card Display", ""},
