@@ -3,7 +3,7 @@
 # Extra package names on the command line are installed too (CI adds its fuzzing compiler).
 set -euo pipefail
 
-packages=(cmake g++ libxkbcommon-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev kdegames-card-data-kf5 libgtest-dev libbenchmark-dev
+packages=(cmake g++ libxkbcommon-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev kdegames-card-data-kf5 libgtest-dev libbenchmark-dev
           festival festvox-us-slt-hts espeak-ng sox xvfb xauth imagemagick xdotool openbox
           librsvg2-bin desktop-file-utils appstream python3 "$@")
 

@@ -7,6 +7,7 @@
 #include "forms/frm_analyze.h"
 #include "forms/frm_cheat.h"
 #include "forms/frm_mistakes.h"
+#include "forms/frm_session_graph.h"
 #include "forms/frm_payouts.h"
 #include "forms/help_dialog.h"
 #include "forms/frm_player.h"
@@ -271,6 +272,13 @@ static void fit_screen(QDialog& dialog) {
 void QtDialogs::show_analysis(AnalysisModel& analysis) {
     Frm_Analyze dialog(analysis, parent_);
     over_cabinet(dialog, parent_, 0.2);
+    fit_screen(dialog);
+    dialog.exec();
+}
+
+void QtDialogs::show_session_graph(SessionGraphModel& graph) {
+    Frm_Session_Graph dialog(graph, parent_);
+    over_cabinet(dialog, parent_, 0.3);
     fit_screen(dialog);
     dialog.exec();
 }

@@ -33,6 +33,7 @@ public:
     void show_mistake(MistakeModel& mistake) override;
     void show_analysis(AnalysisModel& analysis) override;
     void show_mistakes(MistakesModel& mistakes) override;
+    void show_session_graph(SessionGraphModel& graph) override;
     std::optional<std::string> save_file_name(std::string_view title, std::string_view suggested) override;
     std::optional<std::string> input_box(std::string_view prompt, std::string_view title) override;
 

@@ -1,6 +1,7 @@
 #include "files/file_io.h"
 #include "machine_rig.h"
 #include "records/hand_history.h"
+#include "records/session_series.h"
 
 namespace dw {
 namespace {
@@ -67,6 +68,60 @@ TEST(HandHistory, ExportWritesTheFileChosenOrSaysWhyNot) {
     rig.dialogs.save_path.reset();  // Cancel: nothing is written, nothing asked
     rig.m.Menu_Command("Mnu_Export_History");
     EXPECT_EQ(rig.dialogs.shown.size(), asked + 1);
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+HandRecord hand(GameId game, int bet, int64_t paid, int32_t credits, HandCode row = 0) {
+    HandRecord h;
+    h.game = game, h.bet = bet, h.paid = paid, h.credits = credits, h.row = row;
+    return h;
+}
+
+// The credits after each hand, and the line perfect play's return draws for the same bets.
+TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
+    const std::vector<HandRecord> hands = {
+        hand(1, 5, 0, 95),         // from 100
+        hand(1, 5, 125, 215, 7),   // four of a kind
+        hand(1, 5, 45, 255, 6),    // a full house: not big
+        hand(4, 1, 0, 294),        // the cashier put 40 in before it
+    };
+    const auto points = session_series(hands, [](GameId game, int coins) { return game == 1 ? 0.9 + coins / 100.0 : 1.0; });
+    ASSERT_EQ(points.size(), 4u);
+    // 100 less 5 x 0.05 a hand of Jacks or Better at five coins; Deuces Wild at 1.0 costs nothing.
+    const std::vector<SessionPoint> expected = {
+        {1, 95, 99.75, false}, {2, 215, 99.5, true}, {3, 255, 99.25, false}, {4, 294, 139.25, false}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(points[i].hand, expected[i].hand);
+        EXPECT_EQ(points[i].credits, expected[i].credits);
+        EXPECT_NEAR(points[i].expected, expected[i].expected, 1e-9) << i;
+        EXPECT_EQ(points[i].big_win, expected[i].big_win) << i;
+    }
+    for (auto [game, row, big] : {std::tuple{1, 7, true}, {1, 9, true}, {1, 6, false}, {1, 0, false}, {1, 10, false},
+                                  {4, 4, false}, {4, 5, true}, {14, 7, true}, {14, 6, false}, {26, 9, false}})
+        EXPECT_EQ(big_win_row(static_cast<GameId>(game), static_cast<HandCode>(row)), big) << game << " row " << row;
+
+    // Thinned to at most so many points: each the last of its stretch, the big wins and the end kept.
+    std::vector<SessionPoint> many;
+    for (int i = 1; i <= 1000; ++i) many.push_back({i, double(i), double(i), i == 333});
+    const auto thin = thin_out(many, 100);
+    EXPECT_EQ(thin.size(), 101u);
+    EXPECT_EQ(thin.front().hand, 10);
+    EXPECT_EQ(thin.back().hand, 1000);
+    EXPECT_TRUE(std::any_of(thin.begin(), thin.end(), [](const SessionPoint& p) { return p.hand == 333; }));
+    EXPECT_EQ(thin_out(many, 2000).size(), 1000u);
+
+    Rig rig;
+    Player play{rig};
+    rig.ready(1, 100);
+    play.bet_and_deal(5);
+    play.hold_and_draw("12345");
+    rig.m.Menu_Command("Mnu_Session_Graph");
+    EXPECT_EQ(rig.dialogs.graphs, std::vector<size_t>{1});
 }
 
 }  // namespace

@@ -11,11 +11,15 @@
 
 #include "forms/frm_analyze.h"
 #include "forms/frm_mistakes.h"
+#include "forms/frm_session_graph.h"
+#include <QLineSeries>
+#include <QScatterSeries>
 #include "games/pay_table.h"
 
 using namespace dw;
 using dw::shell::Frm_Analyze;
 using dw::shell::Frm_Mistakes;
+using dw::shell::Frm_Session_Graph;
 
 namespace {
 
@@ -118,6 +122,37 @@ private slots:
         QCOMPARE(opened, std::vector<std::string>{"TH JH QH KH 2C"});
         QCOMPARE(w.findChild<QLabel*>("Lbl_Summary")->text(),
                  QString("1 mistake, 97.00 credits given up.  Double-click a hand to analyze it."));
+    }
+
+    // The session graph after a scripted session: a point a hand at once, the expected line once
+    // the returns are known, a mark at the four of a kind.
+    void theSessionGraphOpensAfterASession() {
+        const Pay_Table chart = defaults();
+        std::vector<HandRecord> hands;
+        int32_t credits = 100;
+        for (int i = 0; i < 200; ++i) {
+            HandRecord h;
+            h.bet = 5;
+            h.paid = i == 50 ? 125 : i % 3 == 0 ? 5 : 0;
+            h.row = i == 50 ? 7 : i % 3 == 0 ? 1 : 0;
+            credits += static_cast<int32_t>(h.paid - h.bet);
+            h.credits = credits;
+            hands.push_back(h);
+        }
+        SessionGraphModel model{hands, chart};
+        Frm_Session_Graph w(model, nullptr);
+        w.show();
+        QCOMPARE(w.credits()->count(), 200);
+        QCOMPARE(w.credits()->at(199).y(), double(credits));
+        QCOMPARE(w.big_wins()->count(), 1);
+        QCOMPARE(w.big_wins()->at(0).x(), 51.0);
+        QTRY_COMPARE_WITH_TIMEOUT(w.expected()->count(), 200, 20000);
+        // 100 credits less 5 x (1 - 0.9954390437) a hand.
+        QVERIFY(std::abs(w.expected()->at(199).y() - (100 - 200 * 5 * (1 - 0.9954390437))) < 1e-6);
+        QVERIFY(w.status()->text().startsWith("200 hands: " + QString::number(credits) + " credits now"));
+        SessionGraphModel none{{}, chart};
+        Frm_Session_Graph empty(none, nullptr);
+        QCOMPARE(empty.status()->text(), QString("No hand has been played this session yet."));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "files/file_io.h"
 #include "games/catalogue.h"
 #include "machine/machine.h"
+#include "records/session_series.h"
 
 namespace dw {
 
@@ -40,12 +41,18 @@ bool Machine::Menu_Command(std::string_view menu) {
         {"Mnu_Keyboard_Help", &Machine::Show_Keyboard_Help},
         {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
         {"Mnu_Export_History", &Machine::export_history},
+        {"Mnu_Session_Graph", &Machine::show_session_graph},
     };
     if (auto it = kCommands.find(menu); it != kCommands.end()) {
         (this->*(it->second))();
         return true;
     }
     return Menu_Help(menu) || Trainer_Command(menu);
+}
+
+void Machine::show_session_graph() {
+    SessionGraphModel graph{history_.hands(), pay_table_};
+    svc_.dialogs.show_session_graph(graph);
 }
 
 void Machine::export_history() {

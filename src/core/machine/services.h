@@ -31,6 +31,7 @@ public:
     void show_mistake(MistakeModel& mistake) override;
     void show_analysis(AnalysisModel&) override {}
     void show_mistakes(MistakesModel& mistakes) override;
+    void show_session_graph(SessionGraphModel&) override {}
     std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
     std::optional<std::string> save_file_name(std::string_view, std::string_view) override { return std::nullopt; }
 };
