@@ -22,6 +22,8 @@
 #include "round/double_up.h"
 #include "games/catalogue.h"
 #include "scripted_dialogs.h"
+#include "records/session_series.h"
+#include "strategy/hold_analysis.h"
 #include "trainer/analysis.h"
 #include "trainer/mistakes.h"
 #include <QFile>
@@ -159,6 +161,32 @@ int main(int argc, char** argv) {
     wait_for([&] { return w.findChild<QLabel*>("Lbl_Pay_0")->text().contains("return"); });
     save("return-in-title");
 
+    // Two hundred hands of Jacks or Better, each held as the engine says, for the session graph.
+    w.run([&] {
+        m.Menu_Command("Mnu_New_Game");  // a session of its own: 80 credits, then the cashier's 920
+        m.Select_Game(1);
+        m.Menu_Command("Mnu_Speed_Instant");
+    });
+    dialogs.cashier_script = [](CashierModel& c) {
+        c.Text_Changed("920");
+        c.Btn_Ok_Click();
+    };
+    w.run([&] { m.Insert_Coin(); });
+    {
+        const strategy::FinalHandTable table({1, &m.pay_table(), 5, false, 0}, 2);
+        for (int n = 0; n < 200; ++n) {
+            w.run([&] { m.Bet_Max(); });
+            wait_for([&] { return m.phase() == Phase::Dealt; });
+            w.run([&] {
+                const int best = strategy::analyse_holds(table, m.table().cards.hand)[0].mask;
+                for (int p = 1; p <= 5; ++p)
+                    if (m.held(p) != ((best >> (p - 1)) & 1)) m.Toggle_Hold(p);
+                m.Draw();
+            });
+            wait_for([&] { return m.phase() == Phase::Idle; });
+        }
+    }
+
     // The dialogs over the cabinet at scale 1 and 1.5, each as it stands on the main window.
     shell::QtDialogs real(&w);
     auto over_window = [&](const QString& name, const std::function<void()>& open,
@@ -235,6 +263,11 @@ int main(int argc, char** argv) {
         kept.open(QIODevice::ReadOnly);
         MistakesModel list(read_mistakes(kept.readAll().toStdString()));
         over_window("mistakes-" + x, [&] { real.show_mistakes(list); });
+        SessionGraphModel graph{m.history().hands(), m.pay_table()};
+        over_window("session-graph-" + x, [&] { real.show_session_graph(graph); }, [](QWidget* d) {
+            auto* status = d->findChild<QLabel*>("Lbl_Status");
+            return status && !status->text().contains("Working");
+        });
     }
     return 0;
 }

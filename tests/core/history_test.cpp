@@ -122,6 +122,16 @@ TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
     play.hold_and_draw("12345");
     rig.m.Menu_Command("Mnu_Session_Graph");
     EXPECT_EQ(rig.dialogs.graphs, std::vector<size_t>{1});
+    rig.dialogs.answers = {MsgAnswer::Cancel};
+    rig.m.Menu_Command("Mnu_New_Game");
+    EXPECT_EQ(rig.m.history().hands().size(), 1u);
+    rig.m.Menu_Command("Mnu_New_Game");  // a new session starts with no hand
+    EXPECT_TRUE(rig.m.history().hands().empty());
+    play.bet_and_deal(5);
+    play.hold_and_draw("12345");
+    rig.dialogs.player_choices = {2};
+    rig.m.Menu_Command("Mnu_Player");  // so does the next player's
+    EXPECT_TRUE(rig.m.history().hands().empty());
 }
 
 }  // namespace

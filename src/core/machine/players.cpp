@@ -26,6 +26,7 @@ void Machine::Mnu_Player_Click() {
     const int16_t before = player_.Player_Number;
     Choose_Player();
     if (player_.Player_Number != before) {
+        history_.clear();  // the new player's session
         wallet_.start_session();
         show_credits();
         Show_Coin_Bucket();

@@ -168,6 +168,7 @@ void Machine::Mnu_New_Game() {
     player_.stats.clear_all();
     Save_Stats();
     reset_accuracy();
+    history_.clear();  // a new session
     wallet_.start_session();
     vm.Lbl_Credits.caption = std::to_string(wallet_.Credits);
     Display_Progressive_Payout();

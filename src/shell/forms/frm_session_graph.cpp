@@ -122,12 +122,15 @@ void Frm_Session_Graph::draw(const std::map<std::pair<int, int>, double>* return
     x_->setRange(1, std::max<double>(2, static_cast<double>(hands_.size())));
     const double margin = std::max(5.0, (high - low) * 0.05);
     y_->setRange(std::floor(low - margin), std::ceil(high + margin));
+    y_->applyNiceNumbers();
     const auto& last = points.back();
-    status_->setText(returns ? QString("%1 hands: %2 credits now, %3 by perfect play's return; %4 big wins.")
+    const auto big = std::count_if(points.begin(), points.end(), [](const SessionPoint& p) { return p.big_win; });
+    status_->setText(returns ? QString("%1 hands: %2 credits now, %3 by perfect play's return; %4 %5.")
                                    .arg(hands_.size())
                                    .arg(last.credits, 0, 'f', 0)
                                    .arg(last.expected, 0, 'f', 1)
-                                   .arg(std::count_if(points.begin(), points.end(), [](const SessionPoint& p) { return p.big_win; }))
+                                   .arg(big)
+                                   .arg(big == 1 ? "four of a kind or better" : "hands of four of a kind or better")
                              : QString("%1 hands.  Working out the returns of the games played...").arg(hands_.size()));
 }
 
