@@ -7,6 +7,7 @@
 #include "forms/frm_analyze.h"
 #include "forms/frm_cheat.h"
 #include "forms/frm_mistakes.h"
+#include "forms/frm_luck.h"
 #include "forms/frm_session_graph.h"
 #include "forms/frm_payouts.h"
 #include "forms/help_dialog.h"
@@ -278,6 +279,13 @@ void QtDialogs::show_analysis(AnalysisModel& analysis) {
 
 void QtDialogs::show_session_graph(SessionGraphModel& graph) {
     Frm_Session_Graph dialog(graph, parent_);
+    over_cabinet(dialog, parent_, 0.3);
+    fit_screen(dialog);
+    dialog.exec();
+}
+
+void QtDialogs::show_luck(LuckModel& luck) {
+    Frm_Luck dialog(luck, parent_);
     over_cabinet(dialog, parent_, 0.3);
     fit_screen(dialog);
     dialog.exec();

@@ -34,6 +34,7 @@ public:
     void show_analysis(AnalysisModel& analysis) override;
     void show_mistakes(MistakesModel& mistakes) override;
     void show_session_graph(SessionGraphModel& graph) override;
+    void show_luck(LuckModel& luck) override;
     std::optional<std::string> save_file_name(std::string_view title, std::string_view suggested) override;
     std::optional<std::string> input_box(std::string_view prompt, std::string_view title) override;
 

@@ -1,6 +1,7 @@
 #include "files/file_io.h"
 #include "machine_rig.h"
 #include "records/hand_history.h"
+#include "records/luck.h"
 #include "records/session_series.h"
 
 namespace dw {
@@ -132,6 +133,57 @@ TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
     rig.dialogs.player_choices = {2};
     rig.m.Menu_Command("Mnu_Player");  // so does the next player's
     EXPECT_TRUE(rig.m.history().hands().empty());
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+// Each row's count against perfect play's from as many hands, and the sentence that says so.
+TEST(Luck, RowsAgainstTheOddsAndTheirSentences) {
+    Stats stats;
+    auto set = [&](int game, int row, int32_t session, int32_t all) {
+        stats.Hand_Stats[static_cast<size_t>(game)][static_cast<size_t>(row)] = {session, all};
+    };
+    set(1, 0, 50, 500);
+    set(1, 1, 30, 200);
+    set(1, 7, 1, 3);
+    const std::vector<double> chances = {0.545434669233, 0.214585031126, 0.129278902480, 0.074448698571, 0.011229367241,
+                                         0.011014510968, 0.011512207336, 0.002362545686, 0.000109309090, 0.000024758268};
+    const Luck luck = luck_of(1, stats, chances);
+    EXPECT_EQ(luck.hands_session, 81);
+    EXPECT_EQ(luck.hands_all, 703);
+    ASSERT_EQ(luck.rows.size(), 9u);
+    EXPECT_EQ(luck.rows[0].label, "Royal Flush");
+    const LuckRow& quads = luck.rows[2];
+    EXPECT_EQ(quads.label, "4 of a Kind");
+    EXPECT_EQ(quads.session, 1);
+    EXPECT_EQ(quads.all, 3);
+    EXPECT_NEAR(quads.expected_session, 81 * 0.002362545686, 1e-12);
+    EXPECT_NEAR(quads.expected_all, 703 * 0.002362545686, 1e-12);
+    EXPECT_EQ(luck.rows[8].label, "Jacks or Better");
+    // The deal bonuses of Crazy Eights are not hands of their own.
+    set(20, 0, 10, 10);
+    set(20, 3, 4, 4);
+    set(20, 1, 5, 5);
+    EXPECT_EQ(luck_of(20, stats, {}).hands_session, 15);
+    EXPECT_TRUE(luck_of(0, stats, chances).rows.empty());
+
+    struct { int64_t count; double expected; const char* said; } cases[] = {
+        {12, 7.1, "Four of a Kind: 12 against 7.1 expected \u2014 lucky"},
+        {5, 7.1, "Four of a Kind: 5 against 7.1 expected \u2014 as expected"},
+        {2, 7.1, "Four of a Kind: 2 against 7.1 expected \u2014 unlucky"},
+        {0, 0.3, "Four of a Kind: 0 against 0.3 expected \u2014 as expected"},
+        {1, 0.19, "Four of a Kind: 1 against 0.2 expected \u2014 lucky"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(luck_sentence("Four of a Kind", c.count, c.expected), c.said);
+
+    Rig rig;
+    rig.m.Select_Game(4);
+    rig.m.Menu_Command("Mnu_Luck");
+    EXPECT_EQ(rig.dialogs.lucks, std::vector<GameId>{4});
 }
 
 }  // namespace

@@ -11,7 +11,11 @@
 
 #include "forms/frm_analyze.h"
 #include "forms/frm_mistakes.h"
+#include "forms/frm_luck.h"
 #include "forms/frm_session_graph.h"
+#include <QBarSeries>
+#include <QBarSet>
+#include <QComboBox>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include "games/pay_table.h"
@@ -20,6 +24,7 @@ using namespace dw;
 using dw::shell::Frm_Analyze;
 using dw::shell::Frm_Mistakes;
 using dw::shell::Frm_Session_Graph;
+using dw::shell::Frm_Luck;
 
 namespace {
 
@@ -153,6 +158,26 @@ private slots:
         SessionGraphModel none{{}, chart};
         Frm_Session_Graph empty(none, nullptr);
         QCOMPARE(empty.status()->text(), QString("No hand has been played this session yet."));
+    }
+
+    void luckAgainstTheOddsOpensAfterASession() {
+        const Pay_Table chart = defaults();
+        Stats stats;
+        stats.Hand_Stats[1][0] = {110, 110};
+        stats.Hand_Stats[1][1] = {50, 60};
+        stats.Hand_Stats[1][2] = {25, 25};
+        stats.Hand_Stats[1][7] = {1, 2};
+        LuckModel model{1, stats, chart};
+        Frm_Luck w(model, nullptr);
+        w.show();
+        QCOMPARE(w.bars()->count(), 2);
+        QVERIFY(w.status()->text().startsWith("186 hands."));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.sentences()->text().isEmpty(), 20000);
+        QVERIFY2(w.sentences()->text().contains("4 of a Kind: 1 against 0.4 expected \u2014 as expected"), qPrintable(w.sentences()->text()));
+        QCOMPARE(w.bars()->barSets()[0]->at(0), 1.0);  // the top row shown: four of a kind
+        w.scope()->setCurrentIndex(1);
+        QVERIFY(w.sentences()->text().contains("4 of a Kind: 2 against"));
+        QCOMPARE(w.status()->text(), QString("197 hands, against perfect play's chances at the full bet."));
     }
 };
 

@@ -207,6 +207,7 @@ private:
     HandRecord pending_;  // the hand being played: its deal and holds, kept at the draw
     void export_history();  // File > Export Hand History...
     void show_session_graph();
+    void show_luck();
     ChartKind shown_chart_ = ChartKind::Standard;  // the chart on the table
     bool accepting_bets();
     RoundParts round_parts();  // what a hand flow works with directly

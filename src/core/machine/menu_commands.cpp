@@ -4,6 +4,7 @@
 #include "files/file_io.h"
 #include "games/catalogue.h"
 #include "machine/machine.h"
+#include "records/luck.h"
 #include "records/session_series.h"
 
 namespace dw {
@@ -42,6 +43,7 @@ bool Machine::Menu_Command(std::string_view menu) {
         {"Mnu_Window_Juicy_Jackpots", &Machine::Mnu_Window_Juicy_Jackpots_Click},
         {"Mnu_Export_History", &Machine::export_history},
         {"Mnu_Session_Graph", &Machine::show_session_graph},
+        {"Mnu_Luck", &Machine::show_luck},
     };
     if (auto it = kCommands.find(menu); it != kCommands.end()) {
         (this->*(it->second))();
@@ -53,6 +55,11 @@ bool Machine::Menu_Command(std::string_view menu) {
 void Machine::show_session_graph() {
     SessionGraphModel graph{history_.hands(), pay_table_};
     svc_.dialogs.show_session_graph(graph);
+}
+
+void Machine::show_luck() {
+    LuckModel luck{game_, player_.stats, pay_table_};
+    svc_.dialogs.show_luck(luck);
 }
 
 void Machine::export_history() {

@@ -32,6 +32,7 @@ public:
     void show_analysis(AnalysisModel&) override {}
     void show_mistakes(MistakesModel& mistakes) override;
     void show_session_graph(SessionGraphModel&) override {}
+    void show_luck(LuckModel&) override {}
     std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
     std::optional<std::string> save_file_name(std::string_view, std::string_view) override { return std::nullopt; }
 };

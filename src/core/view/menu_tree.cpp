@@ -58,6 +58,7 @@ const std::vector<MenuEntry>& menu_tree() {
         {0, "Mnu_Stats_Hdr", "&Stats", ""},
         {1, "Mnu_Show_Stats", "View &Statistics...", "Ctrl+S"},
         {1, "Mnu_Session_Graph", "Session &Graph...", ""},
+        {1, "Mnu_Luck", "&Luck Against the Odds...", ""},
         {1, "Mnu_Dmy_Stats1", "-", ""},
         {1, "Mnu_Clear_Session_Stats", "Cl&ear Session Statistics", "Ctrl+E"},
         {1, "Mnu_Clear_All_Stats", "Clear &All Statistics", "Ctrl+Z"},
