@@ -8,6 +8,7 @@
 #include "forms/frm_cheat.h"
 #include "forms/frm_mistakes.h"
 #include "forms/frm_luck.h"
+#include "forms/frm_progress.h"
 #include "forms/frm_session_graph.h"
 #include "forms/frm_payouts.h"
 #include "forms/help_dialog.h"
@@ -286,6 +287,13 @@ void QtDialogs::show_session_graph(SessionGraphModel& graph) {
 
 void QtDialogs::show_luck(LuckModel& luck) {
     Frm_Luck dialog(luck, parent_);
+    over_cabinet(dialog, parent_, 0.3);
+    fit_screen(dialog);
+    dialog.exec();
+}
+
+void QtDialogs::show_progress(ProgressModel& progress) {
+    Frm_Progress dialog(progress, parent_);
     over_cabinet(dialog, parent_, 0.3);
     fit_screen(dialog);
     dialog.exec();

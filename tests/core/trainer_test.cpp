@@ -1,5 +1,6 @@
 #include "machine_rig.h"
 #include "trainer/mistakes.h"
+#include "trainer/progress.h"
 #include "strategy/decisions.h"
 #include "trainer/trainer_state.h"
 
@@ -120,6 +121,13 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
                   values[15] - values[16]);
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(expected)) << rig.dialogs.shown.back().text;
 
+    // The session's line of the trainer's log: three holds judged, one mistake and its cost.
+    char log[64];
+    std::snprintf(log, sizeof log, "1765000000;3;1;%.6f\r\n", values[15] - values[16]);
+    EXPECT_EQ(rig.store.text("TRAINLOG1.VPK"), log);
+    rig.m.Menu_Command("Mnu_Trainer_Progress");
+    ASSERT_EQ(rig.dialogs.progresses.size(), 1u);
+    EXPECT_EQ(write_sessions(rig.dialogs.progresses[0]), log);
     // The session's history has what each judged hold gave up.
     ASSERT_EQ(rig.m.history().hands().size(), 3u);
     EXPECT_NEAR(rig.m.history().hands()[0].loss, values[15] - values[16], 1e-12);
@@ -150,6 +158,48 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     EXPECT_EQ(rig.store.text("MISTAKES1.VPK"), "");
     rig.m.Menu_Command("Mnu_Accuracy");  // the accuracy starts again with the record
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("No hand judged this session yet.")) << rig.dialogs.shown.back().text;
+}
+
+// The trainer's log of sessions: a line each, read back whole, a bad line left out; a new session
+// (here after clearing the session's statistics) starts a new line.
+TEST(Trainer, TheLogOfSessions) {
+    const std::vector<SessionLog> sessions = {{1765000000, 40, 4, 12.5}, {1765090000, 0, 0, 0}};
+    const std::string text = "1765000000;40;4;12.500000\r\n1765090000;0;0;0.000000\r\n";
+    EXPECT_EQ(write_sessions(sessions), text);
+    EXPECT_EQ(read_sessions(text), sessions);
+    for (const char* bad : {"1;2;3", "1;2;3;4;5", "1;2;3;x", "1;2;3;-1", "1;2;5;1", "1;-2;0;0", "", "1;2;1;1 "})
+        EXPECT_EQ(read_sessions(std::string(bad) + "\r\n" + text), sessions) << bad;
+    EXPECT_NEAR(sessions[0].accuracy(), 90, 1e-12);
+    EXPECT_NEAR(sessions[0].cost_per_100(), 31.25, 1e-12);
+    EXPECT_EQ(sessions[1].accuracy(), 100);
+    EXPECT_EQ(sessions[1].cost_per_100(), 0);
+    std::string many;
+    for (int i = 0; i < 1001; ++i) many += std::to_string(i) + ";1;0;0\r\n";
+    const auto kept = read_sessions(many);
+    ASSERT_EQ(kept.size(), kSessionsKept);
+    EXPECT_EQ(kept.front().start, 1);
+
+    ThreadedAdvisor advisor;
+    Rig rig(&advisor);
+    Player play{rig};
+    rig.store.files["TRAINLOG1.VPK"] = text;
+    rig.m.Main_Initialisation(1);
+    rig.ready(1, 1000);
+    advisor.wait({1, &rig.m.pay_table(), 5, false, 0});
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");
+    for (int session = 0; session < 2; ++session) {
+        rig.now += 3600;
+        play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+        play.bet_and_deal(5);
+        play.hold_and_draw("");  // the autohold keeps nothing: the four to the royal are held below
+        rig.m.Menu_Command("Mnu_Clear_Session_Stats");
+    }
+    const auto now = read_sessions(rig.store.text("TRAINLOG1.VPK"));
+    ASSERT_EQ(now.size(), 4u);
+    EXPECT_EQ(now[2].start, 1765003600);
+    EXPECT_EQ(now[3].start, 1765007200);
+    EXPECT_EQ(now[3].decisions, 1);
+    EXPECT_EQ(now[3].mistakes, 1);  // drawing five new cards to four to a royal
 }
 
 // The record of mistakes: one line each, read back whole, a bad line left out, the newest 1,000.

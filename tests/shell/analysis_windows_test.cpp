@@ -12,6 +12,7 @@
 #include "forms/frm_analyze.h"
 #include "forms/frm_mistakes.h"
 #include "forms/frm_luck.h"
+#include "forms/frm_progress.h"
 #include "forms/frm_session_graph.h"
 #include <QBarSeries>
 #include <QBarSet>
@@ -25,6 +26,7 @@ using dw::shell::Frm_Analyze;
 using dw::shell::Frm_Mistakes;
 using dw::shell::Frm_Session_Graph;
 using dw::shell::Frm_Luck;
+using dw::shell::Frm_Progress;
 
 namespace {
 
@@ -178,6 +180,21 @@ private slots:
         w.scope()->setCurrentIndex(1);
         QVERIFY(w.sentences()->text().contains("4 of a Kind: 2 against"));
         QCOMPARE(w.status()->text(), QString("197 hands, against perfect play's chances at the full bet."));
+    }
+
+    void trainerProgressDrawsEachSession() {
+        const std::vector<SessionLog> sessions = {{1765000000, 40, 4, 12.5}, {1765090000, 0, 0, 0}, {1765180000, 50, 1, 2}};
+        ProgressModel model{sessions};
+        Frm_Progress w(model, nullptr);
+        w.show();
+        QCOMPARE(w.accuracy()->count(), 2);  // a session with nothing judged is left out
+        QCOMPARE(w.accuracy()->at(0), QPointF(1, 90));
+        QCOMPARE(w.cost()->at(1), QPointF(2, 4));
+        QVERIFY(w.status()->text().startsWith("2 sessions.  The last, "));
+        QVERIFY(w.status()->text().endsWith(": 50 holds judged, 98.0% best, 4.00 credits given up per 100 hands."));
+        const std::vector<SessionLog> none;
+        ProgressModel empty{none};
+        QVERIFY(Frm_Progress(empty, nullptr).status()->text().startsWith("No hand judged yet."));
     }
 };
 

@@ -118,6 +118,7 @@ struct ScriptedDialogs : DefaultDialogs {
     std::optional<std::string> save_file_name(std::string_view, std::string_view) override { return save_path; }
     void show_session_graph(SessionGraphModel& graph) override { graphs.push_back(graph.hands.size()); }
     void show_luck(LuckModel& luck) override { lucks.push_back(luck.game); }
+    void show_progress(ProgressModel& progress) override { progresses.push_back(progress.sessions); }
     void show_mistake(MistakeModel& model) override {
         mistakes.push_back(model.text);
         if (change_holds) model.Change_Holds_Click();
@@ -155,6 +156,7 @@ struct ScriptedDialogs : DefaultDialogs {
     std::optional<std::string> save_path;  // the file chosen to save to
     std::vector<size_t> graphs;            // the hands each session graph showed
     std::vector<GameId> lucks;             // the game each luck window showed
+    std::vector<std::vector<SessionLog>> progresses;  // the sessions each progress window showed
     std::vector<std::string> helps;  // the topic each help window opened on
     bool player_help = false;        // the player dialog's Help is pressed
     std::string keyboard;

@@ -31,6 +31,7 @@ class DoubleUpRound;
 class JuicyJackpots;
 class MachineRounds;
 struct TrainerState;
+struct Judgement;
 struct JuicyModel;
 
 // The whole machine: its state, its routines and the view model of the main window. The shell
@@ -235,6 +236,7 @@ private:
     void load_trainer();  // the options and the mistakes of the player; the accuracy starts again
     void save_mistakes();
     void reset_accuracy();  // this session's accuracy starts again (its mistakes stay in the record)
+    void log_judgement(const Judgement& judgement);  // this session's line of the trainer's log
     void show_analysis();   // Analyze a Hand on the cards on the table
     void show_mistakes();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result

@@ -33,6 +33,7 @@ public:
     void show_mistakes(MistakesModel& mistakes) override;
     void show_session_graph(SessionGraphModel&) override {}
     void show_luck(LuckModel&) override {}
+    void show_progress(ProgressModel&) override {}
     std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
     std::optional<std::string> save_file_name(std::string_view, std::string_view) override { return std::nullopt; }
 };

@@ -60,6 +60,9 @@ void Machine::load_trainer() {
     trainer_->mistakes = mistakes ? read_mistakes(*mistakes) : std::vector<Mistake>{};
     trainer_->session_from = trainer_->mistakes.size();
     trainer_->accuracy = {};
+    const auto sessions = svc_.store.read(player_.file("TRAINLOG"));
+    trainer_->sessions = sessions ? read_sessions(*sessions) : std::vector<SessionLog>{};
+    trainer_->session_logged = false;
 }
 
 void Machine::save_mistakes() {
@@ -70,6 +73,24 @@ void Machine::save_mistakes() {
 void Machine::reset_accuracy() {
     trainer_->accuracy = {};
     trainer_->session_from = trainer_->mistakes.size();
+    trainer_->session_logged = false;  // the next judged hold starts a new session's line
+}
+
+void Machine::log_judgement(const Judgement& j) {
+    auto& sessions = trainer_->sessions;
+    if (!trainer_->session_logged) {
+        sessions.push_back({svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr)), 0, 0, 0});
+        if (sessions.size() > kSessionsKept) sessions.erase(sessions.begin());
+        trainer_->session_logged = true;
+    }
+    SessionLog& now = sessions.back();
+    ++now.decisions;
+    if (j.mistake()) {
+        ++now.mistakes;
+        now.cost += j.best_ev - j.held_ev;
+    }
+    save(player_.file("TRAINLOG"), write_sessions(sessions),
+         "Error saving the trainer's sessions.  Your hard drive may be full, or the file may be write-protected.");
 }
 
 void Machine::show_analysis() {
@@ -121,6 +142,10 @@ bool Machine::Trainer_Command(std::string_view menu) {
         return true;
     } else if (menu == "Mnu_Mistakes") {
         show_mistakes();
+        return true;
+    } else if (menu == "Mnu_Trainer_Progress") {
+        ProgressModel progress{trainer_->sessions};
+        svc_.dialogs.show_progress(progress);
         return true;
     } else if (menu == "Mnu_Accuracy") {
         // The mistakes and what they gave up come from the record, from this session's first.
@@ -240,6 +265,7 @@ bool Machine::judge_draw() {
     pending_.loss = j.best_ev - j.held_ev;
     Accuracy& a = trainer_->accuracy[static_cast<size_t>(game_)];
     ++a.decisions;
+    log_judgement(j);
     if (j.mistake()) {
         Mistake m{game_, wallet_.Coins_Bet, {}, table_.cards.hand, held, j.best_mask, j.held_ev, j.best_ev,
                   svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr))};

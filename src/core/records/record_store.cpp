@@ -20,6 +20,7 @@ const std::set<std::string>& record_names() {
             n.insert("PROGRES" + std::to_string(p) + ".VPK");
             n.insert("TRAINER" + std::to_string(p) + ".VPK");
             n.insert("MISTAKES" + std::to_string(p) + ".VPK");
+            n.insert("TRAINLOG" + std::to_string(p) + ".VPK");
         }
         return n;
     }();

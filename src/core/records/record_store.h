@@ -9,7 +9,7 @@
 namespace dw {
 
 // Where the record files (CONFIG.VPK, PAYOUTS.VPK, STATSn.VPK, PROGRESn.VPK, TRAINERn.VPK,
-// MISTAKESn.VPK) live.
+// MISTAKESn.VPK, TRAINLOGn.VPK) live.
 // The machine reads and writes them by name only; a write either replaces the whole record or leaves the
 // old one as it was.
 class RecordStore {

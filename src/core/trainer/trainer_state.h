@@ -4,6 +4,7 @@
 
 #include "trainer/trainer.h"
 #include "trainer/mistakes.h"
+#include "trainer/progress.h"
 #include "games/pay_table.h"
 #include "types.h"
 
@@ -27,6 +28,8 @@ struct TrainerState {
     std::string announcement;    // the machine's own words on the dealt hand, shown beside the hint
     std::vector<Mistake> mistakes;  // the player's record of judged mistakes, oldest first
     size_t session_from = 0;        // the first of them made this session (the accuracy counts from it)
+    std::vector<SessionLog> sessions;  // the player's sessions of judged holds, TRAINLOGn.VPK
+    bool session_logged = false;       // this session has its line in it
 };
 
 }  // namespace dw

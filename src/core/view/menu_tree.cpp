@@ -87,6 +87,7 @@ const std::vector<MenuEntry>& menu_tree() {
         {1, "Mnu_Accuracy", "&Accuracy...", "Ctrl+I"},
         {1, "Mnu_Analyze", "Anal&yze a Hand...", "Shift+Ctrl+A"},
         {1, "Mnu_Mistakes", "Mista&kes...", "Shift+Ctrl+M"},
+        {1, "Mnu_Trainer_Progress", "&Progress...", ""},
         {0, "Mnu_Windows", "&Window", ""},
         {1, "Mnu_Window_Juicy_Jackpots", "&Juicy Jackpots Window", "F9"},
         {0, "Mnu_Help_Header", "&Help", ""},
