@@ -22,7 +22,9 @@
 #include "round/double_up.h"
 #include "games/catalogue.h"
 #include "scripted_dialogs.h"
+#include "records/luck.h"
 #include "records/session_series.h"
+#include "trainer/progress.h"
 #include "strategy/hold_analysis.h"
 #include "trainer/analysis.h"
 #include "trainer/mistakes.h"
@@ -268,6 +270,17 @@ int main(int argc, char** argv) {
             auto* status = d->findChild<QLabel*>("Lbl_Status");
             return status && !status->text().contains("Working");
         });
+        LuckModel luck{1, m.player().stats, m.pay_table()};
+        over_window("luck-" + x, [&] { real.show_luck(luck); }, [](QWidget* d) {
+            auto* sentences = d->findChild<QLabel*>("Lbl_Sentences");
+            return sentences && !sentences->text().isEmpty();
+        });
+        // A learner's sessions (made up here: the trainer was off for the 200 hands above).
+        std::vector<SessionLog> sessions;
+        for (int i = 0; i < 12; ++i)
+            sessions.push_back({1765000000 + 86400 * i, 150 + 20 * i, std::max(2, 30 - 3 * i), std::max(1.5, 40.0 - 3.5 * i)});
+        ProgressModel progress{sessions};
+        over_window("progress-" + x, [&] { real.show_progress(progress); });
     }
     return 0;
 }

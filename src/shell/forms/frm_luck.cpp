@@ -115,7 +115,7 @@ void Frm_Luck::draw() {
     bars_->append(came);
     bars_->append(expected);
     rows_axis_->append(labels);
-    rows_axis_->setLabelsAngle(labels.size() > 6 ? -30 : 0);
+    rows_axis_->setLabelsAngle(labels.size() > 4 ? -45 : 0);  // every label whole
     count_axis_->setRange(0, std::ceil(most * 1.1));
     count_axis_->applyNiceNumbers();
     sentences_->setText(lines.join("\n"));

@@ -53,7 +53,9 @@ Frm_Progress::Frm_Progress(const ProgressModel& model, QWidget* parent) : QDialo
         most_cost = std::max(most_cost, s.cost_per_100());
     }
     sessions->setRange(1, std::max(2, n));
-    sessions->setTickCount(std::clamp(n, 2, 11));
+    // A tick at each session while they are few, round numbers after.
+    if (n <= 13) sessions->setTickCount(std::max(2, n));
+    else sessions->applyNiceNumbers();
     credits->setRange(0, std::ceil(most_cost * 1.1));
     credits->applyNiceNumbers();
     auto* view = new QChartView(chart);
