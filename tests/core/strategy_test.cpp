@@ -354,6 +354,32 @@ TEST(Engine, StudDecisionsCountEveryFifthCard) {
         EXPECT_NEAR(got.go_on, go_on, 1e-9) << c.game << " " << c.four;
         EXPECT_NEAR(got.hold_back, hold_back, 1e-9) << c.game << " " << c.four;
     }
+
+    // Let It Ride after three cards: every fourth card, then the better choice with every fifth.
+    const Hand three = test::H("TH JD 4C 2S 3S");
+    const int part = 2;
+    double go_on = 0, hold_back = 0;
+    int fourths = 0;
+    for (int i = 0; i < 52; ++i) {
+        Hand hand = three;
+        hand[3] = strategy::card_of(static_cast<strategy::CardIndex>(i));
+        if (std::find(three.begin(), three.begin() + 3, hand[3]) != three.begin() + 3) continue;
+        ++fourths;
+        std::array<double, 4> sums{};  // the average pay with k parts riding
+        int fifths = 0;
+        for (int j = 0; j < 52; ++j) {
+            hand[4] = strategy::card_of(static_cast<strategy::CardIndex>(j));
+            if (std::find(hand.begin(), hand.begin() + 4, hand[4]) != hand.begin() + 4) continue;
+            ++fifths;
+            for (int k = 1; k <= 3; ++k) sums[static_cast<size_t>(k)] += pay_final({25, &table, part * k, false, 0}, Check_Hand(25, hand)).amount;
+        }
+        for (auto& v : sums) v /= fifths;
+        go_on += std::max(sums[3], part + sums[2]);
+        hold_back += part + std::max(sums[2], part + sums[1]);
+    }
+    const auto got = strategy::let_it_ride_choice({25, &table, part, false, 0}, three, 3, 3);
+    EXPECT_NEAR(got.go_on, go_on / fourths, 1e-9);
+    EXPECT_NEAR(got.hold_back, hold_back / fourths, 1e-9);
 }
 
 }  // namespace

@@ -81,6 +81,11 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     char nothing_held[32];  // nothing is held yet: yours is five new cards
     std::snprintf(nothing_held, sizeof nothing_held, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[0]);
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(nothing_held)) << rig.m.view().Pnl_Show_Payoffs.caption;
+    rig.m.Toggle_Hold(2);  // asked again with the jack held: yours is the jack's value
+    rig.m.Menu_Command("Mnu_Hint");
+    std::snprintf(nothing_held, sizeof nothing_held, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(nothing_held)) << rig.m.view().Pnl_Show_Payoffs.caption;
+    rig.m.Toggle_Hold(2);
     EXPECT_TRUE(rig.m.view().Pnl_Hint[3].visible);
     EXPECT_FALSE(rig.m.view().Pnl_Hint[4].visible);
 
