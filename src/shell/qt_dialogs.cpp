@@ -271,39 +271,22 @@ static void fit_screen(QDialog& dialog) {
     dialog.move(at);
 }
 
-void QtDialogs::show_analysis(AnalysisModel& analysis) {
-    Frm_Analyze dialog(analysis, parent_);
-    over_cabinet(dialog, parent_, 0.2);
+// A large window of its own over the cabinet, whole on the screen, shown modally.
+template <typename Form, typename Model>
+static void show_large(Model& model, QWidget* parent, double height_share) {
+    Form dialog(model, parent);
+    over_cabinet(dialog, parent, height_share);
     fit_screen(dialog);
     dialog.exec();
 }
 
-void QtDialogs::show_session_graph(SessionGraphModel& graph) {
-    Frm_Session_Graph dialog(graph, parent_);
-    over_cabinet(dialog, parent_, 0.3);
-    fit_screen(dialog);
-    dialog.exec();
-}
-
-void QtDialogs::show_luck(LuckModel& luck) {
-    Frm_Luck dialog(luck, parent_);
-    over_cabinet(dialog, parent_, 0.3);
-    fit_screen(dialog);
-    dialog.exec();
-}
-
-void QtDialogs::show_progress(ProgressModel& progress) {
-    Frm_Progress dialog(progress, parent_);
-    over_cabinet(dialog, parent_, 0.3);
-    fit_screen(dialog);
-    dialog.exec();
-}
+void QtDialogs::show_analysis(AnalysisModel& analysis) { show_large<Frm_Analyze>(analysis, parent_, 0.2); }
+void QtDialogs::show_session_graph(SessionGraphModel& graph) { show_large<Frm_Session_Graph>(graph, parent_, 0.3); }
+void QtDialogs::show_luck(LuckModel& luck) { show_large<Frm_Luck>(luck, parent_, 0.3); }
+void QtDialogs::show_progress(ProgressModel& progress) { show_large<Frm_Progress>(progress, parent_, 0.3); }
 
 void QtDialogs::show_mistakes(MistakesModel& mistakes) {
-    Frm_Mistakes dialog(mistakes, parent_);
-    over_cabinet(dialog, parent_);
-    fit_screen(dialog);
-    dialog.exec();
+    show_large<Frm_Mistakes>(mistakes, parent_, 0.5);
     mistakes.Exit_Click();
 }
 

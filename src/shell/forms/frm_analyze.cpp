@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "games/catalogue.h"
+#include "widgets/ok_cancel.h"
 
 namespace dw::shell {
 
@@ -184,13 +185,7 @@ Frm_Analyze::Frm_Analyze(AnalysisModel& model, QWidget* parent) : QDialog(parent
     risk_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     risk_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(risk_);
-    auto* close = new QPushButton("&Close");
-    close->setObjectName("Btn_Close");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
+    add_close(this, layout);
     resize(760, 720);
     // Enter belongs to the boxes of cards: no button closes the window on it.
     for (auto* b : findChildren<QPushButton*>()) b->setAutoDefault(false);

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "games/catalogue.h"
+#include "widgets/ok_cancel.h"
 #include "strategy/variant_returns.h"
 
 namespace dw::shell {
@@ -61,13 +62,7 @@ Frm_Luck::Frm_Luck(const LuckModel& model, QWidget* parent)
     status_->setObjectName("Lbl_Status");
     status_->setWordWrap(true);
     layout->addWidget(status_);
-    auto* close = new QPushButton("&Close");
-    close->setObjectName("Btn_Close");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
+    add_close(this, layout);
     connect(scope_, &QComboBox::currentIndexChanged, this, [this] { draw(); });
     resize(780, 620);
     draw();

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets/ok_cancel.h"
+
 namespace dw::shell {
 
 Frm_Progress::Frm_Progress(const ProgressModel& model, QWidget* parent) : QDialog(parent) {
@@ -79,13 +81,7 @@ Frm_Progress::Frm_Progress(const ProgressModel& model, QWidget* parent) : QDialo
                              .arg(last.cost_per_100(), 0, 'f', 2));
     }
     layout->addWidget(status_);
-    auto* close = new QPushButton("&Close");
-    close->setObjectName("Btn_Close");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
+    add_close(this, layout);
     resize(760, 500);
 }
 

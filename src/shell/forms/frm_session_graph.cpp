@@ -15,6 +15,7 @@
 #include <set>
 
 #include "games/catalogue.h"
+#include "widgets/ok_cancel.h"
 #include "strategy/variant_returns.h"
 
 namespace dw::shell {
@@ -67,13 +68,7 @@ Frm_Session_Graph::Frm_Session_Graph(const SessionGraphModel& model, QWidget* pa
     status_->setObjectName("Lbl_Status");
     status_->setWordWrap(true);
     layout->addWidget(status_);
-    auto* close = new QPushButton("&Close");
-    close->setObjectName("Btn_Close");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
+    add_close(this, layout);
     resize(760, 520);
     draw(nullptr);
     if (hands_.empty()) return;

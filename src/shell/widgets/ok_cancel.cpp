@@ -21,4 +21,15 @@ OkCancel add_ok_cancel(QDialog* dialog, QBoxLayout* layout, std::function<void()
     return out;
 }
 
+QPushButton* add_close(QDialog* dialog, QBoxLayout* layout) {
+    auto* close = new QPushButton("&Close");
+    close->setObjectName("Btn_Close");
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(close);
+    layout->addLayout(row);
+    return close;
+}
+
 }  // namespace dw::shell

@@ -15,4 +15,7 @@ struct OkCancel {
 };
 OkCancel add_ok_cancel(QDialog* dialog, QBoxLayout* layout, std::function<void()> ok, std::function<void()> cancel);
 
+// "&Close" (Btn_Close) at the right of the foot of a window that only shows: it accepts.
+QPushButton* add_close(QDialog* dialog, QBoxLayout* layout);
+
 }  // namespace dw::shell
