@@ -17,7 +17,7 @@ public:
     bool double_the_bet(std::string_view game_name) override;
     void return_coins(int16_t coins, int16_t refund) override;
     void announce_deal(HandCode& code) override;
-    bool side_bet_evaluate() override;
+    void side_bet_evaluate() override;
     void Pay_Juicy() override;
     void dealt_hint() override;
     void decision_hint(int shown, int parts) override;

@@ -115,11 +115,9 @@ void MachineRounds::announce_deal(HandCode& code) {
     m_.voice_.release_unused_hold();
 }
 
-bool MachineRounds::side_bet_evaluate() {
-    if (m_.wallet_.Side_Bet_Placed != 1) return false;
-    if (Evaluate_Juicy(m_.table_.cards.hand, m_.juicy_cards()).row == 0) return false;
-    m_.voice_.hold_back();
-    return true;
+void MachineRounds::side_bet_evaluate() {
+    if (m_.wallet_.Side_Bet_Placed == 1 && Evaluate_Juicy(m_.table_.cards.hand, m_.juicy_cards()).row != 0)
+        m_.voice_.hold_back();
 }
 
 void MachineRounds::Pay_Juicy() {

@@ -68,8 +68,8 @@ public:
     // Announces the dealt hand (the Crazy Eights deal bonus is paid here).
     virtual void announce_deal(HandCode& code) = 0;
     // The side bet, when one was placed on this hand: looked at before the announcement (a hit
-    // holds the announcement back; true) and paid after it.
-    virtual bool side_bet_evaluate() = 0;
+    // holds the announcement back) and paid after it.
+    virtual void side_bet_evaluate() = 0;
     virtual void Pay_Juicy() = 0;
     // The trainer: the hint once the hand is dealt, and the gate before the draw (false: the
     // player goes back to change the holds).
