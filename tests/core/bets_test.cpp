@@ -29,6 +29,8 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     }
     rig.m.Bet_One_Credit();
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
+    rig.m.Timer1_Tick();
+    EXPECT_TRUE(rig.m.view().hourglass);  // while the cards come
     EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled || rig.m.view().Btn_Play_Credit.enabled || rig.m.view().Btn_Deal.enabled);
     EXPECT_TRUE(rig.m.view().hourglass);
     EXPECT_EQ(rig.m.wallet().Credits, 5);

@@ -159,6 +159,7 @@ TEST(Luck, RowsAgainstTheOddsAndTheirSentences) {
     EXPECT_EQ(luck.rows[0].label, "Royal Flush");
     const LuckRow& quads = luck.rows[2];
     EXPECT_EQ(quads.label, "4 of a Kind");
+    EXPECT_EQ(quads.row, 7);
     EXPECT_EQ(quads.session, 1);
     EXPECT_EQ(quads.all, 3);
     EXPECT_NEAR(quads.expected_session, 81 * 0.002362545686, 1e-12);

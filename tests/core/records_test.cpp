@@ -97,6 +97,7 @@ TEST(Config, AMissingOrShortFileShowsTheGoodiesDialog) {
     EXPECT_EQ(shorter.m.player().player_names[0], "Ann");
     EXPECT_EQ(shorter.m.player().player_names[1], "Player 2");
     EXPECT_TRUE(shorter.m.view().menu("Mnu_Progressive").checked);  // the boxes start ticked
+    EXPECT_TRUE(shorter.m.view().menu("Mnu_Juicy_Jackpots").checked);
 
     Rig whole;
     whole.store.files["CONFIG.VPK"] = "F\nT\nt\nT\nA\nB\nC\nD\n";
@@ -135,6 +136,10 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     rig.store.files.erase("CONFIG.VPK");
     EXPECT_FALSE(rig.m.Exit_Requested());
     EXPECT_FALSE(rig.store.has("CONFIG.VPK"));
+    rig.m.juicy_view().visible = true;
+    rig.m.Menu_Command("Mnu_Juicy_Jackpots");  // the side bet off: its window goes
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Juicy_Jackpots").checked);
+    EXPECT_FALSE(rig.m.juicy_view().visible);
 }
 
 // ---- statistics ---------------------------------------------------------------------------

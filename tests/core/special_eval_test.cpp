@@ -56,6 +56,7 @@ TEST(SpecialEval, PartialHandsLookAtTheFirstCardsOnly) {
         {"5C 5D 5H KS 2C", 2, 3, 4},  {"5C 5D 5H 5S 2C", 2, 4, 8},  {"KC 5D 5H 5S 2C", 0, 3, 4},
         {"4C 5D 6H 7S 8C", 0, 0, 0},  {"TC 9D 9H TS 2C", 0, 2, 3},  {"AC KD QH JS TC", 0, 0, 0},
         {"TC TD KH 4S 2C", 1, 1, 1},  {"JC JD QH KS 2C", 1, 1, 2},  // the pair is the lowest cards
+        {"2C 5D 5H 5S 9C", 0, 3, 4},  // three of a kind at the top of four, not four
     };
     for (const auto& c : cases) {
         const Hand h = H(c.hand);

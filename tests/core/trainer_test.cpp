@@ -52,6 +52,23 @@ TEST(Trainer, PricesTheJokerGamesAsDealt) {
     EXPECT_NEAR((*values)[0b00011], 3.815556, 5e-7);
 }
 
+// A hint asked for (the best hold off) follows the holds as they change.
+TEST(Trainer, AnAskedHintFollowsTheHolds) {
+    ThreadedAdvisor advisor;
+    Rig rig(&advisor);
+    Player play{rig};
+    rig.ready(1, 1000);
+    const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
+    advisor.wait(rule);
+    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    play.bet_and_deal(5);
+    rig.m.Menu_Command("Mnu_Hint");
+    rig.m.Toggle_Hold(2);
+    char yours[32];
+    std::snprintf(yours, sizeof yours, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(yours)) << rig.m.view().Pnl_Show_Payoffs.caption;
+}
+
 // Of holds worth the same, the first by position is the best; a hold worth less is a mistake.
 TEST(Trainer, JudgingKeepsTheFirstOfEqualHolds) {
     std::array<double, 32> values{};

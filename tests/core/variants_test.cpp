@@ -201,6 +201,7 @@ TEST(DoubleDownStud, WholeHands) {
         else rig.m.Btn_Stand_Click();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, c.coins) << c.what;
         EXPECT_EQ(rig.m.view().focus, "Btn_Show_Fifth") << c.what;
+        EXPECT_TRUE(rig.m.view().Btn_Show_Fifth.visible && rig.m.view().Btn_Show_Fifth.enabled) << c.what;
         EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
         rig.m.Btn_Show_Fifth_Click();
         ASSERT_TRUE(rig.m.timers().Pause_Enabled) << c.what;

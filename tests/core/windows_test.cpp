@@ -155,6 +155,8 @@ TEST(PayoutsEditor, OkStoresAndSavesCancelKeepsAll) {
             p.Text_Changed(8, "300");
             if (ok) p.Btn_Ok_Click();
             else p.Btn_Cancel_Click();
+            EXPECT_TRUE(p.done);  // either closes the editor
+            EXPECT_EQ(p.ok, ok);
         };
         rig.m.Menu_Command("Mnu_Program_Payouts");
         EXPECT_EQ(rig.m.pay_table().pay(1, 9), ok ? 300 : 250);
