@@ -115,6 +115,9 @@ TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
     EXPECT_EQ(thin.back().hand, 1000);
     EXPECT_TRUE(std::any_of(thin.begin(), thin.end(), [](const SessionPoint& p) { return p.hand == 333; }));
     EXPECT_EQ(thin_out(many, 2000).size(), 1000u);
+    EXPECT_EQ(return_bet(23, 10), 5);  // Double Down Draw's doubled bet: the deal's
+    EXPECT_EQ(return_bet(1, 3), 3);
+    EXPECT_EQ(return_bet(25, 15), 15);
 
     Rig rig;
     Player play{rig};

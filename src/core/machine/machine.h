@@ -237,6 +237,7 @@ private:
     void save_mistakes();
     void reset_accuracy();  // this session's accuracy starts again (its mistakes stay in the record)
     void log_judgement(const Judgement& judgement);  // this session's line of the trainer's log
+    int64_t now() const;  // seconds since 1970, from the services' clock or the system's
     void show_analysis();   // Analyze a Hand on the cards on the table
     void show_mistakes();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result

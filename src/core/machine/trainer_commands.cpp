@@ -76,10 +76,12 @@ void Machine::reset_accuracy() {
     trainer_->session_logged = false;  // the next judged hold starts a new session's line
 }
 
+int64_t Machine::now() const { return svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr)); }
+
 void Machine::log_judgement(const Judgement& j) {
     auto& sessions = trainer_->sessions;
     if (!trainer_->session_logged) {
-        sessions.push_back({svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr)), 0, 0, 0});
+        sessions.push_back({now(), 0, 0, 0});
         if (sessions.size() > kSessionsKept) sessions.erase(sessions.begin());
         trainer_->session_logged = true;
     }
@@ -97,9 +99,7 @@ void Machine::show_analysis() {
     const GameInfo& info = game_info(game_);
     AnalysisModel analysis(game_, pay_table_, wallet_.Coins_Bet > 0 ? wallet_.Coins_Bet : info.full_bet);
     if (!table_.cards.no_hand_yet()) {
-        std::string dealt;
-        for (const auto& c : table_.cards.hand) dealt += card_text(c) + " ";
-        analysis.type_cards(dealt);
+        analysis.type_cards(strategy::hold_text(table_.cards.hand, 31));
         std::string refused;
         for (const auto& c : out_of_draw(table_.cards, game_)) refused += card_text(c) + " ";
         analysis.type_refused(refused);
@@ -111,9 +111,7 @@ void Machine::show_mistakes() {
     MistakesModel list(trainer_->mistakes);
     list.open = [this](const Mistake& m) {
         AnalysisModel analysis(m.game, chart_of(m, pay_table_), m.coins);
-        std::string dealt;
-        for (const auto& c : m.dealt) dealt += card_text(c) + " ";
-        analysis.type_cards(dealt);
+        analysis.type_cards(strategy::hold_text(m.dealt, 31));
         svc_.dialogs.show_analysis(analysis);
     };
     list.confirm_clear = [this] {
@@ -268,7 +266,7 @@ bool Machine::judge_draw() {
     log_judgement(j);
     if (j.mistake()) {
         Mistake m{game_, wallet_.Coins_Bet, {}, table_.cards.hand, held, j.best_mask, j.held_ev, j.best_ev,
-                  svc_.clock ? svc_.clock() : static_cast<int64_t>(std::time(nullptr))};
+                  now()};
         for (int row = 1; row <= 20; ++row) m.pays[static_cast<size_t>(row - 1)] = pay_table_.pay(game_, row);
         const size_t before = trainer_->mistakes.size();
         keep_mistake(trainer_->mistakes, m);

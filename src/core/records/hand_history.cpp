@@ -3,17 +3,14 @@
 #include <cstdio>
 
 #include "games/catalogue.h"
+#include "strategy/hold_analysis.h"
 
 namespace dw {
 
 namespace {
 
-std::string cards(const Hand& hand, int mask = 31) {
-    std::string out;
-    for (size_t i = 0; i < 5; ++i)
-        if (mask & (1 << i)) out += (out.empty() ? "" : " ") + card_text(hand[i]);
-    return out;
-}
+// The cards of a mask, "TH JH"; nothing held is an empty field.
+std::string cards(const Hand& hand, int mask = 31) { return mask ? strategy::hold_text(hand, mask) : ""; }
 
 }  // namespace
 

@@ -1,8 +1,12 @@
 #include "records/session_series.h"
 
+#include <algorithm>
+
 #include "games/catalogue.h"
 
 namespace dw {
+
+int return_bet(GameId game, int bet) { return std::clamp(bet, 1, static_cast<int>(game_info(game).full_bet)); }
 
 bool big_win_row(GameId game, HandCode row) {
     if (row < 1 || game < 1 || game > kGameCount) return false;

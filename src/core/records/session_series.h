@@ -17,6 +17,10 @@ struct SessionPoint {
     bool operator==(const SessionPoint&) const = default;
 };
 
+// The bet a hand's expected pay is priced at: its bet, but a doubled bet (Double Down Draw) at the
+// deal's whole bet, whose return counts the doubling.
+int return_bet(GameId game, int bet);
+
 // The return of perfect play per coin bet of a game's chart at a bet.
 using ReturnOf = std::function<double(GameId game, int coins)>;
 

@@ -103,10 +103,8 @@ std::vector<std::string> MistakesModel::columns(const Mistake& m) {
     if (localtime_r(&t, &local)) std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
     char cost[32];
     std::snprintf(cost, sizeof cost, "%.2f", m.cost());
-    std::string dealt;
-    for (size_t i = 0; i < 5; ++i) dealt += (i ? " " : "") + card_text(m.dealt[i]);
-    return {when, std::string(game_info(m.game).list_text), dealt, held_text(m.dealt, m.held), held_text(m.dealt, m.best),
-            cost};
+    return {when, std::string(game_info(m.game).list_text), held_text(m.dealt, 31), held_text(m.dealt, m.held),
+            held_text(m.dealt, m.best), cost};
 }
 
 std::string MistakesModel::summary() const {

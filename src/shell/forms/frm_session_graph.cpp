@@ -20,13 +20,6 @@
 
 namespace dw::shell {
 
-namespace {
-
-// The bet a game's return is worked out for: Double Down Draw's doubled bet at its deal's.
-int return_coins(GameId game, int bet) { return std::clamp(bet, 1, static_cast<int>(game_info(game).full_bet)); }
-
-}  // namespace
-
 Frm_Session_Graph::Frm_Session_Graph(const SessionGraphModel& model, QWidget* parent)
     : QDialog(parent), hands_(model.hands), chart_(model.chart) {
     setObjectName("Frm_Session_Graph");
@@ -75,7 +68,7 @@ Frm_Session_Graph::Frm_Session_Graph(const SessionGraphModel& model, QWidget* pa
 
     // The return of each game and bet played, once each, on a worker.
     std::set<std::pair<int, int>> wanted;
-    for (const auto& h : hands_) wanted.insert({h.game, return_coins(h.game, h.bet)});
+    for (const auto& h : hands_) wanted.insert({h.game, return_bet(h.game, h.bet)});
     QPointer<Frm_Session_Graph> self(this);
     worker_ = std::jthread([self, wanted, chart = chart_](std::stop_token stop) {
         auto returns = std::make_shared<std::map<std::pair<int, int>, double>>();
@@ -98,7 +91,7 @@ void Frm_Session_Graph::draw(const std::map<std::pair<int, int>, double>* return
     }
     const auto points = thin_out(session_series(hands_, [returns](GameId game, int bet) {
                                      if (!returns) return 1.0;
-                                     const auto it = returns->find({game, return_coins(game, bet)});
+                                     const auto it = returns->find({game, return_bet(game, bet)});
                                      return it == returns->end() ? 1.0 : it->second;
                                  }),
                                  kMostPoints);
