@@ -317,24 +317,6 @@ TEST(SoundRule, TheSoundMenuTurnsTheMachineSoundsOffAndOn) {
     EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), rig.m.voice().sound_path("deal.wav")), 5);
 }
 
-TEST(SoundRule, JacksVariantsNeverRepeatTwiceRunning) {
-    Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 1000;
-    rig.m.Prepare_Hand();
-    std::vector<std::string> variants;
-    for (int hand = 0; hand < 12; ++hand) {
-        play.stack("JH JD 2C 5S 9H");
-        play.bet_and_deal(5);
-        variants.push_back(rig.sound.names().back());
-        play.hold_and_draw("12345");
-    }
-    for (size_t i = 1; i < variants.size(); ++i) {
-        EXPECT_NE(variants[i], variants[i - 1]);
-        EXPECT_TRUE(variants[i].starts_with("jacks")) << variants[i];
-    }
-}
-
 TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     Rig rig;
     Player play{rig};

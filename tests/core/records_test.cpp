@@ -288,6 +288,7 @@ TEST(Stats, MenuCommands) {
 TEST(Stats, NewGameOnlyAfterOk) {
     for (MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Ok}) {
         Rig rig;
+        rig.ready(1, 0);  // no credits: the bet buttons are off
         rig.m.wallet().Credits = 500;
         rig.m.wallet().Coin_Bucket = 7;
         rig.m.player().stats.record(1, 1, 5, 5);
@@ -305,6 +306,7 @@ TEST(Stats, NewGameOnlyAfterOk) {
         EXPECT_EQ(rig.store.has("STATS1.VPK"), ok);
         EXPECT_EQ(rig.store.has("PROGRES1.VPK"), ok);
         if (ok) EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "80");
+        EXPECT_EQ(rig.m.view().Btn_Play_5.enabled, ok);  // they follow the new credits
     }
 }
 

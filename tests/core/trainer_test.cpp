@@ -52,23 +52,6 @@ TEST(Trainer, PricesTheJokerGamesAsDealt) {
     EXPECT_NEAR((*values)[0b00011], 3.815556, 5e-7);
 }
 
-// A hint asked for (the best hold off) follows the holds as they change.
-TEST(Trainer, AnAskedHintFollowsTheHolds) {
-    ThreadedAdvisor advisor;
-    Rig rig(&advisor);
-    Player play{rig};
-    rig.ready(1, 1000);
-    const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
-    advisor.wait(rule);
-    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
-    play.bet_and_deal(5);
-    rig.m.Menu_Command("Mnu_Hint");
-    rig.m.Toggle_Hold(2);
-    char yours[32];
-    std::snprintf(yours, sizeof yours, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(yours)) << rig.m.view().Pnl_Show_Payoffs.caption;
-}
-
 // Of holds worth the same, the first by position is the best; a hold worth less is a mistake.
 TEST(Trainer, JudgingKeepsTheFirstOfEqualHolds) {
     std::array<double, 32> values{};
@@ -88,6 +71,23 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
     EXPECT_FALSE(advisor.holds(rule, test::H("TH JH QH KH 2C")));
     advisor.wait(rule);
+
+    // A hint asked for with the best hold off follows the holds as they change; nothing is judged.
+    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    play.bet_and_deal(5);
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");  // turned on in the hand: the hint at once
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold ")) << rig.m.view().Pnl_Show_Payoffs.caption;
+    rig.m.Menu_Command("Mnu_Show_Best_Hold");
+    rig.m.view().Pnl_Show_Payoffs.caption.clear();
+    rig.m.Menu_Command("Mnu_Mistake_Alert");  // another option says nothing
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "");
+    rig.m.Menu_Command("Mnu_Mistake_Alert");
+    rig.m.Menu_Command("Mnu_Hint");
+    rig.m.Toggle_Hold(2);
+    char yours[32];
+    std::snprintf(yours, sizeof yours, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
+    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(yours)) << rig.m.view().Pnl_Show_Payoffs.caption;
+    play.hold_and_draw("");
 
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
@@ -151,9 +151,10 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     ASSERT_EQ(rig.dialogs.progresses.size(), 1u);
     EXPECT_EQ(write_sessions(rig.dialogs.progresses[0]), log);
     // The session's history has what each judged hold gave up.
-    ASSERT_EQ(rig.m.history().hands().size(), 3u);
-    EXPECT_NEAR(rig.m.history().hands()[0].loss, values[15] - values[16], 1e-12);
-    EXPECT_EQ(rig.m.history().hands()[1].loss, 0);
+    ASSERT_EQ(rig.m.history().hands().size(), 4u);
+    EXPECT_EQ(rig.m.history().hands()[0].loss, -1);  // not judged
+    EXPECT_NEAR(rig.m.history().hands()[1].loss, values[15] - values[16], 1e-12);
+    EXPECT_EQ(rig.m.history().hands()[2].loss, 0);
     // The mistake is kept in the player's record with its chart, its values and when it was made.
     char line[160];
     std::snprintf(line, sizeof line, "1;5;16;15;%.6f;%.6f;1765000000;TH JH QH KH 2C;1,2,3,4,6,9,25,50,250,0,0,0,0,0,0,0,0,0,0,0\r\n",
