@@ -24,5 +24,6 @@ int run_chart(const std::vector<std::string>& args, std::ostream& out);
 int run_return(const std::vector<std::string>& args, std::ostream& out);
 int run_risk(const std::vector<std::string>& args, std::ostream& out);
 int run_hold(const std::vector<std::string>& args, std::ostream& out);
+int run_strategy(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace dw::odds

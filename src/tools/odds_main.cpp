@@ -22,6 +22,7 @@ int usage(const std::string& problem) {
                  "                          [--full-deck] [--json]\n"
                  "  dazzlewick-odds hold GAME \"TH JH QH KH 2C\" [--coins N] [--payouts FILE] [--refused \"CARDS\"]\n"
                  "                          [--full-deck] [--json]\n"
+                 "  dazzlewick-odds strategy GAME [--payouts FILE] [--coins N] [--lines N] [--json]\n"
                  "GAME is a game number from 1 to 25.\n";
     return 2;
 }
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         if (command == "return") return dw::odds::run_return(args, std::cout);
         if (command == "risk") return dw::odds::run_risk(args, std::cout);
         if (command == "hold") return dw::odds::run_hold(args, std::cout);
+        if (command == "strategy") return dw::odds::run_strategy(args, std::cout);
     } catch (const dw::odds::UsageError& e) {
         return usage(e.what());
     }

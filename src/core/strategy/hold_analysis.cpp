@@ -209,88 +209,43 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
         twice.coins = rule.coins * 2;
         doubled = std::make_unique<FinalHandTable>(twice, threads, stop);
     }
-    const int n = table.deck();
-    const uint64_t total = choose(n, 5);
-    // As dealt, a hand with jokers is less likely than one without: its naturals must all have
-    // escaped the replacement. A hand with `naturals` natural cards is dealt in proportion to
-    // C(52 - naturals, jokers), the ways to choose the replaced cards among the others.
-    const int jokers = model == DeckModel::AsDealt ? n - 52 : 0;
-    auto dealt_weight = [&](const CardIndex c[5]) {
-        if (jokers == 0) return 1.0;
-        int naturals = 0;
-        for (int i = 0; i < 5; ++i) naturals += c[i] < 52;
-        return static_cast<double>(choose(52 - naturals, jokers));
-    };
     const unsigned t = std::max(1u, threads);
     struct Part {
         double win = 0, bet = 0, hands = 0;
         std::vector<double> rows;
     };
     std::vector<Part> parts(t);
-    std::atomic<uint64_t> done{0};
-    auto work = [&](unsigned id) {
+    for (auto& part : parts) part.rows.assign(static_cast<size_t>(table.rows()), 0.0);
+    each_dealt_class(table.deck(), model, t, stop, [&](unsigned id, const CardIndex* c, double weight) {
         Part& part = parts[id];
-        part.rows.assign(static_cast<size_t>(table.rows()), 0.0);
-        CardIndex c[5];
-        Hand hand;
-        uint64_t local = 0;
-        for (c[0] = static_cast<CardIndex>(id); c[0] < n; c[0] = static_cast<CardIndex>(c[0] + t)) {
-            if (stop.stop_requested()) return;
-            for (c[1] = static_cast<CardIndex>(c[0] + 1); c[1] < n; ++c[1])
-                for (c[2] = static_cast<CardIndex>(c[1] + 1); c[2] < n; ++c[2])
-                    for (c[3] = static_cast<CardIndex>(c[2] + 1); c[3] < n; ++c[3])
-                        for (c[4] = static_cast<CardIndex>(c[3] + 1); c[4] < n; ++c[4]) {
-                            // Suits are interchangeable: a hand stands for every hand its suits
-                            // can be relabelled into, and only the one with its suits' rank
-                            // patterns in falling order is worked out.
-                            ++local;
-                            uint32_t sig[4] = {0, 0, 0, 0};
-                            for (int i = 0; i < 5; ++i)
-                                if (c[i] < 52) sig[c[i] % 4] |= 1u << (c[i] / 4);
-                            if (sig[0] < sig[1] || sig[1] < sig[2] || sig[2] < sig[3]) continue;
-                            double weight = 24 * dealt_weight(c);
-                            for (int a = 0, run = 1; a < 4; ++a) {
-                                if (a + 1 < 4 && sig[a + 1] == sig[a]) {
-                                    ++run;
-                                    weight /= run;
-                                } else {
-                                    run = 1;
-                                }
-                            }
-                            const FinalHandTable* used = &table;
-                            double bet = rule.coins, bonus = 0;
-                            int bonus_row = 0;
-                            if (doubled || info.eights_bonus) {
-                                for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
-                                const HandCode dealt = Check_Hand(rule.game, hand);
-                                if (doubled && dealt != 0) {
-                                    used = doubled.get();
-                                    bet = 2.0 * rule.coins;
-                                }
-                                if (info.eights_bonus && (dealt == 3 || dealt == 8)) {
-                                    bonus = static_cast<double>(rule.table->pay(rule.game, dealt)) * rule.coins;
-                                    bonus_row = dealt;
-                                }
-                            }
-                            const auto values = hold_values(*used, c, {}, model);
-                            int best = 0;
-                            for (int m = 1; m < 32; ++m)
-                                if (values[static_cast<size_t>(m)] > values[static_cast<size_t>(best)]) best = m;
-                            part.win += weight * (values[static_cast<size_t>(best)] + bonus);
-                            part.bet += weight * bet;
-                            part.hands += weight;
-                            const auto rows = hold_rows(*used, c, best, {}, model);
-                            for (size_t r = 0; r < rows.size() && r < part.rows.size(); ++r)
-                                part.rows[r] += weight * rows[r];
-                            // Crazy Eights' deal bonus has rows of its own, beside the final hand's.
-                            if (bonus_row != 0) part.rows[static_cast<size_t>(bonus_row)] += weight;
-                        }
-            done += local;
-            local = 0;
-            if (id == 0 && progress) progress(static_cast<double>(done.load()) / static_cast<double>(total));
+        const FinalHandTable* used = &table;
+        double bet = rule.coins, bonus = 0;
+        int bonus_row = 0;
+        if (doubled || info.eights_bonus) {
+            Hand hand;
+            for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
+            const HandCode dealt = Check_Hand(rule.game, hand);
+            if (doubled && dealt != 0) {
+                used = doubled.get();
+                bet = 2.0 * rule.coins;
+            }
+            if (info.eights_bonus && (dealt == 3 || dealt == 8)) {
+                bonus = static_cast<double>(rule.table->pay(rule.game, dealt)) * rule.coins;
+                bonus_row = dealt;
+            }
         }
-    };
-    on_threads(t, work);
+        const auto values = hold_values(*used, c, {}, model);
+        int best = 0;
+        for (int m = 1; m < 32; ++m)
+            if (values[static_cast<size_t>(m)] > values[static_cast<size_t>(best)]) best = m;
+        part.win += weight * (values[static_cast<size_t>(best)] + bonus);
+        part.bet += weight * bet;
+        part.hands += weight;
+        const auto rows = hold_rows(*used, c, best, {}, model);
+        for (size_t r = 0; r < rows.size() && r < part.rows.size(); ++r) part.rows[r] += weight * rows[r];
+        // Crazy Eights' deal bonus has rows of its own, beside the final hand's.
+        if (bonus_row != 0) part.rows[static_cast<size_t>(bonus_row)] += weight;
+    }, progress);
     ChartReturn out;
     out.rows.assign(static_cast<size_t>(table.rows()), 0.0);
     double win = 0, bet = 0, hands = 0;

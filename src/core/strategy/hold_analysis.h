@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -57,6 +58,56 @@ struct ChartReturn {
 using Progress = std::function<void(double done)>;
 ChartReturn chart_return(const PayRule& rule, unsigned threads = 1, std::stop_token stop = {}, const Progress& progress = {},
                          DeckModel model = DeckModel::AsDealt);
+
+// One hand of each way the suits of a game's deck can fall: visit(thread, cards, weight) for the
+// hand whose suits' rank patterns are in falling order, `weight` the number of dealt hands it
+// stands for (as dealt, a hand with jokers is less likely than one without: its naturals must all
+// have escaped the replacement, in proportion to C(52 - naturals, jokers)). Work is shared over
+// `threads`; thread 0 reports the share of hands gone through.
+template <typename Visit>
+bool each_dealt_class(int deck, DeckModel model, unsigned threads, std::stop_token stop, Visit&& visit,
+                      const Progress& progress = {}) {
+    const int n = deck;
+    const uint64_t total = choose(n, 5);
+    const int jokers = model == DeckModel::AsDealt ? n - 52 : 0;
+    const unsigned t = std::max(1u, threads);
+    std::atomic<uint64_t> done{0};
+    on_threads(t, [&](unsigned id) {
+        CardIndex c[5];
+        uint64_t local = 0;
+        for (c[0] = static_cast<CardIndex>(id); c[0] < n; c[0] = static_cast<CardIndex>(c[0] + t)) {
+            if (stop.stop_requested()) return;
+            for (c[1] = static_cast<CardIndex>(c[0] + 1); c[1] < n; ++c[1])
+                for (c[2] = static_cast<CardIndex>(c[1] + 1); c[2] < n; ++c[2])
+                    for (c[3] = static_cast<CardIndex>(c[2] + 1); c[3] < n; ++c[3])
+                        for (c[4] = static_cast<CardIndex>(c[3] + 1); c[4] < n; ++c[4]) {
+                            ++local;
+                            uint32_t sig[4] = {0, 0, 0, 0};
+                            int naturals = 0;
+                            for (int i = 0; i < 5; ++i)
+                                if (c[i] < 52) {
+                                    sig[c[i] % 4] |= 1u << (c[i] / 4);
+                                    ++naturals;
+                                }
+                            if (sig[0] < sig[1] || sig[1] < sig[2] || sig[2] < sig[3]) continue;
+                            double weight = 24.0 * (jokers == 0 ? 1.0 : static_cast<double>(choose(52 - naturals, jokers)));
+                            for (int a = 0, run = 1; a < 4; ++a) {
+                                if (a + 1 < 4 && sig[a + 1] == sig[a]) {
+                                    ++run;
+                                    weight /= run;
+                                } else {
+                                    run = 1;
+                                }
+                            }
+                            visit(id, static_cast<const CardIndex*>(c), weight);
+                        }
+            done += local;
+            local = 0;
+            if (id == 0 && progress) progress(static_cast<double>(done.load()) / static_cast<double>(total));
+        }
+    });
+    return !stop.stop_requested();
+}
 
 // Written as text, the cards a hold keeps: "TH JH QH KH", or "(nothing)".
 std::string hold_text(const Hand& dealt, int mask);
