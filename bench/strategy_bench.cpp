@@ -5,6 +5,7 @@
 #include "cards/deck.h"
 #include "games/catalogue.h"
 #include "strategy/chart_facts.h"
+#include "strategy/strategy_card.h"
 #include "strategy/variant_returns.h"
 #include "trainer/analysis.h"
 
@@ -73,6 +74,15 @@ BENCHMARK(BM_Return)
     ->ArgsProduct({{1, 6, 10, 24, 25}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// A strategy card, one core, the chart's table built first: Arg is the game (Jacks or Better,
+// Deuces Wild, Jokers Wild with Kings or Better, All American, Double Jokers Wild).
+void BM_StrategyCard(benchmark::State& state) {
+    const dw::Pay_Table table = defaults();
+    const dw::PayRule rule{static_cast<dw::GameId>(state.range(0)), &table, 5, false, 0};
+    for (auto _ : state) benchmark::DoNotOptimize(dw::strategy::write_card(rule, 0, 1));
+}
+BENCHMARK(BM_StrategyCard)->Arg(1)->Arg(4)->Arg(7)->Arg(2)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Pick Five: 10,000 simulated hands.
 void BM_PickFive(benchmark::State& state) {

@@ -27,6 +27,7 @@
 #include "trainer/progress.h"
 #include "strategy/hold_analysis.h"
 #include "trainer/analysis.h"
+#include "trainer/card_view.h"
 #include "trainer/mistakes.h"
 #include <QFile>
 #include <QTableWidget>
@@ -281,6 +282,16 @@ int main(int argc, char** argv) {
             sessions.push_back({1765000000 + 86400 * i, 150 + 20 * i, std::max(2, 30 - 3 * i), std::max(1.5, 40.0 - 3.5 * i)});
         ProgressModel progress{sessions};
         over_window("progress-" + x, [&] { real.show_progress(progress); });
+        StrategyCardModel jacks{1, m.pay_table(), 5};
+        over_window("strategy-card-" + x, [&] { real.show_strategy_card(jacks); }, [](QWidget* d) {
+            auto* lines = d->findChild<QTableWidget*>("Lst_Lines");
+            return lines && lines->rowCount() > 0;
+        });
+        StrategyCardModel deuces{4, m.pay_table(), 5};
+        over_window("strategy-card-deuces-" + x, [&] { real.show_strategy_card(deuces); }, [](QWidget* d) {
+            auto* lines = d->findChild<QTableWidget*>("Lst_Lines");
+            return lines && lines->rowCount() > 0;
+        });
     }
     return 0;
 }

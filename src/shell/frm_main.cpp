@@ -98,7 +98,7 @@ void Frm_Main::build_menus() {
     static const QStringList kCheckable = {"Mnu_Progressive", "Mnu_Royals",      "Mnu_Double",     "Mnu_Juicy_Jackpots",
                                            "Mnu_Fancy_Cards", "Mnu_Plain_Cards", "Mnu_Autohold",
                                            "Mnu_Window_Juicy_Jackpots", "Mnu_Show_Best_Hold", "Mnu_Mistake_Alert",
-                                           "Mnu_Show_Return",
+                                           "Mnu_Show_Return", "Mnu_Judge_By_Card",
                                            "Mnu_Speed_Normal",  "Mnu_Speed_Fast",  "Mnu_Speed_Instant"};
     const auto& tree = menu_tree();
     for (size_t i = 0; i < tree.size(); ++i) {

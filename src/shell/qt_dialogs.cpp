@@ -9,6 +9,7 @@
 #include "forms/frm_mistakes.h"
 #include "forms/frm_luck.h"
 #include "forms/frm_progress.h"
+#include "forms/frm_strategy_card.h"
 #include "forms/frm_session_graph.h"
 #include "forms/frm_payouts.h"
 #include "forms/help_dialog.h"
@@ -284,6 +285,7 @@ void QtDialogs::show_analysis(AnalysisModel& analysis) { show_large<Frm_Analyze>
 void QtDialogs::show_session_graph(SessionGraphModel& graph) { show_large<Frm_Session_Graph>(graph, parent_, 0.3); }
 void QtDialogs::show_luck(LuckModel& luck) { show_large<Frm_Luck>(luck, parent_, 0.3); }
 void QtDialogs::show_progress(ProgressModel& progress) { show_large<Frm_Progress>(progress, parent_, 0.3); }
+void QtDialogs::show_strategy_card(StrategyCardModel& card) { show_large<Frm_Strategy_Card>(card, parent_, 0.5); }
 
 void QtDialogs::show_mistakes(MistakesModel& mistakes) {
     show_large<Frm_Mistakes>(mistakes, parent_, 0.5);

@@ -36,6 +36,7 @@ public:
     void show_session_graph(SessionGraphModel& graph) override;
     void show_luck(LuckModel& luck) override;
     void show_progress(ProgressModel& progress) override;
+    void show_strategy_card(StrategyCardModel& card) override;
     std::optional<std::string> save_file_name(std::string_view title, std::string_view suggested) override;
     std::optional<std::string> input_box(std::string_view prompt, std::string_view title) override;
 

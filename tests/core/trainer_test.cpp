@@ -15,6 +15,11 @@ TEST(Trainer, FileRoundTripAndDamage) {
     EXPECT_EQ(write_trainer(o), "T\r\nF\r\n 2\r\nT\r\n");
     EXPECT_EQ(read_trainer("F\r\nT\r\n 1\r\n"), (TrainerOptions{false, true, DealSpeed::Fast, false}));
     EXPECT_EQ(read_trainer(write_trainer(o)), o);
+    // Judging by the card is a fifth line, written only when it is on.
+    const TrainerOptions by_card{false, false, DealSpeed::Normal, false, true};
+    EXPECT_EQ(write_trainer(by_card), "F\r\nF\r\n 0\r\nF\r\nT\r\n");
+    EXPECT_EQ(read_trainer(write_trainer(by_card)), by_card);
+    EXPECT_FALSE(read_trainer("F\r\nF\r\n 0\r\nF\r\nperhaps\r\n"));
     for (const char* bad : {"", "T\r\nF\r\n", "T\r\nX\r\n 1\r\n", "T\r\nF\r\n 3\r\n", "\xEF\xBB\xBFT\r\nF\r\n 0\r\n",
                             "T\r\nF\r\n 0\r\nmaybe\r\n"})
         EXPECT_FALSE(read_trainer(bad)) << bad;
@@ -181,6 +186,64 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     EXPECT_EQ(rig.store.text("MISTAKES1.VPK"), "");
     rig.m.Menu_Command("Mnu_Accuracy");  // the accuracy starts again with the record
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("No hand judged this session yet.")) << rig.dialogs.shown.back().text;
+}
+
+// The card judges holds: a hold that breaks it is named with the card's line; a hold the card
+// keeps is no mistake even where perfect play keeps another.
+TEST(Trainer, JudgingByTheStrategyCard) {
+    ThreadedAdvisor advisor;
+    Rig rig(&advisor);
+    Player play{rig};
+    rig.ready(1, 1000);
+    const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
+    advisor.wait(rule);
+    CardKeeper& keeper = rig.m.trainer_cards();
+    EXPECT_FALSE(keeper.card(rule));  // written on a worker: not yet
+    const auto card = keeper.wait(rule);
+    ASSERT_TRUE(card);
+    EXPECT_EQ(keeper.card(rule), card);
+    struct Row {
+        const char* dealt;
+        int held;
+        bool broken;
+        int card_mask;
+        const char* line;
+    };
+    const Row rows[] = {
+        {"KD TH JH QH KH", 1 | 16, true, 30, "4 to a Royal Flush"},  // the high pair breaks it
+        {"KD TH JH QH KH", 30, false, 30, "4 to a Royal Flush"},
+        {"2C 5D 7H 9S KH", 16, false, 16, "1 high card"},
+        {"2C 5D 7H 9S KH", 0, true, 16, "1 high card"},
+    };
+    for (const auto& row : rows) {
+        const Hand hand = test::H(row.dealt);
+        const auto values = advisor.holds(rule, hand);
+        ASSERT_TRUE(values);
+        const CardJudgement j = judge_by_card(*card, rule, hand, *values, row.held);
+        EXPECT_EQ(j.broken, row.broken) << row.dealt << " " << row.held;
+        EXPECT_EQ(j.card_mask, row.card_mask) << row.dealt;
+        EXPECT_EQ(j.line, row.line) << row.dealt;
+    }
+
+    // Trainer > Strategy Card... shows the card of the game and bet; a stud game has none.
+    rig.m.Menu_Command("Mnu_Strategy_Card");
+    EXPECT_EQ(rig.dialogs.cards, (std::vector<std::pair<GameId, int>>{{1, 5}}));
+    // With the alert on and judging by the card (once the card is written), breaking it is told.
+    rig.m.Menu_Command("Mnu_Mistake_Alert");
+    rig.m.Menu_Command("Mnu_Judge_By_Card");
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Judge_By_Card").checked);
+    EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nT\r\n 0\r\nF\r\nT\r\n");
+    play.stack("KD TH JH QH KH 3D 4S 5C 6H 7D");
+    play.bet_and_deal(5);
+    play.hold_and_draw("12");
+    ASSERT_FALSE(rig.dialogs.mistakes.empty());
+    EXPECT_TRUE(rig.dialogs.mistakes.back().starts_with("The card says: 4 to a Royal Flush, hold ")) << rig.dialogs.mistakes.back();
+    rig.dialogs.shown.clear();
+    rig.m.Menu_Command("Mnu_Stud");
+    rig.m.Menu_Command("Mnu_Strategy_Card");
+    EXPECT_EQ(rig.dialogs.cards.size(), 1u);
+    ASSERT_FALSE(rig.dialogs.shown.empty());
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Strategy Card");
 }
 
 // The trainer's log of sessions: a line each, read back whole, a bad line left out; a new session

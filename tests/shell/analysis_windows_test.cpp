@@ -14,6 +14,8 @@
 #include "forms/frm_luck.h"
 #include "forms/frm_progress.h"
 #include "forms/frm_session_graph.h"
+#include "forms/frm_strategy_card.h"
+#include <QTemporaryDir>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QComboBox>
@@ -27,6 +29,7 @@ using dw::shell::Frm_Mistakes;
 using dw::shell::Frm_Session_Graph;
 using dw::shell::Frm_Luck;
 using dw::shell::Frm_Progress;
+using dw::shell::Frm_Strategy_Card;
 
 namespace {
 
@@ -195,6 +198,30 @@ private slots:
         const std::vector<SessionLog> none;
         ProgressModel empty{none};
         QVERIFY(Frm_Progress(empty, nullptr).status()->text().startsWith("No hand judged yet."));
+    }
+
+    void strategyCardWrittenShownAndSaved() {
+        StrategyCardModel model{1, defaults(), 5};
+        Frm_Strategy_Card w(model, nullptr);
+        w.show();
+        QVERIFY(!w.findChild<QPushButton*>("Btn_Save_Text")->isEnabled());  // nothing to save yet
+        QTRY_VERIFY_WITH_TIMEOUT(w.card() != nullptr, 30000);
+        QCOMPARE(w.lines()->rowCount(), static_cast<int>(w.card()->lines.size()));
+        QCOMPARE(w.lines()->item(0, 0)->text(), QString("1"));
+        QCOMPARE(w.lines()->item(w.lines()->rowCount() - 1, 1)->text(), QString("Discard everything"));
+        QVERIFY(w.summary()->text().contains("perfect play returns 99.5439%"));
+        QVERIFY(w.findChild<QPushButton*>("Btn_Save_PDF")->isEnabled());
+        QTemporaryDir dir;
+        const QString text = dir.filePath("card.txt"), pdf = dir.filePath("card.pdf");
+        QVERIFY(w.save_to(text));
+        QFile saved(text);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), QString::fromStdString(strategy::card_text(*w.card())));
+        QVERIFY(w.save_to(pdf));
+        QFile page(pdf);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.read(5) == "%PDF-");
+        QVERIFY(!w.save_to(dir.filePath("no such folder/card.txt")));
     }
 };
 

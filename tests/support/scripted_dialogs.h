@@ -15,6 +15,7 @@
 #include "records/session_series.h"
 #include "records/stats_screens.h"
 #include "trainer/analysis.h"
+#include "trainer/card_view.h"
 #include "trainer/trainer_state.h"
 #include "machine/services.h"
 #include "variants/pick_five.h"
@@ -119,6 +120,7 @@ struct ScriptedDialogs : DefaultDialogs {
     void show_session_graph(SessionGraphModel& graph) override { graphs.push_back(graph.hands.size()); }
     void show_luck(LuckModel& luck) override { lucks.push_back(luck.game); }
     void show_progress(ProgressModel& progress) override { progresses.push_back(progress.sessions); }
+    void show_strategy_card(StrategyCardModel& card) override { cards.push_back({card.game, card.coins}); }
     void show_mistake(MistakeModel& model) override {
         mistakes.push_back(model.text);
         if (change_holds) model.Change_Holds_Click();
@@ -156,6 +158,7 @@ struct ScriptedDialogs : DefaultDialogs {
     std::optional<std::string> save_path;  // the file chosen to save to
     std::vector<size_t> graphs;            // the hands each session graph showed
     std::vector<GameId> lucks;             // the game each luck window showed
+    std::vector<std::pair<GameId, int>> cards;  // the game and bet of each strategy card shown
     std::vector<std::vector<SessionLog>> progresses;  // the sessions each progress window showed
     std::vector<std::string> helps;  // the topic each help window opened on
     bool player_help = false;        // the player dialog's Help is pressed

@@ -31,6 +31,7 @@ class DoubleUpRound;
 class JuicyJackpots;
 class MachineRounds;
 struct TrainerState;
+class CardKeeper;
 struct Judgement;
 struct JuicyModel;
 
@@ -92,6 +93,7 @@ public:
     JuicyModel& juicy_view();
     const JuicyCards& juicy_cards() const;
     const HandHistory& history() const { return history_; }  // every hand of the session
+    CardKeeper& trainer_cards();  // the strategy card holds are judged by
     void Juicy_Continue_Click();
     void Juicy_New_Cards_Click();
     void Juicy_Reset_Click();
@@ -240,6 +242,7 @@ private:
     int64_t now() const;  // seconds since 1970, from the services' clock or the system's
     void show_analysis();   // Analyze a Hand on the cards on the table
     void show_mistakes();
+    void show_strategy_card();
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
     friend class MachineRounds;

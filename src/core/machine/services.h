@@ -34,6 +34,7 @@ public:
     void show_session_graph(SessionGraphModel&) override {}
     void show_luck(LuckModel&) override {}
     void show_progress(ProgressModel&) override {}
+    void show_strategy_card(StrategyCardModel&) override {}
     std::optional<std::string> input_box(std::string_view, std::string_view) override { return std::nullopt; }
     std::optional<std::string> save_file_name(std::string_view, std::string_view) override { return std::nullopt; }
 };

@@ -8,6 +8,8 @@
 #include "records/record_store.h"
 #include "strategy/decisions.h"
 #include "trainer/analysis.h"
+#include "trainer/card_view.h"
+#include "strategy/strategy_card.h"
 #include "trainer/mistakes.h"
 #include "trainer/trainer_state.h"
 
@@ -55,6 +57,7 @@ void Machine::load_trainer() {
     vm.menu("Mnu_Show_Best_Hold").checked = trainer_->options.show_best_hold;
     vm.menu("Mnu_Mistake_Alert").checked = trainer_->options.mistake_alert;
     vm.menu("Mnu_Show_Return").checked = trainer_->options.show_return;
+    vm.menu("Mnu_Judge_By_Card").checked = trainer_->options.judge_by_card;
     for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = trainer_->options.speed == speed;
     const auto mistakes = svc_.store.read(player_.file("MISTAKES"));
     trainer_->mistakes = mistakes ? read_mistakes(*mistakes) : std::vector<Mistake>{};
@@ -107,6 +110,18 @@ void Machine::show_analysis() {
     svc_.dialogs.show_analysis(analysis);
 }
 
+CardKeeper& Machine::trainer_cards() { return trainer_->cards; }
+
+void Machine::show_strategy_card() {
+    if (!strategy::has_strategy_card(game_)) {
+        svc_.dialogs.message_box("A strategy card is written for the draw games: choose one from the Games menu first.",
+                                 "Strategy Card", MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    StrategyCardModel card{game_, pay_table_, wallet_.Coins_Bet > 0 ? wallet_.Coins_Bet : game_info(game_).full_bet};
+    svc_.dialogs.show_strategy_card(card);
+}
+
 void Machine::show_mistakes() {
     MistakesModel list(trainer_->mistakes);
     list.open = [this](const Mistake& m) {
@@ -132,6 +147,11 @@ bool Machine::Trainer_Command(std::string_view menu) {
     if (menu == "Mnu_Show_Best_Hold") o.show_best_hold = !o.show_best_hold;
     else if (menu == "Mnu_Mistake_Alert") o.mistake_alert = !o.mistake_alert;
     else if (menu == "Mnu_Show_Return") o.show_return = !o.show_return;
+    else if (menu == "Mnu_Judge_By_Card") o.judge_by_card = !o.judge_by_card;
+    else if (menu == "Mnu_Strategy_Card") {
+        show_strategy_card();
+        return true;
+    }
     else if (menu == "Mnu_Hint") {
         show_hint(true);
         return true;
@@ -184,6 +204,7 @@ bool Machine::Trainer_Command(std::string_view menu) {
     vm.menu("Mnu_Show_Best_Hold").checked = o.show_best_hold;
     vm.menu("Mnu_Mistake_Alert").checked = o.mistake_alert;
     vm.menu("Mnu_Show_Return").checked = o.show_return;
+    vm.menu("Mnu_Judge_By_Card").checked = o.judge_by_card;
     for (const auto& [item, speed] : kSpeeds) vm.menu(item).checked = o.speed == speed;
     if (menu == "Mnu_Show_Best_Hold" && o.show_best_hold) show_hint(false);
     return true;
@@ -252,10 +273,20 @@ bool Machine::judge_draw() {
     if (!values) return drawing();  // not known yet: nothing is judged
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
-    const Judgement j = judge(*values, held);
+    Judgement j = judge(*values, held);
+    // By the card, a hold is a mistake only when it breaks the card; its cost is still against
+    // the best hold, as the record keeps it.
+    std::string card_words;
+    const PayRule rule{game_, &pay_table_, wallet_.Coins_Bet, false, 0};
+    if (o.judge_by_card && game_info(game_).flow == Flow::Draw)
+        if (const auto card = trainer_->cards.card(rule)) {
+            const CardJudgement c = judge_by_card(*card, rule, table_.cards.hand, *values, held);
+            if (!c.broken) j.best_mask = held, j.best_ev = j.held_ev;
+            else card_words = "The card says: " + c.line + ", hold " + shown_cards(table_.cards.hand, c.card_mask) + ".  ";
+        }
     if (j.mistake() && trainer_->options.mistake_alert) {
         MistakeModel alert;
-        alert.text = "Best: hold " + shown_cards(table_.cards.hand, j.best_mask) + " \u2014 " + credits_text(j.best_ev) +
+        alert.text = card_words + "Best: hold " + shown_cards(table_.cards.hand, j.best_mask) + " \u2014 " + credits_text(j.best_ev) +
                      "; yours: " + credits_text(j.held_ev);
         svc_.dialogs.show_mistake(alert);
         if (!alert.draw) return false;

@@ -27,6 +27,7 @@ class MistakesModel;
 struct SessionGraphModel;
 struct LuckModel;
 struct ProgressModel;
+struct StrategyCardModel;
 
 // Every modal question the machine asks. The shell answers with real modal dialogs; tests
 // answer from a script.
@@ -56,6 +57,7 @@ public:
     virtual void show_session_graph(SessionGraphModel& graph) = 0;  // the session's credits
     virtual void show_luck(LuckModel& luck) = 0;                    // the rows against the odds
     virtual void show_progress(ProgressModel& progress) = 0;        // the trainer's sessions
+    virtual void show_strategy_card(StrategyCardModel& card) = 0;   // the chart's strategy card
     // A file to save to, chosen by the player: its path, or nothing for Cancel.
     virtual std::optional<std::string> save_file_name(std::string_view title, std::string_view suggested) = 0;
     // An input box: the answer, or nothing for Cancel.

@@ -52,8 +52,9 @@ uint32_t run_key(uint32_t id) { return id >> 16; }
 // most a number of card lines.
 class Orderer {
 public:
-    Orderer(const std::vector<Dealt>& hands, const std::vector<Entry>& entries, const std::vector<uint32_t>& ids)
-        : hands_(hands), entries_(entries), ids_(ids), lines_(static_cast<int>(ids.size())) {
+    Orderer(const std::vector<Dealt>& hands, const std::vector<Entry>& entries, const std::vector<uint32_t>& ids,
+            std::stop_token stop)
+        : hands_(hands), entries_(entries), ids_(ids), lines_(static_cast<int>(ids.size())), stop_(stop) {
         of_line_.resize(ids.size());
         for (uint32_t h = 0; h < hands.size(); ++h)
             for (uint32_t e = hands[h].first; e < hands[h].first + hands[h].count; ++e) of_line_[entries[e].line].push_back(h);
@@ -68,7 +69,7 @@ public:
     // Moves single lines to wherever they lose least, pass after pass, while the card keeps to
     // `max_runs` lines (0: any number).
     void improve(int max_runs, int passes = 40) {
-        for (int pass = 0; pass < passes; ++pass) {
+        for (int pass = 0; pass < passes && !stop_.stop_requested(); ++pass) {
             bool moved = false;
             for (int x : std::vector<int>(order_)) {
                 if (x == nothing_ || pos_[static_cast<size_t>(x)] < 0) continue;
@@ -97,7 +98,7 @@ public:
     // `max_runs`: lines that never meet in one hand are put together.
     void reduce(int max_runs) {
         prune();
-        for (;;) {
+        while (!stop_.stop_requested()) {
             double best_cost = INFINITY;
             std::vector<int> best;
             std::vector<Move> free;  // moves that cost nothing, made together
@@ -199,6 +200,7 @@ private:
     const std::vector<Entry>& entries_;
     const std::vector<uint32_t>& ids_;
     int lines_;
+    std::stop_token stop_;
     int nothing_ = -1;
     double eps_ = 0;
     std::vector<std::vector<uint32_t>> of_line_;
@@ -457,7 +459,7 @@ StrategyCard write_card(const PayRule& rule, int max_lines, unsigned threads, st
     std::map<uint32_t, std::vector<int>> details;
     for (uint32_t id : ids) details[run_key(id)].push_back(HoldLine::of(id).detail);
 
-    Orderer orderer(g.hands, g.entries, ids);
+    Orderer orderer(g.hands, g.entries, ids, stop);
     orderer.improve(0);
     orderer.reduce(max_lines);
     orderer.improve(max_lines);

@@ -9,8 +9,11 @@
 namespace dw {
 
 std::string write_trainer(const TrainerOptions& o) {
+    // Judging by the card adds a fifth line, only when it is on: files of players who never
+    // turned it on stay as they were.
     return std::string(o.show_best_hold ? "T" : "F") + "\r\n" + (o.mistake_alert ? "T" : "F") + "\r\n" +
-           files::number_line(static_cast<int>(o.speed)) + (o.show_return ? "T" : "F") + "\r\n";
+           files::number_line(static_cast<int>(o.speed)) + (o.show_return ? "T" : "F") + "\r\n" +
+           (o.judge_by_card ? "T\r\n" : "");
 }
 
 std::optional<TrainerOptions> read_trainer(std::string_view text) {
@@ -25,8 +28,9 @@ std::optional<TrainerOptions> read_trainer(std::string_view text) {
     const auto speed = files::parse_int(lines[2]);
     if (!best || !alert || !speed || *speed < 0 || *speed > 2) return std::nullopt;
     const auto shown = lines.size() >= 4 ? flag(lines[3]) : std::optional<bool>(false);
-    if (!shown) return std::nullopt;
-    return TrainerOptions{*best, *alert, static_cast<DealSpeed>(*speed), *shown};
+    const auto by_card = lines.size() >= 5 ? flag(lines[4]) : std::optional<bool>(false);
+    if (!shown || !by_card) return std::nullopt;
+    return TrainerOptions{*best, *alert, static_cast<DealSpeed>(*speed), *shown, *by_card};
 }
 
 int animation_interval(DealSpeed speed) {

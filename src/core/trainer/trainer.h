@@ -24,6 +24,7 @@ struct TrainerOptions {
     bool mistake_alert = false;
     DealSpeed speed = DealSpeed::Normal;
     bool show_return = false;  // the return of perfect play in the chart's title line
+    bool judge_by_card = false;  // holds judged by the chart's strategy card, not by perfect play
     bool operator==(const TrainerOptions&) const = default;
 };
 std::string write_trainer(const TrainerOptions& options);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "trainer/trainer.h"
+#include "trainer/card_keeper.h"
 #include "trainer/mistakes.h"
 #include "trainer/progress.h"
 #include "games/pay_table.h"
@@ -30,6 +31,7 @@ struct TrainerState {
     size_t session_from = 0;        // the first of them made this session (the accuracy counts from it)
     std::vector<SessionLog> sessions;  // the player's sessions of judged holds, TRAINLOGn.VPK
     bool session_logged = false;       // this session has its line in it
+    CardKeeper cards;                  // the strategy card holds are judged by, when asked for
 };
 
 }  // namespace dw
