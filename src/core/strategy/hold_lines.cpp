@@ -181,7 +181,7 @@ std::string rank_span(std::vector<int> ranks, bool ordered) {
 // The ranks of a bit set, highest first: "KQJ".
 std::string letters(int bits, int shift) {
     std::string out;
-    for (int r = 14; r >= 2; --r)
+    for (int r = 14; r >= std::max(2, shift); --r)
         if (bits & (1 << (r - shift))) out += kRankLetters[r];
     return out;
 }
