@@ -2,7 +2,7 @@
 # Starts the game under a virtual X display, optionally types keys into it, and saves a
 # screenshot.  Usage: scripts/screenshot.sh OUT.png [xdotool key names, e.g. "m 1 2 d"]
 # A word "shot:NAME" among the keys saves NAME.png beside OUT.png at that moment; "wait:S"
-# waits S more seconds; "click:X,Y" clicks the window at X,Y.
+# waits S more seconds; "click:X,Y" clicks the window at X,Y; "size:W,H" resizes the main window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "$1"); shift || true
@@ -27,6 +27,9 @@ for k in $keys; do
   case "$k" in
     shot:*) DISPLAY=$display import -window root "$(dirname "$out")/${k#shot:}.png"; continue ;;
     wait:*) sleep "${k#wait:}"; continue ;;
+    size:*) wh=${k#size:}
+            main=$(DISPLAY=$display xdotool search --onlyvisible --name '^Dazzlewick' 2>/dev/null | head -1 || true)
+            [ -n "$main" ] && DISPLAY=$display xdotool windowmove "$main" 0 0 windowsize "$main" "${wh%,*}" "${wh#*,}" ;;
     click:*) xy=${k#click:}
              DISPLAY=$display xdotool mousemove "${xy%,*}" "${xy#*,}" click 1 ;;
     *) # Keys go to the game's newest visible window (a dialog when one is open).

@@ -2,6 +2,7 @@
 
 #include "svg_deck.h"
 
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -344,7 +345,9 @@ void paint_card(QPainter& g, const QRectF& r, int picture, int back_design) {
 CardSurface::CardSurface(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void CardSurface::clear() {
-    const qreal dpr = devicePixelRatioF() * scale_;
+    // Below one pixel a point a painter on the picture would not scale down: the picture then
+    // keeps a pixel a point and is scaled down when it is shown.
+    const qreal dpr = std::max<qreal>(1.0, devicePixelRatioF() * scale_);
     const QSize design(qRound(width() / scale_), qRound(height() / scale_));
     picture_ = QPixmap(design * dpr);
     picture_.setDevicePixelRatio(dpr);
@@ -418,6 +421,8 @@ void CardPainter::draw(const Drawn& card) {
     const QRectF rect(x, y, kCardWidth, kCardHeight);
     // The deck draws faces, its back and its jokers; the machine's own six backs and any card
     // the deck lacks are painted here, so every picture keeps its look.
+    // A card replaces whatever lay in its place (a back of another shape, a card of the last hand).
+    g.fillRect(rect.adjusted(-1, -1, 1, 1), kFelt);
     if (!(deck_ && deck_->draw(g, rect, picture))) paint_card(g, rect, picture, back);
     g.end();
     const double s = surface_.scale();

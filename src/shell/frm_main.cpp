@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QPointer>
 #include <QSettings>
+#include <QTimer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include "svg_deck.h"
 #include "widgets/coin_slot.h"
 #include "widgets/plain_card.h"
+#include "widgets/small_hands.h"
 
 namespace dw::shell {
 
@@ -35,6 +37,7 @@ constexpr int kWidth = Frm_Main::kDesignSize.width();
 constexpr int kCardsX = 107;     // the card surface's place in the window
 constexpr int kCardsY = 68;      // cards are drawn 266 pixels down the surface
 constexpr int kChartTop = 34;
+constexpr int kShiftFrom = 230;  // what lies from here down moves under the hands above the main one
 const QString kWinMark = "background: transparent; border: 2px solid #ff40d0;";
 
 int card_left(int p) { return kCardsX + 21 + 88 * (p - 1); }
@@ -71,6 +74,7 @@ Frm_Main::Frm_Main(Options options) {
         w->setProperty("design_font", w->font());  // buttons and lists may have fonts of their own
     }
     design_.remove(win_row_);  // placed over the chart's text as it is laid out
+    base_design_ = design_;
     setWindowTitle("Dazzlewick 3.0");
     host_->add_view(this);
     qApp->installEventFilter(this);
@@ -98,7 +102,8 @@ void Frm_Main::build_menus() {
     static const QStringList kCheckable = {"Mnu_Progressive", "Mnu_Royals",      "Mnu_Double",     "Mnu_Juicy_Jackpots",
                                            "Mnu_Fancy_Cards", "Mnu_Plain_Cards", "Mnu_Autohold",
                                            "Mnu_Window_Juicy_Jackpots", "Mnu_Show_Best_Hold", "Mnu_Mistake_Alert",
-                                           "Mnu_Show_Return", "Mnu_Judge_By_Card",
+                                           "Mnu_Show_Return", "Mnu_Judge_By_Card", "Mnu_Hands_1", "Mnu_Hands_3",
+                                           "Mnu_Hands_5", "Mnu_Hands_10",
                                            "Mnu_Speed_Normal",  "Mnu_Speed_Fast",  "Mnu_Speed_Instant"};
     const auto& tree = menu_tree();
     for (size_t i = 0; i < tree.size(); ++i) {
@@ -125,6 +130,15 @@ void Frm_Main::build_menus() {
         }
         action->setObjectName(name);
         actions_[name] = action;
+    }
+    // Hands per deal: several hands leave the double up and the side bet out.
+    if (QMenu* hands = menuBar()->findChild<QMenu*>("Mnu_Hands")) {
+        hands->setToolTipsVisible(true);
+        const QString why = "With more than one hand, double up and Velmora's Juicy Jackpots are not offered; "
+                            "several hands are played in the draw games (Jacks or Better to Hot Hands).";
+        hands->menuAction()->setToolTip(why);
+        for (QAction* a : hands->actions()) a->setToolTip(why);
+        if (QMenu* goodies = menuBar()->findChild<QMenu*>("Mnu_Goodies")) goodies->setToolTipsVisible(true);
     }
     // The deal speeds are one choice.
     auto* speeds = new QActionGroup(this);
@@ -333,6 +347,59 @@ void Frm_Main::build_window() {
         auto* w = button(b.name, *b.control, b.at);
         connect(w, &QPushButton::clicked, this, [this, act = b.act] { run(act); });
     }
+    // The hands above the main one, between the chart and the rest of the cabinet.
+    small_hands_ = new SmallHands(c);
+    small_hands_->setObjectName("Pnl_Small_Hands");
+    small_hands_->setGeometry(8, kShiftFrom - 4, 664, 1);
+    small_hands_->hide();
+}
+
+void Frm_Main::show_small_hands() {
+    const ViewModel& vm = machine().view();
+    const int rows = SmallHands::rows_for(vm.Extra_Hands.size());
+    const int grow = rows > 0 ? rows * SmallHands::kRowHeight + 4 : 0;
+    if (grow != grow_ && !base_design_.isEmpty()) {
+        // The cabinet grows by the rows of hands: everything under the chart moves down.
+        grow_ = grow;
+        for (auto it = base_design_.cbegin(); it != base_design_.cend(); ++it) {
+            QRect at = it.value();
+            if (it.key() == surface_ || at.top() >= kShiftFrom) at.translate(0, grow_);
+            design_[it.key()] = at;
+        }
+        design_[small_hands_] = QRect(8, kShiftFrom - 4, 664, std::max(1, grow_));
+        small_hands_->setVisible(grow_ > 0);
+        // Every place again, once this refresh is over.
+        QTimer::singleShot(0, this, [this] {
+            scale_ = 0;
+            rescale();
+        });
+    }
+    small_hands_->show_hands(vm.Extra_Hands);
+    small_hands_->raise();
+    // The chart's rows won by several hands, each outlined with its count.
+    size_t used = 0;
+    if (!vm.Win_Rows.empty()) {
+        win_row_->hide();
+        for (const auto& [line, count] : vm.Win_Rows) {
+            if (used == won_rows_.size()) {
+                auto* l = new QLabel(centralWidget());
+                l->setObjectName(QString("Pnl_Won_Row_%1").arg(used + 1));
+                l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                won_rows_.push_back(l);
+            }
+            QLabel* l = won_rows_[used++];
+            l->setStyleSheet(kWinMark + QString("color: #ff40d0; font-weight: bold; font-size: %1px;").arg(std::max(6, static_cast<int>(11 * scale_))));
+            l->setText(count > 1 ? QString("%1 hands ").arg(count) : QString("1 hand "));
+            const QRect at = row_outline(line);
+            l->setGeometry(at);
+            // The count stands at the end of the row's name, clear of the pays.
+            const auto* names = centralWidget()->findChild<QLabel*>("Lbl_Pay_1");
+            l->setContentsMargins(0, 0, std::max(0, at.right() - names->geometry().right() + 4), 0);
+            l->show();
+            l->raise();
+        }
+    }
+    for (size_t i = used; i < won_rows_.size(); ++i) won_rows_[i]->hide();
 }
 
 void Frm_Main::apply(Binding& b) {
@@ -403,14 +470,15 @@ void Frm_Main::place(QWidget* widget, const QRect& design) {
 
 void Frm_Main::rescale() {
     QWidget* c = centralWidget();
-    const double s = std::min(c->width() / static_cast<double>(kWidth), c->height() / static_cast<double>(kDesignSize.height()));
+    const int height = kDesignSize.height() + grow_;
+    const double s = std::min(c->width() / static_cast<double>(kWidth), c->height() / static_cast<double>(height));
     const QPoint origin((c->width() - static_cast<int>(std::lround(kWidth * s))) / 2,
-                        (c->height() - static_cast<int>(std::lround(kDesignSize.height() * s))) / 2);
+                        (c->height() - static_cast<int>(std::lround(height * s))) / 2);
     // The dialogs read where the cabinet is and how large, to grow and move with it.
     setProperty("cabinet_scale", s);
     setProperty("cabinet_origin", origin);
-    setProperty("cabinet_design", QSize(kWidth, kDesignSize.height()));
-    setProperty("cabinet_hand_bottom", kCardsY + 266 + kCardHeight + 4);
+    setProperty("cabinet_design", QSize(kWidth, height));
+    setProperty("cabinet_hand_bottom", kCardsY + 266 + kCardHeight + 4 + grow_);
     if (juicy_ && juicy_->isVisible() && !QApplication::activeModalWidget()) juicy_->raise();
     if (s == scale_ && origin == origin_) return;
     scale_ = s;
@@ -434,30 +502,36 @@ void Frm_Main::rescale() {
     refresh();
 }
 
+// Around a row's line of text across every column of the chart, found as the label lays it out.
+QRect Frm_Main::row_outline(int line) const {
+    auto* rows = centralWidget()->findChild<QLabel*>("Lbl_Pay_1");
+    auto* last = centralWidget()->findChild<QLabel*>("Lbl_Pay_6");
+    const QStringList lines = rows->text().split('\n');
+    const int n = std::min<int>(line, static_cast<int>(lines.size()) - 1);
+    const QFontMetrics metrics(rows->font());
+    auto height_of = [&](int count) {
+        return count == 0 ? 0 : count == 1 && lines[0].isEmpty() ? metrics.lineSpacing() : metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
+                                                      lines.mid(0, count).join('\n')).height();
+    };
+    // A framed label indents its text from the aligned edges, the top one included, by half an
+    // "x"; the outline's edges lie on the boundaries between the lines, half above and half below.
+    const int indent = rows->indent() >= 0 ? rows->indent()
+                       : rows->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const int first = rows->y() + rows->contentsRect().top() + rows->margin() + indent;
+    const int edge = std::max(1, static_cast<int>(std::lround(2 * scale_)));
+    const QRect at(QPoint(rows->x() - edge, first + height_of(n) - edge / 2),
+                   QPoint(last->geometry().right() + edge, first + height_of(n + 1) - 1 + (edge - edge / 2)));
+    return at;
+}
+
 void Frm_Main::refresh() {
     ViewModel& vm = machine().view();
     for (auto& b : bindings_) apply(b);
     if (vm.Pnl_Win_Row.visible) {
-        // Around the row's line of text across every column, found as the label lays it out.
-        auto* rows = centralWidget()->findChild<QLabel*>("Lbl_Pay_1");
-        auto* last = centralWidget()->findChild<QLabel*>("Lbl_Pay_6");
-        const QStringList lines = rows->text().split('\n');
-        const int n = std::min<int>(vm.Pnl_Win_Row.picture, static_cast<int>(lines.size()) - 1);
-        const QFontMetrics metrics(rows->font());
-        auto height_of = [&](int count) {
-            return count == 0 ? 0 : count == 1 && lines[0].isEmpty() ? metrics.lineSpacing() : metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
-                                                          lines.mid(0, count).join('\n')).height();
-        };
-        // A framed label indents its text from the aligned edges, the top one included, by half an
-        // "x"; the outline's edges lie on the boundaries between the lines, half above and half below.
-        const int indent = rows->indent() >= 0 ? rows->indent()
-                           : rows->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
-        const int first = rows->y() + rows->contentsRect().top() + rows->margin() + indent;
-        const int edge = std::max(1, static_cast<int>(std::lround(2 * scale_)));
-        const QRect at(QPoint(rows->x() - edge, first + height_of(n) - edge / 2),
-                       QPoint(last->geometry().right() + edge, first + height_of(n + 1) - 1 + (edge - edge / 2)));
+        const QRect at = row_outline(vm.Pnl_Win_Row.picture);
         if (win_row_->geometry() != at) win_row_->setGeometry(at);
     }
+    show_small_hands();
     show_return_in_title();
     for (size_t i = 0; i < 5; ++i) {
         plain_[i]->size = vm.Pnl_Card[i].font_size;

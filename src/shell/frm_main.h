@@ -22,6 +22,7 @@ namespace dw::shell {
 class CoinSlot;
 class Frm_Juicy;
 class PlainCard;
+class SmallHands;
 
 // The main window: draws the machine's view model and hands every click, key and menu command
 // to the machine through its host. It decides no rule of the game.
@@ -76,6 +77,12 @@ private:
     QLabel* win_row_ = nullptr;
     QPoint origin_;
     QHash<QWidget*, QRect> design_;  // every widget of the cabinet at its design place
+    QHash<QWidget*, QRect> base_design_;  // the same with one hand
+    SmallHands* small_hands_ = nullptr;
+    std::vector<QLabel*> won_rows_;  // the chart's rows won by several hands
+    int grow_ = 0;                   // design height the hands above the main one add
+    void show_small_hands();
+    QRect row_outline(int line) const;
     void place(QWidget* widget, const QRect& design);
     // A one-line label shrinks its font from `points` at the design size until its text fits.
     void fit_one_line(QLabel* label, double points);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "errors.h"
@@ -60,9 +61,19 @@ MachineHost::MachineHost(Options options, CardLibrary& cards, QWidget* dialog_pa
     Machine::Services services{*rng, *dialogs, cards, sound_, *store_,
                                [locale](double amount) { return locale.toCurrencyString(amount).toStdString(); },
                                locale.decimalPoint().isEmpty() ? '.' : locale.decimalPoint()[0].toLatin1(),
-                               nullptr, {}};
+                               nullptr, {}, {}, {}};
     if (locale.language() == QLocale::C) services.currency = format_us_currency;
     services.advisor = &advisor_;
+    // The program's settings file keeps what is not in a record file (the hands per deal).
+    services.setting = [](std::string_view name) -> std::optional<std::string> {
+        const QVariant v = QSettings().value(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+        if (!v.isValid()) return std::nullopt;
+        return v.toString().toStdString();
+    };
+    services.keep_setting = [](std::string_view name, std::string_view value) {
+        QSettings().setValue(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                             QString::fromUtf8(value.data(), static_cast<int>(value.size())));
+    };
     machine_ = std::make_unique<Machine>(services);
     machine_->voice().Asset_Directory = options_.asset_directory.toStdString();
 

@@ -61,7 +61,7 @@ TEST(MenuTree, EveryItemUnderItsParent) {
                                                   "Mnu_Stats_Hdr", "Mnu_Options", "Mnu_Trainer", "Mnu_Windows",
                                                   "Mnu_Help_Header"}));
     EXPECT_EQ(menus, (std::vector<std::string_view>{"Mnu_File_Header", "Mnu_Setup_Heading", "Mnu_Game_Header",
-                                                    "Mnu_Joker", "Mnu_Bonus_Header", "Mnu_Goodies", "Mnu_Cashier",
+                                                    "Mnu_Joker", "Mnu_Bonus_Header", "Mnu_Goodies", "Mnu_Hands", "Mnu_Cashier",
                                                     "Mnu_Stats_Hdr", "Mnu_Options", "Mnu_Trainer", "Mnu_Windows",
                                                     "Mnu_Help_Header", "Mnu_Help_How"}));
     for (const auto& info : kGames) {

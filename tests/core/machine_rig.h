@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -48,7 +49,14 @@ struct Rig {
     MemoryStore store;
     HoldAdvisor* advisor;  // the trainer's, when a test needs one
     int64_t now = 1765000000;  // the clock the machine reads, in seconds since 1970
-    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor, [this] { return now; }}};
+    std::map<std::string, std::string, std::less<>> settings;  // the program's settings file
+    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor, [this] { return now; },
+               [this](std::string_view name) -> std::optional<std::string> {
+                   const auto it = settings.find(name);
+                   if (it == settings.end()) return std::nullopt;
+                   return it->second;
+               },
+               [this](std::string_view name, std::string_view value) { settings[std::string(name)] = value; }}};
 
     explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
         m.view().menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
@@ -119,7 +127,7 @@ struct Player {
         for (int i = 0; i < 10 && m.timers().Timer1_Enabled; ++i) m.Timer1_Tick();
     }
     void finish_draw() {
-        for (int i = 0; i < 10 && m.timers().Timer2_Enabled; ++i) m.Timer2_Tick();
+        for (int i = 0; i < 20 && m.timers().Timer2_Enabled; ++i) m.Timer2_Tick();  // ten hands: nine more ticks
     }
     // Bets `coins` one at a time (5 deals by itself) or with Play Max, and deals.
     void bet_and_deal(int coins) {

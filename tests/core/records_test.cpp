@@ -31,7 +31,7 @@ const char* const kNames = "Player 1\r\nPlayer 2\r\nPlayer 3\r\nPlayer 4\r\n";
 
 // A machine on records in a directory of the disk.
 struct DiskRig {
-    explicit DiskRig(DiskStore& store) : m({rng, dialogs, cards, sound, store, format_us_currency, '.', nullptr, {}}) {}
+    explicit DiskRig(DiskStore& store) : m({rng, dialogs, cards, sound, store, format_us_currency, '.', nullptr, {}, {}, {}}) {}
     test::ScriptedRng rng{{}, -1};
     test::ScriptedDialogs dialogs;
     test::RecordingCardLibrary cards;

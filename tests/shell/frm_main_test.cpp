@@ -8,6 +8,8 @@
 
 #include "frm_main.h"
 #include "widgets/plain_card.h"
+#include "widgets/small_hands.h"
+#include <QSettings>
 #include "machine/cashier.h"
 #include "machine/dialog_models.h"
 #include "scripted_dialogs.h"
@@ -56,6 +58,7 @@ class FrmMainTest : public QObject {
 
 private slots:
     void init() {
+        QSettings().remove("hands");  // one hand, as a new player has it
         dialogs_ = ScriptedDialogs{};
         // The player unticks Double Up and the side bet.
         dialogs_.goodies_script = [](GoodiesModel& g) { g.boxes[2] = g.boxes[3] = false; };
@@ -220,6 +223,36 @@ private slots:
         QVERIFY(!text_of(*w, "Pnl_Show_Payoffs").isEmpty());
         QCOMPARE(text_of(*w, "Lbl_Played"), QString("0"));
         QCOMPARE(m.player().stats.Game_Stats[1][Stats::kThisSession][Stats::kPlayed], 5);
+    }
+
+    // Ten hands: the cabinet grows by five rows of smaller hands above the main hand, drawn face
+    // down at the deal and face up after the draw; one hand puts the cabinet back.
+    void tenHandsGrowTheCabinetAndDrawEachHand() {
+        auto w = open();
+        Machine& m = w->machine();
+        auto* deal = w->findChild<QWidget*>("Btn_Deal");
+        const int deal_top = deal->y();
+        w->action("Mnu_Hands_10")->trigger();
+        QCOMPARE(m.hands(), 10);
+        auto* small = w->findChild<dw::shell::SmallHands*>("Pnl_Small_Hands");
+        QVERIFY(small->isVisible());
+        QTRY_COMPARE(w->property("cabinet_design").toSize(), QSize(680, 590 + 5 * dw::shell::SmallHands::kRowHeight + 4));
+        QVERIFY(!w->action("Mnu_Double")->isEnabled());
+        QTest::keyClick(w.get(), 'm');
+        QCOMPARE(text_of(*w, "Lbl_Played"), QString("50"));
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Dealt, 5000);
+        QCOMPARE(small->hands().size(), 9u);
+        QVERIFY(!small->hands()[0].face_up);
+        QTest::keyClick(w.get(), 'd');
+        QTRY_VERIFY_WITH_TIMEOUT(m.phase() == Phase::Idle, 5000);
+        for (const auto& h : small->hands()) QVERIFY(h.face_up);
+        QCOMPARE(m.history().hands().size(), 10u);
+        // The cabinet scales as a whole: its buttons are higher in the design, smaller on screen.
+        QVERIFY(deal->y() != deal_top || w->scale() < 1);
+        w->action("Mnu_Hands_1")->trigger();
+        QVERIFY(!small->isVisible());
+        QTRY_COMPARE(w->property("cabinet_design").toSize(), QSize(680, 590));
+        QVERIFY(w->action("Mnu_Double")->isEnabled());
     }
 
     // Twice the design size: everything lies twice as far and twice as large, the cards are drawn

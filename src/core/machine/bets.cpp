@@ -19,6 +19,8 @@ constexpr const char* kGameEntries[] = {
 
 void Machine::Lock_Menus() {
     mark_win(0);  // a new bet: the last hand's marks go
+    for (auto& h : vm.Extra_Hands) h = SmallHand{};
+    for (int n : kHandChoices) vm.menu("Mnu_Hands_" + std::to_string(n)).enabled = false;
     for (const char* name : kGameEntries) vm.menu(name).enabled = false;
     vm.menu("Mnu_Juicy_Jackpots").enabled = false;
     vm.Lst_Games.enabled = false;
@@ -48,31 +50,33 @@ void Machine::bet_steps(bool from_slot) {
     if (info.every_line) vm.Lbl_Multi_Payout.caption = std::string(kMultiPayoutLine);
     const int step = info.bet_step;
     if (table_look().chart_follows_bet) Show_Chart(chart_kind_for(game_, wallet_.Coins_Bet + step));
+    // Every credit bet goes on each hand.
+    const int per_step = step * wallet_.Hands;
     if (!from_slot) {
-        wallet_.Credits -= step;
-        if (wallet_.Credits < step) vm.Btn_Play_Credit.enabled = false;
+        wallet_.Credits -= per_step;
+        if (wallet_.Credits < per_step) vm.Btn_Play_Credit.enabled = false;
     }
     if (wallet_.Coins_Bet != 0) highlight(bet_column(game_, wallet_.Coins_Bet), false);
     wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + step);
     highlight(bet_column(game_, wallet_.Coins_Bet), true);
-    const bool max_affordable = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
+    const bool max_affordable = (max_bet_now() - wallet_.Coins_Bet) * wallet_.Hands <= wallet_.Credits;
     if (!from_slot) vm.Btn_Play_5.enabled = max_affordable;
     else if (!max_affordable) vm.Btn_Play_5.enabled = false;
     show_credits();
-    vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet);
+    vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet * wallet_.Hands);
     vm.Btn_Deal.enabled = true;
     if (wallet_.Coins_Bet == info.full_bet) Start_Hand();
 }
 
 void Machine::Bet_One_Credit() {
     if (!vm.Btn_Play_Credit.enabled || !accepting_bets()) return;
-    if (wallet_.Credits < game_info(game_).bet_step) return;
+    if (wallet_.Credits < game_info(game_).bet_step * wallet_.Hands) return;
     bet_steps(false);
 }
 
 void Machine::Bet_Max() {
     if (!accepting_bets()) return;
-    const int needed = max_bet_now() - wallet_.Coins_Bet;
+    const int needed = (max_bet_now() - wallet_.Coins_Bet) * wallet_.Hands;
     if (needed > wallet_.Credits || needed <= 0) {
         svc_.dialogs.beep();
         vm.hourglass = false;
@@ -87,31 +91,33 @@ void Machine::Bet_Max() {
         vm.Lbl_Juicy_Bet.visible = true;
     }
     if (wallet_.Coins_Bet != 0) highlight(bet_column(game_, wallet_.Coins_Bet), false);
-    wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + needed - (side_bet_active() ? 1 : 0));
+    wallet_.Coins_Bet = static_cast<int16_t>(wallet_.Coins_Bet + needed / wallet_.Hands - (side_bet_active() ? 1 : 0));
     highlight(bet_column(game_, wallet_.Coins_Bet), true);
     show_credits();
-    vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet);
+    vm.Lbl_Played.caption = std::to_string(wallet_.Coins_Bet * wallet_.Hands);
     Start_Hand();
 }
 
 void Machine::Coin_Slot_Click() {
-    if (wallet_.coin_slot_busy || !accepting_bets() || !bucket_takes(-game_info(game_).bet_step)) return;
+    // A coin for every hand.
+    const int coins = game_info(game_).bet_step * wallet_.Hands;
+    if (wallet_.coin_slot_busy || !accepting_bets() || !bucket_takes(-coins)) return;
     wallet_.coin_slot_busy = true;
     Lock_Menus();
-    wallet_.coin_frames_left = 4 * game_info(game_).bet_step;
+    wallet_.coin_frames_left = 4 * coins;
 }
 
 void Machine::Coin_Slot_Tick() {
     if (!wallet_.coin_slot_busy) return;
     static constexpr int kFrames[] = {2, 3, 4, 1};
-    const int coins = game_info(game_).bet_step;
+    const int coins = game_info(game_).bet_step * wallet_.Hands;
     vm.Coin_Slot.picture = kFrames[(coins * 4 - wallet_.coin_frames_left) % 4];
     if (--wallet_.coin_frames_left > 0) return;
     wallet_.Coin_Bucket = add_saturated(wallet_.Coin_Bucket, -coins);  // checked when the coin was dropped
     Show_Coin_Bucket();
     wallet_.coin_slot_busy = false;
     bet_steps(true);
-    if (table_.Round_State == 1) vm.Btn_Play_5.enabled = max_bet_now() - wallet_.Coins_Bet <= wallet_.Credits;
+    if (table_.Round_State == 1) vm.Btn_Play_5.enabled = (max_bet_now() - wallet_.Coins_Bet) * wallet_.Hands <= wallet_.Credits;
 }
 
 void Machine::Insert_Coin() {
@@ -140,8 +146,8 @@ void Machine::Insert_Coin() {
     vm.hourglass = false;
     show_credits();
     if (!in_hand() && wallet_.Credits != 0) {
-        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step;
-        if (max_bet_now() - wallet_.Coins_Bet > wallet_.Credits) {
+        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step * wallet_.Hands;
+        if ((max_bet_now() - wallet_.Coins_Bet) * wallet_.Hands > wallet_.Credits) {
             vm.Btn_Play_5.enabled = false;
         } else {
             vm.Btn_Play_5.enabled = true;
@@ -161,6 +167,11 @@ void Machine::Btn_Clear_Coins_Click() {
         Show_Coin_Bucket();
     }
     focus_first_enabled_bet_button();
+}
+
+void Machine::enable_bet_buttons() {
+    vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step * wallet_.Hands;
+    vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now() * wallet_.Hands;
 }
 
 void Machine::focus_first_enabled_bet_button() {

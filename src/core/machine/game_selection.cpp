@@ -31,8 +31,7 @@ void Machine::Check_Menu() {
     const TableLook& look = table_look();
     vm.Lbl_CoinSlot.caption = std::string(side_bet_active() ? look.coin_slot_line_with_side_bet : look.coin_slot_line);
     vm.Btn_Play_Credit.caption = std::string(look.play_caption);
-    vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
-    vm.Btn_Play_Credit.enabled = wallet_.Credits >= info.bet_step;
+    apply_hands();  // the draw games 1 to 21 play the hands chosen; the others one
 
     for (auto& b : vm.Btn_Hold) b.visible = !look.decisions();
     for (auto* b : {&vm.Btn_Double, &vm.Btn_Stand}) b->visible = look.decisions();

@@ -94,6 +94,7 @@ public:
     const JuicyCards& juicy_cards() const;
     const HandHistory& history() const { return history_; }  // every hand of the session
     CardKeeper& trainer_cards();  // the strategy card holds are judged by
+    int hands() const { return wallet_.Hands; }  // hands of the deal: 1, or 3, 5 or 10 in the draw games
     void Juicy_Continue_Click();
     void Juicy_New_Cards_Click();
     void Juicy_Reset_Click();
@@ -183,7 +184,7 @@ private:
     int16_t Pay_Juicy();  // pays the side bet of the dealt hand; returns its row
     bool progressive_on() const { return vm.menu("Mnu_Progressive").checked; }
     bool royals_on() const { return vm.menu("Mnu_Royals").checked; }
-    bool double_up_on() const { return vm.menu("Mnu_Double").checked; }
+    bool double_up_on() const { return vm.menu("Mnu_Double").checked && wallet_.Hands == 1; }
     bool sound_on() const { return sound_menu_on(vm); }
     Services svc_;
     ViewModel vm;
@@ -223,6 +224,7 @@ private:
     void show_credits();
     void add_credits_capped(int64_t amount);
     void focus_first_enabled_bet_button();
+    void enable_bet_buttons();  // between hands: Play 1 and Play Max as the credits allow, every hand counted
     void set_all_holds(bool visible, bool enabled);
     MsgAnswer confirm(std::string_view text, std::string_view title);
     // Writes a record; a failure shows the "File Error" box with `error_text` and keeps memory.
@@ -243,6 +245,15 @@ private:
     void show_analysis();   // Analyze a Hand on the cards on the table
     void show_mistakes();
     void show_strategy_card();
+    // Several hands from one deal: the player's choice (from the settings file), the hands of
+    // this game, and paying every hand of a round.
+    int hands_chosen_ = 1;
+    ExtraHands extra_;
+    int hands_now() const;
+    void load_hands_choice();
+    bool choose_hands(std::string_view menu);  // a Hands per Deal item; false when it is none
+    void apply_hands();
+    void settle_hands(HandCode main_code);
     void add_winnings(int64_t delta);  // both totals; a message when they cannot hold the result
     bool bucket_takes(int64_t delta);  // false, with a message, when the bucket cannot hold the result
     friend class MachineRounds;

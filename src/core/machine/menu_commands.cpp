@@ -49,7 +49,7 @@ bool Machine::Menu_Command(std::string_view menu) {
         (this->*(it->second))();
         return true;
     }
-    return Menu_Help(menu) || Trainer_Command(menu);
+    return Menu_Help(menu) || Trainer_Command(menu) || choose_hands(menu);
 }
 
 void Machine::show_session_graph() {

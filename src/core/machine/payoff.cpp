@@ -67,7 +67,8 @@ void Machine::Display_Hand_Value(HandCode& code) {
 
 void Machine::Display_Hand_Eights(HandCode& code) {
     if (code != 3 && code != 8) return Display_Hand_Value(code);
-    const int64_t bonus = static_cast<int64_t>(pay_table_.pay(game_, code)) * wallet_.Coins_Bet;
+    // Paid on every hand of the deal.
+    const int64_t bonus = static_cast<int64_t>(pay_table_.pay(game_, code)) * wallet_.Coins_Bet * wallet_.Hands;
     vm.Pnl_Show_Payoffs.caption = std::string(code == 3 ? "BONUS!  3 Eights on Deal pays " : "BONUS!  4 Eights on Deal pays ") +
                                   std::to_string(bonus) + " credits!";
     add_winnings(bonus);

@@ -39,8 +39,7 @@ void Machine::Mnu_Player_Click() {
         vm.menu("Mnu_Fancy_Cards").checked = table_.Fancy_Cards;
         vm.menu("Mnu_Plain_Cards").checked = !table_.Fancy_Cards;
         // The bet buttons follow the new meters.
-        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step;
-        vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
+        enable_bet_buttons();
     }
     Repaint_Hand();
 }

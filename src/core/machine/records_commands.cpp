@@ -173,10 +173,7 @@ void Machine::Mnu_New_Game() {
     vm.Lbl_Credits.caption = std::to_string(wallet_.Credits);
     Display_Progressive_Payout();
     // The meters changed under the bet buttons; between hands they follow the new credits.
-    if (!in_hand() && wallet_.Coins_Bet == 0) {
-        vm.Btn_Play_Credit.enabled = wallet_.Credits >= game_info(game_).bet_step;
-        vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
-    }
+    if (!in_hand() && wallet_.Coins_Bet == 0) enable_bet_buttons();
 }
 
 // ---- progressive jackpot ------------------------------------------------------------------
@@ -310,6 +307,7 @@ void Machine::Main_Initialisation(intptr_t card_window) {
     vm.Pnl_Banner.caption = "";
     main_window_shown = true;
     timers_.Timer3_Enabled = true;
+    load_hands_choice();
     Prepare_Hand();
     Repaint_Hand();
     vm.hourglass = false;

@@ -24,7 +24,7 @@ const TableLook& Machine::table_look() const {
 }
 
 RoundParts Machine::round_parts() {
-    return {game_, game_info(game_), vm, table_, wallet_, voice_, svc_.dialogs, svc_.rng, timers_};
+    return {game_, game_info(game_), vm, table_, wallet_, voice_, svc_.dialogs, svc_.rng, timers_, extra_};
 }
 
 bool Machine::in_hand() const { return table_.Round_State != 1 || phase() != Phase::Idle; }
@@ -134,6 +134,7 @@ void MachineRounds::decision_hint(int shown, int parts) { m_.show_decision_hint(
 bool MachineRounds::draw_allowed() { return m_.judge_draw(); }
 
 void MachineRounds::settle(HandCode code) {
+    if (m_.wallet_.Hands > 1) return m_.settle_hands(code);
     m_.Display_Hand_Value(code);
     m_.Payoff(code);
 }
@@ -164,8 +165,6 @@ void Machine::Prepare_Hand() {
     vm.Lbl_Juicy_Bet.visible = false;
     wallet_.Coins_Bet = 0;
     wallet_.Side_Bet_Placed = 0;
-    vm.Btn_Play_Credit.enabled = wallet_.Credits >= info.bet_step;
-    vm.Btn_Play_5.enabled = wallet_.Credits >= max_bet_now();
     table_.Round_State = 1;
     if (round_) round_->End();
     juicy_->reset_for_hand();
@@ -175,6 +174,7 @@ void Machine::Prepare_Hand() {
     trainer_->announcement.clear();
     warm_trainer();
     Unlock_Menus();
+    apply_hands();  // the hands of the next deal, and the bet buttons for them
     Prepare_Hand_Cards(table_.cards, joker_count(game_), svc_.rng, svc_.cards);
     voice_.Last_Sound.clear();
     focus_first_enabled_bet_button();

@@ -56,6 +56,9 @@ struct MachineServices {
     char decimal_separator = '.';
     HoldAdvisor* advisor = nullptr;  // the trainer's hold values; none: no hints
     std::function<int64_t()> clock;  // seconds since 1970, when a mistake was made; none: the system's
+    // The program's settings file (not a record file): a value by name, and keeping one.
+    std::function<std::optional<std::string>(std::string_view)> setting;
+    std::function<void(std::string_view, std::string_view)> keep_setting;
 };
 
 }  // namespace dw

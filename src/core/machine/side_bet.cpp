@@ -15,7 +15,7 @@ bool Machine::side_bet_active() const { return vm.menu("Mnu_Windows").visible; }
 void Machine::Juicy_Setup() {
     if (!is_game(game_)) throw FatalError("Error!", "Internal Error in Juicy_Setup");
     auto& item = vm.menu("Mnu_Juicy_Jackpots");
-    item.enabled = game_info(game_).side_bet;
+    item.enabled = game_info(game_).side_bet && hands_now() == 1;
     const bool active = item.enabled && item.checked;
     vm.menu("Mnu_Windows").visible = active;
     JuicyModel& window = juicy_->view;

@@ -230,7 +230,9 @@ void Machine::show_hint(bool asked) {
     }
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
-    const Judgement j = judge(*values, held);
+    Judgement j = judge(*values, held);
+    j.best_ev *= wallet_.Hands;
+    j.held_ev *= wallet_.Hands;
     for (int p = 0; p < 5; ++p) vm.Pnl_Hint[static_cast<size_t>(p)].visible = (j.best_mask & (1 << p)) != 0;
     vm.Pnl_Show_Payoffs.caption = before + "Best: hold " + shown_cards(table_.cards.hand, j.best_mask) + " \u2014 " +
                                   credits_text(j.best_ev) + "; yours: " + credits_text(j.held_ev);
@@ -274,6 +276,9 @@ bool Machine::judge_draw() {
     int held = 0;
     for (int p = 1; p <= 5; ++p) held |= this->held(p) ? 1 << (p - 1) : 0;
     Judgement j = judge(*values, held);
+    // With several hands the one hold plays on each of them.
+    j.best_ev *= wallet_.Hands;
+    j.held_ev *= wallet_.Hands;
     // By the card, a hold is a mistake only when it breaks the card; its cost is still against
     // the best hold, as the record keeps it.
     std::string card_words;

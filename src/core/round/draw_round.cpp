@@ -81,6 +81,18 @@ void DrawRound::Draw() {
     vm.Btn_Redeal.enabled = false;
     Draw_Pos = 0;
     phase_ = Phase::Drawing;
+    // Several hands: the holds go to every hand above, each drawing from its own shuffle of the
+    // cards not dealt. The main hand draws from the deck as it always does.
+    extra_shown_ = 0;
+    if (p_.wallet.Hands > 1) {
+        int held_mask = 0;
+        for (int p = 1; p <= 5; ++p) held_mask |= held(p) ? 1 << (p - 1) : 0;
+        const auto& deck = p_.table.cards.Deck;
+        const std::span<const CardCode> undealt(deck.begin() + p_.table.cards.Next_Card, deck.begin() + 53);
+        p_.extra.draw(p_.table.cards.hand, held_mask, undealt, p_.wallet.Hands - 1, p_.rng);
+    } else {
+        p_.extra.clear();
+    }
     p_.set_timer(false, true);
 }
 
@@ -88,6 +100,20 @@ void DrawRound::Draw_Tick() {
     if (phase_ != Phase::Drawing) return;
     ++Draw_Pos;
     while (Draw_Pos < 6 && held(Draw_Pos)) ++Draw_Pos;
+    if (Draw_Pos >= 6 && extra_shown_ < p_.extra.cards.size()) {
+        // The hands above, one a tick at the deal speed.
+        const Hand& h = p_.extra.cards[extra_shown_];
+        if (p_.vm.Extra_Hands.size() <= extra_shown_) p_.vm.Extra_Hands.resize(extra_shown_ + 1);
+        SmallHand& shown = p_.vm.Extra_Hands[extra_shown_];
+        for (size_t i = 0; i < 5; ++i) {
+            shown.value[i] = h[i].Value;
+            shown.suit[i] = h[i].Suit;
+        }
+        shown.face_up = true;
+        ++extra_shown_;
+        p_.play("deal.wav");
+        return;
+    }
     if (Draw_Pos >= 6) {
         p_.set_timer(false, false);
         phase_ = Phase::Paying;

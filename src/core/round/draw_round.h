@@ -22,6 +22,7 @@ public:
 
 private:
     std::string saved_show_fifth_caption_;
+    size_t extra_shown_ = 0;  // hands above the main one drawn so far, one a tick after it
 
     void after_deal();
     void finish_deal();

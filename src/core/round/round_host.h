@@ -6,6 +6,7 @@
 #include "cards/rng.h"
 #include "games/catalogue.h"
 #include "games/chart.h"
+#include "round/multi_hand.h"
 #include "round/table.h"
 #include "round/timer_flags.h"
 #include "round/voice.h"
@@ -32,6 +33,7 @@ struct RoundParts {
     Dialogs& dialogs;
     Rng& rng;
     TimerFlags& timers;
+    ExtraHands& extra;  // the hands above the main one, when several are played
 
     void draw_card(int position) { table.Draw_One_Card(position, info.deuces_wild); }
     void repaint() { table.Repaint_Hand(info.deuces_wild); }

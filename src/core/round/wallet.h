@@ -11,7 +11,8 @@ struct Wallet {
     static constexpr int32_t kMaxCredits = 99999;
 
     int32_t Credits = 0, Coin_Bucket = 0;
-    int16_t Coins_Bet = 0, Side_Bet_Placed = 0;
+    int16_t Coins_Bet = 0, Side_Bet_Placed = 0;  // Coins_Bet: on each hand
+    int16_t Hands = 1;  // hands of the bet: every credit bet goes on each of them
     // The coin slot's animation: a coin drops for every credit bought, four frames a coin.
     bool coin_slot_busy = false;
     int coin_frames_left = 0;

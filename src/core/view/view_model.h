@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace dw {
 
@@ -44,6 +45,16 @@ struct MenuItem {
     bool operator==(const MenuItem&) const = default;
 };
 
+// One of the smaller hands above the main hand when several hands are played: its cards (value
+// 2..14, 1 a joker, and the suit letter), face up once drawn, and the line of its win.
+struct SmallHand {
+    std::array<int16_t, 5> value{};
+    std::array<char, 5> suit{};
+    bool face_up = false;
+    std::string win;  // "Full House  45"; empty: no win
+    bool operator==(const SmallHand&) const = default;
+};
+
 // Every control of the main window the machine talks about, named after the controls.
 struct ViewModel {
     std::array<Control, 7> Lbl_Pay;
@@ -59,6 +70,10 @@ struct ViewModel {
     // chart's row (picture = its line in the chart's text, the header being line 0).
     std::array<Control, 5> Pnl_Win_Card;
     Control Pnl_Win_Row;
+    // Several hands: the hands above the main one (lowest first; none with one hand), and each
+    // chart line that paid with the number of hands that won it.
+    std::vector<SmallHand> Extra_Hands;
+    std::map<int, int> Win_Rows;
     Control Lst_Games;  // picture = selected index
     std::string caption;  // the window title
     std::map<std::string, MenuItem, std::less<>> menus;

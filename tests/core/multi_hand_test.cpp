@@ -1,0 +1,182 @@
+#include <set>
+
+#include "machine_rig.h"
+#include "random_play.h"
+#include "round/multi_hand.h"
+
+namespace dw {
+namespace {
+
+using test::Player;
+using test::Rig;
+
+std::string text_of(const Hand& h) {
+    std::string out;
+    for (const auto& c : h) out += (out.empty() ? "" : " ") + card_text(c);
+    return out;
+}
+
+TEST(SeveralHands, TheHandsAboveKeepTheHoldsAndDrawOnlyUndealtCards) {
+    const Hand dealt = test::H("AH KH QH 7C 2D");
+    std::vector<CardCode> undealt;
+    for (int v = 2; v <= 14; ++v)
+        for (char s : {'H', 'D', 'C', 'S'}) {
+            const CardCode c = make_card(static_cast<int16_t>(v), s);
+            if (std::find(dealt.begin(), dealt.end(), c) == dealt.end()) undealt.push_back(c);
+        }
+    ASSERT_EQ(undealt.size(), 47u);
+    ClockRng rng(5);
+    struct Row {
+        int held;
+        int count;
+    };
+    for (const Row row : {Row{0b00111, 9}, Row{0, 4}, Row{0b11111, 2}, Row{0b10001, 9}}) {
+        ExtraHands extra;
+        extra.draw(dealt, row.held, undealt, row.count, rng);
+        ASSERT_EQ(extra.cards.size(), static_cast<size_t>(row.count));
+        std::set<std::string> different;
+        for (const Hand& h : extra.cards) {
+            std::set<int16_t> images;
+            for (size_t p = 0; p < 5; ++p) {
+                images.insert(h[p].Image);
+                if (row.held & (1 << p)) EXPECT_EQ(h[p], dealt[p]) << text_of(h);  // the holds, copied
+                else EXPECT_NE(std::find(undealt.begin(), undealt.end(), h[p]), undealt.end()) << text_of(h);
+            }
+            EXPECT_EQ(images.size(), 5u) << text_of(h);  // no card twice in a hand
+            different.insert(text_of(h));
+        }
+        // Each hand has a deck of its own: with cards to draw, the hands differ.
+        if (row.held != 0b11111) EXPECT_GT(different.size(), 1u);
+        else EXPECT_EQ(different.size(), 1u);
+    }
+    for (GameId g = 1; g <= kGameCount; ++g) EXPECT_EQ(offers_several_hands(g), g <= 21) << g;
+}
+
+// Three hands of Jacks or Better: the bet on each, the holds copied, every hand paid and counted.
+TEST(SeveralHands, ARoundOfThreeHands) {
+    Rig rig;
+    Player play{rig};
+    rig.goodies_off();
+    rig.m.view().menu("Mnu_Double").checked = true;  // kept, but not offered with several hands
+    rig.ready(1, 100);
+    rig.m.Menu_Command("Mnu_Hands_3");
+    EXPECT_EQ(rig.settings["hands"], "3");
+    EXPECT_EQ(rig.m.hands(), 3);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Hands_3").checked);
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Hands_1").checked);
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Double").enabled);
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Juicy_Jackpots").enabled);
+    ASSERT_EQ(rig.m.view().Extra_Hands.size(), 2u);
+
+    rig.m.Bet_One_Credit();  // one credit on each hand
+    EXPECT_EQ(rig.m.wallet().Credits, 97);
+    EXPECT_EQ(rig.m.view().Lbl_Played.caption, "3");
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Hands_5").enabled);  // not while a bet is on
+    rig.m.Menu_Command("Mnu_Hands_5");
+    EXPECT_EQ(rig.m.hands(), 3);
+    play.stack("JH JD 4C 7S 9D");  // a pair of jacks on the deal
+    rig.m.Bet_Max();
+    EXPECT_EQ(rig.m.wallet().Credits, 85);
+    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
+    EXPECT_EQ(rig.m.view().Lbl_Played.caption, "15");
+    play.finish_deal();
+    ASSERT_TRUE(rig.m.in_hand());
+    EXPECT_FALSE(rig.m.view().Extra_Hands[0].face_up);  // face down until the draw
+    const Hand dealt = rig.m.table().cards.hand;
+    play.hold_and_draw("12345");  // everything held: every hand is the dealt hand
+    ASSERT_FALSE(rig.m.in_hand());
+    for (const auto& h : rig.m.view().Extra_Hands) {
+        EXPECT_TRUE(h.face_up);
+        for (size_t p = 0; p < 5; ++p) EXPECT_EQ(h.value[p], dealt[p].Value);
+    }
+    const auto& hands = rig.m.history().hands();
+    ASSERT_EQ(hands.size(), 3u);
+    int64_t paid = 0;
+    for (const auto& h : hands) {
+        EXPECT_EQ(h.final, dealt);
+        EXPECT_EQ(h.bet, 5);
+        paid += h.paid;
+    }
+    EXPECT_EQ(rig.m.wallet().Credits, 85 + paid);
+    EXPECT_EQ(hands.back().credits, rig.m.wallet().Credits);
+    const auto& slot = rig.m.player().stats.Game_Stats[1][Stats::kThisSession];
+    EXPECT_EQ(slot[Stats::kPlayed], 15);
+    EXPECT_EQ(slot[Stats::kWon], paid);
+    const HandCode code = hands[0].row;
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[1][static_cast<size_t>(code)][Stats::kSessionCount], 3);
+    EXPECT_EQ(paid, 15);  // a pair of jacks on each hand
+    {
+        EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "3 hands win " + std::to_string(paid) + " credits!");
+        EXPECT_EQ(rig.m.view().Win_Rows.size(), 1u);
+        EXPECT_EQ(rig.m.view().Win_Rows.begin()->second, 3);
+        EXPECT_FALSE(rig.m.view().Extra_Hands[0].win.empty());
+    }
+    // A game without several hands plays one, and the choice stays for the draw games.
+    rig.m.Menu_Command("Mnu_Stud");
+    EXPECT_EQ(rig.m.hands(), 1);
+    EXPECT_TRUE(rig.m.view().Extra_Hands.empty());
+    EXPECT_FALSE(rig.m.view().menu("Mnu_Hands_3").enabled);
+    rig.m.Menu_Command("Mnu_Jacks");
+    EXPECT_EQ(rig.m.hands(), 3);
+    EXPECT_TRUE(rig.m.view().menu("Mnu_Double").checked);  // the goody's mark as it was
+}
+
+TEST(SeveralHands, TheChoiceComesBackFromTheSettingsFile) {
+    for (const auto& [kept, hands] : std::vector<std::pair<std::string, int>>{{"10", 10}, {"5", 5}, {"7", 1}, {"", 1}}) {
+        Rig rig;
+        rig.settings["hands"] = kept;
+        rig.m.Main_Initialisation(1);
+        EXPECT_EQ(rig.m.hands(), hands) << kept;
+        EXPECT_EQ(rig.m.view().Extra_Hands.size(), static_cast<size_t>(hands - 1)) << kept;
+    }
+}
+
+// Hand by hand, over many rounds of three, five and ten hands with the progressive jackpot on:
+// the credits and the bucket move by exactly what the statistics say was won less what was bet,
+// every hand adds one count, and no hand has a card twice.
+TEST(LongRun, SeveralHandsKeepEveryCredit) {
+    Rig rig;
+    ClockRng choices(31);
+    rig.m.view().menu("Mnu_Progressive").checked = true;
+    rig.m.view().menu("Mnu_Double").checked = true;
+    rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
+    const GameId games[] = {1, 4, 8, 10, 14, 20, 21};
+    const int64_t start = static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket;
+    int64_t net = 0;
+    for (int round = 0; round < 6000; ++round) {
+        const GameId g = games[static_cast<size_t>(round) % std::size(games)];
+        if (rig.m.game() != g) rig.m.Select_Game(g);
+        const int hands = kHandChoices[1 + round % 3];
+        rig.m.Menu_Command("Mnu_Hands_" + std::to_string(hands));
+        ASSERT_EQ(rig.m.hands(), hands);
+        if (rig.m.wallet().Credits < 60) rig.m.Insert_Coin();
+        if (rig.m.wallet().Credits > 50000) rig.m.Menu_Command("Mnu_Cash_Out");
+        const auto& slot = rig.m.player().stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
+        const auto played = slot[Stats::kPlayed], won = slot[Stats::kWon];
+        int64_t counts = 0;
+        for (const auto& row : rig.m.player().stats.Hand_Stats[static_cast<size_t>(g)]) counts += row[Stats::kSessionCount];
+        const size_t before = rig.m.history().hands().size();
+        if (choices.next() < 0.5) rig.m.Bet_Max();
+        else rig.m.Bet_One_Credit();
+        rig.m.Start_Hand();
+        test::play_out(rig.m, choices);
+        ASSERT_FALSE(rig.m.in_hand()) << "round " << round;
+        ASSERT_TRUE(rig.dialogs.offers.empty());  // no double up with several hands
+        ASSERT_EQ(rig.m.history().hands().size() - before, static_cast<size_t>(hands));
+        for (size_t k = before; k < rig.m.history().hands().size(); ++k) {
+            std::set<int16_t> images;
+            for (const auto& c : rig.m.history().hands()[k].final) images.insert(c.Image);
+            ASSERT_EQ(images.size(), 5u) << "round " << round;
+        }
+        EXPECT_EQ(slot[Stats::kPlayed] - played, static_cast<int64_t>(rig.m.wallet().Coins_Bet == 0 ? rig.m.history().hands().back().bet * hands : 0));
+        net += (slot[Stats::kWon] - won) - (slot[Stats::kPlayed] - played);
+        ASSERT_EQ(static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket - start, net) << "round " << round;
+        int64_t now = 0;
+        for (const auto& row : rig.m.player().stats.Hand_Stats[static_cast<size_t>(g)]) now += row[Stats::kSessionCount];
+        ASSERT_GE(now - counts, hands) << "round " << round;      // every hand counted
+        ASSERT_LE(now - counts, 2 * hands) << "round " << round;  // Hot Hands and the eights bonus count twice
+    }
+}
+
+}  // namespace
+}  // namespace dw
