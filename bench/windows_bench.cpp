@@ -10,6 +10,10 @@
 #include "forms/frm_progress.h"
 #include "forms/frm_session_graph.h"
 #include "records/hand_history.h"
+#include "frm_main.h"
+#include "machine/services.h"
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -75,6 +79,43 @@ void BM_ProgressOpens(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProgressOpens)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Ten hands at instant speed in the real window (offscreen): from the Draw key until the last
+// hand is paid, the timers' ticks, the ten draws, the pays and the repaints included.
+void BM_TenHandDraw(benchmark::State& state) {
+    QTemporaryDir dir;
+    dw::DefaultDialogs dialogs;
+    dw::shell::Frm_Main::Options o;
+    o.program_directory = dir.path();
+    o.asset_directory = QCoreApplication::applicationDirPath();
+    o.dialogs = &dialogs;
+    dw::shell::Frm_Main w(o);
+    w.show();
+    dw::Machine& m = w.machine();
+    w.run([&] {
+        m.Menu_Command("Mnu_Speed_Instant");
+        m.Menu_Command("Mnu_Hands_10");
+    });
+    auto wait_for = [&](dw::Phase phase) {
+        QElapsedTimer limit;
+        limit.start();
+        while (m.phase() != phase && limit.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    };
+    for (auto _ : state) {
+        w.run([&] {
+            if (m.wallet().Credits < 100) m.wallet().Credits = 5000;
+            m.Bet_Max();
+        });
+        wait_for(dw::Phase::Dealt);
+        QElapsedTimer clock;
+        clock.start();
+        w.run([&] { m.Draw(); });
+        wait_for(dw::Phase::Idle);
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    }
+    m.Menu_Command("Mnu_Hands_1");
+}
+BENCHMARK(BM_TenHandDraw)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 
