@@ -121,6 +121,35 @@ TEST(SeveralHands, ARoundOfThreeHands) {
     EXPECT_TRUE(rig.m.view().menu("Mnu_Double").checked);  // the goody's mark as it was
 }
 
+// A royal flush in order on every hand at the maximum bet: each hand is paid the reversible
+// royal, the first one the jackpot too, and the jackpot's display follows.
+TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
+    Rig rig;
+    Player play{rig};
+    rig.goodies_off();
+    rig.m.view().menu("Mnu_Royals").checked = true;
+    rig.m.view().menu("Mnu_Progressive").checked = true;
+    rig.m.progressive().Jackpot = 1000;
+    rig.ready(1, 1000);
+    rig.m.Menu_Command("Mnu_Hands_3");
+    play.stack("TH JH QH KH AH");
+    play.bet_and_deal(5);
+    play.hold_and_draw("12345");
+    const auto& hands = rig.m.history().hands();
+    ASSERT_EQ(hands.size(), 3u);
+    // Each hand feeds 2% of its 5 coins: the first royal takes the 1,000.1 credits' whole credits,
+    // the next ones find the jackpot started again with a tenth of a credit.
+    EXPECT_EQ(hands[0].paid, 51000);
+    EXPECT_EQ(hands[1].paid, 50000);
+    EXPECT_EQ(hands[2].paid, 50000);
+    EXPECT_EQ(hands[0].row, hands[2].row);
+    EXPECT_EQ(rig.m.wallet().Credits, 99999);  // the meter's cap
+    const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
+    rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
+    rig.m.Menu_Command("Mnu_Royals");
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, shown);
+}
+
 TEST(SeveralHands, TheChoiceComesBackFromTheSettingsFile) {
     for (const auto& [kept, hands] : std::vector<std::pair<std::string, int>>{{"10", 10}, {"5", 5}, {"7", 1}, {"", 1}}) {
         Rig rig;

@@ -214,6 +214,7 @@ TEST(Trainer, JudgingByTheStrategyCard) {
         {"KD TH JH QH KH", 30, false, 30, "4 to a Royal Flush"},
         {"2C 5D 7H 9S KH", 16, false, 16, "1 high card"},
         {"2C 5D 7H 9S KH", 0, true, 16, "1 high card"},
+        {"TH JH QH KH AH", 31, false, 31, ""},  // the card's first line, named below
     };
     for (const auto& row : rows) {
         const Hand hand = test::H(row.dealt);
@@ -222,7 +223,7 @@ TEST(Trainer, JudgingByTheStrategyCard) {
         const CardJudgement j = judge_by_card(*card, rule, hand, *values, row.held);
         EXPECT_EQ(j.broken, row.broken) << row.dealt << " " << row.held;
         EXPECT_EQ(j.card_mask, row.card_mask) << row.dealt;
-        EXPECT_EQ(j.line, row.line) << row.dealt;
+        EXPECT_EQ(j.line, *row.line ? std::string(row.line) : card->lines.front().name) << row.dealt;
     }
 
     // Trainer > Strategy Card... shows the card of the game and bet; a stud game has none.

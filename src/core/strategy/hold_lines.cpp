@@ -300,10 +300,11 @@ std::string line_name(const LineContext& context, Family family, int wilds, std:
         const bool no_highs = std::none_of(all.begin(), all.end(), [](int v) { return v / 8 > 0; });
         for (int v : d) {
             const int highs = v / 8, ways = v % 8;
-            w.push_back(no_highs ? std::to_string(ways) : std::to_string(highs) + (highs == 1 ? " high card, " : " high cards, ") +
-                                                                std::to_string(ways));
+            w.push_back(no_highs ? std::to_string(ways)
+                                 : std::to_string(highs) + (highs == 1 ? " high card, " : " high cards, ") +
+                                       std::to_string(ways) + (ways == 1 ? " way" : " ways"));
         }
-        base += ", " + (no_highs ? listed(w) + (d.size() == 1 && d[0] % 8 == 1 ? " way" : " ways") : listed(w) + " ways");
+        base += ", " + (no_highs ? listed(w) + (d.size() == 1 && d[0] % 8 == 1 ? " way" : " ways") : listed(w));
         break;
     }
     case Family::FlushDraw4:

@@ -93,8 +93,8 @@ public:
         }
     }
 
-    // Takes away card lines, each time the move that costs least per line saved: a line deleted,
-    // or moved beside lines of its family. Moves that cost nothing are made even within
+    // Takes away card lines, each time the move that costs least per line saved: a line taken
+    // off, or a card line moved beside another of its family. Moves that cost nothing are made even within
     // `max_runs`: lines that never meet in one hand are put together.
     void reduce(int max_runs) {
         prune();
@@ -120,12 +120,6 @@ public:
                 std::vector<int> without = order_;
                 without.erase(without.begin() + cur);
                 consider(without, here, {{x}, -1});
-                for (int q = 0; q <= pos_[static_cast<size_t>(nothing_)]; ++q) {
-                    if (q == cur || q == cur + 1) continue;
-                    const bool beside = (q > 0 && same_run(order_[static_cast<size_t>(q - 1)], x)) ||
-                                        (q < static_cast<int>(order_.size()) && same_run(order_[static_cast<size_t>(q)], x));
-                    if (beside) consider(moved_order(x, q), here - s_[static_cast<size_t>(q)], {{x}, order_[static_cast<size_t>(q)]});
-                }
             }
             // A whole line taken off, or moved next to another line of its family.
             const auto starts = run_starts();
