@@ -144,10 +144,28 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
     EXPECT_EQ(hands[2].paid, 50000);
     EXPECT_EQ(hands[0].row, hands[2].row);
     EXPECT_EQ(rig.m.wallet().Credits, 99999);  // the meter's cap
+    EXPECT_EQ(rig.store.text("PROGRES1.VPK").substr(0, 8), " 2\r\n 0\r\n");  // the jackpot as it stands (the last royal took it), kept
     const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
     rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
     rig.m.Menu_Command("Mnu_Royals");
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, shown);
+}
+
+// Hot Hands pays every line the hand makes, the bottom hand's as well as the others'.
+TEST(SeveralHands, HotHandsPaysEveryLineOfEveryHand) {
+    Rig rig;
+    Player play{rig};
+    rig.goodies_off();
+    rig.ready(21, 1000);
+    rig.m.Menu_Command("Mnu_Hands_3");
+    play.stack("KH KD KC 7S 7D");  // a full house: three of a kind, two pairs and a pair as well
+    play.bet_and_deal(5);
+    play.hold_and_draw("12345");
+    const auto& hands = rig.m.history().hands();
+    ASSERT_EQ(hands.size(), 3u);
+    EXPECT_GT(hands[0].paid, 0);
+    EXPECT_EQ(hands[1].paid, hands[0].paid);
+    EXPECT_EQ(hands[2].paid, hands[0].paid);
 }
 
 TEST(SeveralHands, TheChoiceComesBackFromTheSettingsFile) {

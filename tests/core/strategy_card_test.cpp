@@ -149,6 +149,8 @@ TEST(HoldLines, NamesOfCardLines) {
         {jacks, Family::StraightDraw3, 0, {3}, {3}, "3 to a Straight"},
         {jacks, Family::OutsideStraight, 0, {2}, {2}, "4 to an Outside Straight"},
         {jacks, Family::FlushDraw3, 0, {1}, {0, 1, 2}, "3 to a Flush, 1 high card"},
+        {jacks, Family::FlushDraw4, 0, {0, 1, 2}, {0, 1, 2}, "4 to a Flush"},
+        {jacks, Family::Pair, 0, {2, 5, 7, 8, 9}, ranks, "Low Pair (Twos, Fives or Sevens-Nines)"},
         {jokers, Family::Pair, 1, {14, 13}, {13, 14}, "1 Joker: High Pair (Aces or Kings)"},
         {jacks, Family::Pat, 0, {5, 8}, {}, "Pat Straight Flush or Flush"},
         {jacks, Family::Nothing, 0, {0}, {0}, "Discard everything"},
@@ -201,6 +203,22 @@ TEST(StrategyCard, NineSixJacksOrBetterWithinAHundredthOfAPercent) {
     const auto costly = strategy::costliest_lines(card, 2);
     ASSERT_EQ(costly.size(), 2u);
     EXPECT_GE(card.lines[static_cast<size_t>(costly[0])].loss, card.lines[static_cast<size_t>(costly[1])].loss);
+    // The card followed on one hand of each suit pattern, each standing for the hands it stands
+    // for: the card's own figure.
+    {
+        Pay_Table table = test::default_pay_table();
+        const PayRule rule{1, &table, 5, false, 0};
+        const auto context = strategy::line_context(rule);
+        const strategy::FinalHandTable final_hands(rule, 2);
+        double won = 0, hands = 0;
+        strategy::each_dealt_class(52, strategy::DeckModel::AsDealt, 1, {}, [&](unsigned, const CardIndex* c, double weight) {
+            const auto values = strategy::hold_values(final_hands, c);
+            const auto choice = strategy::card_hold(card, context, c, values, final_hands.final_row(strategy::FinalHandTable::set_index(c, 5)));
+            won += weight * values[static_cast<size_t>(choice.mask)];
+            hands += weight;
+        });
+        EXPECT_NEAR(won / hands / 5, card.card, 1e-12);
+    }
     const std::string text = strategy::card_text(card);
     EXPECT_NE(text.find("Strategy card: Jacks or Better, 5 coins"), std::string::npos);
     EXPECT_NE(text.find("perfect play returns 99.5439%"), std::string::npos);
@@ -253,6 +271,12 @@ TEST(StrategyCard, OnlyDrawGamesAndTheLineBudget) {
     EXPECT_EQ(strategy::default_card_lines(4), 40);
     const auto none = strategy::write_card({24, &table, 10, false, 0});
     EXPECT_TRUE(none.lines.empty());
+    std::stop_source stop;  // a card asked to stop is incomplete, and has no lines
+    stop.request_stop();
+    const auto stopped = strategy::write_card({1, &table, 5, false, 0}, 0, 1, stop.get_token());
+    EXPECT_FALSE(stopped.complete);
+    EXPECT_TRUE(stopped.lines.empty());
+    EXPECT_TRUE(jacks_card().complete);
     // A budget of few lines costs more than the full card.
     const auto short_card = strategy::write_card({1, &table, 5, false, 0}, 12, 2);
     EXPECT_LE(short_card.lines.size(), 12u);
