@@ -287,14 +287,15 @@ std::string line_name(const LineContext& context, Family family, int wilds, std:
         // their sum when the line holds every draw of that sum.
         std::vector<int> sums;
         for (int v : d) sums.push_back(v / 8 + v % 8);
-        const auto [low, high] = std::minmax_element(sums.begin(), sums.end());
+        const int low = *std::min_element(sums.begin(), sums.end());
+        const int high = *std::max_element(sums.begin(), sums.end());
         const bool by_sum = std::all_of(all.begin(), all.end(), [&](int v) {
             const int sum = v / 8 + v % 8;
-            return sum < *low || sum > *high || std::find(d.begin(), d.end(), v) != d.end();
+            return sum < low || sum > high || std::find(d.begin(), d.end(), v) != d.end();
         }) && std::any_of(all.begin(), all.end(), [&](int v) { return v / 8 > 0; });
         std::vector<std::string> w;
         if (by_sum) {
-            base += ", high cards + ways " + (*low == *high ? std::to_string(*low) : std::to_string(*low) + "-" + std::to_string(*high));
+            base += ", high cards + ways " + (low == high ? std::to_string(low) : std::to_string(low) + "-" + std::to_string(high));
             break;
         }
         const bool no_highs = std::none_of(all.begin(), all.end(), [](int v) { return v / 8 > 0; });
