@@ -53,7 +53,10 @@ Frm_Strategy_Card::Frm_Strategy_Card(StrategyCardModel& model, QWidget* parent) 
     lines_->setSelectionBehavior(QAbstractItemView::SelectRows);
     lines_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     lines_->verticalHeader()->setDefaultSectionSize(lines_->fontMetrics().height() + 8);
-    lines_->setMinimumSize(760, 240);
+    // A dozen lines at least, and two lines of the summary: a label that wraps does not tell the
+    // window how tall it must be, and the buttons would lie over the table.
+    lines_->setMinimumSize(760, (lines_->fontMetrics().height() + 8) * 13);
+    summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 2 + 4);
     layout->addWidget(lines_, 1);
     auto* row = new QHBoxLayout;
     save_text_ = new QPushButton("Save as &Text...");
