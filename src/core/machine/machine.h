@@ -39,6 +39,9 @@ struct JuicyModel;
 // turns window events and timer ticks into calls of these routines and draws the view model.
 // A hand runs in the flow of its game (a RoundFlow), which sees the machine only through
 // MachineRounds, its RoundHost.
+// A natural royal flush dealt in order, ten to ace or ace to ten: the reversible royal.
+bool reversible_royal(const Hand& h);
+
 class Machine {
 public:
     using Services = MachineServices;

@@ -16,17 +16,6 @@ namespace {
 
 std::string hands_menu(int n) { return "Mnu_Hands_" + std::to_string(n); }
 
-// A natural royal flush dealt in order, ten to ace or ace to ten.
-bool in_order_royal(const Hand& h) {
-    bool same_suit = true, up = true, down = true;
-    for (size_t i = 0; i < 5; ++i) {
-        same_suit = same_suit && h[i].Suit == h[0].Suit && h[i].Value != 1;
-        up = up && h[i].Value == static_cast<int16_t>(10 + i);
-        down = down && h[i].Value == static_cast<int16_t>(14 - i);
-    }
-    return same_suit && (up || down);
-}
-
 SmallHand small_hand(const Hand& h, bool face_up) {
     SmallHand s;
     for (size_t i = 0; i < 5; ++i) {
@@ -104,7 +93,7 @@ void Machine::settle_hands(HandCode main_code) {
         const FinalPay pay = pay_final({game_, &pay_table_, bet, progressive_on(), progressive_.Jackpot}, code, hits);
         if (!pay.found) throw FatalError("Error", "Internal Error in Payoff");
         int64_t amount = pay.amount;
-        if (royals_on() && bet == chart_panel_.Max_Bet && in_order_royal(hands[k])) {
+        if (royals_on() && bet == chart_panel_.Max_Bet && reversible_royal(hands[k])) {
             amount = 50000 + (progressive_on() ? progressive_.claim() : 0);
         } else if (pay.jackpot_won) {
             progressive_.clear();

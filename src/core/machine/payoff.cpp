@@ -23,6 +23,8 @@ constexpr const char* kWinningsLimit =
 constexpr const char* kBucketLimit =
     "The Coin Bucket cannot count that many coins.  Clear it with its Clear button first.";
 
+}  // namespace
+
 // A natural royal flush dealt in order, ten to ace or ace to ten.
 bool reversible_royal(const Hand& h) {
     bool same_suit = true, up = true, down = true;
@@ -33,7 +35,6 @@ bool reversible_royal(const Hand& h) {
     }
     return same_suit && (up || down);
 }
-}  // namespace
 
 void Machine::play_announcement_sound(std::string_view key) {
     voice_.announce(key, game_info(game_).deuces_wild, sound_on());

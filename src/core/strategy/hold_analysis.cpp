@@ -197,18 +197,37 @@ std::array<HoldValue, 32> analyse_holds(const FinalHandTable& table, const Hand&
     return out;
 }
 
+DealTables::DealTables(const PayRule& rule, unsigned threads, std::stop_token stop)
+    : rule_(rule), table_(rule, threads, stop) {
+    if (!game_info(rule.game).doubles_winning_deal || table_.stopped()) return;
+    PayRule twice = rule;
+    twice.coins = rule.coins * 2;
+    doubled_ = std::make_unique<FinalHandTable>(twice, threads, stop);
+}
+
+DealTables::Deal DealTables::deal(const CardIndex c[5]) const {
+    Deal d{&table_, static_cast<double>(rule_.coins), 0, 0};
+    const GameInfo& info = game_info(rule_.game);
+    if (!doubled_ && !info.eights_bonus) return d;
+    Hand hand;
+    for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
+    const HandCode dealt = Check_Hand(rule_.game, hand);
+    if (doubled_ && dealt != 0) {
+        d.table = doubled_.get();
+        d.bet = 2.0 * rule_.coins;
+    }
+    if (info.eights_bonus && (dealt == 3 || dealt == 8)) {
+        d.bonus = static_cast<double>(rule_.table->pay(rule_.game, dealt)) * rule_.coins;
+        d.bonus_row = dealt;
+    }
+    return d;
+}
+
 ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token stop, const Progress& progress,
                          DeckModel model) {
-    const GameInfo& info = game_info(rule.game);
-    const FinalHandTable table(rule, threads, stop);
-    if (table.stopped()) return {0, {}, false, 0, 0};
-    // Double Down Draw: a winning deal is played on twice the coins.
-    std::unique_ptr<FinalHandTable> doubled;
-    if (info.doubles_winning_deal) {
-        PayRule twice = rule;
-        twice.coins = rule.coins * 2;
-        doubled = std::make_unique<FinalHandTable>(twice, threads, stop);
-    }
+    const DealTables tables(rule, threads, stop);
+    if (tables.stopped()) return {0, {}, false, 0, 0};
+    const FinalHandTable& table = tables.table();
     const unsigned t = std::max(1u, threads);
     struct Part {
         double win = 0, bet = 0, hands = 0;
@@ -218,22 +237,7 @@ ChartReturn chart_return(const PayRule& rule, unsigned threads, std::stop_token 
     for (auto& part : parts) part.rows.assign(static_cast<size_t>(table.rows()), 0.0);
     each_dealt_class(table.deck(), model, t, stop, [&](unsigned id, const CardIndex* c, double weight) {
         Part& part = parts[id];
-        const FinalHandTable* used = &table;
-        double bet = rule.coins, bonus = 0;
-        int bonus_row = 0;
-        if (doubled || info.eights_bonus) {
-            Hand hand;
-            for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
-            const HandCode dealt = Check_Hand(rule.game, hand);
-            if (doubled && dealt != 0) {
-                used = doubled.get();
-                bet = 2.0 * rule.coins;
-            }
-            if (info.eights_bonus && (dealt == 3 || dealt == 8)) {
-                bonus = static_cast<double>(rule.table->pay(rule.game, dealt)) * rule.coins;
-                bonus_row = dealt;
-            }
-        }
+        const auto [used, bet, bonus, bonus_row] = tables.deal(c);
         const auto values = hold_values(*used, c, {}, model);
         int best = 0;
         for (int m = 1; m < 32; ++m)

@@ -2,6 +2,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <span>
@@ -58,6 +59,28 @@ struct ChartReturn {
 using Progress = std::function<void(double done)>;
 ChartReturn chart_return(const PayRule& rule, unsigned threads = 1, std::stop_token stop = {}, const Progress& progress = {},
                          DeckModel model = DeckModel::AsDealt);
+
+// The tables a draw game's deals are priced with: the chart's, and in Double Down Draw the
+// chart's at twice the coins, on which a winning deal is played.
+class DealTables {
+public:
+    DealTables(const PayRule& rule, unsigned threads, std::stop_token stop);
+    bool stopped() const { return table_.stopped() || (doubled_ && doubled_->stopped()); }
+    const FinalHandTable& table() const { return table_; }
+    // How a dealt hand (sorted cards) is played: its table and bet, and the Crazy Eights bonus
+    // paid on the deal whatever is held, with its row (0: none).
+    struct Deal {
+        const FinalHandTable* table;
+        double bet = 0, bonus = 0;
+        int bonus_row = 0;
+    };
+    Deal deal(const CardIndex c[5]) const;
+
+private:
+    PayRule rule_;
+    FinalHandTable table_;
+    std::unique_ptr<FinalHandTable> doubled_;
+};
 
 // One hand of each way the suits of a game's deck can fall: visit(thread, cards, weight) for the
 // hand whose suits' rank patterns are in falling order, `weight` the number of dealt hands it

@@ -366,36 +366,20 @@ private:
 };
 
 Gathered gather(const PayRule& rule, const LineContext& context, unsigned threads, std::stop_token stop, DeckModel model) {
-    const GameInfo& info = game_info(rule.game);
-    const FinalHandTable table(rule, threads, stop);
+    const DealTables tables(rule, threads, stop);
     Gathered out;
-    if (table.stopped()) return out;
-    std::unique_ptr<FinalHandTable> doubled;
-    if (info.doubles_winning_deal) {
-        PayRule twice = rule;
-        twice.coins = rule.coins * 2;
-        doubled = std::make_unique<FinalHandTable>(twice, threads, stop);
-    }
+    if (tables.stopped()) return out;
     const unsigned t = std::max(1u, threads);
     std::vector<Gathered> parts(t);
-    each_dealt_class(table.deck(), model, t, stop, [&](unsigned id, const CardIndex* c, double weight) {
+    each_dealt_class(tables.table().deck(), model, t, stop, [&](unsigned id, const CardIndex* c, double weight) {
         Gathered& part = parts[id];
         Dealt d;
         d.weight = weight;
-        d.bet = rule.coins;
         std::copy(c, c + 5, d.cards);
-        const FinalHandTable* used = &table;
-        if (doubled || info.eights_bonus) {
-            Hand hand;
-            for (int i = 0; i < 5; ++i) hand[static_cast<size_t>(i)] = card_of(c[i]);
-            const HandCode dealt = Check_Hand(rule.game, hand);
-            if (doubled && dealt != 0) {
-                used = doubled.get();
-                d.bet = 2.0 * rule.coins;
-            }
-            if (info.eights_bonus && (dealt == 3 || dealt == 8))
-                d.bonus = static_cast<double>(rule.table->pay(rule.game, dealt)) * rule.coins;
-        }
+        const auto deal = tables.deal(c);
+        const FinalHandTable* used = deal.table;
+        d.bet = deal.bet;
+        d.bonus = deal.bonus;
         const auto values = hold_values(*used, c, {}, model);
         d.best = *std::max_element(values.begin(), values.end());
         const int pat_row = used->final_row(FinalHandTable::set_index(c, 5));
