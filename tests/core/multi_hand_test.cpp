@@ -3,6 +3,7 @@
 #include "machine_rig.h"
 #include "random_play.h"
 #include "round/multi_hand.h"
+#include "round/draw_round.h"
 
 namespace dw {
 namespace {
@@ -145,6 +146,22 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
     EXPECT_EQ(hands[0].row, hands[2].row);
     EXPECT_EQ(rig.m.wallet().Credits, 99999);  // the meter's cap
     EXPECT_EQ(rig.store.text("PROGRES1.VPK").substr(0, 8), " 2\r\n 0\r\n");  // the jackpot as it stands (the last royal took it), kept
+    // The royal must lie in order to be reversible; a flush is a flush; a hand of nothing says so.
+    struct Row {
+        const char* cards;
+        int64_t paid;
+    };
+    for (const Row row : {Row{"AH KH QH JH TH", 50000}, Row{"KH AH QH JH TH", 4000}, Row{"2H 5H 9H JH KH", 30},
+                          Row{"2H 5D 9C JS 3H", 0}}) {
+        rig.m.wallet().Credits = 1000;
+        const size_t before = rig.m.history().hands().size();
+        play.stack(row.cards);
+        play.bet_and_deal(5);
+        play.hold_and_draw("12345");
+        ASSERT_EQ(rig.m.history().hands().size(), before + 3);
+        for (size_t k = before; k < before + 3; ++k) EXPECT_EQ(rig.m.history().hands()[k].paid, row.paid) << row.cards;
+        if (row.paid == 0) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, kDrawLook.no_win);
+    }
     const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
     rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
     rig.m.Menu_Command("Mnu_Royals");
