@@ -162,6 +162,10 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
         for (size_t k = before; k < before + 3; ++k) EXPECT_EQ(rig.m.history().hands()[k].paid, row.paid) << row.cards;
         if (row.paid == 0) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, kDrawLook.no_win);
     }
+    play.stack("JH JD 4C 7S 9D");  // one coin on each: a credit a hand is a win too
+    play.bet_and_deal(1);
+    play.hold_and_draw("12345");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "3 hands win 3 credits!");
     const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
     rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
     rig.m.Menu_Command("Mnu_Royals");
