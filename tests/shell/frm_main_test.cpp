@@ -46,13 +46,14 @@ class FrmMainTest : public QObject {
     QTemporaryDir dir_;
     ScriptedDialogs dialogs_;
 
-    std::unique_ptr<Frm_Main> open() {
+    std::unique_ptr<Frm_Main> open(const char* speed = "Mnu_Speed_Instant") {
         Frm_Main::Options o;
         o.program_directory = dir_.path();
         o.asset_directory = QCoreApplication::applicationDirPath();
         o.dialogs = &dialogs_;
         auto w = std::make_unique<Frm_Main>(o);
         w->show();
+        w->action(speed)->trigger();  // the animations have tests of their own
         return w;
     }
 
@@ -314,7 +315,7 @@ private slots:
     }
 
     void aModalDialogDuringTheDealHoldsTheDeal() {
-        auto w = open();
+        auto w = open("Mnu_Speed_Fast");
         Machine& m = w->machine();
         w->run([&] { m.Bet_Max(); });
         QVERIFY(m.timers().Timer1_Enabled);
@@ -322,7 +323,7 @@ private slots:
         // A routine whose modal dialog runs its own event loop for longer than the whole deal.
         w->run([&] {
             before = m.table().cards.Next_Card;
-            QTest::qWait(1500);
+            QTest::qWait(600);
             after = m.table().cards.Next_Card;
         });
         QCOMPARE(after, before);
