@@ -5,13 +5,11 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 
 TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     Rig rig;
-    rig.m.wallet().Credits = 10;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 10);
     rig.m.Start_Hand();  // Deal with nothing bet deals nothing
     EXPECT_EQ(rig.m.phase(), Phase::Idle);
     EXPECT_FALSE(rig.m.timers().Timer1_Enabled);
@@ -65,8 +63,7 @@ TEST(Bets, ButtonsFollowTheCredits) {
 
 TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
     Rig rig;
-    rig.m.wallet().Credits = 4;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 4);
     const ViewModel before = rig.m.view();
     rig.m.Bet_Max();
     EXPECT_EQ(rig.dialogs.beeps, 1);
@@ -78,8 +75,7 @@ TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
 
 TEST(Bets, PlayMaxBetsTheRestAndDeals) {
     Rig rig;
-    rig.m.wallet().Credits = 7;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 7);
     rig.m.Bet_One_Credit();
     rig.m.Bet_One_Credit();
     rig.m.Bet_Max();
@@ -211,9 +207,7 @@ TEST(Cashier, CashOutAndTheBucketReset) {
 
 TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 100);
     rig.m.Key_Press('d');
     rig.m.Key_Press('e');
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
@@ -225,7 +219,7 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     rig.m.Key_Press('x');
     rig.m.Key_Press('E');
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
-    play.finish_deal();
+    rig.finish_deal();
     rig.m.view().focus = "Btn_Insert_Coin";
     rig.m.Key_Press('1');
     EXPECT_TRUE(rig.m.held(1));
@@ -241,14 +235,13 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     rig.m.Key_Press('D');
     EXPECT_EQ(rig.m.phase(), Phase::Drawing);
-    play.finish_draw();
+    rig.finish_draw();
     rig.m.Key_Press('5');
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.phase(), Phase::Dealing);
     // Play Max after one coin: only the full bet's column stays lit.
     Rig partial;
-    partial.m.wallet().Credits = 100;
-    partial.m.Prepare_Hand();
+    partial.ready(1, 100);
     partial.m.Bet_One_Credit();
     partial.m.Bet_Max();
     for (size_t c = 2; c <= 6; ++c) EXPECT_EQ(partial.m.view().Lbl_Pay[c].bold, c == 6) << c;
@@ -304,33 +297,29 @@ TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
 
 TEST(SoundRule, TheSoundMenuTurnsTheMachineSoundsOffAndOn) {
     Rig rig;
-    Player play{rig};
     rig.ready(1, 100);
     rig.m.Menu_Command("Mnu_Sound");
     EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &On");
-    play.bet_and_deal(5);
+    rig.bet_and_deal(5);
     EXPECT_TRUE(rig.sound.played.empty());
-    play.hold_and_draw("12345");
+    rig.hold_and_draw("12345");
     rig.m.Menu_Command("Mnu_Sound");
     EXPECT_EQ(rig.m.view().menu("Mnu_Sound").caption, "Turn Sound &Off");
-    play.bet_and_deal(5);
+    rig.bet_and_deal(5);
     EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), rig.m.voice().sound_path("deal.wav")), 5);
 }
 
 TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     Rig rig;
-    Player play{rig};
-    rig.m.Select_Game(4);
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
-    play.stack("2H QS 2C TD 5S");
-    play.bet_and_deal(5);
+    rig.ready(4, 100);
+    rig.stack("2H QS 2C TD 5S");
+    rig.bet_and_deal(5);
     // Deuces are wild in this game: the fancy cards get the wild marks.
     EXPECT_TRUE(rig.m.view().Pnl_Wild[0].visible);
     EXPECT_FALSE(rig.m.view().Pnl_Wild[1].visible);
     rig.m.Menu_Command("Mnu_Plain_Cards");  // locked during a hand
     EXPECT_TRUE(rig.m.table().Fancy_Cards);
-    play.hold_and_draw("245");  // the deuces hold themselves
+    rig.hold_and_draw("245");  // the deuces hold themselves
     rig.m.Menu_Command("Mnu_Plain_Cards");
     EXPECT_FALSE(rig.m.table().Fancy_Cards);
     EXPECT_FALSE(rig.m.view().menu("Mnu_Fancy_Cards").checked);
@@ -573,10 +562,9 @@ namespace {
 TEST(DealAnimation, EachTickShowsTheNextCard) {
     for (GameId game : {GameId{1}, GameId{24}, GameId{25}}) {
         Rig rig;
-        Player play{rig};
         rig.goodies_off();
         rig.ready(game, 100);
-        play.stack("9C 8D 7H 6S 4C");
+        rig.stack("9C 8D 7H 6S 4C");
         rig.m.Bet_Max();
         const int shown = game == 1 ? 5 : (game == 24 ? 4 : 3);
         const auto& hand = rig.m.table().cards.hand;
@@ -597,13 +585,12 @@ TEST(DealAnimation, EachTickShowsTheNextCard) {
 // The draw: each position not held takes the next card of the deck, from the left.
 TEST(DealAnimation, TheDrawFillsThePositionsNotHeldInOrder) {
     Rig rig;
-    Player play{rig};
     rig.goodies_off();
     rig.m.Menu_Command("Mnu_Autohold");  // off
     rig.ready(1, 100);
-    play.stack("2H 4D 6C 8S TH 3D 5C 7S");
-    play.bet_and_deal(5);
-    play.hold_and_draw("13");
+    rig.stack("2H 4D 6C 8S TH 3D 5C 7S");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("13");
     EXPECT_EQ(rig.m.table().cards.hand, test::H("2H 3D 6C 5C 7S"));
 }
 

@@ -7,24 +7,22 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 
 // A scripted session: each hand kept as it was dealt, held, drawn and paid, and written as CSV.
 TEST(HandHistory, ASessionAsPlayedAndItsCsv) {
     Rig rig;
-    Player play{rig};
     rig.goodies_off();
     rig.ready(1, 100);
-    play.stack("JH JD 2C 5S 9H QS 3D 8C");
-    play.bet_and_deal(5);
-    play.hold_and_draw("12");  // the jacks: QS 3D 8C come
-    play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
-    play.bet_and_deal(1);
-    play.hold_and_draw("");
+    rig.stack("JH JD 2C 5S 9H QS 3D 8C");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12");  // the jacks: QS 3D 8C come
+    rig.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+    rig.bet_and_deal(1);
+    rig.hold_and_draw("");
     rig.ready(24, rig.m.wallet().Credits);  // Double Down Stud: no draw
-    play.stack("AH AD 7C 2S 9H");
-    play.bet_and_deal(5);
+    rig.stack("AH AD 7C 2S 9H");
+    rig.bet_and_deal(5);
     rig.m.Btn_Stand_Click();
     rig.m.Btn_Show_Fifth_Click();
     rig.m.Pause_Tick();
@@ -50,12 +48,11 @@ TEST(HandHistory, ASessionAsPlayedAndItsCsv) {
 
 TEST(HandHistory, ExportWritesTheFileChosenOrSaysWhyNot) {
     Rig rig;
-    Player play{rig};
     rig.m.Menu_Command("Mnu_Export_History");  // nothing played yet
     EXPECT_EQ(rig.dialogs.asked().back(), "Export Hand History: No hand has been played this session yet.");
     rig.ready(1, 100);
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
     test::TempDir dir;
     const auto path = dir.path / "hands.csv";
     rig.dialogs.save_path = path.string();
@@ -120,10 +117,9 @@ TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
     EXPECT_EQ(return_bet(25, 15), 15);
 
     Rig rig;
-    Player play{rig};
     rig.ready(1, 100);
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
     rig.m.Menu_Command("Mnu_Session_Graph");
     EXPECT_EQ(rig.dialogs.graphs, std::vector<size_t>{1});
     rig.dialogs.answers = {MsgAnswer::Cancel};
@@ -131,8 +127,8 @@ TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
     EXPECT_EQ(rig.m.history().hands().size(), 1u);
     rig.m.Menu_Command("Mnu_New_Game");  // a new session starts with no hand
     EXPECT_TRUE(rig.m.history().hands().empty());
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
     rig.dialogs.player_choices = {2};
     rig.m.Menu_Command("Mnu_Player");  // so does the next player's
     EXPECT_TRUE(rig.m.history().hands().empty());

@@ -40,43 +40,6 @@ struct TempDir {
     std::filesystem::path path;
 };
 
-// A machine with scripted services and its records in memory.
-struct Rig {
-    ScriptedRng rng{{}, -1};
-    ScriptedDialogs dialogs;
-    RecordingCardLibrary library;
-    RecordingSound sound;
-    MemoryStore store;
-    HoldAdvisor* advisor;  // the trainer's, when a test needs one
-    int64_t now = 1765000000;  // the clock the machine reads, in seconds since 1970
-    std::map<std::string, std::string, std::less<>> settings;  // the program's settings file
-    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor, [this] { return now; },
-               [this](std::string_view name) -> std::optional<std::string> {
-                   const auto it = settings.find(name);
-                   if (it == settings.end()) return std::nullopt;
-                   return it->second;
-               },
-               [this](std::string_view name, std::string_view value) { settings[std::string(name)] = value; }}};
-
-    explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
-        m.view().menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
-        m.Form_Load();
-        m.wallet().Credits = 80;
-        m.wallet().Coin_Bucket = -80;
-        m.Select_Game(m.game());
-    }
-    // No progressive, reversible royals or double up: the hand pays just its chart.
-    void goodies_off() {
-        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) m.view().menu(goody).checked = false;
-    }
-    // Between hands of `game` with `credits` on the meter.
-    void ready(GameId game, int32_t credits) {
-        m.wallet().Credits = credits;
-        m.Select_Game(game);
-        m.Prepare_Hand();
-    }
-};
-
 // Cards written as text, split into words.
 inline std::vector<std::string> words(const std::string& text) {
     std::vector<std::string> out;
@@ -116,13 +79,45 @@ inline void stack_deck(CardState& cards, GameId game, Rng& rng, const std::strin
     }
 }
 
-// Drives whole hands through the machine's routines and ticks.
-struct Player {
-    Rig& rig;
-    Machine& m = rig.m;
+// A machine with scripted services and its records in memory, and routines that drive whole
+// hands through its routines and ticks.
+struct Rig {
+    ScriptedRng rng{{}, -1};
+    ScriptedDialogs dialogs;
+    RecordingCardLibrary library;
+    RecordingSound sound;
+    MemoryStore store;
+    HoldAdvisor* advisor;  // the trainer's, when a test needs one
+    int64_t now = 1765000000;  // the clock the machine reads, in seconds since 1970
+    std::map<std::string, std::string, std::less<>> settings;  // the program's settings file
+    Machine m{{rng, dialogs, library, sound, store, format_us_currency, '.', advisor, [this] { return now; },
+               [this](std::string_view name) -> std::optional<std::string> {
+                   const auto it = settings.find(name);
+                   if (it == settings.end()) return std::nullopt;
+                   return it->second;
+               },
+               [this](std::string_view name, std::string_view value) { settings[std::string(name)] = value; }}};
+
+    explicit Rig(HoldAdvisor* advisor_ = nullptr) : advisor(advisor_) {
+        m.view().menu("Mnu_Juicy_Jackpots").checked = false;  // the side-bet tests turn it on
+        m.Form_Load();
+        m.wallet().Credits = 80;
+        m.wallet().Coin_Bucket = -80;
+        m.Select_Game(m.game());
+    }
+    // No progressive, reversible royals or double up: the hand pays just its chart.
+    void goodies_off() {
+        for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double"}) m.view().menu(goody).checked = false;
+    }
+    // Between hands of `game` with `credits` on the meter.
+    void ready(GameId game, int32_t credits) {
+        m.wallet().Credits = credits;
+        m.Select_Game(game);
+        m.Prepare_Hand();
+    }
 
     // The next deal and draw take these cards in this order.
-    void stack(const std::string& cards) { stack_deck(m.table().cards, m.game(), rig.rng, cards); }
+    void stack(const std::string& cards) { stack_deck(m.table().cards, m.game(), rng, cards); }
     void finish_deal() {
         for (int i = 0; i < 10 && m.timers().Timer1_Enabled; ++i) m.Timer1_Tick();
     }

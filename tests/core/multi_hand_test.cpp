@@ -8,7 +8,6 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 
 std::string text_of(const Hand& h) {
@@ -56,7 +55,6 @@ TEST(SeveralHands, TheHandsAboveKeepTheHoldsAndDrawOnlyUndealtCards) {
 // Three hands of Jacks or Better: the bet on each, the holds copied, every hand paid and counted.
 TEST(SeveralHands, ARoundOfThreeHands) {
     Rig rig;
-    Player play{rig};
     rig.goodies_off();
     rig.m.view().menu("Mnu_Double").checked = true;  // kept, but not offered with several hands
     rig.ready(1, 100);
@@ -75,16 +73,16 @@ TEST(SeveralHands, ARoundOfThreeHands) {
     EXPECT_FALSE(rig.m.view().menu("Mnu_Hands_5").enabled);  // not while a bet is on
     rig.m.Menu_Command("Mnu_Hands_5");
     EXPECT_EQ(rig.m.hands(), 3);
-    play.stack("JH JD 4C 7S 9D");  // a pair of jacks on the deal
+    rig.stack("JH JD 4C 7S 9D");  // a pair of jacks on the deal
     rig.m.Bet_Max();
     EXPECT_EQ(rig.m.wallet().Credits, 85);
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.view().Lbl_Played.caption, "15");
-    play.finish_deal();
+    rig.finish_deal();
     ASSERT_TRUE(rig.m.in_hand());
     EXPECT_FALSE(rig.m.view().Extra_Hands[0].face_up);  // face down until the draw
     const Hand dealt = rig.m.table().cards.hand;
-    play.hold_and_draw("12345");  // everything held: every hand is the dealt hand
+    rig.hold_and_draw("12345");  // everything held: every hand is the dealt hand
     ASSERT_FALSE(rig.m.in_hand());
     for (const auto& h : rig.m.view().Extra_Hands) {
         EXPECT_TRUE(h.face_up);
@@ -126,16 +124,15 @@ TEST(SeveralHands, ARoundOfThreeHands) {
 // royal, the first one the jackpot too, and the jackpot's display follows.
 TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
     Rig rig;
-    Player play{rig};
     rig.goodies_off();
     rig.m.view().menu("Mnu_Royals").checked = true;
     rig.m.view().menu("Mnu_Progressive").checked = true;
     rig.m.progressive().Jackpot = 1000;
     rig.ready(1, 1000);
     rig.m.Menu_Command("Mnu_Hands_3");
-    play.stack("TH JH QH KH AH");
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
+    rig.stack("TH JH QH KH AH");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
     const auto& hands = rig.m.history().hands();
     ASSERT_EQ(hands.size(), 3u);
     // Each hand feeds 2% of its 5 coins: the first royal takes the 1,000.1 credits' whole credits,
@@ -155,16 +152,16 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
                           Row{"2H 5D 9C JS 3H", 0}}) {
         rig.m.wallet().Credits = 1000;
         const size_t before = rig.m.history().hands().size();
-        play.stack(row.cards);
-        play.bet_and_deal(5);
-        play.hold_and_draw("12345");
+        rig.stack(row.cards);
+        rig.bet_and_deal(5);
+        rig.hold_and_draw("12345");
         ASSERT_EQ(rig.m.history().hands().size(), before + 3);
         for (size_t k = before; k < before + 3; ++k) EXPECT_EQ(rig.m.history().hands()[k].paid, row.paid) << row.cards;
         if (row.paid == 0) EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, kDrawLook.no_win);
     }
-    play.stack("JH JD 4C 7S 9D");  // one coin on each: a credit a hand is a win too
-    play.bet_and_deal(1);
-    play.hold_and_draw("12345");
+    rig.stack("JH JD 4C 7S 9D");  // one coin on each: a credit a hand is a win too
+    rig.bet_and_deal(1);
+    rig.hold_and_draw("12345");
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "3 hands win 3 credits!");
     const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
     rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
@@ -175,13 +172,12 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
 // Hot Hands pays every line the hand makes, the bottom hand's as well as the others'.
 TEST(SeveralHands, HotHandsPaysEveryLineOfEveryHand) {
     Rig rig;
-    Player play{rig};
     rig.goodies_off();
     rig.ready(21, 1000);
     rig.m.Menu_Command("Mnu_Hands_3");
-    play.stack("KH KD KC 7S 7D");  // a full house: three of a kind, two pairs and a pair as well
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
+    rig.stack("KH KD KC 7S 7D");  // a full house: three of a kind, two pairs and a pair as well
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
     const auto& hands = rig.m.history().hands();
     ASSERT_EQ(hands.size(), 3u);
     EXPECT_GT(hands[0].paid, 0);

@@ -7,7 +7,6 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 
 TEST(PayFinal, ChartTopPrizesLinesAndJackpot) {
@@ -93,11 +92,10 @@ TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
     }
 
     Rig rig;
-    Player play{rig};
     rig.ready(1, 100);
-    play.stack("JH 4C JD 8S 2H 9C 5D 3S");
-    play.bet_and_deal(5);
-    play.hold_and_draw("13");
+    rig.stack("JH 4C JD 8S 2H 9C 5D 3S");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("13");
     for (int p = 0; p < 5; ++p) EXPECT_EQ(rig.m.view().Pnl_Win_Card[static_cast<size_t>(p)].visible, p == 0 || p == 2) << p;
     EXPECT_TRUE(rig.m.view().Pnl_Win_Row.visible);
     EXPECT_EQ(rig.m.view().Pnl_Win_Row.picture, 9);
@@ -105,10 +103,10 @@ TEST(WinMarks, TheCardsThatMadeTheHandAndItsRow) {
     EXPECT_FALSE(rig.m.view().Pnl_Win_Row.visible);
     EXPECT_FALSE(rig.m.view().Pnl_Win_Card[0].visible);
     // A win of a single credit is marked too.
-    play.stack("JH 4C JD 8S 2H 9C 5D 3S");
+    rig.stack("JH 4C JD 8S 2H 9C 5D 3S");
     rig.m.Start_Hand();
-    play.finish_deal();
-    play.hold_and_draw("13");
+    rig.finish_deal();
+    rig.hold_and_draw("13");
     EXPECT_TRUE(rig.m.view().Pnl_Win_Row.visible);
     EXPECT_TRUE(rig.m.view().Pnl_Win_Card[0].visible);
 }

@@ -7,7 +7,6 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 
 struct HandCase {
@@ -61,17 +60,16 @@ TEST(PlayHand, PayoffsOfWholeHands) {
     };
     for (const auto& c : cases) {
         Rig rig;
-        Player play{rig};
         rig.m.Select_Game(c.game);
         rig.m.view().menu("Mnu_Progressive").checked = c.progressive;
         rig.m.view().menu("Mnu_Royals").checked = c.royals;
         rig.m.progressive().Jackpot = c.jackpot;
         rig.m.wallet().Credits = 1000;
         rig.m.Prepare_Hand();
-        play.stack(c.cards);
-        play.bet_and_deal(c.coins);
+        rig.stack(c.cards);
+        rig.bet_and_deal(c.coins);
         ASSERT_EQ(rig.m.phase(), Phase::Dealt) << c.what;
-        play.hold_and_draw(c.holds);
+        rig.hold_and_draw(c.holds);
         EXPECT_EQ(rig.m.wallet().Credits, 1000 - c.coins + c.paid) << c.what;
         EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, c.result) << c.what;
         EXPECT_EQ(rig.m.phase(), Phase::Idle) << c.what;
@@ -85,35 +83,30 @@ TEST(PlayHand, PayoffsOfWholeHands) {
 
 TEST(PlayHand, ProgressiveGrowsByThePercentOfEachBet) {
     Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 100);
     for (int hand = 0; hand < 3; ++hand) {
-        play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
-        play.bet_and_deal(5);
-        play.hold_and_draw("");
+        rig.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+        rig.bet_and_deal(5);
+        rig.hold_and_draw("");
     }
     EXPECT_NEAR(rig.m.progressive().Jackpot, 0.3, 1e-12);
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,000.07!");
     rig.m.view().menu("Mnu_Progressive").checked = false;
-    play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
-    play.bet_and_deal(5);
-    play.hold_and_draw("");
+    rig.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("");
     EXPECT_NEAR(rig.m.progressive().Jackpot, 0.3, 1e-12);
 }
 
 TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {
     Rig rig;
-    Player play{rig};
-    rig.m.Select_Game(21);
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
-    play.stack("QH QD QC 5S 5H");
-    play.bet_and_deal(5);
+    rig.ready(21, 100);
+    rig.stack("QH QD QC 5S 5H");
+    rig.bet_and_deal(5);
     EXPECT_EQ(rig.m.view().Lbl_Multi_Payout.caption,
               "***  Jacks or Better,  Two Pairs,  Three of a Kind,  Full House   ***");
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "  ** Hot!  Multiple Combinations! **");
-    play.hold_and_draw("12345");
+    rig.hold_and_draw("12345");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[21][6][Stats::kSessionCount], 1);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[21][10][Stats::kSessionCount], 1);
     EXPECT_EQ(rig.m.player().stats.Game_Stats[21][Stats::kThisSession][Stats::kWon], 65);
@@ -123,17 +116,14 @@ TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {
 
 TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {
     Rig rig;
-    Player play{rig};
-    rig.m.Select_Game(20);
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
-    play.stack("8C 8D 8H KS 3C 9D 4S");
-    play.bet_and_deal(5);
+    rig.ready(20, 100);
+    rig.stack("8C 8D 8H KS 3C 9D 4S");
+    rig.bet_and_deal(5);
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "BONUS!  3 Eights on Deal pays 15 credits!");
     EXPECT_EQ(rig.m.wallet().Credits, 100 - 5 + 15);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[20][3][Stats::kAllCount], 1);
     EXPECT_EQ(rig.sound.names().back(), "threeknd.wav");
-    play.hold_and_draw("123");
+    rig.hold_and_draw("123");
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "Three of a Kind pays 15 credits");
     EXPECT_EQ(rig.m.wallet().Credits, 100 - 5 + 15 + 15);
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[20][4][Stats::kAllCount], 1);
@@ -153,13 +143,12 @@ TEST(PlayHand, AutoholdHoldsTheWildCards) {
                  {4, "2C 5H 2D 9S KC", "", false},  {10, "JK 5H 7D JK KC", "14", true}};
     for (const auto& c : cases) {
         Rig rig;
-        Player play{rig};
         rig.m.Select_Game(c.game);
         if (!c.autohold) rig.m.Menu_Command("Mnu_Autohold");
         rig.m.wallet().Credits = 100;
         rig.m.Prepare_Hand();
-        play.stack(c.cards);
-        play.bet_and_deal(5);
+        rig.stack(c.cards);
+        rig.bet_and_deal(5);
         std::string held;
         for (int p = 1; p <= 5; ++p)
             if (rig.m.held(p)) held += static_cast<char>('0' + p);
@@ -172,11 +161,9 @@ TEST(PlayHand, AutoholdHoldsTheWildCards) {
 
 TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
     Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
-    play.stack("JH JD 2C 5S 9H 3D 4C 7S");
-    play.bet_and_deal(5);
+    rig.ready(1, 100);
+    rig.stack("JH JD 2C 5S 9H 3D 4C 7S");
+    rig.bet_and_deal(5);
     const Hand dealt = rig.m.table().cards.hand;
     const size_t sounds = rig.sound.played.size();
     for (int p = 1; p <= 5; ++p) rig.m.Toggle_Hold(p);
@@ -192,12 +179,10 @@ TEST(PlayHand, HoldingAllFiveDrawsNothingAndPlaysNoDealSound) {
 
 TEST(PlayHand, CreditsStopAtTheBank) {
     Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 99990;
-    rig.m.Prepare_Hand();
-    play.stack("TS JS QS KS AS");
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
+    rig.ready(1, 99990);
+    rig.stack("TS JS QS KS AS");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
     EXPECT_EQ(rig.m.wallet().Credits, 99999);
     EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "99999");
     ASSERT_FALSE(rig.dialogs.shown.empty());
@@ -208,13 +193,12 @@ TEST(PlayHand, CreditsStopAtTheBank) {
 
 TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     Rig rig;
-    Player play{rig};
     rig.m.Select_Game(23);
     rig.m.wallet().Credits = 7;
     rig.m.wallet().Coin_Bucket = 0;
     rig.m.Prepare_Hand();
-    play.stack("QH QD 3C 7S 9H 2S 4D 8C");
-    play.bet_and_deal(5);
+    rig.stack("QH QD 3C 7S 9H 2S 4D 8C");
+    rig.bet_and_deal(5);
     ASSERT_EQ(rig.m.phase(), Phase::AwaitDouble);
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Double Your Bet!");
     EXPECT_FALSE(rig.m.view().Btn_Hold[0].visible);
@@ -232,17 +216,14 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     for (size_t c = 2; c <= 6; ++c) EXPECT_EQ(rig.m.view().Lbl_Pay[c].bold, c == 6) << c;  // the doubled bet's column
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
     EXPECT_TRUE(rig.m.view().Btn_Hold[0].visible);
-    play.hold_and_draw("12");
+    rig.hold_and_draw("12");
     EXPECT_EQ(rig.m.wallet().Credits, 10);  // a pair of queens at 10 coins
     EXPECT_EQ(rig.m.view().Lbl_Pay[6].caption.substr(0, 9), "5 Credits");
 
     Rig lose;
-    Player p2{lose};
-    lose.m.Select_Game(23);
-    lose.m.wallet().Credits = 100;
-    lose.m.Prepare_Hand();
-    p2.stack("2H 4D 6C 8S TH");
-    p2.bet_and_deal(5);
+    lose.ready(23, 100);
+    lose.stack("2H 4D 6C 8S TH");
+    lose.bet_and_deal(5);
     EXPECT_EQ(lose.m.phase(), Phase::Dealt);
     EXPECT_FALSE(lose.m.view().Btn_Show_Fifth.visible);
     lose.m.view().Btn_Show_Fifth.visible = true;  // nor does one shown out of its time
@@ -251,11 +232,10 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
 
     // A bucket that cannot count the missing coins: the bet is not doubled.
     Rig full;
-    Player p3{full};
     full.ready(23, 5);
     full.m.wallet().Coin_Bucket = INT32_MIN + 2;
-    p3.stack("QH QD 3C 7S 9H 2S 4D 8C");
-    p3.bet_and_deal(5);
+    full.stack("QH QD 3C 7S 9H 2S 4D 8C");
+    full.bet_and_deal(5);
     ASSERT_EQ(full.m.phase(), Phase::AwaitDouble);
     full.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(full.m.wallet().Coins_Bet, 5);
@@ -264,23 +244,20 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
 
 TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {
     Rig rig;
-    Player play{rig};
     rig.m.Select_Game(23);
     rig.m.view().menu("Mnu_Progressive").checked = false;
     rig.m.wallet().Credits = 100;
     rig.m.Prepare_Hand();
-    play.stack("QH QD JH 7S 9H KH AH TH");
-    play.bet_and_deal(5);
-    play.hold_and_draw("13");
+    rig.stack("QH QD JH 7S 9H KH AH TH");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("13");
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "** SUPER PAYOFF! ** Royal Flush pays 5000 credits");
     EXPECT_EQ(rig.m.wallet().Credits, 100 - 10 + 5000);
 }
 
 TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
     Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 100);
     rig.m.Bet_One_Credit();
     rig.m.Start_Hand();
     rig.m.Start_Hand();
@@ -289,31 +266,29 @@ TEST(PlayHand, NoSecondHandWhileOneIsUnderWay) {
     rig.m.Coin_Slot_Click();
     EXPECT_EQ(rig.m.wallet().Credits, 99);
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 1);
-    play.finish_deal();
+    rig.finish_deal();
     rig.m.Start_Hand();
     rig.m.Bet_Max();
     EXPECT_EQ(rig.m.table().cards.Next_Card, 6);
     rig.m.Draw();
     rig.m.Draw();
-    play.finish_draw();
+    rig.finish_draw();
     EXPECT_EQ(rig.m.phase(), Phase::Idle);
     EXPECT_TRUE(rig.m.view().menu("Mnu_Jacks").enabled);
 }
 
 TEST(PlayHand, CardClicksHoldOnlyWhileTheHoldButtonsWork) {
     Rig rig;
-    Player play{rig};
-    rig.m.wallet().Credits = 100;
-    rig.m.Prepare_Hand();
+    rig.ready(1, 100);
     rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
-    play.stack("2H 4D 6C 8S TH");
-    play.bet_and_deal(5);
+    rig.stack("2H 4D 6C 8S TH");
+    rig.bet_and_deal(5);
     rig.m.Toggle_Hold(2);
     EXPECT_TRUE(rig.m.held(2));
     rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
-    play.hold_and_draw("");
+    rig.hold_and_draw("");
     rig.m.Toggle_Hold(2);
     EXPECT_FALSE(rig.m.held(2));
 }

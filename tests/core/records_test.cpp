@@ -17,7 +17,6 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 namespace fs = std::filesystem;
 
@@ -196,14 +195,13 @@ TEST(StatsFile, RoundTripIsByteExactAndAnyFaultGivesAllZeros) {
 
 TEST(Stats, APlayedHandIsOnDiskAsANewStartWouldReadIt) {
     Rig rig;
-    Player play{rig};
     rig.ready(3, 100);
-    play.stack("TH TD 2C 5S 9H");
-    play.bet_and_deal(5);
-    play.hold_and_draw("12345");
-    play.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
-    play.bet_and_deal(2);
-    play.hold_and_draw("");
+    rig.stack("TH TD 2C 5S 9H");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
+    rig.stack("2H 4D 6C 8S TH 3D 5C 7S 9D JC");
+    rig.bet_and_deal(2);
+    rig.hold_and_draw("");
 
     Rig fresh;
     fresh.store.files = rig.store.files;

@@ -13,7 +13,6 @@ namespace dw {
 namespace {
 
 using test::H;
-using test::Player;
 using test::Rig;
 
 TEST(Engine, BestHoldsOfKnownHands) {
@@ -52,18 +51,17 @@ TEST(Engine, TheEngineAndTheMachinePayAlike) {
     ClockRng choices(5);
     for (GameId g : {GameId{6}, GameId{10}, GameId{21}}) {
         Rig rig;
-        Player play{rig};
         for (const char* goody : {"Mnu_Progressive", "Mnu_Royals", "Mnu_Double", "Mnu_Autohold"})
             rig.m.view().menu(goody).checked = false;
         rig.ready(g, 10000);
         const strategy::FinalHandTable finals({g, &rig.m.pay_table(), 5, false, 0}, 2);
         for (int hand = 0; hand < 30; ++hand) {
-            play.bet_and_deal(5);
+            rig.bet_and_deal(5);
             const Hand dealt = rig.m.table().cards.hand;
             const auto holds = strategy::analyse_holds(finals, dealt);
             const auto all = std::find_if(holds.begin(), holds.end(), [](const auto& h) { return h.mask == 31; });
             const int32_t before = rig.m.wallet().Credits;
-            play.hold_and_draw("12345");
+            rig.hold_and_draw("12345");
             ASSERT_EQ(static_cast<double>(rig.m.wallet().Credits - before), all->ev) << "game " << g << ": " << card_text(dealt[0]);
         }
     }

@@ -7,7 +7,6 @@
 namespace dw {
 namespace {
 
-using test::Player;
 using test::Rig;
 
 TEST(Trainer, FileRoundTripAndDamage) {
@@ -71,15 +70,14 @@ TEST(Trainer, JudgingKeepsTheFirstOfEqualHolds) {
 TEST(Trainer, HintsMistakesAndAccuracy) {
     ThreadedAdvisor advisor;
     Rig rig(&advisor);
-    Player play{rig};
     rig.ready(1, 1000);
     const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
     EXPECT_FALSE(advisor.holds(rule, test::H("TH JH QH KH 2C")));
     advisor.wait(rule);
 
     // A hint asked for with the best hold off follows the holds as they change; nothing is judged.
-    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
-    play.bet_and_deal(5);
+    rig.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    rig.bet_and_deal(5);
     rig.m.Menu_Command("Mnu_Show_Best_Hold");  // turned on in the hand: the hint at once
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold ")) << rig.m.view().Pnl_Show_Payoffs.caption;
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
@@ -92,12 +90,12 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     char yours[32];
     std::snprintf(yours, sizeof yours, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(yours)) << rig.m.view().Pnl_Show_Payoffs.caption;
-    play.hold_and_draw("");
+    rig.hold_and_draw("");
 
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
-    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
-    play.bet_and_deal(5);
+    rig.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    rig.bet_and_deal(5);
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
         << rig.m.view().Pnl_Show_Payoffs.caption;
     char nothing_held[32];  // nothing is held yet: yours is five new cards
@@ -121,25 +119,25 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     const auto values = *advisor.holds(rule, rig.m.table().cards.hand);
     rig.dialogs.change_holds = false;
     rig.m.Draw();
-    play.finish_draw();
+    rig.finish_draw();
     rig.m.Menu_Command("Mnu_Accuracy");
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with(
         "Hands judged while the trainer was on:\r\n\r\nJacks or Better:  1 decision, 1 mistake, "));
 
     // The best hold: no alert, no mistake.
-    play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
-    play.bet_and_deal(5);
+    rig.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+    rig.bet_and_deal(5);
     for (int p = 1; p <= 4; ++p) rig.m.Toggle_Hold(p);
     rig.m.Draw();
-    play.finish_draw();
+    rig.finish_draw();
     EXPECT_EQ(rig.dialogs.mistakes.size(), 2u);  // the first hand asked twice
-    play.stack("AS AC 3D 7H 9H 4S 5C 6H 8D TD");
-    play.bet_and_deal(5);
+    rig.stack("AS AC 3D 7H 9H 4S 5C 6H 8D TD");
+    rig.bet_and_deal(5);
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold A\u2660 A\u2663 \u2014 ") != std::string::npos)
         << rig.m.view().Pnl_Show_Payoffs.caption;
     for (int p = 1; p <= 2; ++p) rig.m.Toggle_Hold(p);
     rig.m.Draw();
-    play.finish_draw();
+    rig.finish_draw();
     rig.m.Menu_Command("Mnu_Accuracy");
     char expected[128];
     std::snprintf(expected, sizeof expected,
@@ -193,7 +191,6 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
 TEST(Trainer, JudgingByTheStrategyCard) {
     ThreadedAdvisor advisor;
     Rig rig(&advisor);
-    Player play{rig};
     rig.ready(1, 1000);
     const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
     advisor.wait(rule);
@@ -234,9 +231,9 @@ TEST(Trainer, JudgingByTheStrategyCard) {
     rig.m.Menu_Command("Mnu_Judge_By_Card");
     EXPECT_TRUE(rig.m.view().menu("Mnu_Judge_By_Card").checked);
     EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nT\r\n 0\r\nF\r\nT\r\n");
-    play.stack("KD TH JH QH KH 3D 4S 5C 6H 7D");
-    play.bet_and_deal(5);
-    play.hold_and_draw("12");
+    rig.stack("KD TH JH QH KH 3D 4S 5C 6H 7D");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12");
     ASSERT_FALSE(rig.dialogs.mistakes.empty());
     EXPECT_TRUE(rig.dialogs.mistakes.back().starts_with("The card says: 4 to a Royal Flush, hold ")) << rig.dialogs.mistakes.back();
     rig.dialogs.shown.clear();
@@ -268,7 +265,6 @@ TEST(Trainer, TheLogOfSessions) {
 
     ThreadedAdvisor advisor;
     Rig rig(&advisor);
-    Player play{rig};
     rig.store.files["TRAINLOG1.VPK"] = text;
     rig.m.Main_Initialisation(1);
     rig.ready(1, 1000);
@@ -276,9 +272,9 @@ TEST(Trainer, TheLogOfSessions) {
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     for (int session = 0; session < 2; ++session) {
         rig.now += 3600;
-        play.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
-        play.bet_and_deal(5);
-        play.hold_and_draw("");  // the autohold keeps nothing: the four to the royal are held below
+        rig.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
+        rig.bet_and_deal(5);
+        rig.hold_and_draw("");  // the autohold keeps nothing: the four to the royal are held below
         rig.m.Menu_Command("Mnu_Clear_Session_Stats");
     }
     const auto now = read_sessions(rig.store.text("TRAINLOG1.VPK"));
@@ -373,7 +369,6 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
         void prepare(const PayRule&) override { ++asked; }
     } counter;
     test::Rig rig(&counter);
-    test::Player play{rig};
     for (const auto& info : kGames) {
         rig.ready(info.id, 100);
         rig.m.Bet_Max();
@@ -394,8 +389,8 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
               "No hand judged this session yet.  Hands are judged while the best hold or the mistake alert is on.");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
     rig.ready(1, 100);
-    play.bet_and_deal(5);
-    play.hold_and_draw("");
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("");
     EXPECT_GT(counter.asked, 0);
 }
 
@@ -463,12 +458,11 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
         void prepare(const PayRule&) override {}
     } later;
     test::Rig rig(&later);
-    test::Player play{rig};
     rig.ready(1, 100);
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
-    play.stack("JH JD 2C 5S 9H 3D 4S 6C");
-    play.bet_and_deal(5);
+    rig.stack("JH JD 2C 5S 9H 3D 4S 6C");
+    rig.bet_and_deal(5);
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption,
               "  One Pair (Jacks or Better)  \u2014  The trainer is still working out this chart...");
     rig.m.Timer4_Tick();
@@ -486,24 +480,24 @@ TEST(Trainer, TheHintComesOnceTheTableIsReadyBesideTheAnnouncement) {
     rig.m.Toggle_Hold(2);
     rig.dialogs.change_holds = false;
     rig.m.Draw();
-    play.finish_draw();
+    rig.finish_draw();
     EXPECT_FALSE(rig.m.view().Pnl_Hint[0].visible);
     // A draw before the table is there is not judged and not stopped.
     later.ready = false;
-    play.stack("2H 4D 6C 8S TS 3D 5C 7S 9D JC");
-    play.bet_and_deal(5);
+    rig.stack("2H 4D 6C 8S TS 3D 5C 7S 9D JC");
+    rig.bet_and_deal(5);
     rig.m.Draw();
     EXPECT_EQ(rig.m.phase(), Phase::Drawing);
-    play.finish_draw();
+    rig.finish_draw();
     // A hint asked for with the options off stays with its hand.
     later.ready = true;
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
-    play.bet_and_deal(5);
+    rig.bet_and_deal(5);
     rig.m.Menu_Command("Mnu_Hint");
     EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold") != std::string::npos);
-    play.hold_and_draw("");
-    play.bet_and_deal(5);
+    rig.hold_and_draw("");
+    rig.bet_and_deal(5);
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold"), std::string::npos);
 }
 
@@ -517,12 +511,11 @@ TEST(Trainer, StudAndRideDecisions) {
     };
     for (const auto& c : cases) {
         test::Rig rig;
-        test::Player play{rig};
         rig.ready(c.game, 100);
         rig.m.Menu_Command("Mnu_Show_Best_Hold");
-        play.stack(c.cards);
+        rig.stack(c.cards);
         rig.m.Bet_Max();
-        play.finish_deal();
+        rig.finish_deal();
         EXPECT_NE(rig.m.view().Pnl_Show_Payoffs.caption.find(c.advice), std::string::npos)
             << c.cards << ": " << rig.m.view().Pnl_Show_Payoffs.caption;
         // Priced per part riding: the stud bet of five, or a third of Let It Ride's fifteen.
@@ -551,14 +544,13 @@ TEST(Trainer, PickFiveHintsLeaveTheRefusedCardsOut) {
         void prepare(const PayRule& rule) override { asked = rule.game; }
     } recorder;
     test::Rig rig(&recorder);
-    test::Player play{rig};
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Select_Game(22);
     EXPECT_EQ(recorder.asked, GameId{22});
     rig.ready(22, 100);
     rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
     const auto deck = rig.m.table().cards.Deck;
-    play.bet_and_deal(5);
+    rig.bet_and_deal(5);
     ASSERT_EQ(recorder.dead.size(), 5u);
     for (size_t i = 0; i < 5; ++i) EXPECT_EQ(recorder.dead[i], deck[2 * i + 1]) << i;
 }

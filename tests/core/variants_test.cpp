@@ -10,7 +10,6 @@ namespace dw {
 namespace {
 
 using test::H;
-using test::Player;
 using test::Rig;
 
 // ---- double up ----------------------------------------------------------------------------
@@ -58,7 +57,6 @@ TEST(DoubleUp, DealerAgainstChosenCard) {
 // A hand of Jacks or Better that wins `win` credits at one coin, played with the double up on.
 struct DoubleUpRig {
     Rig rig;
-    Player play{rig};
     explicit DoubleUpRig(int32_t win, GameId game = 1, int row = 1) {
         for (const char* goody : {"Mnu_Progressive", "Mnu_Royals"}) rig.m.view().menu(goody).checked = false;
         rig.m.view().menu("Mnu_Double").checked = true;
@@ -74,9 +72,9 @@ struct DoubleUpRig {
         };
     }
     void play_hand(const char* cards) {
-        play.stack(cards);
-        play.bet_and_deal(1);
-        play.hold_and_draw("12345");
+        rig.stack(cards);
+        rig.bet_and_deal(1);
+        rig.hold_and_draw("12345");
         for (int i = 0; i < 10 && rig.m.timers().Pause_Enabled; ++i) rig.m.Pause_Tick();
     }
 };
@@ -122,9 +120,9 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     DoubleUpRig d(5);
     d.rig.dialogs.double_answers = {1, 0};
     d.deal_double_up("3C", "KH");
-    d.play.stack("JH JD 2C 5S 9H");
-    d.play.bet_and_deal(1);
-    d.play.hold_and_draw("12345");
+    d.rig.stack("JH JD 2C 5S 9H");
+    d.rig.bet_and_deal(1);
+    d.rig.hold_and_draw("12345");
     ASSERT_EQ(d.rig.dialogs.offers.size(), 1u);
     EXPECT_EQ(d.rig.dialogs.offers[0], "You've won 5 credits!\r\n\r\nDouble up to 10 credits?");
     // The chosen card is up; the others wait for the half-second pause. The hold buttons are plain.
@@ -150,9 +148,9 @@ TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
     EXPECT_EQ(d.rig.sound.names().back(), "deal.wav");
     // The double up is over: the next hand's pauses are its own (a hand of Double Down Stud).
     d.rig.ready(24, 100);
-    d.play.stack("2H 4D 7C 9S 3H");
+    d.rig.stack("2H 4D 7C 9S 3H");
     d.rig.m.Bet_Max();
-    d.play.finish_deal();
+    d.rig.finish_deal();
     d.rig.m.Btn_Stand_Click();
     d.rig.m.Btn_Show_Fifth_Click();
     d.rig.m.Pause_Tick();
@@ -187,11 +185,10 @@ TEST(DoubleDownStud, WholeHands) {
     };
     for (const auto& c : cases) {
         Rig rig;
-        Player play{rig};
         rig.goodies_off();
         rig.ready(24, c.credits);
-        play.stack(c.cards);
-        play.bet_and_deal(5);
+        rig.stack(c.cards);
+        rig.bet_and_deal(5);
         ASSERT_EQ(rig.m.phase(), Phase::Deciding) << c.what;
         EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, c.message) << c.what;
         EXPECT_EQ(rig.m.view().focus, c.focus) << c.what;
@@ -223,10 +220,9 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
     } cases[] = {{8, 5, 10, 6, 3, "10 Crdts."}, {100, 2, 4, 5, 3, "5 Credits"}, {100, 3, 6, 4, 6, "10 Crdts."}};
     for (const auto& c : cases) {
         Rig rig;
-        Player play{rig};
         rig.ready(24, c.credits);
-        play.stack("QH QD 3C 7S 8H");
-        play.bet_and_deal(c.coins);
+        rig.stack("QH QD 3C 7S 8H");
+        rig.bet_and_deal(c.coins);
         const size_t messages = rig.dialogs.shown.size();
         rig.m.Btn_Double_Click();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, c.doubled) << c.coins;
@@ -248,11 +244,10 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
 
 TEST(PickFive, TheSecondCardEveryTimeTakesTheEvenDeckCards) {
     Rig rig;
-    Player play{rig};
     rig.ready(22, 100);
     rig.dialogs.pick5_choices = {2, 2, 2, 2, 2};
     const auto deck = rig.m.table().cards.Deck;
-    play.bet_and_deal(5);
+    rig.bet_and_deal(5);
     ASSERT_EQ(rig.dialogs.pick5_offers.size(), 5u);
     for (int p = 1; p <= 5; ++p) EXPECT_EQ(rig.m.table().cards.Hand_At(p), deck[static_cast<size_t>(2 * p)]) << p;
     EXPECT_EQ(rig.m.table().cards.Next_Card, 11);
@@ -260,7 +255,7 @@ TEST(PickFive, TheSecondCardEveryTimeTakesTheEvenDeckCards) {
     EXPECT_EQ(third.lblCount, "The third card in your hand can be either of these two cards:");
     EXPECT_EQ(third.Card1Value, deck[5].Value);
     EXPECT_EQ(third.Card2Suit, deck[6].Suit);
-    play.hold_and_draw("2345");
+    rig.hold_and_draw("2345");
     EXPECT_EQ(rig.m.table().cards.Hand_At(1), deck[11]);
 
     PickFiveModel keys;
@@ -274,13 +269,12 @@ TEST(PickFive, TheSecondCardEveryTimeTakesTheEvenDeckCards) {
 
 TEST(LetItRide, TheFourthCardAndTheSecondTakeBack) {
     Rig rig;
-    Player play{rig};
     rig.ready(25, 100);
-    play.stack("TH 4D 8C TS 2H");
+    rig.stack("TH 4D 8C TS 2H");
     rig.m.Bet_One_Credit();
     rig.m.Bet_One_Credit();
     rig.m.Start_Hand();
-    play.finish_deal();
+    rig.finish_deal();
     rig.m.Btn_Double_Click();  // 6 coins: two parts of 2 left
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 4);
     EXPECT_EQ(rig.m.view().Lbl_Played.caption, "4");
@@ -348,12 +342,11 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
     };
     for (const auto& c : cases) {
         Rig rig;
-        Player play{rig};
         rig.goodies_off();
         rig.ready(25, 100);
-        play.stack(c.cards);
+        rig.stack(c.cards);
         rig.m.Bet_Max();
-        play.finish_deal();
+        rig.finish_deal();
         auto said = [&rig] {
             std::string out;
             for (const auto& name : rig.sound.names()) {
@@ -465,7 +458,6 @@ TEST(JuicyJackpots, EvaluateByTheRulesExamples) {
 
 TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     Rig rig;
-    Player play{rig};
     rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
     rig.ready(1, 5);
     EXPECT_TRUE(rig.m.juicy_view().visible);
@@ -475,23 +467,23 @@ TEST(JuicyJackpots, TheSideCoinPlaysWithPlayMaxAndPaysAfterTheDeal) {
     EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled);
     rig.ready(1, 6);
     EXPECT_TRUE(rig.m.view().Btn_Play_5.enabled);
-    play.stack("2H 4D 6C 8S TH");
+    rig.stack("2H 4D 6C 8S TH");
     rig.m.Bet_Max();
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(rig.m.wallet().Side_Bet_Placed, 1);
     EXPECT_EQ(rig.m.wallet().Credits, 0);
-    play.finish_deal();
+    rig.finish_deal();
     EXPECT_EQ(rig.m.player().stats.Winnings, (std::array<int32_t, 2>{-1, -1}));
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[26][0][Stats::kSessionCount], 1);
     EXPECT_FALSE(rig.m.juicy_view().Btn_Continue.visible);
 
     // A winning deal: the window comes forward, the row turns red, the announcement waits.
     rig.m.wallet().Credits = 100;
-    play.hold_and_draw("");
+    rig.hold_and_draw("");
     const CardCode first = rig.m.juicy_cards()[0], second = rig.m.juicy_cards()[1];
-    play.stack(card_text(first) + " " + card_text(second) + " JH JD 3C");
+    rig.stack(card_text(first) + " " + card_text(second) + " JH JD 3C");
     rig.m.Bet_Max();
-    play.finish_deal();
+    rig.finish_deal();
     const JuicyModel& w = rig.m.juicy_view();
     EXPECT_EQ(w.Pnl_Info.caption, "   Wowee!!  You win a juicy jackpot!");
     EXPECT_TRUE(w.Btn_Continue.visible);
@@ -522,7 +514,6 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
     };
     for (const auto& c : cases) {
         Rig rig;
-        Player play{rig};
         rig.goodies_off();
         rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
         rig.ready(1, 100);
@@ -542,10 +533,10 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
             ++count;
         }
         ASSERT_EQ(count, 5) << c.what;
-        play.stack(hand);
+        rig.stack(hand);
         rig.sound.played.clear();
         rig.m.Bet_Max();
-        play.finish_deal();
+        rig.finish_deal();
         const int32_t pay = 100 * c.row + 7;
         EXPECT_EQ(rig.m.wallet().Credits, 100 - 6 + pay) << c.what;
         EXPECT_FALSE(rig.m.view().hourglass) << c.what;
@@ -573,7 +564,7 @@ TEST(JuicyJackpots, AWinIsPaidLitAndHoldsTheAnnouncementBack) {
             EXPECT_TRUE(rig.sound.names().empty()) << c.what;
         }  // the five juicy cards may or may not make a hand of their own
         // The end of the hand clears the win from the window.
-        play.hold_and_draw("");
+        rig.hold_and_draw("");
         EXPECT_TRUE(w.Btn_Reset.visible && w.Btn_Customize.visible && !w.Btn_Continue.visible) << c.what;
         EXPECT_EQ(w.Pnl_Info.caption, kJuicyInvite) << c.what;
     }
