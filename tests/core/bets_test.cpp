@@ -339,11 +339,6 @@ TEST(CardDisplay, TheCardStyleChangesBetweenHandsAndRepaints) {
     EXPECT_FALSE(vm.Pnl_Card[0].visible);
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // The wallet alone, without a machine: each rule that moves money.
 TEST(Wallet, EveryRuleThatMovesMoney) {
@@ -430,10 +425,7 @@ TEST(Progressive, FeedsClaimsAndClears) {
 
 // The voice alone: which file each announcement plays, and the hold-back of the side bet.
 TEST(Voice, AnnouncementsVariantsAndTheHoldBack) {
-    struct Recorder : SoundPlayer {
-        std::vector<std::string> played;
-        void play(const std::string& path) override { played.push_back(path); }
-    } speaker;
+    test::RecordingSound speaker;
     test::ScriptedRng rng({0.0, 0.0, 0.5, 0.9}, 0.0);  // 1; 1 again, then 2; then three2
     Voice v(speaker, rng);
     v.Asset_Directory = "/a";
@@ -471,11 +463,6 @@ TEST(Voice, AnnouncementsVariantsAndTheHoldBack) {
     EXPECT_EQ(speaker.played, (std::vector<std::string>{"/a/Juicy.wav", "/a/fullhous.wav", "/a/threeknd.wav"}));
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // The table alone, without a machine: what a repaint draws for each state of the round.
 TEST(Table, ARepaintDrawsWhatTheRoundShows) {
@@ -551,11 +538,6 @@ TEST(Table, PlainCardsShowRankSuitAndColour) {
         }
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // The deal animation: a card face and the deal sound at each tick, the face-down cards of the
 // stud games never shown.

@@ -68,11 +68,6 @@ TEST(HandHistory, ExportWritesTheFileChosenOrSaysWhyNot) {
     EXPECT_EQ(rig.dialogs.shown.size(), asked + 1);
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 HandRecord hand(GameId game, int bet, int64_t paid, int32_t credits, HandCode row = 0) {
     HandRecord h;
@@ -134,11 +129,6 @@ TEST(SessionGraph, CreditsExpectedLineAndBigWins) {
     EXPECT_TRUE(rig.m.history().hands().empty());
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // Each row's count against perfect play's from as many hands, and the sentence that says so.
 TEST(Luck, RowsAgainstTheOddsAndTheirSentences) {

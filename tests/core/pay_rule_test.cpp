@@ -56,11 +56,6 @@ TEST(PayFinal, ChartTopPrizesLinesAndJackpot) {
     }
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // The marks of a paid hand: the cards that made it and its line of the chart, kept until the
 // next bet.

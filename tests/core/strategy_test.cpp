@@ -269,11 +269,6 @@ TEST(Strategy, PickFiveSimulation) {
     EXPECT_NEAR(std::accumulate(one.rows.begin(), one.rows.end(), 0.0), 1.0, 1e-9);
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // The window's return: an exact figure to two decimals of a percent, a simulated one to the
 // first digit of its margin, marked so.
@@ -313,11 +308,6 @@ TEST(ReturnWorker, TheNewestChartWins) {
               "99.54%; standard deviation 4.42 bets, a win 45.5% of the time, a royal flush every 40391 hands");
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // The stud decisions with four cards up, against a count of every fifth card: doubling stakes
 // the bet again; taking a third back keeps it whatever comes.

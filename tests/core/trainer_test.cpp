@@ -352,11 +352,6 @@ TEST(Trainer, TheMistakesRecord) {
     EXPECT_EQ(kept, 1u);
 }
 
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 // With every option off the trainer costs nothing: no table is asked for, nothing is judged.
 TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
