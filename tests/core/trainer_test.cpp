@@ -74,37 +74,37 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     const PayRule rule{1, &rig.m.pay_table(), 5, false, 0};
     EXPECT_FALSE(advisor.holds(rule, test::H("TH JH QH KH 2C")));
     advisor.wait(rule);
+    auto caption = [&]() -> std::string& { return rig.m.view().Pnl_Show_Payoffs.caption; };
+    auto yours = [&](int mask) {  // the hint's value of a hold of the hand on the table
+        char text[32];
+        std::snprintf(text, sizeof text, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[static_cast<size_t>(mask)]);
+        return std::string(text);
+    };
 
     // A hint asked for with the best hold off follows the holds as they change; nothing is judged.
     rig.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
     rig.bet_and_deal(5);
     rig.m.Menu_Command("Mnu_Show_Best_Hold");  // turned on in the hand: the hint at once
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold ")) << rig.m.view().Pnl_Show_Payoffs.caption;
+    EXPECT_TRUE(caption().starts_with("Best: hold ")) << caption();
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
-    rig.m.view().Pnl_Show_Payoffs.caption.clear();
+    caption().clear();
     rig.m.Menu_Command("Mnu_Mistake_Alert");  // another option says nothing
-    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "");
+    EXPECT_EQ(caption(), "");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
     rig.m.Menu_Command("Mnu_Hint");
     rig.m.Toggle_Hold(2);
-    char yours[32];
-    std::snprintf(yours, sizeof yours, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(yours)) << rig.m.view().Pnl_Show_Payoffs.caption;
+    EXPECT_TRUE(caption().ends_with(yours(2))) << caption();
     rig.hold_and_draw("");
 
     rig.m.Menu_Command("Mnu_Show_Best_Hold");
     rig.m.Menu_Command("Mnu_Mistake_Alert");
     rig.stack("TH JH QH KH 2C 3D 4S 5C 6H 7D");
     rig.bet_and_deal(5);
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 "))
-        << rig.m.view().Pnl_Show_Payoffs.caption;
-    char nothing_held[32];  // nothing is held yet: yours is five new cards
-    std::snprintf(nothing_held, sizeof nothing_held, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[0]);
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(nothing_held)) << rig.m.view().Pnl_Show_Payoffs.caption;
+    EXPECT_TRUE(caption().starts_with("Best: hold 10\u2665 J\u2665 Q\u2665 K\u2665 \u2014 ")) << caption();
+    EXPECT_TRUE(caption().ends_with(yours(0))) << caption();  // nothing is held yet: yours is five new cards
     rig.m.Toggle_Hold(2);  // asked again with the jack held: yours is the jack's value
     rig.m.Menu_Command("Mnu_Hint");
-    std::snprintf(nothing_held, sizeof nothing_held, "; yours: %.2f credits", (*advisor.holds(rule, rig.m.table().cards.hand))[2]);
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.ends_with(nothing_held)) << rig.m.view().Pnl_Show_Payoffs.caption;
+    EXPECT_TRUE(caption().ends_with(yours(2))) << caption();
     rig.m.Toggle_Hold(2);
     EXPECT_TRUE(rig.m.view().Pnl_Hint[3].visible);
     EXPECT_FALSE(rig.m.view().Pnl_Hint[4].visible);
@@ -133,8 +133,8 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     EXPECT_EQ(rig.dialogs.mistakes.size(), 2u);  // the first hand asked twice
     rig.stack("AS AC 3D 7H 9H 4S 5C 6H 8D TD");
     rig.bet_and_deal(5);
-    EXPECT_TRUE(rig.m.view().Pnl_Show_Payoffs.caption.find("Best: hold A\u2660 A\u2663 \u2014 ") != std::string::npos)
-        << rig.m.view().Pnl_Show_Payoffs.caption;
+    EXPECT_TRUE(caption().find("Best: hold A\u2660 A\u2663 \u2014 ") != std::string::npos)
+        << caption();
     for (int p = 1; p <= 2; ++p) rig.m.Toggle_Hold(p);
     rig.m.Draw();
     rig.finish_draw();
