@@ -184,6 +184,8 @@ TEST(AwardLine, ProgressiveOnAndOff) {
         const std::string royal = "  SUPER PAYOUT: Reversible Royal Flush pays 50,000 Coins!!";
         EXPECT_EQ(a.marquee.size() >= royal.size() && a.marquee.ends_with(royal), c.royals);
     }
+    EXPECT_EQ(format_us_currency(0), "$0.00");
+    EXPECT_EQ(format_us_currency(-1234.5), "($1,234.50)");
     EXPECT_EQ(award_lines(false, false, 0, 4000, 5, format_us_currency).marquee,
               "  Hit the Jackpot with Dazzlewick!!  Go for the ROYAL FLUSH and win big!!");
 }

@@ -158,7 +158,11 @@ TEST(Luck, RowsAgainstTheOddsAndTheirSentences) {
     set(20, 0, 10, 10);
     set(20, 3, 4, 4);
     set(20, 1, 5, 5);
+    set(20, 8, 2, 2);
     EXPECT_EQ(luck_of(20, stats, {}).hands_session, 15);
+    set(21, 1, 6, 6);  // nor is a Hot Hands multiple combination
+    set(21, 10, 3, 3);
+    EXPECT_EQ(luck_of(21, stats, {}).hands_session, 6);
     EXPECT_TRUE(luck_of(0, stats, chances).rows.empty());
 
     struct { int64_t count; double expected; const char* said; } cases[] = {

@@ -240,6 +240,7 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     full.m.Btn_Show_Fifth_Click();
     EXPECT_EQ(full.m.wallet().Coins_Bet, 5);
     EXPECT_EQ(full.m.wallet().Coin_Bucket, INT32_MIN + 2);
+    EXPECT_EQ(full.m.view().Lbl_Pay[6].caption.substr(0, 9), "5 Credits");  // the chart stays the single one
 }
 
 TEST(PlayHand, DoubleDownDrawRoyalAtTenCoinsPaysFiveThousand) {

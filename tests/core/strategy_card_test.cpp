@@ -153,6 +153,7 @@ TEST(HoldLines, NamesOfCardLines) {
         {jacks, Family::Pair, 0, {2, 5, 7, 8, 9}, ranks, "Low Pair (Twos, Fives or Sevens-Nines)"},
         {jokers, Family::Pair, 1, {14, 13}, {13, 14}, "1 Joker: High Pair (Aces or Kings)"},
         {jacks, Family::Pat, 0, {5, 8}, {}, "Pat Straight Flush or Flush"},
+        {jacks, Family::Pat, 0, {99}, {}, "Pat row 99"},  // no row of the chart: named by its number
         {jacks, Family::Nothing, 0, {0}, {0}, "Discard everything"},
     };
     for (const auto& row : rows)

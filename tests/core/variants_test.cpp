@@ -226,6 +226,8 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
         const size_t messages = rig.dialogs.shown.size();
         rig.m.Btn_Double_Click();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, c.doubled) << c.coins;
+        EXPECT_EQ(rig.m.view().Lbl_Credits.caption, std::to_string(rig.m.wallet().Credits)) << c.coins;
+        EXPECT_EQ(rig.m.view().Lbl_Played.caption, std::to_string(c.doubled)) << c.coins;
         EXPECT_EQ(rig.m.view().Lbl_Pay[c.red].back_colour, colour::kRed) << c.coins;
         EXPECT_EQ(rig.m.view().Lbl_Pay[c.cyan].back_colour, colour::kCyan) << c.coins;
         EXPECT_TRUE(rig.m.view().Lbl_Pay[6].caption.starts_with(c.last_header)) << c.coins;
@@ -329,6 +331,11 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
          {{{'r', "15 Crdts.", "twopair", "  Two Pairs!  Take back 1/3 of bet?"},
            {'b', "10 Crdts.", "youwin", "Two Pairs pays 30 credits"}}},
          100 - 15 + 5 + 30},
+        {"trips at three cards are not said again at four", "7H 7D 7C 4S 2H", nullptr, nullptr, "threeknd",
+         {{{'r', "15 Crdts.", "", nullptr}, {'r', "15 Crdts.", nullptr, nullptr}}}, 100 - 15 + 15 * 4},
+        {"trips made at four cards are said", "7H 7D 4C 7S 2H", "Take back 1/3 of bet?", nullptr, "",
+         {{{'r', "15 Crdts.", "threeknd", "  Three of a Kind!  Take back 1/3 of bet?"}, {'r', "15 Crdts.", nullptr, nullptr}}},
+         100 - 15 + 15 * 4},
         {"a loss says nothing of holding and drawing", "2H 5D 9C JS 7H", "Take back 1/3 of bet?", "Btn_Double", "",
          {{{'r', "15 Crdts.", "", "Take back 1/3 of bet?"}, {'r', "15 Crdts.", "", "Sorry, try again!"}}}, 100 - 15},
         {"royal, both thirds back", "TS JS QS KS AS", "Take back 1/3 of bet?", "Btn_Double", nullptr,
