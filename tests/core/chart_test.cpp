@@ -201,6 +201,10 @@ TEST(AwardLine, MachineRedrawsChartBannerAndBucket) {
     EXPECT_EQ(rig.m.view().Lbl_Coins.caption, "-123");
     EXPECT_TRUE(rig.m.chart_panel().Marquee_Text.ends_with("Reversible Royal Flush pays 50,000 Coins!!"));
     EXPECT_EQ(lines(rig.m.view().Lbl_Pay[6].caption)[1], "*4002*");
+    rig.m.Select_Game(24);  // another game: the award line of its own chart
+    EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $2,500.62!");
+    EXPECT_EQ(rig.m.view().Lbl_Progressive_Bet.caption, "Bet 10 to win Progressive Jackpot");
+    rig.m.Select_Game(1);
     rig.m.Menu_Command("Mnu_Progressive");
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win 4000 Credits!");
     EXPECT_FALSE(rig.m.view().Lbl_Progressive_Bet.visible);

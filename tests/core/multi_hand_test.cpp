@@ -163,6 +163,13 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
     rig.bet_and_deal(1);
     rig.hold_and_draw("12345");
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "3 hands win 3 credits!");
+    rig.stack("4C JH JD 7S 9D");  // the first card thrown away: no hand keeps it
+    rig.bet_and_deal(1);
+    rig.hold_and_draw("23");
+    for (size_t k = hands.size() - 3; k < hands.size(); ++k) {
+        EXPECT_NE(card_text(hands[k].final[0]), "4C") << k;
+        EXPECT_EQ(card_text(hands[k].final[1]) + card_text(hands[k].final[2]), "JHJD") << k;
+    }
     const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
     rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
     rig.m.Menu_Command("Mnu_Royals");

@@ -53,7 +53,7 @@ TEST(NaturalEval, HiFives) {
         {18, "3C 8C 5C 6C 7C", 6},  {18, "9C 9D 9H 9S 2C", 8},  {18, "3C 4C 5C 6C 7C", 10},
         {18, "TH JH QH KH AH", 11}, {18, "3C 3D 4H 4S 9C", 2},  {18, "QC QD 4H 7S 9C", 1},
         {18, "5C 5D 5H 7S 9C", 4},  {18, "5C 5D 5H 2S 3C", 4},  {18, "2C 2D 2H 9S KC", 3},  // trips lowest or highest
-        {18, "AC AD AH 9S KC", 3},
+        {18, "AC AD AH 9S KC", 3},  {18, "JC JD 4H 7S 9C", 1},  {18, "TC TD 4H 7S 9C", 0},
     });
 }
 

@@ -54,6 +54,7 @@ TEST(DefaultCharts, EveryPayAndHiddenRow) {
         }
         if (c.slot <= 25) EXPECT_EQ(t.row_count(c.slot), row_count_of(static_cast<GameId>(c.slot)));
     }
+    for (int slot : {0, 27}) EXPECT_THROW(default_chart(slot), std::out_of_range) << slot;
 }
 
 TEST(DefaultCharts, DoubleDoubleBonusLabelsFollowTheHandCodes) {

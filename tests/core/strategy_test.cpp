@@ -106,8 +106,9 @@ TEST(Engine, ReturnsOfAPlainAndAJokerChart) {
             << game;
     const auto pick = strategy::pick_five_return({22, &table, 5, false, 0}, 2000, 2);
     EXPECT_NEAR(std::accumulate(pick.rows.begin(), pick.rows.end(), 0.0), 1.0, 1e-9);
-    EXPECT_GT(pick.value, 1.0);
-    EXPECT_LT(pick.value, 2.0);
+    // Seeded block by block, the simulation gives its figure again on every run (here, with this
+    // standard library's distributions): 2,000 hands are near the 152% of a long run.
+    EXPECT_NEAR(pick.value, 1.5067388415, 1e-9);
 }
 
 // A joker game deals 52 cards, the joker(s) in place of unseen naturals: a hold is worth the

@@ -420,6 +420,20 @@ TEST(JuicyJackpots, TheCardsComeUpOnePerTick) {
     EXPECT_EQ(ranks, expected);
 }
 
+// The side bet's chart: each row's pay, and the top one's in words, its thousands grouped.
+TEST(JuicyJackpots, TheChartsPays) {
+    Pay_Table table;
+    Set_Default_Payouts(table, 0);
+    JuicyJackpots juicy;
+    for (const auto& [top, words] : {std::pair{50000, "50,000 Coins!"}, {1234567, "1,234,567 Coins!"}, {999, "999 Coins!"}}) {
+        table.at(kSideBetSlot, 11).Pay = top;
+        juicy.show_pays(table);
+        EXPECT_EQ(juicy.view.Pnl_50000.caption, words);
+        EXPECT_EQ(juicy.view.Hand_Value[10].caption, std::to_string(top) + " Coins");
+    }
+    EXPECT_EQ(juicy.view.Hand_Value[0].caption, "6 Coins");
+}
+
 // A win lights its row; the next hand puts every row back in black.
 TEST(JuicyJackpots, TheNextHandPutsTheLitRowBack) {
     for (int16_t row : {int16_t{1}, int16_t{11}}) {
