@@ -418,6 +418,12 @@ TEST(JuicyJackpots, TheCardsComeUpOnePerTick) {
         expected.push_back(c.Value == 1 ? "Joker" : c.Value == 10 ? "10" : text.substr(0, 1));
     }
     EXPECT_EQ(ranks, expected);
+    // The window's deck runs from the two of hearts to the ace of spades, each drawn card taken out.
+    test::ScriptedRng ends({0.999, 0.0, 0.999}, 0.0);
+    juicy.new_cards(ends);
+    std::vector<std::string> drawn;
+    for (const auto& c : juicy.cards()) drawn.push_back(card_text(c));
+    EXPECT_EQ(drawn, (std::vector<std::string>{"AS", "2H", "KS", "3H", "4H"}));
 }
 
 // The side bet's chart: each row's pay, and the top one's in words, its thousands grouped.
