@@ -70,6 +70,7 @@ TEST(HoldLines, EachHoldIsTheLineAPlayerNamesIt) {
         {1, "JH JD JC JS 9H", "JH JD JC JS", HoldLine{Family::FourOfAKind, 0, 11}},
         {1, "2H 5H 9H KH 3H", "2H 5H 9H KH 3H", HoldLine{Family::Pat, 0, 5}},  // the flush row
         {1, "2H 5H 9H KH 3C", "2H 5H 9H KH 3C", std::nullopt},  // five cards that pay nothing
+        {1, "JH JD 3C 5S 9H", "JH JD 3C 5S 9H", HoldLine{Family::Pat, 0, 1}},  // the lowest row, kept whole
         {1, "2H 5H 9H KH 3C", "", HoldLine{Family::Nothing, 0, 0}},
         // Deuces: wild, and a straight with a 2 in it is no way for the naturals.
         {4, "2H 2D 6H 7H KC", "2H 2D 6H 7H", HoldLine{Family::StraightFlushDraw4, 2, 4}},  // 3-7 to 6-T

@@ -337,8 +337,9 @@ TEST(Trainer, TheMistakesRecord) {
     EXPECT_EQ(opened, std::vector<GameId>{10});
     // The chart it was played on: its pays in its game's rows, the other rows and games as they are.
     Pay_Table base = test::default_pay_table();
+    m.pays[0] = 7;
     const Pay_Table chart = chart_of(m, base);
-    EXPECT_EQ(chart.pay(10, 1), 1);
+    EXPECT_EQ(chart.pay(10, 1), 7);
     EXPECT_EQ(chart.pay(10, 2), 0);
     EXPECT_EQ(chart.pay(1, 1), base.pay(1, 1));
 
