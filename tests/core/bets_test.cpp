@@ -118,7 +118,9 @@ TEST(Cashier, BoxRulesAndPurchase) {
     std::string first_text;
     rig.dialogs.cashier_script = [&](CashierModel& c) {
         first_text = c.text;
+        EXPECT_TRUE(rig.m.view().hourglass);  // until the cashier's window is up
         c.Activate();
+        EXPECT_FALSE(rig.m.view().hourglass);
         EXPECT_TRUE(c.select_all);
         EXPECT_FALSE(c.Key_Press('a'));
         EXPECT_FALSE(c.Key_Press('-'));

@@ -85,6 +85,10 @@ TEST(StatisticsScreens, DetailsLeaveTheBonusRowsOutOfTheBase) {
     EXPECT_EQ(rows[0][Stats::kSessionCount], 0);
     detail.Lst_Games_Click(25);
     EXPECT_EQ(detail.Lbl_Game, "Juicy Jackpots");
+    stats.Hand_Stats[1][0][Stats::kSessionCount] = 4;  // the first game's counts erase too
+    StatsDetailModel first(stats, 1, false);
+    first.Btn_Erase_Click();
+    EXPECT_EQ(stats.Hand_Stats[1][0][Stats::kSessionCount], 0);
 }
 
 TEST(Players, ChoosingAndRenamingCutAtTwentyCharacters) {
@@ -133,6 +137,11 @@ TEST(StatisticsScreens, TheDetailsEraseAfterAskingAndSave) {
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[3][2][Stats::kAllCount], 0);
     ASSERT_TRUE(rig.store.has("STATS1.VPK"));
     EXPECT_EQ(read_stats(rig.store.text("STATS1.VPK"))->Hand_Stats[3][2][Stats::kAllCount], 0);
+    rig.m.voice().Asset_Directory = DAZZLEWICK_BUILD_DIR;  // the window's Help opens its topic
+    rig.dialogs.statistics_script = [](StatisticsModel& s) { s.help(); };
+    rig.m.Menu_Command("Mnu_Show_Stats");
+    ASSERT_FALSE(rig.dialogs.helps.empty());
+    EXPECT_EQ(rig.dialogs.helps.back(), "Statistics");
 }
 
 TEST(Players, SwitchingKeepsAndRestoresEachPlayersRecords) {

@@ -266,6 +266,7 @@ TEST(Stats, MenuCommands) {
     EXPECT_EQ(rig.dialogs.shown.back().text,
               "Clear this session's statistics:   Confirm you want to do this by clicking the OK button.");
     EXPECT_EQ(rig.m.player().stats.Hand_Stats[4][3][Stats::kSessionCount], 0);
+    EXPECT_EQ(rig.m.player().stats.Game_Stats[4][Stats::kThisSession], (std::array<int32_t, 2>{0, 0}));
     EXPECT_EQ(all_count(rig.m, 4, 3), 1);
     EXPECT_EQ(rig.store.text("STATS1.VPK"), on_disk);
 

@@ -198,6 +198,7 @@ TEST(DoubleDownStud, WholeHands) {
         else rig.m.Btn_Stand_Click();
         EXPECT_EQ(rig.m.wallet().Coins_Bet, c.coins) << c.what;
         EXPECT_EQ(rig.m.view().focus, "Btn_Show_Fifth") << c.what;
+        EXPECT_FALSE(rig.m.view().Btn_Double.visible || rig.m.view().Btn_Stand.visible) << c.what;
         EXPECT_TRUE(rig.m.view().Btn_Show_Fifth.visible && rig.m.view().Btn_Show_Fifth.enabled) << c.what;
         EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "") << c.what;  // the decision's question goes
         rig.m.Btn_Show_Fifth_Click();
@@ -442,6 +443,9 @@ TEST(JuicyJackpots, TheChartsPays) {
 
 // A win lights its row; the next hand puts every row back in black.
 TEST(JuicyJackpots, TheNextHandPutsTheLitRowBack) {
+    const JuicyJackpots fresh;  // and the window starts as a hand leaves it
+    EXPECT_EQ(fresh.view.Pnl_Info.caption, kJuicyInvite);
+    EXPECT_TRUE(fresh.view.Btn_Customize.visible && fresh.view.Btn_Reset.visible && !fresh.view.Btn_Continue.visible);
     for (int16_t row : {int16_t{1}, int16_t{11}}) {
         JuicyJackpots juicy;
         juicy.show_win(row);
