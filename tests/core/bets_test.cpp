@@ -500,6 +500,7 @@ TEST(Table, ARepaintDrawsWhatTheRoundShows) {
             EXPECT_EQ(library.draws[i].y, 266);
         }
         EXPECT_EQ(table.Repaint_Busy, 0) << c.what;
+        for (const auto& wild : vm.Pnl_Wild) EXPECT_FALSE(wild.visible) << c.what;  // a deuce, but not wild here
     }
 }
 
@@ -537,6 +538,8 @@ TEST(Table, PlainCardsShowRankSuitAndColour) {
             EXPECT_EQ(vm.Pnl_Plain_Wild[0].visible, deuces_wild && c.wild) << c.card;
             EXPECT_FALSE(vm.Pnl_Wild[0].visible) << c.card;
             if (deuces_wild && c.wild) EXPECT_EQ(vm.Pnl_Plain_Wild[0].fore_colour, c.colour) << c.card;
+            table.Show_Backs();  // backs: no face, no wild mark
+            EXPECT_FALSE(vm.Pnl_Card[0].visible || vm.Pnl_Plain_Wild[0].visible) << c.card;
         }
 }
 

@@ -329,6 +329,7 @@ TEST(ProgressiveFile, RoundTripAndCorrections) {
         {" 3\r\n ++5\r\n 9\r\n 0\r\n", 2, 0, 0, -1},     {"x\r\n 5\r\n 1\r\n 0\r\n", 2, 0, 0, -1},
         {" 3\r\n 5\r\n 1\r\n-32768\r\n", 3, 5, 1, -32768}, {" 3\r\n 5\r\n 1\r\n 32767\r\n", 3, 5, 1, 32767},
         {" 3\r\n 5\r\n 1\r\n-32769\r\n", 3, 5, 1, -1},
+        {" 32767\r\n 5\r\n 1\r\n 0\r\n", 2, 5, 1, 0},  {"-32768\r\n 5\r\n 1\r\n 0\r\n", 2, 5, 1, 0},
     };
     for (const auto& c : cases) {
         const auto got = read_progressive(c.text, ',');
