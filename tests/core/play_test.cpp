@@ -215,6 +215,7 @@ TEST(PlayHand, DoubleDownDrawDoublesAWinningDeal) {
     EXPECT_EQ(rig.m.view().Lbl_Pay[6].caption.substr(0, 9), "10 Crdts.");
     for (size_t c = 2; c <= 6; ++c) EXPECT_EQ(rig.m.view().Lbl_Pay[c].bold, c == 6) << c;  // the doubled bet's column
     EXPECT_EQ(rig.m.view().Btn_Show_Fifth.caption, "&Show Fifth Card!");
+    EXPECT_FALSE(rig.m.view().Btn_Show_Fifth.visible);  // doubled once: the button goes
     EXPECT_TRUE(rig.m.view().Btn_Hold[0].visible);
     rig.hold_and_draw("12");
     EXPECT_EQ(rig.m.wallet().Credits, 10);  // a pair of queens at 10 coins
