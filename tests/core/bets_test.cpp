@@ -33,6 +33,8 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     EXPECT_TRUE(rig.m.view().hourglass);
     EXPECT_EQ(rig.m.wallet().Credits, 5);
     EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "5");
+    rig.finish_deal();
+    EXPECT_FALSE(rig.m.view().hourglass);  // the cards are out
 }
 
 // The chart column of a bet: Let It Ride's per part, Double Down Stud's four columns of 4 to 10.
