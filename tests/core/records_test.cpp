@@ -671,6 +671,10 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
 
 TEST(Startup, RecordsThenTheFirstHand) {
     Rig rig;
+    rig.library.draws.clear();
+    rig.m.Repaint_Hand();  // before the first hand: five backs
+    ASSERT_EQ(rig.library.draws.size(), 5u);
+    for (const auto& d : rig.library.draws) EXPECT_EQ(d.picture, kBackImage);
     EXPECT_EQ(rig.m.view().caption, "Dazzlewick 3.0");  // the window's title
     EXPECT_EQ(rig.m.view().Btn_Stand.caption, "&Stand Pat!");
     rig.store.files["CONFIG.VPK"] = "F\r\nT\r\nT\r\nF\r\nA\r\nB\r\nC\r\nD\r\n";
