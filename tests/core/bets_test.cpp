@@ -47,22 +47,6 @@ TEST(Bets, TheColumnOfEachBet) {
     for (const auto& c : cases) EXPECT_EQ(bet_column(c.game, c.coins), c.column) << c.game << " " << c.coins;
 }
 
-TEST(Bets, ButtonsFollowTheCredits) {
-    struct Case {
-        int32_t credits;
-        int singles;
-        bool play_credit, play_max;
-    } cases[] = {{1, 1, false, false}, {5, 1, true, true}, {4, 1, true, false}, {3, 1, true, false}, {2, 2, false, false}};
-    for (const auto& c : cases) {
-        Rig rig;
-        rig.m.wallet().Credits = c.credits;
-        rig.m.Prepare_Hand();
-        for (int i = 0; i < c.singles; ++i) rig.m.Bet_One_Credit();
-        EXPECT_EQ(rig.m.view().Btn_Play_Credit.enabled, c.play_credit) << c.credits;
-        EXPECT_EQ(rig.m.view().Btn_Play_5.enabled, c.play_max) << c.credits;
-    }
-}
-
 TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
     Rig rig;
     rig.ready(1, 4);

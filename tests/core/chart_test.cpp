@@ -18,6 +18,12 @@ std::vector<std::string> lines(const std::string& caption) {
     }
 }
 using L = std::vector<std::string>;
+// The headers of the five pay columns.
+L heads(const ChartPanels& p) {
+    L out;
+    for (size_t c = 2; c <= 6; ++c) out.push_back(lines(p.captions[c]).front());
+    return out;
+}
 
 TEST(Chart, AcesAndEightsPanelsLineUp) {
     const auto p = draw_chart(16, ChartKind::Standard, test::default_pay_table(), false, 0);
@@ -99,9 +105,7 @@ TEST(Chart, DoubleDownDrawPlainAndDoubled) {
     EXPECT_EQ(plain.max_bet, 10);
     const auto doubled = draw_chart(23, chart_kind_for(23, 6), test::default_pay_table(), false, 0);
     EXPECT_EQ(lines(doubled.captions[2]), (L{"2 Credits", "800", "100", "60", "20", "12", "8", "6", "2", "2"}));
-    std::vector<std::string> heads;
-    for (size_t c = 2; c <= 6; ++c) heads.push_back(lines(doubled.captions[c]).front());
-    EXPECT_EQ(heads, (L{"2 Credits", "4 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
+    EXPECT_EQ(heads(doubled), (L{"2 Credits", "4 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
     EXPECT_EQ(lines(doubled.captions[6]), (L{"10 Crdts.", "* 5000 *", "500", "300", "100", "60", "40", "30", "10",
                                              "10"}));
     EXPECT_EQ(doubled.height, 2450);
@@ -113,9 +117,7 @@ TEST(Chart, DoubleDownStudRegularAndDoubled) {
     EXPECT_EQ(lines(regular.captions[6]), (L{"5 Credits", "2500", "1000", "250", "60", "45", "30", "20", "15", "10",
                                              "5"}));
     const auto doubled = draw_chart(24, chart_kind_for(24, 4), test::default_pay_table(), true, 0);
-    std::vector<std::string> heads;
-    for (size_t c = 2; c <= 6; ++c) heads.push_back(lines(doubled.captions[c]).front());
-    EXPECT_EQ(heads, (L{"4 Credits", "5 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
+    EXPECT_EQ(heads(doubled), (L{"4 Credits", "5 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
     EXPECT_EQ(lines(doubled.captions[6])[1], "*10000*");
     EXPECT_EQ(lines(doubled.captions[6])[2], "2000");
     EXPECT_EQ(doubled.top_award, 10000);
@@ -124,9 +126,7 @@ TEST(Chart, DoubleDownStudRegularAndDoubled) {
 
 TEST(Chart, LetItRideThreeTwoAndOnePart) {
     const auto three = draw_chart(25, ChartKind::RideThree, test::default_pay_table(), false, 0);
-    std::vector<std::string> heads;
-    for (size_t c = 2; c <= 6; ++c) heads.push_back(lines(three.captions[c]).front());
-    EXPECT_EQ(heads, (L{"3 Credits", "6 Credits", "9 Credits", "12 Crdts.", "15 Crdts."}));
+    EXPECT_EQ(heads(three), (L{"3 Credits", "6 Credits", "9 Credits", "12 Crdts.", "15 Crdts."}));
     EXPECT_EQ(lines(three.captions[6]), (L{"15 Crdts.", "* 15000 *", "3000", "750", "180", "135", "90", "60", "45",
                                            "30"}));
     EXPECT_EQ(lines(three.captions[1]).back(), "Tens or Better");
@@ -141,7 +141,8 @@ TEST(Chart, LetItRideThreeTwoAndOnePart) {
     }
 }
 
-TEST(Chart, ACustomisedTopRowStillShowsTheTopAward) {
+// An edited chart: a lower royal still shows the top award; a hidden row adds no line.
+TEST(Chart, EditedJacksOrBetter) {
     Pay_Table t = test::default_pay_table();
     t.at(1, 9).Pay = 1000;
     t.at(1, 1).Pay = 2;
@@ -150,14 +151,11 @@ TEST(Chart, ACustomisedTopRowStillShowsTheTopAward) {
     EXPECT_EQ(lines(p.captions[5])[1], "4000");
     EXPECT_EQ(lines(p.captions[2])[1], "1000");
     EXPECT_EQ(lines(p.captions[3]).back(), "4");
-}
-
-TEST(Chart, HiddenRowsAddNoLine) {
-    Pay_Table t = test::default_pay_table();
+    t = test::default_pay_table();
     t.at(1, 4).Shown = 0;  // the straight shares the flush's line
-    const auto p = draw_chart(1, ChartKind::Standard, t, false, 0);
-    EXPECT_EQ(lines(p.captions[2]), (L{"1 Credit", "250", "50", "25", "9", "6", "3", "2", "1"}));
-    EXPECT_EQ(lines(p.captions[6]), (L{"5 Credits", "* 4000 *", "250", "125", "45", "30", "15", "10", "5"}));
+    const auto hidden = draw_chart(1, ChartKind::Standard, t, false, 0);
+    EXPECT_EQ(lines(hidden.captions[2]), (L{"1 Credit", "250", "50", "25", "9", "6", "3", "2", "1"}));
+    EXPECT_EQ(lines(hidden.captions[6]), (L{"5 Credits", "* 4000 *", "250", "125", "45", "30", "15", "10", "5"}));
 }
 
 TEST(AwardLine, ProgressiveOnAndOff) {

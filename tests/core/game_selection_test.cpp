@@ -124,22 +124,27 @@ TEST(CheckMenu, SwitchesTheWindowOverToEachGame) {
     }
 }
 
+// The bet buttons follow the credits left for the bet: at a game's choice and after single coins.
 TEST(CheckMenu, BetButtonsFollowTheCredits) {
     struct Case {
         GameId game;
         int32_t credits;
         bool play_credit, play_max;
         bool side_bet = false;  // the side bet on: the maximum is one coin more
+        int singles = 0;        // coins bet one at a time before the check
     } cases[] = {{1, 0, false, false}, {1, 1, true, false}, {1, 4, true, false}, {1, 5, true, true},
                  {25, 2, false, false}, {25, 3, true, false}, {25, 14, true, false}, {25, 15, true, true},
-                 {1, 5, true, false, true}, {1, 6, true, true, true}, {25, 15, true, true, true}};
+                 {1, 5, true, false, true}, {1, 6, true, true, true}, {25, 15, true, true, true},
+                 {1, 1, false, false, false, 1}, {1, 5, true, true, false, 1}, {1, 4, true, false, false, 1},
+                 {1, 2, false, false, false, 2}};
     for (const auto& c : cases) {
         Rig rig;
         rig.m.view().menu("Mnu_Juicy_Jackpots").checked = c.side_bet;
         rig.m.wallet().Credits = c.credits;
         rig.m.Select_Game(c.game);
-        EXPECT_EQ(rig.m.view().Btn_Play_Credit.enabled, c.play_credit) << c.game << "/" << c.credits;
-        EXPECT_EQ(rig.m.view().Btn_Play_5.enabled, c.play_max) << c.game << "/" << c.credits;
+        for (int i = 0; i < c.singles; ++i) rig.m.Bet_One_Credit();
+        EXPECT_EQ(rig.m.view().Btn_Play_Credit.enabled, c.play_credit) << c.game << "/" << c.credits << "/" << c.singles;
+        EXPECT_EQ(rig.m.view().Btn_Play_5.enabled, c.play_max) << c.game << "/" << c.credits << "/" << c.singles;
     }
 }
 
