@@ -190,6 +190,7 @@ TEST(SeveralHands, HotHandsPaysEveryLineOfEveryHand) {
     EXPECT_GT(hands[0].paid, 0);
     EXPECT_EQ(hands[1].paid, hands[0].paid);
     EXPECT_EQ(hands[2].paid, hands[0].paid);
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[21][6][Stats::kSessionCount], 3);  // each counted as a full house too
 }
 
 TEST(SeveralHands, TheChoiceComesBackFromTheSettingsFile) {

@@ -112,6 +112,10 @@ TEST(PlayHand, HotHandsShowsEveryCombinationAndCountsTheHighest) {
     EXPECT_EQ(rig.m.player().stats.Game_Stats[21][Stats::kThisSession][Stats::kWon], 65);
     EXPECT_EQ(rig.m.view().Lbl_Multi_Payout.caption, "All Winning Combinations Paid: One Payout Per Pay Line!");
     EXPECT_EQ(rig.m.chart_panel().Top_Award, 4000);
+    rig.stack("KH KD 7C 7S 2D");  // two lines, two pairs and a high pair: counted as two pairs too
+    rig.bet_and_deal(5);
+    rig.hold_and_draw("12345");
+    EXPECT_EQ(rig.m.player().stats.Hand_Stats[21][2][Stats::kSessionCount], 1);
 }
 
 TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {

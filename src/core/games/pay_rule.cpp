@@ -13,6 +13,14 @@ int hot_line_count(const HotHits& hits) {
     return n;
 }
 
+int hot_highest_line(const HotHits& hits) {
+    if (hot_line_count(hits) < 2) return 0;
+    int highest = 0;
+    for (size_t i = 0; i < hits.size(); ++i)
+        if (hits[i]) highest = static_cast<int>(i) + 1;
+    return highest;
+}
+
 FinalPay pay_final(const PayRule& rule, HandCode code, const HotHits& hits) {
     const GameInfo& info = game_info(rule.game);
     const Pay_Table& table = *rule.table;

@@ -35,5 +35,8 @@ FinalPay pay_final(const PayRule& rule, HandCode code, const HotHits& hits = {})
 
 // Hot Hands: the number of winning pay lines.
 int hot_line_count(const HotHits& hits);
+// Hot Hands: a hand of two lines or more is counted under its highest line as well as under its
+// own row; that line's row, or 0 for a hand of fewer lines.
+int hot_highest_line(const HotHits& hits);
 
 }  // namespace dw

@@ -98,12 +98,7 @@ void Machine::settle_hands(HandCode main_code) {
         } else if (pay.jackpot_won) {
             progressive_.clear();
         }
-        if (info.every_line && hot_line_count(hits) >= 2) {
-            int highest = 0;
-            for (size_t i = 0; i < hits.size(); ++i)
-                if (hits[i]) highest = static_cast<int>(i) + 1;
-            player_.stats.count(game_, highest);
-        }
+        if (const int line = info.every_line ? hot_highest_line(hits) : 0) player_.stats.count(game_, line);
         player_.stats.record(game_, pay.code, bet, static_cast<int32_t>(std::min<int64_t>(amount, INT32_MAX)));
         add_winnings(amount - bet);
         add_credits_capped(amount);

@@ -112,12 +112,7 @@ void Machine::Show_Winnings() {
 
 void Machine::Payoff(HandCode& code) {
     const GameInfo& info = game_info(game_);
-    if (info.every_line && hot_line_count(table_.Hot_Hits) >= 2) {
-        int highest = 0;
-        for (size_t i = 0; i < table_.Hot_Hits.size(); ++i)
-            if (table_.Hot_Hits[i]) highest = static_cast<int>(i) + 1;
-        player_.stats.count(game_, highest);
-    }
+    if (const int line = info.every_line ? hot_highest_line(table_.Hot_Hits) : 0) player_.stats.count(game_, line);
 
     if (progressive_on()) {
         progressive_.feed(wallet_.Coins_Bet);
