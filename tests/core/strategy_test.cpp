@@ -279,7 +279,7 @@ TEST(ReturnWorker, FiguresAsTheChartShowsThem) {
         const char* shown;
     } cases[] = {{0.9954390437, 0, "99.54%"},           {1.0027930795, 0, "100.28%"},
                  {1.5237, 0.0401, "152% \u00b1 4%, simulated"}, {1.5237, 0.0089, "152.4% \u00b1 0.9%, simulated"},
-                 {0.98765, 0.00042, "98.77% \u00b1 0.04%, simulated"}};
+                 {0.98765, 0.00042, "98.77% \u00b1 0.04%, simulated"}, {0.98765, 0.00004, "98.77% \u00b1 0.00%, simulated"}};
     for (const auto& c : cases) EXPECT_EQ(strategy::return_figure(c.value, c.margin), c.shown);
 }
 

@@ -292,9 +292,11 @@ TEST(Trainer, TheMistakesRecord) {
     const std::string line = "10;5;7;15;12.500000;40.250000;1765000000;JK JK TH 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
     EXPECT_EQ(write_mistakes({m}), line);
     EXPECT_EQ(read_mistakes(line), std::vector<Mistake>{m});
-    Mistake one = m;  // a bet of one coin
-    one.coins = 1;
-    EXPECT_EQ(read_mistakes(write_mistakes({one})), std::vector<Mistake>{one});
+    for (int coins : {1, 15}) {  // the smallest bet and Let It Ride's whole bet
+        Mistake one = m;
+        one.coins = coins;
+        EXPECT_EQ(read_mistakes(write_mistakes({one})), std::vector<Mistake>{one}) << coins;
+    }
     for (const char* bad : {"10;5;7;15;12.5;40.25;1;JK JK JK 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // three jokers
                             "1;5;7;15;12.5;40.25;1;JK AH KH QH JH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",   // no joker in game 1
                             "1;5;32;15;12.5;40.25;1;AH KH QH JH TH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // no such hold

@@ -218,7 +218,8 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
         int coins, doubled;
         size_t red, cyan;  // the bet column after doubling, and the one before
         const char* last_header;
-    } cases[] = {{8, 5, 10, 6, 3, "10 Crdts."}, {100, 2, 4, 5, 3, "5 Credits"}, {100, 3, 6, 4, 6, "10 Crdts."}};
+    } cases[] = {{8, 5, 10, 6, 3, "10 Crdts."}, {100, 2, 4, 5, 3, "5 Credits"}, {100, 3, 6, 4, 6, "10 Crdts."},
+                 {100, 4, 8, 5, 6, "10 Crdts."}};
     for (const auto& c : cases) {
         Rig rig;
         rig.ready(24, c.credits);
@@ -420,11 +421,18 @@ TEST(JuicyJackpots, TheCardsComeUpOnePerTick) {
     }
     EXPECT_EQ(ranks, expected);
     // The window's deck runs from the two of hearts to the ace of spades, each drawn card taken out.
-    test::ScriptedRng ends({0.999, 0.0, 0.999}, 0.0);
+    // Hearts and diamonds are red, each card with its suit's picture.
+    test::ScriptedRng ends({0.999, 0.0, 0.999, 0.3, 0.6}, 0.0);
     juicy.new_cards(ends);
+    juicy.start_showing();
+    while (juicy.Show_Tick()) {}
     std::vector<std::string> drawn;
-    for (const auto& c : juicy.cards()) drawn.push_back(card_text(c));
-    EXPECT_EQ(drawn, (std::vector<std::string>{"AS", "2H", "KS", "3H", "4H"}));
+    for (size_t j = 0; j < 5; ++j) {
+        const Control& face = juicy.view.Pnl_Card[j];
+        drawn.push_back(card_text(juicy.cards()[j]) + " " + face.caption + (face.fore_colour == colour::kRed ? " red " : " black ") +
+                        std::to_string(juicy.view.Img_Card[j].picture));
+    }
+    EXPECT_EQ(drawn, (std::vector<std::string>{"AS A black 4", "2H 2 red 1", "KS K black 4", "4D 4 red 2", "6C 6 black 3"}));
 }
 
 // The side bet's chart: each row's pay, and the top one's in words, its thousands grouped.
