@@ -127,7 +127,9 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     rig.m.Menu_Command("Mnu_Juicy_Jackpots");
     ASSERT_TRUE(rig.m.juicy_view().visible);
     rig.m.juicy_view().activate = true;  // a side-bet win shows
+    rig.store.files.erase("CONFIG.VPK");
     EXPECT_TRUE(rig.m.Exit_Requested());
+    EXPECT_EQ(rig.store.text("CONFIG.VPK"), std::string("F\r\nF\r\nF\r\nT\r\n") + kNames);  // saved on the way out
     EXPECT_FALSE(rig.m.juicy_view().visible || rig.m.juicy_view().activate);  // the window goes with the machine
     EXPECT_EQ(rig.sound.names().back(), "exit.wav");
     EXPECT_EQ(rig.dialogs.shown.back().text, "Do you REALLY want to exit?");

@@ -221,6 +221,11 @@ TEST(StrategyCard, NineSixJacksOrBetter) {
     const std::string text = strategy::card_text(card);
     EXPECT_NE(text.find("Strategy card: Jacks or Better, 5 coins"), std::string::npos);
     EXPECT_NE(text.find("perfect play returns 99.5439%"), std::string::npos);
+    const auto named = strategy::costliest_lines(card);  // the card ends with where most is lost
+    ASSERT_FALSE(named.empty());
+    EXPECT_NE(text.find("\nWhere most is lost against perfect play:\n  " + std::to_string(named[0] + 1) + ". " +
+                        card.lines[static_cast<size_t>(named[0])].name + ": "),
+              std::string::npos);
     EXPECT_TRUE(card.complete);
     // Known hands held by the card: dealt, held.
     const std::pair<const char*, const char*> rows[] = {
