@@ -53,6 +53,7 @@ TEST(ConfigFile, RoundTripOnlyACapitalTIsOnAndANameStaysOnOneLine) {
         read_config(std::string(line) + "\r\nT\r\nT\r\nT\r\na\r\nb\r\nc\r\nd\r\n", config);
         EXPECT_EQ(config.goodies[0], on) << "'" << line << "'";
     }
+    for (int number : {0, 5}) EXPECT_EQ(PlayerModel({"a", "b", "c", "d"}, number).selected, 0) << number;  // no such player: the first
     // A name pasted with a line break stays one name on one line: the file keeps its eight lines.
     for (auto [typed, kept] : {std::pair{"Bob\nSmith", "Bob Smith"}, {"Ann\r\nLee", "Ann  Lee"}, {"Tab\tbed", "Tab bed"}, {"\n", " "}}) {
         PlayerModel players({"Player 1", "Player 2", "Player 3", "Player 4"}, 1);
