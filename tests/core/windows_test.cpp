@@ -60,6 +60,10 @@ TEST(HelpFile, TheMachineRetriesAFileItCouldNotRead) {
     std::ofstream(dir.path / "POKER.HLP", std::ios::binary) << "HELP FILE\r\nStatistics\r\nFigures.\r\n@@##$$EOF$$##@@\r\n";
     EXPECT_TRUE(rig.m.Menu_Command("Mnu_Help_Draw"));
     EXPECT_EQ(rig.dialogs.shown.size(), 1u);
+    rig.library.draws.clear();
+    rig.m.Menu_Command("Mnu_Keyboard_Help");  // the keys' list, and the cards drawn again after it
+    EXPECT_TRUE(rig.dialogs.keyboard.starts_with("P:   Play Credit\r\nM:   Play Max Credits")) << rig.dialogs.keyboard;
+    EXPECT_EQ(rig.library.draws.size(), 5u);
     EXPECT_FALSE(rig.m.Menu_Command("Mnu_Exit"));
 }
 
