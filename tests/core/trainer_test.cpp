@@ -292,10 +292,11 @@ TEST(Trainer, TheMistakesRecord) {
     const std::string line = "10;5;7;15;12.500000;40.250000;1765000000;JK JK TH 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
     EXPECT_EQ(write_mistakes({m}), line);
     EXPECT_EQ(read_mistakes(line), std::vector<Mistake>{m});
-    for (int coins : {1, 15}) {  // the smallest bet and Let It Ride's whole bet
+    // The smallest bet, Let It Ride's whole bet, nothing held, nothing the best hold.
+    for (auto [coins, held, best] : {std::tuple{1, 7, 15}, {15, 7, 15}, {5, 0, 15}, {5, 7, 0}}) {
         Mistake one = m;
-        one.coins = coins;
-        EXPECT_EQ(read_mistakes(write_mistakes({one})), std::vector<Mistake>{one}) << coins;
+        std::tie(one.coins, one.held, one.best) = std::tie(coins, held, best);
+        EXPECT_EQ(read_mistakes(write_mistakes({one})), std::vector<Mistake>{one}) << coins << " " << held << " " << best;
     }
     for (const char* bad : {"10;5;7;15;12.5;40.25;1;JK JK JK 9H 2C;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",  // three jokers
                             "1;5;7;15;12.5;40.25;1;JK AH KH QH JH;1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",   // no joker in game 1
