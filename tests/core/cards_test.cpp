@@ -36,6 +36,8 @@ TEST(Cards, HandTextRejectsTypos) {
     EXPECT_FALSE(parse_hand("TH JH QH KH 1H"));
     EXPECT_FALSE(parse_hand("TH JH QH KH AX"));
     EXPECT_FALSE(parse_hand("TH JH QH KH AH 2C"));
+    EXPECT_EQ(parse_hand("  TH JH  QH KH AH  "), parse_hand("TH JH QH KH AH"));  // blanks around and between
+    ASSERT_TRUE(parse_hand("TH JH QH KH AH"));
     auto two_jokers = parse_hand("JK JK 2C 3D 4S");
     ASSERT_TRUE(two_jokers);
     EXPECT_EQ((*two_jokers)[0].Image, 110);

@@ -62,7 +62,7 @@ TEST(NaturalEval, RankNaturalClasses) {
         const char* hand;
         int cls;
     } cases[] = {{"9S TS JS QS KS", 5}, {"9C 9D 9H 9S 2C", 3}, {"3C 3D 7H 8S 9C", 0},
-                 {"QC QD 7H 8S 9C", 1}, {"QC QD 7H 7S 9C", 2}, {"QC QD QH 7S 7C", 6}};
+                 {"QC QD 7H 8S 9C", 1}, {"JC JD 7H 8S 9C", 1}, {"QC QD 7H 7S 9C", 2}, {"QC QD QH 7S 7C", 6}};
     for (const auto& c : cases) EXPECT_EQ(Rank_Natural(H(c.hand)), c.cls) << c.hand;
 }
 

@@ -716,6 +716,9 @@ TEST(Startup, RecordsThenTheFirstHand) {
     EXPECT_EQ(vm.focus, "Btn_Play_5");
     EXPECT_EQ(rig.m.table().Card_Surface, 42);
     EXPECT_FALSE(vm.hourglass);
+    rig.m.view().menu("Mnu_Juicy_Jackpots").checked = true;
+    rig.m.Menu_Command("Mnu_All_American");  // with the side bet on, its window comes up beside a main window that keeps the keys
+    EXPECT_TRUE(rig.m.juicy_view().visible && vm.activate);
 
     // With the progressive goody on, the award line shows the jackpot that was read.
     Rig jackpot;

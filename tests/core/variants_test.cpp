@@ -218,7 +218,7 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
         int coins, doubled;
         size_t red, cyan;  // the bet column after doubling, and the one before
         const char* last_header;
-    } cases[] = {{8, 5, 10, 6, 3, "10 Crdts."}, {100, 2, 4, 5, 3, "5 Credits"}, {100, 3, 6, 4, 6, "10 Crdts."},
+    } cases[] = {{9, 5, 10, 6, 3, "10 Crdts."}, {100, 2, 4, 5, 3, "5 Credits"}, {100, 3, 6, 4, 6, "10 Crdts."},
                  {100, 4, 8, 5, 6, "10 Crdts."}};
     for (const auto& c : cases) {
         Rig rig;
@@ -237,7 +237,8 @@ TEST(DoubleDownStud, ShortOfCreditsTheBucketPaysWithItsMessageAndTheChartFollows
             EXPECT_EQ(rig.dialogs.shown.size(), messages) << c.coins;
             continue;
         }
-        EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play 2 additional coins.");
+        EXPECT_EQ(rig.dialogs.shown.back().text, "You didn't have enough credits, so you had to play one additional coin.");
+        EXPECT_EQ(rig.m.view().Lbl_Coins.caption, "-81");
         EXPECT_EQ(rig.dialogs.shown.back().title, "Double Down Stud");
     }
     EXPECT_EQ(stud_four_call(5), nullptr);
@@ -381,6 +382,7 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
             const size_t up = &step - c.steps.data() + 3;  // the card the button turns up, from 0
             rig.library.draws.clear();
             rig.m.Btn_Show_Fifth_Click();
+            if (up == 3) EXPECT_TRUE(rig.m.view().Btn_Double.visible && rig.m.view().Btn_Stand.visible) << c.what;  // greyed, for the next
             rig.m.Pause_Tick();
             ASSERT_FALSE(rig.library.draws.empty()) << c.what;
             EXPECT_EQ(rig.library.draws.front().picture, rig.m.table().cards.hand[up].Image) << c.what;
