@@ -47,20 +47,16 @@ TEST(Bets, TheColumnOfEachBet) {
     for (const auto& c : cases) EXPECT_EQ(bet_column(c.game, c.coins), c.column) << c.game << " " << c.coins;
 }
 
-TEST(Bets, PlayMaxWithoutEnoughCreditsBeepsAndChangesNothing) {
+// Play Max bets what the full bet still lacks and deals; short of credits it beeps and does nothing.
+TEST(Bets, PlayMaxBetsTheRestAndDealsOrBeeps) {
     Rig rig;
     rig.ready(1, 4);
     const ViewModel before = rig.m.view();
     rig.m.Bet_Max();
     EXPECT_EQ(rig.dialogs.beeps, 1);
-    EXPECT_EQ(rig.m.wallet().Credits, 4);
-    EXPECT_EQ(rig.m.wallet().Coins_Bet, 0);
+    EXPECT_EQ(std::tuple(rig.m.wallet().Credits, rig.m.wallet().Coins_Bet), std::tuple(4, int16_t{0}));
     EXPECT_TRUE(rig.m.view().menu("Mnu_Jacks").enabled);
     EXPECT_EQ(rig.m.view().Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
-}
-
-TEST(Bets, PlayMaxBetsTheRestAndDeals) {
-    Rig rig;
     rig.ready(1, 7);
     rig.m.Bet_One_Credit();
     rig.m.Bet_One_Credit();

@@ -603,8 +603,16 @@ TEST(HostileRecords, AProtectedRecordIsNotReplacedAndStaleTemporariesGo) {
     EXPECT_EQ(store.remove_stale_temporaries(), 3);
     EXPECT_TRUE(fs::exists(dir.path / ".notes.txt.abcdef"));
     EXPECT_TRUE(fs::exists(dir.path / "STATS1.VPK"));
+    // A read-only install: the records beside the program start the player's own folder, unless
+    // that folder has records of its own.
     EXPECT_TRUE(adopt_records(dir.path, data.path));
     EXPECT_EQ(DiskStore(data.path).read("TRAINER2.VPK"), "T\r\nT\r\n 2\r\nF\r\n");
+    EXPECT_EQ(DiskStore(data.path).read("STATS1.VPK"), "kept\r\n");
+    DiskStore(data.path).write("STATS1.VPK", "mine\r\n");
+    ASSERT_TRUE(store.write("CONFIG.VPK", "config\r\n"));
+    EXPECT_FALSE(adopt_records(dir.path, data.path));
+    EXPECT_EQ(DiskStore(data.path).read("STATS1.VPK"), "mine\r\n");
+    EXPECT_FALSE(DiskStore(data.path).read("CONFIG.VPK"));
 }
 
 // A record kept in another folder through a link is saved there; the link stays a link.
@@ -628,19 +636,6 @@ TEST(HostileRecords, ARecordBehindALinkIsWrittenAtItsTarget) {
         EXPECT_TRUE(fs::is_symlink(dir.path / name)) << name;
     }
     EXPECT_FALSE(fs::exists(synced.path / "gone"));
-}
-
-TEST(HostileRecords, AReadOnlyInstallStartsFromTheRecordsBesideIt) {
-    test::TempDir program, data, full;
-    DiskStore(program.path).write("STATS1.VPK", "stats\r\n");
-    DiskStore(program.path).write("CONFIG.VPK", "config\r\n");
-    EXPECT_TRUE(adopt_records(program.path, data.path));
-    EXPECT_EQ(DiskStore(data.path).read("STATS1.VPK"), "stats\r\n");
-    EXPECT_EQ(DiskStore(data.path).read("CONFIG.VPK"), "config\r\n");
-    // A data directory with records of its own keeps them.
-    DiskStore(full.path).write("PROGRES1.VPK", "mine\r\n");
-    EXPECT_FALSE(adopt_records(program.path, full.path));
-    EXPECT_FALSE(DiskStore(full.path).read("STATS1.VPK"));
 }
 
 // Money that would not fit its 32-bit field stops the action with a message.
