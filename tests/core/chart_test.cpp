@@ -25,20 +25,88 @@ L heads(const ChartPanels& p) {
     return out;
 }
 
-TEST(Chart, AcesAndEightsPanelsLineUp) {
-    const auto p = draw_chart(16, ChartKind::Standard, test::default_pay_table(), false, 0);
-    EXPECT_EQ(p.captions[0], "Winning Hands for Aces and Eights Bonus Poker");
-    EXPECT_EQ(lines(p.captions[1]), (L{"", "Royal Flush", "Straight Flush", "4 Aces or 4 Eights", "4 Sevens",
-                                       "4 of a Kind", "Full House", "Flush", "Straight", "3 of a Kind", "2 Pairs",
-                                       "Jacks or Better"}));
-    EXPECT_EQ(lines(p.captions[2]), (L{"1 Credit", "250", "50", "80", "50", "25", "8", "5", "4", "3", "2", "1"}));
-    EXPECT_EQ(lines(p.captions[5]), (L{"4 Credits", "1000", "200", "320", "200", "100", "32", "20", "16", "12", "8", "4"}));
-    EXPECT_EQ(lines(p.captions[6]),
-              (L{"5 Credits", "* 4000 *", "250", "400", "250", "125", "40", "25", "20", "15", "10", "5"}));
-    EXPECT_EQ(p.title_size, 9.75);
-    EXPECT_EQ(p.row_size, 8.25);
-    EXPECT_EQ(p.top, 320);
-    EXPECT_EQ(p.height, 2470);
+// The columns as drawn: 0 the title, 1 the labels, 2 to 6 the pays, 7 the five pay headers. A row
+// gives the whole column ("|" between lines), or one line of it (the last: -1).
+TEST(Chart, ColumnsOfEachKindOfChart) {
+    using K = ChartKind;
+    const struct {
+        GameId game;
+        ChartKind kind;
+        double jackpot;  // below zero: the progressive off
+        size_t column;
+        int line;  // -2: the whole column
+        const char* text;
+    } cases[] = {
+        {16, K::Standard, -1, 0, -2, "Winning Hands for Aces and Eights Bonus Poker"},
+        {16, K::Standard, -1, 1, -2, "|Royal Flush|Straight Flush|4 Aces or 4 Eights|4 Sevens|4 of a Kind|Full House|Flush|"
+                                     "Straight|3 of a Kind|2 Pairs|Jacks or Better"},
+        {16, K::Standard, -1, 2, -2, "1 Credit|250|50|80|50|25|8|5|4|3|2|1"},
+        {16, K::Standard, -1, 5, -2, "4 Credits|1000|200|320|200|100|32|20|16|12|8|4"},
+        {16, K::Standard, -1, 6, -2, "5 Credits|* 4000 *|250|400|250|125|40|25|20|15|10|5"},
+        // The combined lines of Deuces Wild Bonus and Double Double Bonus.
+        {5, K::Standard, -1, 1, -1, "Straight OR 3 of a Kind"},
+        {5, K::Standard, -1, 1, 2, "4 Deuces plus Ace"},
+        {5, K::Standard, -1, 2, -2, "1 Credit|500|400|200|80|40|20|25|15|5|4|3|1|"},
+        {5, K::Standard, -1, 6, -2, "5 Credits|* 4000 *|2000|1000|400|200|100|125|75|25|20|15|5"},
+        {14, K::Standard, -1, 1, -2, "|Royal Flush|Straight Flush|4 Aces w/2-4|4 of a Kind (2-4) w/A-4|4 Aces w/5-K|"
+                                     "4 of a Kind (2-4) w/5-K|4 of a Kind (5-K)|Full House|Flush|Straight|3 of a Kind|"
+                                     "2 Pair OR Jacks or Better"},
+        {14, K::Standard, -1, 3, 3, "800"},
+        // Deuces and Joker's two top cells, each with the jackpot, capped alike.
+        {6, K::Standard, -1, 6, -2, "5 Credits|* 10000 *|4000|125|60|45|30|15|15|15|10|5"},
+        {6, K::Standard, 123.9, 6, 1, "*10123*"},
+        {6, K::Standard, 123.9, 6, 2, "*4123*"},
+        {6, K::Standard, 96000, 6, 1, "106000"},
+        {6, K::Standard, 96000, 6, 2, "100000"},
+        // Double Down Draw plain and doubled.
+        {23, K::DrawPlain, 50, 6, -2, "5 Credits|2000|250|150|50|30|20|15|5|5"},
+        {23, K::DrawDoubled, -1, 2, -2, "2 Credits|800|100|60|20|12|8|6|2|2"},
+        {23, K::DrawDoubled, -1, 7, -2, "2 Credits|4 Credits|6 Credits|8 Credits|10 Crdts."},
+        {23, K::DrawDoubled, -1, 6, -2, "10 Crdts.|* 5000 *|500|300|100|60|40|30|10|10"},
+        // Double Down Stud regular and doubled.
+        {24, K::StudRegular, -1, 1, -1, "Sixes to Tens"},
+        {24, K::StudRegular, -1, 6, -2, "5 Credits|2500|1000|250|60|45|30|20|15|10|5"},
+        {24, K::StudDoubled, 0, 7, -2, "4 Credits|5 Credits|6 Credits|8 Credits|10 Crdts."},
+        {24, K::StudDoubled, 0, 6, 1, "*10000*"},
+        {24, K::StudDoubled, 0, 6, 2, "2000"},
+        // Let It Ride with three, two and one part of the bet riding.
+        {25, K::RideThree, -1, 7, -2, "3 Credits|6 Credits|9 Credits|12 Crdts.|15 Crdts."},
+        {25, K::RideThree, -1, 6, -2, "15 Crdts.|* 15000 *|3000|750|180|135|90|60|45|30"},
+        {25, K::RideThree, -1, 1, -1, "Tens or Better"},
+        {25, K::RideTwo, 10, 6, -2, "10 Crdts.|5000|2000|500|120|90|60|40|30|20"},
+        {25, K::RideOne, 10, 6, -2, "5 Credits|2500|1000|250|60|45|30|20|15|10"},
+        {25, K::RideOne, 10, 2, 0, "1 Credit"},
+    };
+    for (const auto& c : cases) {
+        const auto p = draw_chart(c.game, c.kind, test::default_pay_table(), c.jackpot >= 0, std::max(c.jackpot, 0.0));
+        const L col = c.column == 7 ? heads(p) : lines(p.captions[c.column]);
+        std::string text;
+        for (size_t i = 0; i < col.size(); ++i) text += (i ? "|" : "") + col[i];
+        const std::string got = c.line == -2 ? text : c.line == -1 ? col.back() : col.at(static_cast<size_t>(c.line));
+        EXPECT_EQ(got, c.text) << c.game << " column " << c.column << " line " << c.line;
+    }
+    for (auto [game, coins, kind] : {std::tuple{23, 5, K::DrawPlain}, {23, 6, K::DrawDoubled}, {24, 3, K::StudRegular},
+                                     {24, 4, K::StudDoubled}, {25, 1, K::RideThree}, {1, 5, K::Standard}})
+        EXPECT_EQ(chart_kind_for(game, coins), kind) << game << " " << coins;
+    // The sizes of the panels, the top award and the largest bet.
+    const struct {
+        GameId game;
+        ChartKind kind;
+        double title, row;
+        int top, height, award, max_bet;
+    } sizes[] = {{16, K::Standard, 9.75, 8.25, 320, 2470, 4000, 5},     {6, K::Standard, 0, 0, 0, 0, 10000, 5},
+                 {5, K::Standard, 8.25, 0, 0, 0, 4000, 5},            {23, K::DrawPlain, 0, 0, 0, 0, 5000, 10},
+                 {23, K::DrawDoubled, 0, 0, 0, 2450, 5000, 10},        {24, K::StudDoubled, 0, 0, 0, 0, 10000, 10},
+                 {25, K::RideThree, 0, 0, 0, 0, 15000, 15},            {25, K::RideTwo, 0, 0, 0, 0, 15000, 15},
+                 {25, K::RideOne, 0, 0, 0, 0, 15000, 15}};
+    for (const auto& s : sizes) {  // a size of 0: not pinned here
+        const auto p = draw_chart(s.game, s.kind, test::default_pay_table(), true, 10);
+        if (s.title) EXPECT_EQ(p.title_size, s.title) << s.game;
+        if (s.row) EXPECT_EQ(p.row_size, s.row) << s.game;
+        if (s.top) EXPECT_EQ(p.top, s.top) << s.game;
+        if (s.height) EXPECT_EQ(p.height, s.height) << s.game;
+        EXPECT_EQ((std::pair<int, int>(p.top_award, p.max_bet)), std::pair(s.award, s.max_bet)) << s.game;
+    }
 }
 
 // Every column of every chart has one line per label line.
@@ -57,22 +125,6 @@ TEST(Chart, EveryColumnHasALinePerShownRow) {
     }
 }
 
-TEST(Chart, CombinedLinesOfDeucesBonusAndDoubleDouble) {
-    const auto five = draw_chart(5, ChartKind::Standard, test::default_pay_table(), false, 0);
-    EXPECT_EQ(lines(five.captions[1]).back(), "Straight OR 3 of a Kind");
-    EXPECT_EQ(lines(five.captions[1])[2], "4 Deuces plus Ace");
-    EXPECT_EQ(lines(five.captions[2]), (L{"1 Credit", "500", "400", "200", "80", "40", "20", "25", "15", "5", "4", "3",
-                                          "1", ""}));
-    EXPECT_EQ(lines(five.captions[6]), (L{"5 Credits", "* 4000 *", "2000", "1000", "400", "200", "100", "125", "75",
-                                          "25", "20", "15", "5"}));
-    EXPECT_EQ(five.title_size, 8.25);
-    const auto dd = draw_chart(14, ChartKind::Standard, test::default_pay_table(), false, 0);
-    EXPECT_EQ(lines(dd.captions[1]), (L{"", "Royal Flush", "Straight Flush", "4 Aces w/2-4", "4 of a Kind (2-4) w/A-4",
-                                        "4 Aces w/5-K", "4 of a Kind (2-4) w/5-K", "4 of a Kind (5-K)", "Full House",
-                                        "Flush", "Straight", "3 of a Kind", "2 Pair OR Jacks or Better"}));
-    EXPECT_EQ(lines(dd.captions[3]).at(3), "800");
-}
-
 TEST(Chart, TopCellRules) {
     struct Case {
         bool progressive;
@@ -83,62 +135,6 @@ TEST(Chart, TopCellRules) {
                  {true, 95999.9, 4000, "*99999*"}, {true, 96000, 4000, "100000"},
                  {true, 5999.99, 4000, "*9999*"},   {true, 0, 15000, "*15000*"},  {true, 85000.2, 15000, "100000"}};
     for (const auto& c : cases) EXPECT_EQ(top_cell(c.progressive, c.jackpot, c.award), c.cell) << c.jackpot;
-}
-
-TEST(Chart, DeucesJokersHasTwoTopCells) {
-    const auto off = draw_chart(6, ChartKind::Standard, test::default_pay_table(), false, 0);
-    EXPECT_EQ(lines(off.captions[6]), (L{"5 Credits", "* 10000 *", "4000", "125", "60", "45", "30", "15", "15", "15",
-                                         "10", "5"}));
-    const auto on = draw_chart(6, ChartKind::Standard, test::default_pay_table(), true, 123.9);
-    EXPECT_EQ(lines(on.captions[6])[1], "*10123*");
-    EXPECT_EQ(lines(on.captions[6])[2], "*4123*");
-    const auto big = draw_chart(6, ChartKind::Standard, test::default_pay_table(), true, 96000);
-    EXPECT_EQ(lines(big.captions[6])[1], "106000");
-    EXPECT_EQ(lines(big.captions[6])[2], "100000");
-    EXPECT_EQ(off.top_award, 10000);
-}
-
-TEST(Chart, DoubleDownDrawPlainAndDoubled) {
-    const auto plain = draw_chart(23, chart_kind_for(23, 5), test::default_pay_table(), true, 50);
-    EXPECT_EQ(lines(plain.captions[6]), (L{"5 Credits", "2000", "250", "150", "50", "30", "20", "15", "5", "5"}));
-    EXPECT_EQ(plain.top_award, 5000);
-    EXPECT_EQ(plain.max_bet, 10);
-    const auto doubled = draw_chart(23, chart_kind_for(23, 6), test::default_pay_table(), false, 0);
-    EXPECT_EQ(lines(doubled.captions[2]), (L{"2 Credits", "800", "100", "60", "20", "12", "8", "6", "2", "2"}));
-    EXPECT_EQ(heads(doubled), (L{"2 Credits", "4 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
-    EXPECT_EQ(lines(doubled.captions[6]), (L{"10 Crdts.", "* 5000 *", "500", "300", "100", "60", "40", "30", "10",
-                                             "10"}));
-    EXPECT_EQ(doubled.height, 2450);
-}
-
-TEST(Chart, DoubleDownStudRegularAndDoubled) {
-    const auto regular = draw_chart(24, chart_kind_for(24, 3), test::default_pay_table(), false, 0);
-    EXPECT_EQ(lines(regular.captions[1]).back(), "Sixes to Tens");
-    EXPECT_EQ(lines(regular.captions[6]), (L{"5 Credits", "2500", "1000", "250", "60", "45", "30", "20", "15", "10",
-                                             "5"}));
-    const auto doubled = draw_chart(24, chart_kind_for(24, 4), test::default_pay_table(), true, 0);
-    EXPECT_EQ(heads(doubled), (L{"4 Credits", "5 Credits", "6 Credits", "8 Credits", "10 Crdts."}));
-    EXPECT_EQ(lines(doubled.captions[6])[1], "*10000*");
-    EXPECT_EQ(lines(doubled.captions[6])[2], "2000");
-    EXPECT_EQ(doubled.top_award, 10000);
-    EXPECT_EQ(doubled.max_bet, 10);
-}
-
-TEST(Chart, LetItRideThreeTwoAndOnePart) {
-    const auto three = draw_chart(25, ChartKind::RideThree, test::default_pay_table(), false, 0);
-    EXPECT_EQ(heads(three), (L{"3 Credits", "6 Credits", "9 Credits", "12 Crdts.", "15 Crdts."}));
-    EXPECT_EQ(lines(three.captions[6]), (L{"15 Crdts.", "* 15000 *", "3000", "750", "180", "135", "90", "60", "45",
-                                           "30"}));
-    EXPECT_EQ(lines(three.captions[1]).back(), "Tens or Better");
-    const auto two = draw_chart(25, ChartKind::RideTwo, test::default_pay_table(), true, 10);
-    EXPECT_EQ(lines(two.captions[6]), (L{"10 Crdts.", "5000", "2000", "500", "120", "90", "60", "40", "30", "20"}));
-    const auto one = draw_chart(25, ChartKind::RideOne, test::default_pay_table(), true, 10);
-    EXPECT_EQ(lines(one.captions[6]), (L{"5 Credits", "2500", "1000", "250", "60", "45", "30", "20", "15", "10"}));
-    EXPECT_EQ(lines(one.captions[2]).front(), "1 Credit");
-    for (const auto* p : {&three, &two, &one}) {
-        EXPECT_EQ(p->top_award, 15000);
-        EXPECT_EQ(p->max_bet, 15);
-    }
 }
 
 // An edited chart: a lower royal still shows the top award; a hidden row adds no line.
