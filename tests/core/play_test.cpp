@@ -134,6 +134,11 @@ TEST(PlayHand, CrazyEightsPaysTheDealBonusAndAgainAsThreeOfAKind) {
     EXPECT_EQ(rig.m.player().stats.Game_Stats[20][Stats::kAllSessions][Stats::kWon], 30);
     EXPECT_EQ(rig.sound.names().back(), "youwin1.wav");
     EXPECT_EQ(rig.m.player().stats.Winnings[Stats::kSessionWinnings], 25);
+    rig.stack("8C 8D 8H 8S 3C");  // four eights: their own bonus, on the record at once
+    rig.bet_and_deal(5);
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "BONUS!  4 Eights on Deal pays 125 credits!");
+    EXPECT_EQ(rig.m.wallet().Credits, 125 - 5 + 125);
+    EXPECT_NE(rig.store.text("PROGRES1.VPK").find("\r\n 150\r\n"), std::string::npos);  // the winnings: 25 + 125
 }
 
 TEST(PlayHand, AutoholdHoldsTheWildCards) {
