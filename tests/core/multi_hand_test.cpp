@@ -163,6 +163,7 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
     rig.bet_and_deal(1);
     rig.hold_and_draw("12345");
     EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "3 hands win 3 credits!");
+    EXPECT_EQ(rig.m.view().Lbl_Winnings[0].caption, std::to_string(rig.m.player().stats.Winnings[0]) + " coins");  // the meter follows
     rig.stack("4C JH JD 7S 9D");  // the first card thrown away: no hand keeps it
     rig.bet_and_deal(1);
     rig.hold_and_draw("23");
@@ -170,6 +171,16 @@ TEST(SeveralHands, EachHandIsPaidByTheMachinesRules) {
         EXPECT_NE(card_text(hands[k].final[0]), "4C") << k;
         EXPECT_EQ(card_text(hands[k].final[1]) + card_text(hands[k].final[2]), "JHJD") << k;
     }
+    rig.m.Menu_Command("Mnu_Stud");  // a stud hand next has no holds: none of the last deal's either
+    rig.stack("QH QD 3C 7S 8H");
+    rig.bet_and_deal(5);
+    rig.m.Btn_Stand_Click();
+    rig.m.Btn_Show_Fifth_Click();
+    for (int i = 0; i < 10 && rig.m.in_hand(); ++i) rig.m.Pause_Tick();
+    ASSERT_FALSE(rig.m.in_hand());
+    EXPECT_EQ(hands.back().game, 24);
+    EXPECT_EQ(hands.back().held, -1);
+    EXPECT_EQ(hands.back().dealt, hands.back().final);
     const std::string shown = rig.m.view().Pnl_Progressive_Display.caption;
     rig.m.Menu_Command("Mnu_Royals");  // shows the jackpot again: it was up to date
     rig.m.Menu_Command("Mnu_Royals");
