@@ -244,6 +244,24 @@ TEST(Trainer, JudgingByTheStrategyCard) {
     EXPECT_EQ(rig.dialogs.shown.back().title, "Strategy Card");
 }
 
+// Where the card's line fits the dealt hand two ways, the hold's value chooses between them:
+// a deuce with 9-J of diamonds or with 5-6 of clubs, both 3 to a straight flush three ways.
+TEST(Trainer, TheCardBreaksATieBetweenTwoWaysOfALineByValue) {
+    const Pay_Table table = test::default_pay_table();
+    const PayRule rule{4, &table, 5, false, 0};
+    const auto card = strategy::write_card(rule, 0, 2);
+    const Hand hand = test::H("6C 9D 2C JD 5C");
+    for (int best : {14, 21}) {
+        std::array<double, 32> values{};
+        values.fill(0.5);
+        values[static_cast<size_t>(best)] = 1.0;
+        const CardJudgement j = judge_by_card(card, rule, hand, values, best);
+        EXPECT_EQ(j.card_mask, best);
+        EXPECT_EQ(j.line, "1 Deuce: 3 to a Straight Flush, 3 ways");
+        EXPECT_FALSE(j.broken);
+    }
+}
+
 // The trainer's log of sessions: a line each, read back whole, a bad line left out; a new session
 // (here after clearing the session's statistics) starts a new line.
 TEST(Trainer, TheLogOfSessions) {
