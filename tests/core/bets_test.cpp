@@ -119,6 +119,7 @@ TEST(Cashier, BoxRulesAndPurchase) {
         EXPECT_EQ(c.text, "0");
         c.Text_Changed("4");
         c.Btn_Ok_Click();
+        EXPECT_TRUE(c.done);  // the window closes
     };
     rig.m.Insert_Coin();
     EXPECT_EQ(first_text, "9");
@@ -146,6 +147,7 @@ TEST(Cashier, DefaultPurchaseCancelAndTheCreditCap) {
     rig.dialogs.cashier_script = [](CashierModel& c) {
         c.Text_Changed("300");
         c.Btn_Cancel_Click();
+        EXPECT_TRUE(c.done);
     };
     rig.m.Insert_Coin();
     EXPECT_EQ(rig.m.wallet().Credits, 40);
@@ -209,6 +211,11 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     EXPECT_TRUE(rig.m.held(1));
     EXPECT_EQ(rig.m.wallet().Coins_Bet, 2);
     EXPECT_EQ(rig.m.view().focus, "Btn_Insert_Coin");
+    rig.m.view().Btn_Hold[1].visible = false;  // a hidden button does not act, nor take the focus
+    rig.m.Key_Press('2');
+    EXPECT_FALSE(rig.m.held(2));
+    EXPECT_EQ(rig.m.view().focus, "Btn_Insert_Coin");
+    rig.m.view().Btn_Hold[1].visible = true;
     rig.m.Key_Press('3');
     EXPECT_TRUE(rig.m.held(3));
     EXPECT_EQ(rig.m.view().focus, "Btn_Redeal");

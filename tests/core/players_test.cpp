@@ -65,6 +65,11 @@ TEST(StatisticsScreens, DetailsLeaveTheBonusRowsOutOfTheBase) {
     EXPECT_EQ(detail.Lbl_Pct.caption,
               "0%\r\n0%\r\n0%\r\n-----\r\n0%\r\n0%\r\n0%\r\n10%\r\n-----\r\n0%\r\n30%\r\n60%\r\n");
     EXPECT_EQ(detail.Lbl_How_Many.caption.substr(0, 6), "0\r\n0\r\n");
+    rows[0][Stats::kAllCount] = 9;  // all sessions, and back to this session
+    detail.Btn_Total_Click();
+    EXPECT_TRUE(detail.Lbl_How_Many.caption.ends_with("\r\n9\r\n"));
+    detail.Btn_This_Click();
+    EXPECT_TRUE(detail.Lbl_How_Many.caption.ends_with("\r\n6\r\n"));
 
     detail.Btn_Exit_Click();
     EXPECT_TRUE(detail.done);

@@ -21,7 +21,7 @@ TEST(WildEval, DeucesWild) {
         {4, "5C 5D 5H 8S 9C", 1},  {4, "5C 6D 7H 8S 9C", 2},  {4, "5C 5D 5H 5S 9C", 5},
         {4, "5C 5D 5H 9S 9C", 4},  {4, "3H 5H 8H 9H JH", 3},  {4, "3C 3D 5H 8S 9C", 0},
         {4, "2C 2D 2H AS KS", 8},  {4, "2C 2D 2H 3S 9S", 5},  {4, "2C AH 3D 4S 6H", 0},  // a six is no wheel
-        {4, "2C AH 3D 4S 5H", 2},
+        {4, "2C AH 3D 4S 5H", 2},  {4, "2C 3D 4H 9S AC", 0},  {4, "2C 2D 2H 9H AH", 5},  // an ace with a nine: no wheel
     });
 }
 
