@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dw::DefaultDialogs dialogs;
     NoCards cards;
     NoSound sound;
-    dw::Machine m({rng, dialogs, cards, sound, store, [](double v) { return std::to_string(v); }, '.', nullptr, {}});
+    dw::Machine m({rng, dialogs, cards, sound, store, [](double v) { return std::to_string(v); }, '.', nullptr, {}, {}, {}});
     m.Form_Load();
     m.Load_Records();
     m.Main_Initialisation(1);
