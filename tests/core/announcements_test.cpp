@@ -66,62 +66,42 @@ std::map<int, Row> rules_table() {
 }
 
 // The key sound of every announcement, as the rules' sound table lists them.
-const std::map<std::string, std::string> kKeySounds = {
-    {"One Pair (Jacks or Better)", "jacks1.wav"},
-    {"One Pair (Tens or Better)", "tens1.wav"},
-    {"One Pair (Kings or Better)", "Kings1.wav"},
-    {"One Pair (Sixes-Tens)", "sixes.wav"},
-    {"Two Pairs!", "twopair1.wav"},
-    {"Three of a Kind!", "threeknd.wav"},
-    {"Three Fives!", "threeknd.wav"},
-    {"Straight!", "straight.wav"},
-    {"Flush!", "flush.wav"},
-    {"Full House!", "fullhous.wav"},
-    {"Four of a Kind!", "fourkind.wav"},
-    {"Four of a Kind (5-K)!", "fourkind.wav"},
-    {"Four of a Kind (2-4)!", "fourkind.wav"},
-    {"Four Aces!  Wow!", "fourkind.wav"},
-    {"Four of a Kind (2-4) plus A-4!  Wow!", "fourkind.wav"},
-    {"Four Aces plus 2-4!  Wow!", "fourkind.wav"},
-    {"Four Jacks!", "fourkind.wav"},
-    {"Four Queens!", "fourkind.wav"},
-    {"Four Kings!", "fourkind.wav"},
-    {"Four Aces!", "fourkind.wav"},
-    {"Four Sevens!", "fourkind.wav"},
-    {"Four Eights!", "fourkind.wav"},
-    {"Four Fives!", "fourkind.wav"},
-    {"Straight Flush!", "strflush.wav"},
-    {"* Straight Flush! *", "strflush.wav"},
-    {"Five of a Kind!", "fivekind.wav"},
-    {"** Five of a Kind! **", "fivekind.wav"},
-    {"Five of a Kind (6-K)!", "fivekind.wav"},
-    {"Five of a Kind (3-5)!", "fivekind.wav"},
-    {"Five Aces!", "fivekind.wav"},
-    {"Four Deuces!", "fivekind.wav"},
-    {"Four Deuces and Ace!", "fivekind.wav"},
-    {"4 Deuces and Joker!", "fivekind.wav"},
-    {"** Hot!  Multiple Combinations! **", "fivekind.wav"},
-    {"** ROYAL FLUSH! **", "rylflush.wav"},
-    {"** NATURAL ROYAL FLUSH! **", "rylflush.wav"},
-    {"Wild Royal Flush!", "rylflush.wav"},
-    {"* Royal Flush with Joker! *", "rylflush.wav"},
-};
+std::map<std::string, std::string> key_sounds() {
+    const std::pair<const char*, std::vector<const char*>> by_sound[] = {
+        {"jacks1.wav", {"One Pair (Jacks or Better)"}}, {"tens1.wav", {"One Pair (Tens or Better)"}},
+        {"Kings1.wav", {"One Pair (Kings or Better)"}}, {"sixes.wav", {"One Pair (Sixes-Tens)"}},
+        {"twopair1.wav", {"Two Pairs!"}}, {"threeknd.wav", {"Three of a Kind!", "Three Fives!"}},
+        {"straight.wav", {"Straight!"}}, {"flush.wav", {"Flush!"}}, {"fullhous.wav", {"Full House!"}},
+        {"fourkind.wav", {"Four of a Kind!", "Four of a Kind (5-K)!", "Four of a Kind (2-4)!", "Four Aces!  Wow!",
+                          "Four of a Kind (2-4) plus A-4!  Wow!", "Four Aces plus 2-4!  Wow!", "Four Jacks!",
+                          "Four Queens!", "Four Kings!", "Four Aces!", "Four Sevens!", "Four Eights!", "Four Fives!"}},
+        {"strflush.wav", {"Straight Flush!", "* Straight Flush! *"}},
+        {"fivekind.wav", {"Five of a Kind!", "** Five of a Kind! **", "Five of a Kind (6-K)!", "Five of a Kind (3-5)!",
+                          "Five Aces!", "Four Deuces!", "Four Deuces and Ace!", "4 Deuces and Joker!",
+                          "** Hot!  Multiple Combinations! **"}},
+        {"rylflush.wav", {"** ROYAL FLUSH! **", "** NATURAL ROYAL FLUSH! **", "Wild Royal Flush!", "* Royal Flush with Joker! *"}},
+    };
+    std::map<std::string, std::string> m;
+    for (const auto& [sound, texts] : by_sound)
+        for (const char* t : texts) m[t] = sound;
+    return m;
+}
 
 TEST(Announcements, EveryCodeOfEveryGameFollowsTheRulesTable) {
+    const auto sounds = key_sounds();
     for (const auto& [game, row] : rules_table()) {
         for (size_t i = 0; i < row.size(); ++i) {
             const HandCode code = static_cast<HandCode>(i + 1);
             const auto text = announcement(static_cast<GameId>(game), code);
             ASSERT_TRUE(text) << "game " << game << " code " << code;
             EXPECT_EQ(*text, row[i]) << "game " << game << " code " << code;
-            ASSERT_TRUE(kKeySounds.count(row[i])) << row[i];
-            EXPECT_EQ(announcement_key(*text), kKeySounds.at(row[i])) << "game " << game << " code " << code;
+            ASSERT_TRUE(sounds.count(row[i])) << row[i];
+            EXPECT_EQ(announcement_key(*text), sounds.at(row[i])) << "game " << game << " code " << code;
         }
         EXPECT_FALSE(announcement(static_cast<GameId>(game), static_cast<HandCode>(row.size() + 1)))
             << "game " << game << " has no code past its table";
     }
 }
-
 
 // The name each game's payoff gives a final hand, code by code, as the rules list them.
 std::map<int, Row> payoff_names() {

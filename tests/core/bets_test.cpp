@@ -1,3 +1,4 @@
+#include <map>
 #include <set>
 
 #include "machine_rig.h"
@@ -7,22 +8,21 @@ namespace {
 
 using test::Rig;
 
-TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
+// Play 1 steps the bet and its lit column, and the fifth coin deals; Play Max bets what the full
+// bet still lacks and deals, and short of credits it beeps and does nothing.
+TEST(Bets, PlayOneStepsPlayMaxBetsTheRestAndBothDeal) {
     Rig rig;
     rig.ready(1, 10);
     rig.m.Start_Hand();  // Deal with nothing bet deals nothing
-    EXPECT_EQ(rig.m.phase(), Phase::Idle);
     EXPECT_FALSE(rig.m.timers().Timer1_Enabled);
     for (int i = 1; i <= 4; ++i) {
         rig.m.Bet_One_Credit();
-        EXPECT_EQ(rig.m.wallet().Coins_Bet, i);
-        EXPECT_EQ(rig.m.view().Lbl_Played.caption, std::to_string(i));
-        EXPECT_EQ(rig.m.view().Lbl_Pay[static_cast<size_t>(i + 1)].back_colour, colour::kRed);
-        EXPECT_TRUE(rig.m.view().Lbl_Pay[static_cast<size_t>(i + 1)].bold);
-        if (i > 1) EXPECT_EQ(rig.m.view().Lbl_Pay[static_cast<size_t>(i)].back_colour, colour::kCyan);
-        EXPECT_TRUE(rig.m.view().Btn_Deal.enabled);
-        EXPECT_FALSE(rig.m.view().menu("Mnu_Jacks").enabled);
-        EXPECT_FALSE(rig.m.view().Lst_Games.enabled);
+        const auto& vm = rig.m.view();
+        EXPECT_EQ(std::tuple(rig.m.wallet().Coins_Bet, vm.Lbl_Played.caption, vm.Lbl_Pay[static_cast<size_t>(i + 1)].back_colour),
+                  std::tuple(int16_t(i), std::to_string(i), colour::kRed));
+        EXPECT_TRUE(vm.Lbl_Pay[static_cast<size_t>(i + 1)].bold && vm.Btn_Deal.enabled);
+        if (i > 1) EXPECT_EQ(vm.Lbl_Pay[static_cast<size_t>(i)].back_colour, colour::kCyan);
+        EXPECT_FALSE(vm.menu("Mnu_Jacks").enabled || vm.Lst_Games.enabled);
         EXPECT_EQ(rig.m.phase(), Phase::Idle);
     }
     rig.m.Bet_One_Credit();
@@ -30,44 +30,31 @@ TEST(Bets, PlayOneStepsAndTheAutomaticDeal) {
     rig.m.Timer1_Tick();
     EXPECT_TRUE(rig.m.view().hourglass);  // while the cards come
     EXPECT_FALSE(rig.m.view().Btn_Play_5.enabled || rig.m.view().Btn_Play_Credit.enabled || rig.m.view().Btn_Deal.enabled);
-    EXPECT_TRUE(rig.m.view().hourglass);
-    EXPECT_EQ(rig.m.wallet().Credits, 5);
     EXPECT_EQ(rig.m.view().Lbl_Credits.caption, "5");
     rig.finish_deal();
     EXPECT_FALSE(rig.m.view().hourglass);  // the cards are out
+
+    Rig max;
+    max.ready(1, 4);
+    const ViewModel before = max.m.view();
+    max.m.Bet_Max();
+    EXPECT_EQ(std::tuple(max.dialogs.beeps, max.m.wallet().Credits, max.m.wallet().Coins_Bet), std::tuple(1, 4, int16_t{0}));
+    EXPECT_TRUE(max.m.view().menu("Mnu_Jacks").enabled);
+    EXPECT_EQ(max.m.view().Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
+    max.ready(1, 7);
+    max.m.Bet_One_Credit();
+    max.m.Bet_One_Credit();
+    max.m.Bet_Max();
+    EXPECT_EQ(std::tuple(max.m.wallet().Coins_Bet, max.m.wallet().Credits, max.m.phase()), std::tuple(int16_t{5}, 2, Phase::Dealing));
+    EXPECT_EQ(std::pair(max.m.view().Lbl_Pay[6].back_colour, max.m.view().Lbl_Pay[3].back_colour), std::pair(colour::kRed, colour::kCyan));
+    EXPECT_FALSE(max.m.view().Btn_Play_Credit.enabled || max.m.view().Btn_Deal.enabled);
 }
 
 // The chart column of a bet: Let It Ride's per part, Double Down Stud's four columns of 4 to 10.
 TEST(Bets, TheColumnOfEachBet) {
-    struct Case {
-        GameId game;
-        int coins, column;
-    } cases[] = {{1, 1, 2}, {1, 5, 6}, {23, 10, 11}, {25, 3, 2}, {25, 9, 4}, {25, 15, 6},
-                 {24, 1, 2}, {24, 3, 4}, {24, 4, 2}, {24, 5, 3}, {24, 8, 6}};
-    for (const auto& c : cases) EXPECT_EQ(bet_column(c.game, c.coins), c.column) << c.game << " " << c.coins;
-}
-
-// Play Max bets what the full bet still lacks and deals; short of credits it beeps and does nothing.
-TEST(Bets, PlayMaxBetsTheRestAndDealsOrBeeps) {
-    Rig rig;
-    rig.ready(1, 4);
-    const ViewModel before = rig.m.view();
-    rig.m.Bet_Max();
-    EXPECT_EQ(rig.dialogs.beeps, 1);
-    EXPECT_EQ(std::tuple(rig.m.wallet().Credits, rig.m.wallet().Coins_Bet), std::tuple(4, int16_t{0}));
-    EXPECT_TRUE(rig.m.view().menu("Mnu_Jacks").enabled);
-    EXPECT_EQ(rig.m.view().Lbl_Pay[6].back_colour, before.Lbl_Pay[6].back_colour);
-    rig.ready(1, 7);
-    rig.m.Bet_One_Credit();
-    rig.m.Bet_One_Credit();
-    rig.m.Bet_Max();
-    EXPECT_EQ(rig.m.wallet().Coins_Bet, 5);
-    EXPECT_EQ(rig.m.wallet().Credits, 2);
-    EXPECT_EQ(rig.m.view().Lbl_Pay[6].back_colour, colour::kRed);
-    EXPECT_EQ(rig.m.view().Lbl_Pay[3].back_colour, colour::kCyan);
-    EXPECT_EQ(rig.m.phase(), Phase::Dealing);
-    EXPECT_FALSE(rig.m.view().Btn_Play_Credit.enabled);
-    EXPECT_FALSE(rig.m.view().Btn_Deal.enabled);
+    const int cases[][3] = {{1, 1, 2}, {1, 5, 6}, {23, 10, 11}, {25, 3, 2}, {25, 9, 4}, {25, 15, 6},
+                            {24, 1, 2}, {24, 3, 4}, {24, 4, 2}, {24, 5, 3}, {24, 8, 6}};
+    for (const auto& c : cases) EXPECT_EQ(bet_column(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
 TEST(Bets, CoinSlotTakesFromTheBucketEvenWithoutCredits) {
@@ -238,18 +225,28 @@ TEST(Keys, EachKeyActsOnlyThroughItsButton) {
     for (size_t c = 2; c <= 6; ++c) EXPECT_EQ(partial.m.view().Lbl_Pay[c].bold, c == 6) << c;
 }
 
-TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
+// Between hands: "Game Over" blinks and alternates with the bet to play, the banner scrolls, the
+// award line cycles its colours and the enabled button of Deal and Draw blinks.
+TEST(IdleDisplay, GameOverBlinksTheBannerScrollsAndTheButtonsBlink) {
     Rig rig;
-    std::vector<std::string> texts;
+    std::map<std::string, int> texts;
     int visible = 0;
+    std::vector<int32_t> colours;
     for (int tick = 0; tick < 72; ++tick) {
         rig.m.Timer3_Tick();
-        texts.push_back(rig.m.view().Pnl_Game_Over.caption);
+        ++texts[rig.m.view().Pnl_Game_Over.caption];
         visible += rig.m.view().Pnl_Game_Over.visible;
+        if (tick % 4 == 3 && tick < 20) colours.push_back(rig.m.view().Pnl_Progressive_Display.fore_colour);
     }
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Game Over \u00B7"), 36);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), " \u00B7 Play 5 Coins \u00B7"), 36);
+    EXPECT_EQ(texts, (std::map<std::string, int>{{" \u00B7 Game Over \u00B7", 36}, {" \u00B7 Play 5 Coins \u00B7", 36}}));
     EXPECT_EQ(visible, 48);  // 0.8 s of every 1.2 s
+    EXPECT_EQ(colours, (std::vector<int32_t>{0x0000FF, 0xFF00FF, 0xFFFFFF, 0xFFFF00, 0x00FFFF}));
+    rig.m.Select_Game(25);
+    for (int tick = 0; tick < 40; ++tick) rig.m.Timer3_Tick();
+    EXPECT_EQ(rig.m.view().Pnl_Game_Over.caption, " \u00B7 Play 15 Coins \u00B7");
+    rig.m.table().Round_State = 2;
+    rig.m.Timer3_Tick();
+    EXPECT_FALSE(rig.m.view().Pnl_Game_Over.visible);
     // The banner scrolls the text, doubled, fifteen characters at a time, and wraps.
     Rig marquee;
     marquee.m.chart_panel().Marquee_Text = "ABCDEFGHIJKLMNOP";
@@ -258,30 +255,12 @@ TEST(IdleDisplay, GameOverBlinksAndAlternatesBetweenHands) {
         marquee.m.Timer3_Tick();
         if (tick == 1 || tick == 3 || tick == 16 || tick == 17) banners.push_back(marquee.m.view().Pnl_Banner.caption);
     }
-    EXPECT_EQ(banners, (std::vector<std::string>{"ABCDEFGHIJKLMNO ", "CDEFGHIJKLMNOPA ", "PABCDEFGHIJKLMN ",
-                                                 "ABCDEFGHIJKLMNO "}));
-    rig.m.Select_Game(25);
-    for (int tick = 0; tick < 40; ++tick) rig.m.Timer3_Tick();
-    EXPECT_EQ(rig.m.view().Pnl_Game_Over.caption, " \u00B7 Play 15 Coins \u00B7");
-    rig.m.table().Round_State = 2;
-    rig.m.Timer3_Tick();
-    EXPECT_FALSE(rig.m.view().Pnl_Game_Over.visible);
-}
-
-TEST(IdleDisplay, AwardLineColoursCycleAndButtonsBlink) {
-    Rig rig;
-    std::vector<int32_t> colours;
-    for (int tick = 0; tick < 20; ++tick) {
-        rig.m.Timer3_Tick();
-        if (tick % 4 == 3) colours.push_back(rig.m.view().Pnl_Progressive_Display.fore_colour);
-    }
-    EXPECT_EQ(colours, (std::vector<int32_t>{0x0000FF, 0xFF00FF, 0xFFFFFF, 0xFFFF00, 0x00FFFF}));
+    EXPECT_EQ(banners, (std::vector<std::string>{"ABCDEFGHIJKLMNO ", "CDEFGHIJKLMNOPA ", "PABCDEFGHIJKLMN ", "ABCDEFGHIJKLMNO "}));
     rig.m.view().Btn_Deal.enabled = true;
     rig.m.view().Btn_Redeal.enabled = false;
     rig.m.view().Btn_Redeal.fore_colour = 128;
     rig.m.Timer4_Tick();
-    EXPECT_EQ(rig.m.view().Btn_Deal.fore_colour, 128);
-    EXPECT_EQ(rig.m.view().Btn_Redeal.fore_colour, 0);
+    EXPECT_EQ(std::pair(rig.m.view().Btn_Deal.fore_colour, rig.m.view().Btn_Redeal.fore_colour), std::pair(128, 0));
     rig.m.Timer4_Tick();
     EXPECT_EQ(rig.m.view().Btn_Deal.fore_colour, 0);
 }

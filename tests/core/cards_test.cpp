@@ -11,37 +11,23 @@ namespace {
 using test::RecordingCardLibrary;
 using test::ScriptedRng;
 
-TEST(Cards, PictureNumbersFollowTheLibraryNumbering) {
-    struct Case {
-        const char* card;
-        int image;
-    } cases[] = {{"AC", 1}, {"2C", 2}, {"KC", 13}, {"AD", 14}, {"2D", 15}, {"KD", 26},
-                 {"AH", 27}, {"TH", 36}, {"AS", 40}, {"QS", 51}, {"KS", 52}};
-    for (const auto& c : cases) EXPECT_EQ(parse_card(c.card)->Image, c.image) << c.card;
-}
-
-TEST(Cards, CardNames) {
-    struct Case {
-        CardCode card;
-        const char* name;
-    } cases[] = {{make_card(10, 'S'), "10 of Spades"}, {make_card(12, 'H'), "Queen of Hearts"},
-                 {make_card(2, 'D'), "2 of Diamonds"}, {make_card(14, 'C'), "Ace of Clubs"},
-                 {make_card(11, 'C'), "Jack of Clubs"}, {make_card(13, 'D'), "King of Diamonds"},
-                 {make_joker(110, 'H'), "Joker"},    {make_joker(111, 'C'), "Joker"}};
-    for (const auto& c : cases) EXPECT_EQ(Card_Name(c.card), c.name);
-}
-
-TEST(Cards, HandTextRejectsTypos) {
-    EXPECT_FALSE(parse_hand("TH JH QH KH"));
-    EXPECT_FALSE(parse_hand("TH JH QH KH 1H"));
-    EXPECT_FALSE(parse_hand("TH JH QH KH AX"));
-    EXPECT_FALSE(parse_hand("TH JH QH KH AH 2C"));
-    EXPECT_EQ(parse_hand("  TH JH  QH KH AH  "), parse_hand("TH JH QH KH AH"));  // blanks around and between
+// A card's picture number follows the library's numbering, its name reads as a person says it,
+// and a hand's text takes blanks but no typo.
+TEST(Cards, PicturesNamesAndText) {
+    const std::pair<const char*, int> images[] = {{"AC", 1}, {"2C", 2}, {"KC", 13}, {"AD", 14}, {"2D", 15}, {"KD", 26},
+                                                  {"AH", 27}, {"TH", 36}, {"AS", 40}, {"QS", 51}, {"KS", 52}};
+    for (const auto& [card, image] : images) EXPECT_EQ(parse_card(card)->Image, image) << card;
+    const std::pair<CardCode, const char*> names[] = {
+        {make_card(10, 'S'), "10 of Spades"},  {make_card(12, 'H'), "Queen of Hearts"}, {make_card(2, 'D'), "2 of Diamonds"},
+        {make_card(14, 'C'), "Ace of Clubs"},  {make_card(11, 'C'), "Jack of Clubs"},   {make_card(13, 'D'), "King of Diamonds"},
+        {make_joker(110, 'H'), "Joker"},       {make_joker(111, 'C'), "Joker"}};
+    for (const auto& [card, name] : names) EXPECT_EQ(Card_Name(card), name);
+    for (const char* typo : {"TH JH QH KH", "TH JH QH KH 1H", "TH JH QH KH AX", "TH JH QH KH AH 2C"}) EXPECT_FALSE(parse_hand(typo)) << typo;
     ASSERT_TRUE(parse_hand("TH JH QH KH AH"));
-    auto two_jokers = parse_hand("JK JK 2C 3D 4S");
+    EXPECT_EQ(parse_hand("  TH JH  QH KH AH  "), parse_hand("TH JH QH KH AH"));  // blanks around and between
+    const auto two_jokers = parse_hand("JK JK 2C 3D 4S");
     ASSERT_TRUE(two_jokers);
-    EXPECT_EQ((*two_jokers)[0].Image, 110);
-    EXPECT_EQ((*two_jokers)[1].Image, 111);
+    EXPECT_EQ(std::pair((*two_jokers)[0].Image, (*two_jokers)[1].Image), std::pair(int16_t{110}, int16_t{111}));
 }
 
 // Whatever the random numbers, positions 1..52 hold the 52 dealable cards once each: the
@@ -65,23 +51,13 @@ TEST(Shuffle, EveryGameDealsAPermutationWithItsJokers) {
                 }
             }
             const int expected_jokers = game == 10 ? 2 : (game >= 6 && game <= 9 ? 1 : 0);
-            ASSERT_EQ(static_cast<int>(jokers.size()), expected_jokers) << "game " << game;
-            if (expected_jokers >= 1) {
-                EXPECT_TRUE(jokers.count(110));
-            }
-            if (expected_jokers == 2) {
-                EXPECT_TRUE(jokers.count(111));
-            }
+            ASSERT_EQ(jokers, (expected_jokers == 2 ? std::set<int>{110, 111} : expected_jokers ? std::set<int>{110} : std::set<int>{}))
+                << "game " << game;
             // The displaced naturals lie below the dealable cards, and no natural is lost.
             for (int p = 53; p < 53 + expected_jokers; ++p)
                 EXPECT_TRUE(naturals.insert(cards.Deck[static_cast<size_t>(p)].Image).second);
             EXPECT_EQ(naturals.size(), 52u);
-            if (expected_jokers < 2) {
-                EXPECT_EQ(cards.Deck[54].Value, 77);
-            }
-            if (expected_jokers < 1) {
-                EXPECT_EQ(cards.Deck[53].Value, 77);
-            }
+            for (int p = 53 + expected_jokers; p <= 54; ++p) EXPECT_EQ(cards.Deck[static_cast<size_t>(p)].Value, 77);
         }
     }
 }

@@ -1,7 +1,6 @@
 #include <set>
 
 #include "machine_rig.h"
-#include "random_play.h"
 #include "round/multi_hand.h"
 #include "round/draw_round.h"
 
@@ -211,53 +210,6 @@ TEST(SeveralHands, TheChoiceComesBackFromTheSettingsFile) {
         rig.m.Main_Initialisation(1);
         EXPECT_EQ(rig.m.hands(), hands) << kept;
         EXPECT_EQ(rig.m.view().Extra_Hands.size(), static_cast<size_t>(hands - 1)) << kept;
-    }
-}
-
-// Hand by hand, over many rounds of three, five and ten hands with the progressive jackpot on:
-// the credits and the bucket move by exactly what the statistics say was won less what was bet,
-// every hand adds one count, and no hand has a card twice.
-TEST(LongRun, SeveralHandsKeepEveryCredit) {
-    Rig rig;
-    ClockRng choices(31);
-    rig.m.view().menu("Mnu_Progressive").checked = true;
-    rig.m.view().menu("Mnu_Double").checked = true;
-    rig.dialogs.cashier_script = [](CashierModel& c) { c.Btn_Ok_Click(); };
-    const GameId games[] = {1, 4, 8, 10, 14, 20, 21};
-    const int64_t start = static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket;
-    int64_t net = 0;
-    for (int round = 0; round < 6000; ++round) {
-        const GameId g = games[static_cast<size_t>(round) % std::size(games)];
-        if (rig.m.game() != g) rig.m.Select_Game(g);
-        const int hands = kHandChoices[1 + round % 3];
-        rig.m.Menu_Command("Mnu_Hands_" + std::to_string(hands));
-        ASSERT_EQ(rig.m.hands(), hands);
-        if (rig.m.wallet().Credits < 60) rig.m.Insert_Coin();
-        if (rig.m.wallet().Credits > 50000) rig.m.Menu_Command("Mnu_Cash_Out");
-        const auto& slot = rig.m.player().stats.Game_Stats[static_cast<size_t>(g)][Stats::kThisSession];
-        const auto played = slot[Stats::kPlayed], won = slot[Stats::kWon];
-        int64_t counts = 0;
-        for (const auto& row : rig.m.player().stats.Hand_Stats[static_cast<size_t>(g)]) counts += row[Stats::kSessionCount];
-        const size_t before = rig.m.history().hands().size();
-        if (choices.next() < 0.5) rig.m.Bet_Max();
-        else rig.m.Bet_One_Credit();
-        rig.m.Start_Hand();
-        test::play_out(rig.m, choices);
-        ASSERT_FALSE(rig.m.in_hand()) << "round " << round;
-        ASSERT_TRUE(rig.dialogs.offers.empty());  // no double up with several hands
-        ASSERT_EQ(rig.m.history().hands().size() - before, static_cast<size_t>(hands));
-        for (size_t k = before; k < rig.m.history().hands().size(); ++k) {
-            std::set<int16_t> images;
-            for (const auto& c : rig.m.history().hands()[k].final) images.insert(c.Image);
-            ASSERT_EQ(images.size(), 5u) << "round " << round;
-        }
-        EXPECT_EQ(slot[Stats::kPlayed] - played, static_cast<int64_t>(rig.m.wallet().Coins_Bet == 0 ? rig.m.history().hands().back().bet * hands : 0));
-        net += (slot[Stats::kWon] - won) - (slot[Stats::kPlayed] - played);
-        ASSERT_EQ(static_cast<int64_t>(rig.m.wallet().Credits) + rig.m.wallet().Coin_Bucket - start, net) << "round " << round;
-        int64_t now = 0;
-        for (const auto& row : rig.m.player().stats.Hand_Stats[static_cast<size_t>(g)]) now += row[Stats::kSessionCount];
-        ASSERT_GE(now - counts, hands) << "round " << round;      // every hand counted
-        ASSERT_LE(now - counts, 2 * hands) << "round " << round;  // Hot Hands and the eights bonus count twice
     }
 }
 

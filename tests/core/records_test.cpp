@@ -39,7 +39,6 @@ struct DiskRig {
     Machine m;
 };
 
-// ---- configuration ----------------------------------------------------------------------
 
 TEST(ConfigFile, RoundTripOnlyACapitalTIsOnAndANameStaysOnOneLine) {
     const std::string file = "T\r\nF\r\nT\r\nF\r\nAnn\r\nBob the Great\r\n\r\nPlayer 4\r\n";
@@ -145,7 +144,6 @@ TEST(Config, GoodyMenusToggleRedrawAndSave) {
     EXPECT_FALSE(rig.m.juicy_view().visible);
 }
 
-// ---- statistics ---------------------------------------------------------------------------
 
 std::string leading_blank_lines(const std::vector<int64_t>& values) {
     std::string out;
@@ -313,7 +311,6 @@ TEST(Stats, NewGameOnlyAfterOk) {
     }
 }
 
-// ---- progressive jackpot -------------------------------------------------------------------
 
 TEST(ProgressiveFile, RoundTripAndCorrections) {
     const std::string file = " 7\r\n 123.25\r\n-15\r\n 0\r\n";
@@ -420,7 +417,6 @@ TEST(Progressive, PercentDialogAndClearingTheJackpot) {
     EXPECT_EQ(rig.m.view().Pnl_Progressive_Display.caption, "Win $1,000.00!");
 }
 
-// ---- writing ----------------------------------------------------------------------------------
 
 TEST(RecordWrites, FailuresKeepMemoryAndTheNextSaveWorks) {
     struct { const char* file; std::function<bool(Machine&)> save; const char* message; } cases[] = {
@@ -510,7 +506,6 @@ TEST(DiskStore, WritesWholeRecordsAndKeepsTheOldOneOnAnyFailure) {
     EXPECT_EQ(others, 0);
 }
 
-// ---- hostile records -------------------------------------------------------------------------
 
 // An unreadable record (an editor's BOM, a blank line) is moved aside before anything can be
 // saved over it, and the message line says so; a missing one is a fresh start.
@@ -667,7 +662,6 @@ TEST(HostileRecords, TheCoinBucketAndWinningsStopAtTheirLimits) {
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("The winnings totals cannot count below"));
 }
 
-// ---- start-up ---------------------------------------------------------------------------------
 
 TEST(Startup, RecordsThenTheFirstHand) {
     Rig rig;

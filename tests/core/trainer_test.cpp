@@ -1,4 +1,5 @@
 #include "machine_rig.h"
+#include "random_play.h"
 #include "trainer/mistakes.h"
 #include "trainer/progress.h"
 #include "strategy/decisions.h"
@@ -40,8 +41,6 @@ TEST(Trainer, FileRoundTripAndDamage) {
     EXPECT_EQ(rig.store.text("TRAINER1.VPK"), "F\r\nF\r\n 1\r\nF\r\n");
 }
 
-// The engine's tables are built on a worker: the first question gets no answer at once, and
-// the window is never kept waiting.
 // The trainer's values are those of the deck the game deals, from its lean tables too: two
 // sevens of Double Jokers Wild are worth 3.815556 credits (3.751357 over all 54 cards).
 TEST(Trainer, PricesTheJokerGamesAsDealt) {
@@ -375,7 +374,6 @@ TEST(Trainer, TheMistakesRecord) {
     EXPECT_EQ(kept, 1u);
 }
 
-
 // With every option off the trainer costs nothing: no table is asked for, nothing is judged.
 TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
     struct Counter : HoldAdvisor {
@@ -387,18 +385,11 @@ TEST(Trainer, NothingIsAskedWhileEveryOptionIsOff) {
         void prepare(const PayRule&) override { ++asked; }
     } counter;
     test::Rig rig(&counter);
+    ClockRng choices(3);
     for (const auto& info : kGames) {
         rig.ready(info.id, 100);
         rig.m.Bet_Max();
-        for (int step = 0; step < 100 && rig.m.in_hand(); ++step) {
-            Machine& m = rig.m;
-            if (m.timers().Timer1_Enabled) m.Timer1_Tick();
-            else if (m.timers().Timer2_Enabled) m.Timer2_Tick();
-            else if (m.timers().Pause_Enabled) m.Pause_Tick();
-            else if (m.view().Btn_Show_Fifth.visible && m.view().Btn_Show_Fifth.enabled) m.Btn_Show_Fifth_Click();
-            else if (m.view().Btn_Stand.visible && m.view().Btn_Stand.enabled) m.Btn_Stand_Click();
-            else if (m.view().Btn_Redeal.enabled) m.Draw();
-        }
+        test::play_out(rig.m, choices);
         ASSERT_FALSE(rig.m.in_hand()) << info.id;
     }
     EXPECT_EQ(counter.asked, 0);

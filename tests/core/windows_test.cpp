@@ -13,7 +13,6 @@ namespace {
 
 using test::Rig;
 
-// ---- help -------------------------------------------------------------------------------------
 
 TEST(HelpFile, ReaderAndItsMessages) {
     struct Case { const char* what; const char* text; HelpFile::Error error; size_t topics; } cases[] = {
@@ -96,7 +95,6 @@ TEST(HelpFile, TheShippedFileHasEveryTopic) {
     for (const char* topic : {"Card Deck", "Alt Keys", "Deal Speed"}) EXPECT_NE(all.find(topic), std::string::npos) << topic;
 }
 
-// ---- payout editor ---------------------------------------------------------------------------
 
 TEST(PayoutsEditor, BoxesCopyDownAndRestore) {
     Pay_Table table;
@@ -182,7 +180,6 @@ TEST(PayoutsEditor, TheSideBetsChartShowsItsNewPays) {
     EXPECT_EQ(rig.m.juicy_view().Hand_Value[0].caption, "9 Coins");
 }
 
-// ---- cheat -----------------------------------------------------------------------------------
 
 TEST(Cheat, NumbersTheDeckAndMovesWithinIt) {
     Rig rig;

@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QComboBox>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include "games/pay_table.h"
