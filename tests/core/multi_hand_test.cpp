@@ -117,6 +117,11 @@ TEST(SeveralHands, ARoundOfThreeHands) {
     rig.m.Menu_Command("Mnu_Jacks");
     EXPECT_EQ(rig.m.hands(), 3);
     EXPECT_TRUE(rig.m.view().menu("Mnu_Double").checked);  // the goody's mark as it was
+    for (int row = 1; row <= 9; ++row) rig.m.pay_table().at(1, row).Pay = row == 9;  // only a royal pays, one credit
+    rig.stack("TH JH QH KH 2C AH");
+    rig.bet_and_deal(1);
+    rig.hold_and_draw("1234");
+    EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "1 hand wins 1 credit!");
 }
 
 // A royal flush in order on every hand at the maximum bet: each hand is paid the reversible

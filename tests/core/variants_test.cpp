@@ -83,6 +83,7 @@ TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine)
         {"2500 doubled to 5000 is not", 2500, "3C", "KH", 1, 5000, "You've won 5000 credits!"},
         {"4999 pushed is offered again", 4999, "KC", "KH", 5, 4999, "You've won 4999 credits!"},
         {"5000 pushed is not", 5000, "KC", "KH", 1, 5000, "You've won 5000 credits!"},
+        {"a single credit is offered too", 1, "3C", "KH", 5, 32, "You've won 32 credits!"},
     };
     for (const auto& c : cases) {
         DoubleUpRig d(c.win);
@@ -99,6 +100,10 @@ TEST(DoubleUp, FiveOffersAtMostAndNoneOnceOverFourThousandNineHundredNinetyNine)
         EXPECT_EQ(card_text(d.rig.m.history().hands()[0].final[1]), "JD") << c.what;
         EXPECT_EQ(d.rig.m.history().hands()[0].paid, c.credited) << c.what;
     }
+    DoubleUpRig lost(5);  // a hand that wins nothing is offered nothing
+    lost.rig.dialogs.double_answers = {1};
+    lost.play_hand("2H 4D 6C 8S TH");
+    EXPECT_TRUE(lost.rig.dialogs.offers.empty());
 }
 
 TEST(DoubleUp, DeclinedOrWonTheRoundShowsItsLinesAndPauses) {
