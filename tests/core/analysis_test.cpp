@@ -70,6 +70,8 @@ TEST(Analysis, TheRowsAfterTheDrawOfAHold) {
     EXPECT_EQ(everything.draws, 1533939);
     EXPECT_EQ(model.detail(table, 0b11111).rows.size(), 1u);  // the flush stands
     EXPECT_EQ(model.detail(table, 0b11111).rows[0].label, "Flush");
+    const AnalysisModel none(1, chart, 5);  // no cards picked yet: nothing counted
+    EXPECT_EQ(none.detail(table, 0b11110).draws, 0);
 }
 
 TEST(Analysis, PickingAndTypingCards) {

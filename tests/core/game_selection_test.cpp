@@ -111,6 +111,7 @@ TEST(CheckMenu, SwitchesTheWindowOverToEachGame) {
         for (const auto& hold : vm.Btn_Hold) EXPECT_EQ(hold.visible, !ride && !stud) << g.id;
         EXPECT_EQ(vm.Btn_Double.visible && vm.Btn_Stand.visible, ride || stud);
         EXPECT_FALSE(vm.menu("Mnu_Double_Down_Deuces").visible);
+        if (g.id == 5 || g.id == 16) EXPECT_EQ(vm.Lbl_Pay[0].font_size, g.id == 5 ? 8.25 : 9.75);  // the chart's own title size
         EXPECT_EQ(vm.Lbl_Multi_Payout.caption, g.id == 20   ? "Three or Four 8's on the Deal is a Winner!"
                                                : g.id == 21 ? "All Winning Combinations Paid: One Payout Per Pay Line!"
                                                : g.id == 23 ? "Double Your Bet on a Winning Deal!"

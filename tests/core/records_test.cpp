@@ -238,7 +238,7 @@ TEST(Stats, ASideBetCountsInItsOwnSlotAndWinningsCap) {
     EXPECT_EQ(lines_of(rig, "PROGRES1.VPK")[2], " 12");
 
     Stats s;
-    s.add_winnings(99998);
+    EXPECT_TRUE(s.add_winnings(99998));
     s.add_winnings(5);
     EXPECT_EQ(s.Winnings, (std::array<int32_t, 2>{99999, 99999}));
     s.add_winnings(-200000);

@@ -137,6 +137,7 @@ TEST(HoldLines, NamesOfCardLines) {
         {jacks, Family::HighCards3, 0, {(1 << 11) | (1 << 12) | (1 << 13)}, {1, 2}, "KQJ"},
         {jacks, Family::HighCards2, 0, {(1 << 11) | (1 << 12)}, {1, 2}, "2 high cards: QJ"},
         {jacks, Family::HighCard, 0, {11, 12, 13, 14}, {11, 12, 13, 14}, "1 high card"},
+        {jacks, Family::HighCard, 0, {13, 14}, {11, 12, 13, 14}, "1 high card: K or A"},
         {jacks, Family::FlushDraw4, 0, {0, 1, 2}, {0, 1, 2, 3}, "4 to a Flush, 0-2 high cards"},
         {jacks, Family::InsideStraight, 0, {3 * 8 + 1}, {8 + 1, 3 * 8 + 1}, "4 to an Inside Straight, 3 high cards"},
         {jacks, Family::StraightFlushDraw3, 0, {8 + 2, 3}, {8 + 2, 3, 1, 8 + 1}, "3 to a Straight Flush, high cards + ways 3"},

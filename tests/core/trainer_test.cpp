@@ -183,6 +183,9 @@ TEST(Trainer, HintsMistakesAndAccuracy) {
     EXPECT_EQ(rig.store.text("MISTAKES1.VPK"), "");
     rig.m.Menu_Command("Mnu_Accuracy");  // the accuracy starts again with the record
     EXPECT_TRUE(rig.dialogs.shown.back().text.starts_with("No hand judged this session yet.")) << rig.dialogs.shown.back().text;
+    rig.m.Bet_One_Credit();  // a bet placed: the analysis is of that bet
+    rig.dialogs.analysis_script = [](AnalysisModel& a) { EXPECT_EQ(a.coins(), 1); };
+    rig.m.Menu_Command("Mnu_Analyze");
 }
 
 // The card judges holds: a hold that breaks it is named with the card's line; a hold the card
@@ -258,6 +261,7 @@ TEST(Trainer, TheCardBreaksATieBetweenTwoWaysOfALineByValue) {
         EXPECT_EQ(j.card_mask, best);
         EXPECT_EQ(j.line, "1 Deuce: 3 to a Straight Flush, 3 ways");
         EXPECT_FALSE(j.broken);
+        EXPECT_FALSE(judge_by_card(card, rule, hand, values, 35 - best).broken);  // the other way of the same line
     }
 }
 
@@ -443,6 +447,8 @@ TEST(Trainer, TheCacheKeepsTheMostRecentlyUsedTables) {
     Hand face_down = test::H("TH JH QH KH 2C");
     face_down[0].Value = kEmptyHandMarker;
     EXPECT_FALSE(advisor.holds(a, face_down));
+    advisor.prepare(c);  // a table it has not: built on a worker
+    EXPECT_EQ(advisor.workers(), 1u);
     advisor.wait(c);  // b was used least recently
     EXPECT_TRUE(advisor.has_table(a));
     EXPECT_FALSE(advisor.has_table(b));

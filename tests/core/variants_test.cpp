@@ -357,7 +357,8 @@ TEST(LetItRide, ChartsSoundsAndMessagesAtEachStep) {
             EXPECT_TRUE(rig.m.view().Lbl_Pay[6].caption.starts_with(step.chart)) << c.what << ": " << rig.m.view().Lbl_Pay[6].caption;
             // Decided: the two buttons give way to the one that turns the next card up.
             EXPECT_FALSE(rig.m.view().Btn_Double.visible || rig.m.view().Btn_Stand.visible) << c.what;
-            EXPECT_TRUE(rig.m.view().Btn_Show_Fifth.visible) << c.what;
+            EXPECT_TRUE(rig.m.view().Btn_Show_Fifth.visible && rig.m.view().Btn_Show_Fifth.enabled) << c.what;
+            EXPECT_EQ(rig.m.view().Pnl_Show_Payoffs.caption, "") << c.what;  // the question goes
             const size_t up = &step - c.steps.data() + 3;  // the card the button turns up, from 0
             rig.library.draws.clear();
             rig.m.Btn_Show_Fifth_Click();
