@@ -86,7 +86,7 @@ private:
 // hand whose suits' rank patterns are in falling order, `weight` the number of dealt hands it
 // stands for (as dealt, a hand with jokers is less likely than one without: its naturals must all
 // have escaped the replacement, in proportion to C(52 - naturals, jokers)). Work is shared over
-// `threads`; thread 0 reports the share of hands gone through.
+// `threads`; thread 0 reports the share of hands gone through, and the whole at the end.
 template <typename Visit>
 bool each_dealt_class(int deck, DeckModel model, unsigned threads, std::stop_token stop, Visit&& visit,
                       const Progress& progress = {}) {
@@ -129,6 +129,8 @@ bool each_dealt_class(int deck, DeckModel model, unsigned threads, std::stop_tok
             if (id == 0 && progress) progress(static_cast<double>(done.load()) / static_cast<double>(total));
         }
     });
+    // Thread 0 may finish before the others: the whole is reported once all are done.
+    if (progress && !stop.stop_requested()) progress(1.0);
     return !stop.stop_requested();
 }
 
