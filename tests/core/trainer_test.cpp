@@ -252,7 +252,9 @@ TEST(Trainer, TheCardBreaksATieBetweenTwoWaysOfALineByValue) {
     const Pay_Table table = test::default_pay_table();
     const PayRule rule{4, &table, 5, false, 0};
     const uint32_t line = strategy::HoldLine{strategy::Family::StraightFlushDraw3, 1, 3}.id();
-    strategy::StrategyCard card{4, 5, {{"1 Deuce: 3 to a Straight Flush, 3 ways", {line}}}};  // a card of that one line
+    strategy::StrategyCard card;  // a card of that one line
+    card.game = 4;
+    card.lines = {{"1 Deuce: 3 to a Straight Flush, 3 ways", {line}}};
     card.ranks = {{line, 0}};
     const Hand hand = test::H("6C 9D 2C JD 5C");
     for (int best : {14, 21}) {
